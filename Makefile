@@ -1,0 +1,56 @@
+# Top-level driver: installs what is missing, then builds and tests the three builds.
+BUILD     ?= build
+JOBS      ?= 2
+NATIVE    := $(BUILD)/native
+WIN64     := $(BUILD)/win64
+WIN32     := $(BUILD)/win32
+
+PACKAGES  := cmake make g++ googletest libgtest-dev ccache \
+             g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools \
+             libwine-dev wine wine64 xvfb xauth xdotool imagemagick
+
+.PHONY: all deps native win64 win32 build test demo bench clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" != 0 ]; then \
+	    echo "Missing packages:$$missing"; \
+	    echo "Run as root: apt-get update && apt-get install -y --no-install-recommends$$missing"; \
+	    exit 1; \
+	  fi; \
+	  echo "Installing:$$missing"; \
+	  apt-get update || apt-get update; \
+	  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+$(NATIVE)/CMakeCache.txt: | deps
+	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug
+$(WIN64)/CMakeCache.txt: | deps
+	cmake -S . -B $(WIN64) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
+$(WIN32)/CMakeCache.txt: | deps
+	cmake -S . -B $(WIN32) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+
+native: $(NATIVE)/CMakeCache.txt
+	cmake --build $(NATIVE) -j$(JOBS)
+win64: $(WIN64)/CMakeCache.txt
+	cmake --build $(WIN64) -j$(JOBS)
+win32: $(WIN32)/CMakeCache.txt
+	cmake --build $(WIN32) -j$(JOBS)
+
+build: native win64 win32
+
+# The native tree runs every test: its own unit tests, the static checks of both OCX
+# files and the wine64 integration tests of the Win64 build.
+test: build
+	cd $(NATIVE) && ctest --output-on-failure -j$(JOBS)
+
+demo: native win64
+	tools/demo.sh $(WIN64) $(NATIVE)
+
+clean:
+	rm -rf $(BUILD)
