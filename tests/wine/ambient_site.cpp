@@ -1,0 +1,97 @@
+#include "ambient_site.h"
+
+#include <olectl.h>
+
+AmbientSite* AmbientSite::Create(std::optional<std::wstring> scaleUnits) {
+    return new AmbientSite(std::move(scaleUnits));
+}
+
+AmbientSite::AmbientSite(std::optional<std::wstring> scaleUnits)
+    : scaleUnits_(std::move(scaleUnits)) {}
+
+STDMETHODIMP AmbientSite::QueryInterface(REFIID iid, void** object) {
+    if (!object)
+        return E_POINTER;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite))
+        *object = static_cast<IOleClientSite*>(this);
+    else if (IsEqualIID(iid, IID_IDispatch))
+        *object = static_cast<IDispatch*>(this);
+    else {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) AmbientSite::AddRef() { return ++references_; }
+
+STDMETHODIMP_(ULONG) AmbientSite::Release() {
+    ULONG left = --references_;
+    if (left == 0)
+        delete this;
+    return left;
+}
+
+STDMETHODIMP AmbientSite::SaveObject() { return E_NOTIMPL; }
+
+STDMETHODIMP AmbientSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
+    if (moniker)
+        *moniker = nullptr;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP AmbientSite::GetContainer(IOleContainer** container) {
+    if (container)
+        *container = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP AmbientSite::ShowObject() { return S_OK; }
+STDMETHODIMP AmbientSite::OnShowWindow(BOOL) { return S_OK; }
+STDMETHODIMP AmbientSite::RequestNewObjectLayout() { return E_NOTIMPL; }
+
+STDMETHODIMP AmbientSite::GetTypeInfoCount(UINT* count) {
+    if (!count)
+        return E_POINTER;
+    *count = 0;
+    return S_OK;
+}
+
+STDMETHODIMP AmbientSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+    if (info)
+        *info = nullptr;
+    return DISP_E_BADINDEX;
+}
+
+STDMETHODIMP AmbientSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DISPID* ids) {
+    for (UINT i = 0; i < count; ++i)
+        ids[i] = DISPID_UNKNOWN;
+    return DISP_E_UNKNOWNNAME;
+}
+
+STDMETHODIMP AmbientSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*,
+                                 VARIANT* result, EXCEPINFO*, UINT*) {
+    askedIds_.push_back(id);
+    if (!(flags & DISPATCH_PROPERTYGET))
+        return DISP_E_MEMBERNOTFOUND;
+    if (id == DISPID_AMBIENT_USERMODE) {
+        if (result) {
+            VariantInit(result);
+            result->vt = VT_BOOL;
+            result->boolVal = VARIANT_TRUE;
+        }
+        return S_OK;
+    }
+    // The project contract names -716 for ScaleUnits while the OLE headers give -707;
+    // answer both so the site works with either reading.
+    if ((id == DISPID_AMBIENT_SCALEUNITS || id == kContractScaleUnitsId) && scaleUnits_) {
+        if (result) {
+            VariantInit(result);
+            result->vt = VT_BSTR;
+            result->bstrVal = SysAllocString(scaleUnits_->c_str());
+        }
+        return S_OK;
+    }
+    return DISP_E_MEMBERNOTFOUND;
+}

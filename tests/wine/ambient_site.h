@@ -1,0 +1,51 @@
+#pragma once
+// The smallest client site a control accepts: IOleClientSite plus the ambient
+// properties UserMode (run mode) and, when given, ScaleUnits.
+
+#include <windows.h>
+#include <ole2.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class AmbientSite : public IOleClientSite, public IDispatch {
+public:
+    // Starts with one reference, the caller's. Without scaleUnits the ambient is absent.
+    static AmbientSite* Create(std::optional<std::wstring> scaleUnits);
+
+    static constexpr DISPID kContractScaleUnitsId = -716;
+
+    ULONG References() const { return references_; }
+    // Every DISPID the control asked for, in order.
+    const std::vector<DISPID>& AskedIds() const { return askedIds_; }
+
+    // IUnknown
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
+    STDMETHODIMP_(ULONG) AddRef() override;
+    STDMETHODIMP_(ULONG) Release() override;
+
+    // IOleClientSite
+    STDMETHODIMP SaveObject() override;
+    STDMETHODIMP GetMoniker(DWORD assign, DWORD which, IMoniker** moniker) override;
+    STDMETHODIMP GetContainer(IOleContainer** container) override;
+    STDMETHODIMP ShowObject() override;
+    STDMETHODIMP OnShowWindow(BOOL show) override;
+    STDMETHODIMP RequestNewObjectLayout() override;
+
+    // IDispatch
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
+    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
+    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                               DISPID* ids) override;
+    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
+                        VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
+
+private:
+    explicit AmbientSite(std::optional<std::wstring> scaleUnits);
+    virtual ~AmbientSite() = default;
+
+    std::optional<std::wstring> scaleUnits_;
+    std::vector<DISPID> askedIds_;
+    ULONG references_ = 1;
+};

@@ -1,0 +1,4 @@
+# Included from the native test tree: the wine64 integration run of the Win64 build.
+add_test(NAME wine_integration
+         COMMAND bash ${PROJECT_SOURCE_DIR}/tests/wine/run_integration.sh ${OV_WIN64_DIR})
+set_tests_properties(wine_integration PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)

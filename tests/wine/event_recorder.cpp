@@ -1,0 +1,203 @@
+#include "event_recorder.h"
+
+#include "dispatch_client.h"
+#include "dispatch_error.h"
+
+namespace {
+
+void Check(HRESULT hr, const wchar_t* step) {
+    if (FAILED(hr))
+        throw DispatchError(hr, step);
+}
+
+// The [default, source] interface of the coclass that describes source.
+ITypeInfo* DefaultSourceInfo(IUnknown* source) {
+    IProvideClassInfo* provider = nullptr;
+    Check(source->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(&provider)),
+          L"QueryInterface(IProvideClassInfo)");
+    ITypeInfo* coclass = nullptr;
+    HRESULT hr = provider->GetClassInfo(&coclass);
+    provider->Release();
+    Check(hr, L"IProvideClassInfo::GetClassInfo");
+
+    TYPEATTR* attributes = nullptr;
+    hr = coclass->GetTypeAttr(&attributes);
+    if (FAILED(hr)) {
+        coclass->Release();
+        Check(hr, L"ITypeInfo::GetTypeAttr");
+    }
+    WORD implemented = attributes->cImplTypes;
+    coclass->ReleaseTypeAttr(attributes);
+
+    ITypeInfo* found = nullptr;
+    for (UINT i = 0; i < implemented && !found; ++i) {
+        INT flags = 0;
+        if (FAILED(coclass->GetImplTypeFlags(i, &flags)))
+            continue;
+        const INT wanted = IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE;
+        if ((flags & wanted) != wanted)
+            continue;
+        HREFTYPE reference = 0;
+        if (SUCCEEDED(coclass->GetRefTypeOfImplType(i, &reference)))
+            coclass->GetRefTypeInfo(reference, &found);
+    }
+    coclass->Release();
+    if (!found)
+        throw DispatchError(E_NOINTERFACE, L"default source interface");
+    return found;
+}
+
+}  // namespace
+
+EventRecorder* EventRecorder::Create() { return new EventRecorder(); }
+
+EventRecorder::~EventRecorder() {
+    if (point_)
+        point_->Release();
+    if (eventInfo_)
+        eventInfo_->Release();
+}
+
+void EventRecorder::Connect(IUnknown* source) {
+    Disconnect();
+    if (eventInfo_)
+        eventInfo_->Release();
+    eventInfo_ = DefaultSourceInfo(source);
+    TYPEATTR* attributes = nullptr;
+    Check(eventInfo_->GetTypeAttr(&attributes), L"ITypeInfo::GetTypeAttr");
+    eventInterface_ = attributes->guid;
+    eventInfo_->ReleaseTypeAttr(attributes);
+
+    IConnectionPointContainer* container = nullptr;
+    Check(source->QueryInterface(IID_IConnectionPointContainer,
+                                 reinterpret_cast<void**>(&container)),
+          L"QueryInterface(IConnectionPointContainer)");
+    HRESULT hr = container->FindConnectionPoint(eventInterface_, &point_);
+    container->Release();
+    Check(hr, L"FindConnectionPoint");
+    hr = point_->Advise(static_cast<IDispatch*>(this), &cookie_);
+    if (FAILED(hr)) {
+        point_->Release();
+        point_ = nullptr;
+        Check(hr, L"IConnectionPoint::Advise");
+    }
+}
+
+void EventRecorder::Disconnect() {
+    if (!point_)
+        return;
+    point_->Unadvise(cookie_);
+    Abandon();
+}
+
+void EventRecorder::Abandon() {
+    if (point_)
+        point_->Release();
+    point_ = nullptr;
+    cookie_ = 0;
+}
+
+std::vector<std::wstring> EventRecorder::Summaries() const {
+    std::vector<std::wstring> summaries;
+    for (const RecordedEvent& event : events_)
+        summaries.push_back(event.summary);
+    return summaries;
+}
+
+std::wstring EventRecorder::EventName(DISPID id) const {
+    BSTR name = nullptr;
+    if (eventInfo_ && SUCCEEDED(eventInfo_->GetDocumentation(id, &name, nullptr, nullptr,
+                                                             nullptr)) && name) {
+        std::wstring text(name, SysStringLen(name));
+        SysFreeString(name);
+        return text;
+    }
+    return L"#" + std::to_wstring(id);
+}
+
+std::wstring EventRecorder::Describe(const VariantValue& argument) {
+    if (argument.IsNothing() || argument.IsEmpty())
+        return L"Nothing";
+    if (argument.AsUnknown()) {
+        try {
+            return DispatchClient::From(argument).Get(L"Name").AsString();
+        } catch (const DispatchError&) {
+            return L"(object without Name)";
+        }
+    }
+    try {
+        return argument.AsString();
+    } catch (const DispatchError&) {
+        return L"(vt " + std::to_wstring(argument.Type()) + L")";
+    }
+}
+
+STDMETHODIMP EventRecorder::QueryInterface(REFIID iid, void** object) {
+    if (!object)
+        return E_POINTER;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+        (!IsEqualIID(eventInterface_, IID_NULL) && IsEqualIID(iid, eventInterface_))) {
+        *object = static_cast<IDispatch*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP_(ULONG) EventRecorder::AddRef() { return ++references_; }
+
+STDMETHODIMP_(ULONG) EventRecorder::Release() {
+    ULONG left = --references_;
+    if (left == 0)
+        delete this;
+    return left;
+}
+
+STDMETHODIMP EventRecorder::GetTypeInfoCount(UINT* count) {
+    if (!count)
+        return E_POINTER;
+    *count = 0;
+    return S_OK;
+}
+
+STDMETHODIMP EventRecorder::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+    if (info)
+        *info = nullptr;
+    return DISP_E_BADINDEX;
+}
+
+STDMETHODIMP EventRecorder::GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DISPID* ids) {
+    for (UINT i = 0; i < count; ++i)
+        ids[i] = DISPID_UNKNOWN;
+    return DISP_E_UNKNOWNNAME;
+}
+
+STDMETHODIMP EventRecorder::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params,
+                                   VARIANT*, EXCEPINFO*, UINT*) {
+    // Nothing may escape into the server that raised the event.
+    try {
+        RecordedEvent event;
+        event.name = EventName(id);
+        std::wstring arguments;
+        if (params) {
+            // rgvarg holds the last argument first.
+            for (UINT i = params->cArgs; i-- > 0;) {
+                const VARIANT& raw = params->rgvarg[i];
+                event.allByReference = event.allByReference && (raw.vt & VT_BYREF);
+                event.arguments.push_back(VariantValue::CopyOf(raw));
+                if (!arguments.empty())
+                    arguments += L", ";
+                arguments += Describe(event.arguments.back());
+            }
+        }
+        event.summary = event.name + L"(" + arguments + L")";
+        events_.push_back(event);
+        // A handler may raise further events, so it gets its own copy.
+        if (onEvent && params)
+            onEvent(event, *params);
+    } catch (const std::exception& error) {
+        events_.push_back(RecordedEvent{L"(recorder failed)", {}, false, L"(recorder failed)"});
+    }
+    return S_OK;
+}

@@ -1,0 +1,68 @@
+#pragma once
+// An event sink for any connectable automation object. The event interface is the
+// source's default source interface, found through IProvideClassInfo, and events are
+// named through its type information. Each event is written down when it arrives as
+// "Name(arg, arg)", objects shown by their Name member and Nothing as "Nothing".
+
+#include <windows.h>
+#include <ocidl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "variant_value.h"
+
+struct RecordedEvent {
+    std::wstring name;
+    std::vector<VariantValue> arguments;  // in declaration order, dereferenced
+    bool allByReference = true;
+    std::wstring summary;
+};
+
+class EventRecorder : public IDispatch {
+public:
+    // Starts with one reference, the caller's.
+    static EventRecorder* Create();
+
+    // Advises on source's connection point for its default source interface.
+    void Connect(IUnknown* source);
+    void Disconnect();
+    // Forgets the connection without Unadvise, to see the source drop it by itself.
+    void Abandon();
+
+    // Runs inside the event, after it was recorded; arguments are the live ones.
+    std::function<void(const RecordedEvent&, DISPPARAMS&)> onEvent;
+
+    const std::vector<RecordedEvent>& Events() const { return events_; }
+    std::vector<std::wstring> Summaries() const;
+    void Clear() { events_.clear(); }
+    const IID& EventInterface() const { return eventInterface_; }
+    ULONG References() const { return references_; }
+
+    // IUnknown
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
+    STDMETHODIMP_(ULONG) AddRef() override;
+    STDMETHODIMP_(ULONG) Release() override;
+
+    // IDispatch
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
+    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
+    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                               DISPID* ids) override;
+    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
+                        VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
+
+private:
+    EventRecorder() = default;
+    virtual ~EventRecorder();
+    std::wstring EventName(DISPID id) const;
+    static std::wstring Describe(const VariantValue& argument);
+
+    IID eventInterface_ = IID_NULL;
+    ITypeInfo* eventInfo_ = nullptr;
+    IConnectionPoint* point_ = nullptr;
+    DWORD cookie_ = 0;
+    std::vector<RecordedEvent> events_;
+    ULONG references_ = 1;
+};
