@@ -1,5 +1,7 @@
 # Sourced by the scripts that run the Win64 build under wine64.
-#   ov_wine_setup <build-dir>   WINEPREFIX inside that build tree, created once
+#   ov_wine_setup <build-dir>   WINEPREFIX inside that build tree, created once; its
+#                               graphics driver is OV_WINE_GRAPHICS (default null, so
+#                               windows exist without a display; x11 for Xvfb runs)
 #   ov_wine <args...>           wine, minus its note about the absent 32-bit loader
 #   ov_winepath <unix-path>     the same path as Windows programs see it
 #   ov_wine_stop                ends this prefix's wineserver
@@ -17,6 +19,12 @@ ov_wine_setup() {
         mkdir -p "$WINEPREFIX"
         # No mono or gecko installers are available; nothing here needs them.
         WINEDLLOVERRIDES="mscoree=;mshtml=" ov_wine wineboot -i >/dev/null
+        wineserver -w
+    fi
+    local graphics="${OV_WINE_GRAPHICS:-null}"
+    if ! grep -q "^\"Graphics\"=\"$graphics\"" "$WINEPREFIX/user.reg"; then
+        ov_wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$graphics" /f >/dev/null
+        # The desktop process reads the driver when it starts: let this one end.
         wineserver -w
     fi
 }

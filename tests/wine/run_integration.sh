@@ -45,13 +45,13 @@ ov_wine regsvr32 /s "$ocx_w"
 
 failed=0
 echo "== registered: ov_wine_tests"
-ov_wine "$tests_w" --gtest_filter=-Unregistered.* || failed=1
+ov_wine "$tests_w" "--gtest_filter=-Unregistered.*" || failed=1
 
 echo "== regsvr32 /u $ocx_w"
 ov_wine regsvr32 /u /s "$ocx_w" || { echo "unregistration failed" >&2; failed=1; }
 
 echo "== unregistered: ov_wine_tests"
-ov_wine "$tests_w" --gtest_filter=Unregistered.* || failed=1
+ov_wine "$tests_w" "--gtest_filter=Unregistered.*" || failed=1
 
 export_classes "$work/after.reg"
 if ! diff -u "$work/before.reg.txt" "$work/after.reg.txt" > "$work/registry.diff"; then
