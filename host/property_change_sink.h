@@ -1,0 +1,13 @@
+#pragma once
+// Where the control reports a change of one of its properties, so that the host saves it.
+#include "host/text.h"
+
+namespace host {
+
+class PropertyChangeSink {
+ public:
+  virtual ~PropertyChangeSink() = default;
+  virtual void PropertyChanged(StringView name) = 0;
+};
+
+}  // namespace host
