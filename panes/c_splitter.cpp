@@ -1,0 +1,1 @@
+#include "panes/c_splitter.h"

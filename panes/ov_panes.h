@@ -1,0 +1,114 @@
+#pragma once
+// The ordered collection of panes and the pane model's shared state: orientation, bar
+// size, border offset, inner size and unit factor. It lays the panes out and raises the
+// collection's events to its listeners.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "host/screen.h"
+#include "host/text.h"
+#include "host/variant.h"
+#include "panes/c_splitter.h"
+#include "panes/ov_pane.h"
+
+namespace panes {
+
+// Receives the collection's events. Arguments are by reference so that a handler's writes
+// reach the raiser, as the form languages pass them.
+class PanesListener {
+ public:
+  virtual ~PanesListener() = default;
+  virtual void PaneAdded(PanePtr& pane) {}
+  virtual void PaneRemoved(PanePtr pane) {}
+  virtual void PaneChanged(PanePtr& pane, host::String& property) {}
+  virtual void SplitterResized(PanePtr& pane, PanePtr& nextPane) {}
+};
+
+class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes> {
+ public:
+  static std::shared_ptr<OvPanes> Create(host::Screen screen = host::Screen());
+
+  // Public interface. Arguments left out by the caller are Variant::Missing().
+  PanePtr Add(const host::Variant& index = host::Variant::Missing(),
+              const host::Variant& key = host::Variant::Missing(),
+              const host::Variant& appearance = host::Variant::Missing(),
+              const host::Variant& controlName = host::Variant::Missing());
+  PanePtr Item(const host::Variant& index) const;
+  int32_t Count() const { return static_cast<int32_t>(panes_.size()); }
+  void Remove(const host::Variant& index);
+  void Clear();
+  // The panes in list order; what the enumerator walks.
+  const std::vector<PanePtr>& Panes() const { return panes_; }
+
+  void AddListener(PanesListener* listener);
+  void RemoveListener(PanesListener* listener);
+  // Drops every pane without events: the owner is going away, and a pane's reference
+  // back to this collection must not keep the list alive.
+  void Detach();
+
+  // Settings from the control.
+  void SetOrientation(int16_t orientation);
+  int16_t GetOrientation() const { return orientation_; }
+  bool IsHorizontal() const { return orientation_ == 0; }
+  void SetSplitterSize(int32_t size);
+  int32_t GetSplitterSize() const { return splitterSize_; }
+  void SetBorderOffset(int16_t offset) { borderOffset_ = offset; }
+  int16_t GetBorderOffset() const { return borderOffset_; }
+  void SetUnitsPerPixel(int16_t factor) { unitsPerPixel_ = factor; }
+  int16_t GetUnitsPerPixel() const { return unitsPerPixel_; }
+  void SetAppearance(int16_t value) { appearance_ = value; }
+  void SetBorderStyle(int16_t value) { borderStyle_ = value; }
+  void SetParentWidth(int32_t width) { parentWidth_ = width; }
+  void SetParentHeight(int32_t height) { parentHeight_ = height; }
+  int32_t GetParentWidth() const { return parentWidth_; }
+  int32_t GetParentHeight() const { return parentHeight_; }
+  void SetInitialWidth(int32_t width) { initialWidth_ = width; }
+  void SetInitialHeight(int32_t height) { initialHeight_ = height; }
+  void SetParentHwnd(std::uintptr_t hwnd) { bar_.SetParentHwnd(hwnd); }
+  const CSplitter& Bar() const { return bar_; }
+  const host::Screen& GetScreen() const { return screen_; }
+
+  // Geometry.
+  void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
+  int32_t PaneLeftPixels(const OvPane& pane) const;
+  int32_t PaneTopPixels(const OvPane& pane) const;
+  void Relayout(bool raise);
+  void EqualizePanes();
+  void AddFirstPane();
+  PanePtr PaneAtPoint(float x, float y) const;
+
+  // Used by the panes.
+  void NotifyPaneChanged(OvPane& pane, const host::String& property);
+  int32_t ResolveIndex(const host::Variant& index) const;
+  int32_t IndexFromKey(const host::Variant& key) const;
+  bool KeyExists(const host::Variant& key) const;
+  void Reindex();
+
+ private:
+  explicit OvPanes(host::Screen screen) : screen_(screen) {}
+  PanePtr PaneAt(int32_t position) const;
+  void SizeNewPane(OvPane& pane, bool hasIndex, int32_t position);
+  void SizeBar();
+  int32_t PanePosition(const OvPane& pane, bool alongWidth) const;
+  template <typename Raise>
+  void RaiseToListeners(Raise raise);
+
+  std::vector<PanePtr> panes_;
+  std::vector<PanesListener*> listeners_;
+  bool isAdding_ = false;
+  int16_t orientation_ = 0;
+  int32_t splitterSize_ = 0;
+  int16_t borderOffset_ = 0;
+  int32_t parentWidth_ = 0;
+  int32_t parentHeight_ = 0;
+  int16_t unitsPerPixel_ = 0;
+  int16_t appearance_ = 0;
+  int16_t borderStyle_ = 0;
+  int32_t initialWidth_ = 0;
+  int32_t initialHeight_ = 0;
+  CSplitter bar_;
+  host::Screen screen_;
+};
+
+}  // namespace panes

@@ -1,0 +1,167 @@
+// The collection: Add, Item, Remove, Clear, their events and their errors.
+#include <gtest/gtest.h>
+
+#include "tests/support/error_matchers.h"
+#include "tests/support/pane_fixture.h"
+
+namespace {
+
+using host::Variant;
+namespace err = host::err;
+using Panes = testing_support::PaneFixture;
+using Strings = std::vector<std::string>;
+
+std::vector<int32_t> Widths(const panes::OvPanes& panes) {
+  std::vector<int32_t> widths;
+  for (const auto& pane : panes.Panes()) widths.push_back(pane->WidthPixels());
+  return widths;
+}
+
+std::vector<std::string> NamesInOrder(const panes::OvPanes& panes) {
+  std::vector<std::string> names;
+  for (const auto& pane : panes.Panes())
+    names.push_back(host::ToUtf8(pane->Name()) + "#" + std::to_string(pane->Index()));
+  return names;
+}
+
+TEST_F(Panes, FirstPaneSpansTheInnerWidthAndLaterOnesHalveTheLast) {
+  auto first = panes->Add();
+  EXPECT_EQ(first->WidthPixels(), 400);
+  EXPECT_EQ(first->HeightPixels(), -1);
+  EXPECT_EQ(events.log, (Strings{"PaneAdded Pane 1"}));
+  panes->Add();
+  panes->Add();
+  EXPECT_EQ(Widths(*panes), (std::vector<int32_t>{198, 97, 97}));  // (400-4)/2, (198-4)/2
+  EXPECT_EQ(NamesInOrder(*panes), (Strings{"Pane 1#1", "Pane 2#2", "Pane 3#3"}));
+  EXPECT_EQ(events.log, (Strings{"PaneAdded Pane 1", "PaneAdded Pane 2", "PaneAdded Pane 3"}));
+}
+
+TEST_F(Panes, AddWithIndexInsertsAfterThatPositionAndNamesByCount) {
+  panes->Add();
+  panes->Add();
+  panes->Add();
+  auto inserted = panes->Add(Variant(int32_t{1}));
+  EXPECT_EQ(NamesInOrder(*panes), (Strings{"Pane 1#1", "Pane 4#2", "Pane 2#3", "Pane 3#4"}));
+  EXPECT_EQ(inserted->Index(), 2);
+  EXPECT_EQ(Widths(*panes), (std::vector<int32_t>{97, 97, 97, 97}));  // pane 1 was split
+}
+
+TEST_F(Panes, AddSetsItsArgumentsWithoutPaneChanged) {
+  auto pane = panes->Add(Variant::Missing(), Variant(u"left"), Variant(u"0"), Variant(int32_t{7}));
+  EXPECT_EQ(pane->Key().ToString(), u"left");
+  EXPECT_EQ(pane->Appearance(), 0);
+  EXPECT_EQ(pane->ControlName(), u"7");
+  EXPECT_EQ(events.log, (Strings{"PaneAdded Pane 1"}));
+  auto byKey = panes->Add(Variant(u"left"));
+  EXPECT_EQ(byKey->Index(), 2);
+  EXPECT_OV_ERROR(panes->Add(Variant(u"LEFT")), err::kIndexOutOfBounds, "Index out of bounds.");
+}
+
+TEST_F(Panes, FailedAddInsertsNothingAndLeavesNotificationsOn) {
+  panes->Add(Variant::Missing(), Variant(u"abc"));
+  events.log.clear();
+  EXPECT_OV_ERROR(panes->Add(Variant::Missing(), Variant(u" ABC ")), err::kInvalidValue, "Key already exists.");
+  EXPECT_EQ(panes->Count(), 1);
+  EXPECT_TRUE(events.log.empty());
+  panes->Item(Variant(int32_t{1}))->SetName(u"x");
+  EXPECT_EQ(events.log, (Strings{"PaneChanged x Name"}));
+
+  // A half below the minimum fails; the pane that was split keeps its half.
+  panes->SetBounds(0, 0, 22, 300);
+  auto only = panes->Item(Variant(int32_t{1}));
+  EXPECT_OV_ERROR(panes->Add(), err::kBelowMinimum, "Width cannot be less than Min.");
+  EXPECT_EQ(panes->Count(), 1);
+  only->SetMinimum(0);
+  EXPECT_OV_ERROR(panes->Add(), err::kBelowMinimum, "Width cannot be less than Min.");
+  EXPECT_EQ(only->WidthPixels(), 9);  // (22 - 4) / 2: the split stands
+}
+
+TEST_F(Panes, AddWithIndexOnAnEmptyListIsAnInvalidArgument) {
+  EXPECT_OV_ERROR(panes->Add(Variant(int32_t{1})), err::kInvalidArgument, "Invalid procedure call or argument");
+  EXPECT_EQ(panes->Count(), 0);
+  panes->Add();
+  EXPECT_OV_ERROR(panes->Add(Variant(int32_t{2})), err::kIndexOutOfBounds, "Index out of bounds.");
+}
+
+TEST_F(Panes, ItemResolvesPositionsNumericTextAndExactKeys) {
+  panes->Add(Variant::Missing(), Variant(u"a"));
+  panes->Add(Variant::Missing(), Variant(u"Two"));
+  EXPECT_EQ(panes->Item(Variant(u"2"))->Index(), 2);
+  EXPECT_EQ(panes->Item(Variant(1.5))->Index(), 2);  // halves to even
+  EXPECT_EQ(panes->Item(Variant(2.5))->Index(), 2);
+  EXPECT_EQ(panes->Item(Variant(u"Two"))->Index(), 2);
+  EXPECT_EQ(panes->Item(Variant(int32_t{1})), panes->Item(Variant(u"a")));
+  for (const Variant& bad : {Variant(int32_t{0}), Variant(int32_t{3}), Variant(u"two"), Variant(u"zz"), Variant()})
+    EXPECT_OV_ERROR(panes->Item(bad), err::kIndexOutOfBounds, "Index out of bounds.");
+  EXPECT_OV_ERROR(panes->Item(Variant(3e10)), err::kOverflow, "Overflow");
+  try {
+    panes->Item(Variant(int32_t{9}));
+  } catch (const host::Error& e) {
+    EXPECT_TRUE(e.source().empty());
+    EXPECT_TRUE(e.helpFile().empty());
+  }
+}
+
+TEST_F(Panes, RemoveRenumbersRefitsAndRaisesInOrder) {
+  panes->Add();
+  panes->Add();
+  panes->Add();
+  events.log.clear();
+  auto removed = panes->Item(Variant(int32_t{2}));
+  panes->Remove(Variant(int32_t{2}));
+  EXPECT_EQ(NamesInOrder(*panes), (Strings{"Pane 1#1", "Pane 3#2"}));
+  EXPECT_EQ(Widths(*panes), (std::vector<int32_t>{198, 198}));  // 400 - (198 + 4)
+  EXPECT_EQ(events.log, (Strings{"SplitterResized Pane 1 Pane 3", "PaneRemoved Pane 2"}));
+  events.log.clear();
+  panes->Remove(Variant(int32_t{2}));
+  EXPECT_EQ(Widths(*panes), (std::vector<int32_t>{400}));
+  EXPECT_EQ(events.log, (Strings{"PaneRemoved Pane 3"}));
+  EXPECT_OV_ERROR(panes->Remove(Variant(int32_t{2})), err::kIndexOutOfBounds, "Index out of bounds.");
+}
+
+TEST_F(Panes, ClearRaisesOnceWithNothing) {
+  auto kept = panes->Add();
+  panes->Add();
+  events.log.clear();
+  panes->Clear();
+  EXPECT_EQ(panes->Count(), 0);
+  EXPECT_EQ(events.log, (Strings{"PaneRemoved Nothing"}));
+  EXPECT_EQ(kept->Index(), 1);
+}
+
+TEST_F(Panes, HandlersMayCallBackIntoTheCollection) {
+  std::vector<int32_t> countsSeen;
+  events.onAdded = [&](panes::PanePtr& pane) {
+    countsSeen.push_back(panes->Count());
+    EXPECT_EQ(panes->Item(Variant(pane->Index())), pane);
+    if (panes->Count() == 1) panes->Add();  // nested Add from inside PaneAdded
+  };
+  events.onRemoved = [&](panes::PanePtr&) { countsSeen.push_back(-panes->Count()); };
+  panes->Add();
+  EXPECT_EQ(countsSeen, (std::vector<int32_t>{1, 2}));
+  EXPECT_EQ(panes->Count(), 2);
+  panes->Remove(Variant(int32_t{1}));
+  EXPECT_EQ(countsSeen.back(), -1);
+}
+
+TEST_F(Panes, ListenerRemovedDuringAnEventIsNotCalledAgain) {
+  testing_support::PaneEvents second;
+  panes->AddListener(&second);
+  events.onAdded = [&](panes::PanePtr&) { panes->RemoveListener(&second); };
+  panes->Add();
+  EXPECT_TRUE(second.log.empty());
+  panes->Add();
+  EXPECT_TRUE(second.log.empty());
+}
+
+TEST_F(Panes, DetachReleasesThePanesSoNoCycleRemains) {
+  std::weak_ptr<panes::OvPane> pane = panes->Add();
+  std::weak_ptr<panes::OvPanes> collection = panes;
+  panes->Detach();
+  panes.reset();
+  EXPECT_TRUE(pane.expired());
+  EXPECT_TRUE(collection.expired());
+  panes = panes::OvPanes::Create();
+}
+
+}  // namespace

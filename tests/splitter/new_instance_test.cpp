@@ -1,0 +1,65 @@
+// A new control instance on the simulated platform: defaults, its one pane, units.
+#include <gtest/gtest.h>
+
+#include "host/sim/sim_platform.h"
+#include "splitter/ov_splitter.h"
+
+namespace {
+
+struct NewInstance : ::testing::Test {
+  host::sim::SimPlatform platform;
+  splitter::OvSplitter control{platform.Site()};
+};
+
+TEST_F(NewInstance, HasTheDefaultsAndOnePaneSpanningTheControl) {
+  platform.surface.SetScaleSize(400, 300);
+  control.Initialize();
+  control.InitProperties();
+  EXPECT_TRUE(control.IsReady());
+  EXPECT_EQ(control.Appearance(), 1);
+  EXPECT_EQ(control.BorderStyle(), 0);
+  EXPECT_EQ(control.SplitterStyle(), 0);
+  EXPECT_EQ(control.SplitterSize(), 3);
+  EXPECT_EQ(control.Orientation(), 0);
+  EXPECT_EQ(control.WhatsThisHelpID(), 0);
+  const auto& panes = *control.Panes();
+  ASSERT_EQ(panes.Count(), 1);
+  EXPECT_EQ(panes.Panes()[0]->WidthPixels(), 400);
+  EXPECT_EQ(panes.GetParentHeight(), 300);
+  EXPECT_EQ(panes.GetUnitsPerPixel(), 15);
+  EXPECT_EQ(panes.Bar().ParentHwnd(), platform.surface.Hwnd());
+}
+
+TEST_F(NewInstance, ExtenderWithoutPositionDoesNotStopCreation) {
+  platform.extender.RemoveLeft();
+  control.Initialize();
+  control.InitProperties();
+  ASSERT_EQ(control.Panes()->Count(), 1);
+  // Without bounds the pane takes the inner width handed over before them.
+  EXPECT_EQ(control.Panes()->Panes()[0]->WidthPixels(), 320);
+}
+
+TEST_F(NewInstance, UnitsPerPixelFollowTheAmbientScaleUnits) {
+  control.Initialize();
+  const std::pair<const char16_t*, int16_t> table[] = {
+      {u"Twip", 15}, {u"Pixel", 1}, {u"Inch", 0}, {u"User", 1}, {u"Point", 1},
+      {u"Millimeter", 0}, {u"Centimeter", 0}, {u"twip", 0}, {u"", 0}};
+  for (auto [units, factor] : table) {
+    platform.ambient.SetScaleUnits(units);
+    control.AmbientChanged(u"ScaleUnits");
+    EXPECT_EQ(control.Panes()->GetUnitsPerPixel(), factor) << host::ToUtf8(units);
+  }
+  platform.ambient.SetScaleUnits(u"Twip");
+  control.AmbientChanged(u"scaleunits");  // other letter case: ignored
+  EXPECT_EQ(control.Panes()->GetUnitsPerPixel(), 0);
+}
+
+TEST_F(NewInstance, TerminateReleasesThePanes) {
+  control.Initialize();
+  control.InitProperties();
+  std::weak_ptr<panes::OvPanes> panes = control.Panes();
+  control.Terminate();
+  EXPECT_TRUE(panes.expired());
+}
+
+}  // namespace
