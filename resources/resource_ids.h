@@ -1,0 +1,14 @@
+// Resource identifiers of OvSplitr.ocx, shared by OvSplitr.rc and the C++ code.
+// Plain defines only: windres reads this file too.
+#ifndef OV_RESOURCE_IDS_H
+#define OV_RESOURCE_IDS_H
+
+// LoadTypeLib on the module path and the registry's TypeLib entry expect TYPELIB 1.
+#define IDR_TYPELIB 1
+
+// ToolboxBitmap32 names "<module path>, 1": the 16 x 15 picture form designers show.
+#define IDB_TOOLBOX 1
+
+#define IDV_VERSION 1
+
+#endif
