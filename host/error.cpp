@@ -28,6 +28,8 @@ Error Error::Runtime(int32_t number) {
     case err::kTypeMismatch: text = u"Type mismatch"; break;
     case err::kInvalidUseOfNull: text = u"Invalid use of Null"; break;
     case err::kObjectRequired: text = u"Object required"; break;
+    case err::kMemberNotSupported: text = u"Object doesn't support this property or method"; break;
+    case err::kNotImplemented: text = u"Not implemented"; break;
   }
   return Error(number, kApplicationTitle, text, String());
 }

@@ -27,6 +27,8 @@ inline constexpr int32_t kDivisionByZero = 11;
 inline constexpr int32_t kTypeMismatch = 13;
 inline constexpr int32_t kInvalidUseOfNull = 94;
 inline constexpr int32_t kObjectRequired = 424;
+inline constexpr int32_t kMemberNotSupported = 438;
+inline constexpr int32_t kNotImplemented = static_cast<int32_t>(0x80004001u);
 }  // namespace err
 
 class Error : public std::exception {

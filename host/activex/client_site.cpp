@@ -1,0 +1,62 @@
+#include "host/activex/client_site.h"
+
+#include <olectl.h>
+
+#include "host/activex/variant_bridge.h"
+#include "host/error.h"
+
+namespace activex {
+namespace {
+
+
+
+host::Variant GetProperty(IDispatch* object, DISPID id, HRESULT* outcome) {
+  DISPPARAMS none = {nullptr, nullptr, 0, 0};
+  VARIANT result;
+  VariantInit(&result);
+  *outcome = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr);
+  if (FAILED(*outcome)) return host::Variant::Missing();
+  host::Variant value = FromVariant(result);
+  VariantClear(&result);
+  return value;
+}
+
+}  // namespace
+
+host::Variant ClientSite::Ambient(DISPID id) const {
+  ComPtr<IDispatch> ambient = site_.As<IDispatch>(IID_IDispatch);
+  if (!ambient) return host::Variant::Missing();
+  HRESULT outcome;
+  return GetProperty(ambient.Get(), id, &outcome);
+}
+
+bool ClientSite::UserMode() const {
+  host::Variant value = Ambient(DISPID_AMBIENT_USERMODE);
+  return value.IsMissing() ? true : value.ToBoolean();
+}
+
+host::String ClientSite::ScaleUnits() const {
+  host::Variant value = Ambient(DISPID_AMBIENT_SCALEUNITS);
+  return value.IsMissing() ? host::String() : value.ToString();
+}
+
+host::Variant ClientSite::ExtenderProperty(const wchar_t* name) const {
+  ComPtr<IOleControlSite> control = site_.As<IOleControlSite>(IID_IOleControlSite);
+  ComPtr<IDispatch> extender;
+  if (!control || FAILED(control->GetExtendedControl(extender.Out())) || !extender)
+    throw host::Error::Runtime(host::err::kMemberNotSupported);
+  DISPID id;
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+  if (FAILED(extender->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id)))
+    throw host::Error::Runtime(host::err::kMemberNotSupported);
+  HRESULT outcome;
+  host::Variant value = GetProperty(extender.Get(), id, &outcome);
+  if (FAILED(outcome)) throw host::Error::Runtime(host::err::kMemberNotSupported);
+  return value;
+}
+
+host::Variant ClientSite::Left() const { return ExtenderProperty(L"Left"); }
+
+host::Variant ClientSite::Top() const { return ExtenderProperty(L"Top"); }
+
+}  // namespace activex

@@ -1,0 +1,58 @@
+#include "host/activex/module.h"
+
+#include <ole2.h>
+
+#include "OvSplitr_h.h"
+#include "host/activex/bstr.h"
+#include "host/activex/class_factory.h"
+#include "host/activex/registration.h"
+
+namespace activex {
+namespace {
+
+HINSTANCE moduleHandle = nullptr;
+LONG liveObjects = 0;
+LONG serverLocks = 0;
+ClassFactory splitterFactory;
+
+}  // namespace
+
+HINSTANCE ModuleHandle() { return moduleHandle; }
+
+host::String ModulePath() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(moduleHandle, path, MAX_PATH);
+  return FromWide(path);
+}
+
+void ObjectCreated() { InterlockedIncrement(&liveObjects); }
+void ObjectDestroyed() { InterlockedDecrement(&liveObjects); }
+void LockModule(bool lock) { lock ? InterlockedIncrement(&serverLocks) : InterlockedDecrement(&serverLocks); }
+bool ModuleInUse() { return liveObjects != 0 || serverLocks != 0; }
+
+}  // namespace activex
+
+extern "C" {
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    activex::moduleHandle = instance;
+    DisableThreadLibraryCalls(instance);
+  }
+  return TRUE;
+}
+
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  if (clsid != CLSID_OvSplitter) return CLASS_E_CLASSNOTAVAILABLE;
+  return activex::splitterFactory.QueryInterface(iid, out);
+}
+
+STDAPI DllCanUnloadNow() { return activex::ModuleInUse() ? S_FALSE : S_OK; }
+
+STDAPI DllRegisterServer() { return activex::RegisterServer(); }
+
+STDAPI DllUnregisterServer() { return activex::UnregisterServer(); }
+
+}  // extern "C"

@@ -1,0 +1,209 @@
+#include "host/activex/splitter_object.h"
+
+#include "host/activex/bstr.h"
+#include "host/activex/panes_object.h"
+#include "host/activex/variant_bridge.h"
+#include "host/win32/display_screen.h"
+
+namespace activex {
+
+HRESULT SplitterObject::Create(REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  SplitterObject* object = nullptr;
+  HRESULT hr = Guarded(IID__OvSplitter, [&] { object = new SplitterObject(); });
+  if (FAILED(hr)) return hr;
+  hr = object->QueryInterface(iid, out);
+  object->Release();
+  return hr;
+}
+
+SplitterObject::SplitterObject()
+    : DualDispatch(IID__OvSplitter),
+      screen_(win32::DisplayScreen()),
+      surface_(screen_),
+      events_(*this, DIID___OvSplitter),
+      raiser_(events_),
+      control_(host::ControlSite{surface_, site_, site_, deferred_, deferred_, raiser_, deferred_, deferred_, screen_}) {
+  control_.Initialize();
+}
+
+SplitterObject::~SplitterObject() {
+  events_.DisconnectAll();
+  control_.Terminate();
+}
+
+HRESULT SplitterObject::QueryInterface(REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__OvSplitter) {
+    *out = static_cast<_OvSplitter*>(this);
+  } else if (iid == IID_IOleObject) {
+    *out = static_cast<IOleObject*>(this);
+  } else if (iid == IID_IPersist || iid == IID_IPersistPropertyBag) {
+    *out = static_cast<IPersistPropertyBag*>(this);
+  } else if (iid == IID_IPersistStreamInit) {
+    *out = static_cast<IPersistStreamInit*>(this);
+  } else if (iid == IID_IConnectionPointContainer) {
+    *out = static_cast<IConnectionPointContainer*>(this);
+  } else if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2) {
+    *out = static_cast<IProvideClassInfo2*>(this);
+  } else if (iid == IID_ISupportErrorInfo) {
+    *out = static_cast<ISupportErrorInfo*>(this);
+  } else {
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  AddRef();
+  return S_OK;
+}
+
+// Members that need the control's window, its painting or persistence come with the
+// control in place; until then they say so.
+HRESULT SplitterObject::get_hWnd(LONG*) { return E_NOTIMPL; }
+HRESULT SplitterObject::get_BackColor(OLE_COLOR*) { return E_NOTIMPL; }
+HRESULT SplitterObject::put_BackColor(OLE_COLOR) { return E_NOTIMPL; }
+HRESULT SplitterObject::get_Enabled(VARIANT_BOOL*) { return E_NOTIMPL; }
+HRESULT SplitterObject::put_Enabled(VARIANT_BOOL) { return E_NOTIMPL; }
+HRESULT SplitterObject::get_MouseIcon(IPictureDisp**) { return E_NOTIMPL; }
+HRESULT SplitterObject::putref_MouseIcon(IPictureDisp*) { return E_NOTIMPL; }
+HRESULT SplitterObject::get_MousePointer(LONG*) { return E_NOTIMPL; }
+HRESULT SplitterObject::put_MousePointer(LONG) { return E_NOTIMPL; }
+HRESULT SplitterObject::OLEDrag() { return E_NOTIMPL; }
+HRESULT SplitterObject::get_OLEDropMode(OvOLEDropConstants*) { return E_NOTIMPL; }
+HRESULT SplitterObject::put_OLEDropMode(OvOLEDropConstants) { return E_NOTIMPL; }
+HRESULT SplitterObject::put_Appearance(OvAppearanceConstants) { return E_NOTIMPL; }
+HRESULT SplitterObject::put_BorderStyle(OvBorderStyleConstants) { return E_NOTIMPL; }
+HRESULT SplitterObject::get_SplitterMouseIcon(IPictureDisp**) { return E_NOTIMPL; }
+HRESULT SplitterObject::putref_SplitterMouseIcon(IPictureDisp*) { return E_NOTIMPL; }
+HRESULT SplitterObject::put_SplitterStyle(OvSplitterStyleConstants) { return E_NOTIMPL; }
+HRESULT SplitterObject::put_SplitterSize(LONG) { return E_NOTIMPL; }
+HRESULT SplitterObject::put_Orientation(OvOrientationConstants) { return E_NOTIMPL; }
+HRESULT SplitterObject::put_WhatsThisHelpID(VARIANT) { return E_NOTIMPL; }
+HRESULT SplitterObject::GetContainedControls(VARIANT*) { return E_NOTIMPL; }
+HRESULT SplitterObject::AboutBox() { return E_NOTIMPL; }
+
+HRESULT SplitterObject::get_Panes(_OvPanes** result) {
+  if (!result) return E_POINTER;
+  *result = nullptr;
+  return Run([&] {
+    if (control_.Panes()) *result = PanesObject::Wrap(control_.Panes());
+  });
+}
+
+HRESULT SplitterObject::get_Appearance(OvAppearanceConstants* result) {
+  if (!result) return E_POINTER;
+  *result = static_cast<OvAppearanceConstants>(control_.Appearance());
+  return S_OK;
+}
+
+HRESULT SplitterObject::get_BorderStyle(OvBorderStyleConstants* result) {
+  if (!result) return E_POINTER;
+  *result = static_cast<OvBorderStyleConstants>(control_.BorderStyle());
+  return S_OK;
+}
+
+HRESULT SplitterObject::get_SplitterStyle(OvSplitterStyleConstants* result) {
+  if (!result) return E_POINTER;
+  *result = static_cast<OvSplitterStyleConstants>(control_.SplitterStyle());
+  return S_OK;
+}
+
+HRESULT SplitterObject::get_SplitterSize(LONG* result) {
+  if (!result) return E_POINTER;
+  *result = control_.SplitterSize();
+  return S_OK;
+}
+
+HRESULT SplitterObject::get_Orientation(OvOrientationConstants* result) {
+  if (!result) return E_POINTER;
+  *result = static_cast<OvOrientationConstants>(control_.Orientation());
+  return S_OK;
+}
+
+HRESULT SplitterObject::get_WhatsThisHelpID(VARIANT* result) {
+  if (!result) return E_POINTER;
+  return Run([&] { ToVariant(host::Variant(control_.WhatsThisHelpID()), result); });
+}
+
+HRESULT SplitterObject::ShowAboutBox() { return S_OK; }
+
+HRESULT SplitterObject::SetClientSite(IOleClientSite* site) {
+  site_.Attach(site);
+  return S_OK;
+}
+
+HRESULT SplitterObject::GetClientSite(IOleClientSite** site) {
+  if (!site) return E_POINTER;
+  *site = site_.Get();
+  if (*site) (*site)->AddRef();
+  return S_OK;
+}
+
+HRESULT SplitterObject::GetUserClassID(CLSID* clsid) { return GetClassID(clsid); }
+
+HRESULT SplitterObject::GetUserType(DWORD form, LPOLESTR* name) { return OleRegGetUserType(CLSID_OvSplitter, form, name); }
+
+HRESULT SplitterObject::SetExtent(DWORD aspect, SIZEL* size) {
+  if (!size) return E_POINTER;
+  if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
+  surface_.SetExtent(size->cx, size->cy);
+  return S_OK;
+}
+
+HRESULT SplitterObject::GetExtent(DWORD aspect, SIZEL* size) {
+  if (!size) return E_POINTER;
+  if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
+  size->cx = surface_.WidthHimetric();
+  size->cy = surface_.HeightHimetric();
+  return S_OK;
+}
+
+HRESULT SplitterObject::GetMiscStatus(DWORD, DWORD* status) {
+  if (!status) return E_POINTER;
+  *status = kMiscStatus;
+  return S_OK;
+}
+
+HRESULT SplitterObject::GetClassID(CLSID* clsid) {
+  if (!clsid) return E_POINTER;
+  *clsid = CLSID_OvSplitter;
+  return S_OK;
+}
+
+HRESULT SplitterObject::InitNew() {
+  if (initialized_) return CO_E_ALREADYINITIALIZED;
+  HRESULT hr = Run([&] { control_.InitProperties(); });
+  if (SUCCEEDED(hr)) initialized_ = true;
+  return hr;
+}
+
+HRESULT SplitterObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
+  if (points) *points = nullptr;
+  return E_NOTIMPL;
+}
+
+HRESULT SplitterObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
+  if (!point) return E_POINTER;
+  *point = nullptr;
+  if (iid != events_.Events()) return CONNECT_E_NOCONNECTION;
+  *point = &events_;
+  events_.AddRef();
+  return S_OK;
+}
+
+HRESULT SplitterObject::GetClassInfo(ITypeInfo** info) {
+  if (!info) return E_POINTER;
+  *info = TypeInfoOf(CLSID_OvSplitter).Detach();
+  return *info ? S_OK : TYPE_E_ELEMENTNOTFOUND;
+}
+
+HRESULT SplitterObject::GetGUID(DWORD kind, GUID* guid) {
+  if (!guid) return E_POINTER;
+  if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) return E_INVALIDARG;
+  *guid = DIID___OvSplitter;
+  return S_OK;
+}
+
+HRESULT SplitterObject::InterfaceSupportsErrorInfo(REFIID iid) { return iid == IID__OvSplitter ? S_OK : S_FALSE; }
+
+}  // namespace activex

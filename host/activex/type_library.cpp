@@ -1,0 +1,39 @@
+#include "host/activex/type_library.h"
+
+#include "host/activex/bstr.h"
+#include "host/activex/module.h"
+
+namespace activex {
+
+ComPtr<ITypeLib> ComponentTypeLib() {
+  static ITypeLib* library = [] {
+    ITypeLib* loaded = nullptr;
+    host::String path = ModulePath();
+    LoadTypeLibEx(Wide(path), REGKIND_NONE, &loaded);
+    return loaded;  // kept for the life of the module
+  }();
+  return ComPtr<ITypeLib>::Share(library);
+}
+
+ComPtr<ITypeInfo> TypeInfoOf(REFGUID guid) {
+  ComPtr<ITypeInfo> info;
+  if (ComPtr<ITypeLib> library = ComponentTypeLib()) library->GetTypeInfoOfGuid(guid, info.Out());
+  return info;
+}
+
+ComPtr<ITypeInfo> VtableTypeInfoOf(REFIID iid) {
+  ComPtr<ITypeInfo> info = TypeInfoOf(iid);
+  if (!info) return info;
+  TYPEATTR* attributes = nullptr;
+  if (FAILED(info->GetTypeAttr(&attributes))) return ComPtr<ITypeInfo>();
+  bool dual = attributes->typekind == TKIND_DISPATCH && (attributes->wTypeFlags & TYPEFLAG_FDUAL);
+  info->ReleaseTypeAttr(attributes);
+  if (!dual) return info;
+  HREFTYPE vtableSide = 0;
+  ComPtr<ITypeInfo> vtable;
+  if (SUCCEEDED(info->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtableSide)))
+    info->GetRefTypeInfo(vtableSide, vtable.Out());
+  return vtable ? vtable : info;
+}
+
+}  // namespace activex
