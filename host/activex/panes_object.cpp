@@ -55,7 +55,7 @@ _OvPanes* PanesObject::Wrap(const std::shared_ptr<panes::OvPanes>& panes) {
 }
 
 PanesObject::PanesObject(std::shared_ptr<panes::OvPanes> panes)
-    : DualDispatch(IID__OvPanes), panes_(std::move(panes)), events_(*this, DIID___OvPanes) {
+    : DualDispatch(IID__OvPanes), panes_(std::move(panes)) {
   LiveObjects()[panes_.get()] = this;
   panes_->AddListener(this);
 }
@@ -125,33 +125,6 @@ HRESULT PanesObject::Remove(VARIANT* index) {
 
 HRESULT PanesObject::Clear() {
   return Guarded(IID__OvPanes, [&] { panes_->Clear(); });
-}
-
-HRESULT PanesObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
-  if (points) *points = nullptr;
-  return E_NOTIMPL;
-}
-
-HRESULT PanesObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
-  if (!point) return E_POINTER;
-  *point = nullptr;
-  if (iid != events_.Events()) return CONNECT_E_NOCONNECTION;
-  *point = &events_;
-  events_.AddRef();
-  return S_OK;
-}
-
-HRESULT PanesObject::GetClassInfo(ITypeInfo** info) {
-  if (!info) return E_POINTER;
-  *info = TypeInfoOf(CLSID_OvPanes).Detach();
-  return *info ? S_OK : TYPE_E_ELEMENTNOTFOUND;
-}
-
-HRESULT PanesObject::GetGUID(DWORD kind, GUID* guid) {
-  if (!guid) return E_POINTER;
-  if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) return E_INVALIDARG;
-  *guid = DIID___OvPanes;
-  return S_OK;
 }
 
 HRESULT PanesObject::InterfaceSupportsErrorInfo(REFIID iid) { return iid == IID__OvPanes ? S_OK : S_FALSE; }

@@ -8,7 +8,7 @@
 
 #include "OvSplitr_h.h"
 #include "host/activex/com_object.h"
-#include "host/activex/connection_point.h"
+#include "host/activex/event_source.h"
 #include "host/activex/dual_dispatch.h"
 #include "panes/ov_panes.h"
 
@@ -16,8 +16,7 @@ namespace activex {
 
 class PanesObject final : public ComObject,
                           public DualDispatch<_OvPanes>,
-                          public IConnectionPointContainer,
-                          public IProvideClassInfo2,
+                          public EventSource<&CLSID_OvPanes, &DIID___OvPanes>,
                           public ISupportErrorInfo,
                           private panes::PanesListener {
  public:
@@ -35,10 +34,6 @@ class PanesObject final : public ComObject,
   HRESULT STDMETHODCALLTYPE Remove(VARIANT* index) override;
   HRESULT STDMETHODCALLTYPE Clear() override;
 
-  HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) override;
-  HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
-  HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** info) override;
-  HRESULT STDMETHODCALLTYPE GetGUID(DWORD kind, GUID* guid) override;
   HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
 
  private:
@@ -51,7 +46,6 @@ class PanesObject final : public ComObject,
   void SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) override;
 
   std::shared_ptr<panes::OvPanes> panes_;
-  ConnectionPoint events_;
 };
 
 }  // namespace activex

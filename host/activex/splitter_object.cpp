@@ -22,7 +22,6 @@ SplitterObject::SplitterObject()
     : DualDispatch(IID__OvSplitter),
       screen_(win32::DisplayScreen()),
       surface_(screen_),
-      events_(*this, DIID___OvSplitter),
       raiser_(events_),
       control_(host::ControlSite{surface_, site_, site_, deferred_, deferred_, raiser_, deferred_, deferred_, screen_}) {
   control_.Initialize();
@@ -175,33 +174,6 @@ HRESULT SplitterObject::InitNew() {
   HRESULT hr = Run([&] { control_.InitProperties(); });
   if (SUCCEEDED(hr)) initialized_ = true;
   return hr;
-}
-
-HRESULT SplitterObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
-  if (points) *points = nullptr;
-  return E_NOTIMPL;
-}
-
-HRESULT SplitterObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
-  if (!point) return E_POINTER;
-  *point = nullptr;
-  if (iid != events_.Events()) return CONNECT_E_NOCONNECTION;
-  *point = &events_;
-  events_.AddRef();
-  return S_OK;
-}
-
-HRESULT SplitterObject::GetClassInfo(ITypeInfo** info) {
-  if (!info) return E_POINTER;
-  *info = TypeInfoOf(CLSID_OvSplitter).Detach();
-  return *info ? S_OK : TYPE_E_ELEMENTNOTFOUND;
-}
-
-HRESULT SplitterObject::GetGUID(DWORD kind, GUID* guid) {
-  if (!guid) return E_POINTER;
-  if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) return E_INVALIDARG;
-  *guid = DIID___OvSplitter;
-  return S_OK;
 }
 
 HRESULT SplitterObject::InterfaceSupportsErrorInfo(REFIID iid) { return iid == IID__OvSplitter ? S_OK : S_FALSE; }

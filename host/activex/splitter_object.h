@@ -11,7 +11,7 @@
 #include "host/activex/client_site.h"
 #include "host/activex/com_object.h"
 #include "host/activex/connection_event_raiser.h"
-#include "host/activex/connection_point.h"
+#include "host/activex/event_source.h"
 #include "host/activex/deferred_services.h"
 #include "host/activex/dual_dispatch.h"
 #include "host/activex/extent_surface.h"
@@ -25,8 +25,7 @@ class SplitterObject final : public ComObject,
                              public IOleObject,
                              public IPersistPropertyBag,
                              public IPersistStreamInit,
-                             public IConnectionPointContainer,
-                             public IProvideClassInfo2,
+                             public EventSource<&CLSID_OvSplitter, &DIID___OvSplitter>,
                              public ISupportErrorInfo {
  public:
   static HRESULT Create(REFIID iid, void** out);
@@ -99,11 +98,7 @@ class SplitterObject final : public ComObject,
   HRESULT STDMETHODCALLTYPE Save(LPSTREAM, BOOL) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetSizeMax(ULARGE_INTEGER*) override { return E_NOTIMPL; }
 
-  // IConnectionPointContainer, IProvideClassInfo2, ISupportErrorInfo
-  HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) override;
-  HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
-  HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** info) override;
-  HRESULT STDMETHODCALLTYPE GetGUID(DWORD kind, GUID* guid) override;
+  // ISupportErrorInfo
   HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
 
   // The OLE status bits of the control, as registered and as GetMiscStatus reports them.
@@ -122,7 +117,6 @@ class SplitterObject final : public ComObject,
   ExtentSurface surface_;
   ClientSite site_;
   DeferredServices deferred_;
-  ConnectionPoint events_;
   ConnectionEventRaiser raiser_;
   splitter::OvSplitter control_;
   bool initialized_ = false;
