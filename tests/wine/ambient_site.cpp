@@ -83,9 +83,8 @@ STDMETHODIMP AmbientSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS
         }
         return S_OK;
     }
-    // The project contract names -716 for ScaleUnits while the OLE headers give -707;
-    // answer both so the site works with either reading.
-    if ((id == DISPID_AMBIENT_SCALEUNITS || id == kContractScaleUnitsId) && scaleUnits_) {
+    // -707, as real containers answer it (-716 is the ambient Appearance).
+    if (id == DISPID_AMBIENT_SCALEUNITS && scaleUnits_) {
         if (result) {
             VariantInit(result);
             result->vt = VT_BSTR;

@@ -14,8 +14,6 @@ public:
     // Starts with one reference, the caller's. Without scaleUnits the ambient is absent.
     static AmbientSite* Create(std::optional<std::wstring> scaleUnits);
 
-    static constexpr DISPID kContractScaleUnitsId = -716;
-
     ULONG References() const { return references_; }
     // Every DISPID the control asked for, in order.
     const std::vector<DISPID>& AskedIds() const { return askedIds_; }

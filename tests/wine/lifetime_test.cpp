@@ -2,21 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "server_module.h"
 #include "splitter_test.h"
 
 namespace {
-
-constexpr const wchar_t* kServerModule = L"OvSplitr.ocx";
-
-HRESULT ServerCanUnloadNow() {
-    HMODULE server = GetModuleHandleW(kServerModule);
-    if (!server)
-        return E_UNEXPECTED;
-    using CanUnload = HRESULT(STDAPICALLTYPE*)();
-    auto canUnload = reinterpret_cast<CanUnload>(
-        reinterpret_cast<void*>(GetProcAddress(server, "DllCanUnloadNow")));
-    return canUnload ? canUnload() : E_NOTIMPL;
-}
 
 TEST(Registration, BothProgIdsNameOneInProcessClass) {
     CLSID current, versioned;
@@ -62,7 +51,6 @@ TEST(Lifetime, APaneOutlivesItsControl) {
     EXPECT_EQ(pane.Get(L"Key").AsString(), L"kept");
 }
 
-// Last in this file: by now every object of the earlier tests must be gone too.
 TEST(Lifetime, ServerCanUnloadOnceEverythingIsReleased) {
     {
         SplitterInstance splitter;

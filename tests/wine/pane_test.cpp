@@ -45,15 +45,22 @@ TEST_F(PaneProperties, FlatAppearanceUsesTheWholePane) {
     EXPECT_EQ(pane.Get(L"Height").AsLong(), 240 * kTwipsPerPixel);
 }
 
+TEST_F(PaneProperties, WidthIsTheContentWithinTheFrame) {
+    Add();
+    DispatchClient first = Pane(1);
+    // 100 pixels of content plus the 4-pixel frame.
+    first.Put(L"Width", 100 * kTwipsPerPixel);
+    EXPECT_EQ(first.Get(L"Width").AsLong(), 100 * kTwipsPerPixel);
+    EXPECT_EQ(Pane(2).Get(L"Left").AsLong(), OffsetTwips3D(107));
+}
+
 TEST_F(PaneProperties, WidthIsGivenToOrTakenFromTheNeighbour) {
     Add();
     DispatchClient first = Pane(1);
     DispatchClient second = Pane(2);
-    // 100 pixels of content plus the 4-pixel frame; the pair keeps its 316 pixels.
+    // The pair keeps its 158 + 158 pixels.
     first.Put(L"Width", 100 * kTwipsPerPixel);
-    EXPECT_EQ(first.Get(L"Width").AsLong(), 100 * kTwipsPerPixel);
     EXPECT_EQ(second.Get(L"Width").AsLong(), InnerTwips3D(212));
-    EXPECT_EQ(second.Get(L"Left").AsLong(), OffsetTwips3D(107));
 
     // Changing the last pane moves the difference to the pane before it.
     second.Put(L"Width", 150 * kTwipsPerPixel);
