@@ -10,6 +10,7 @@
 #include "host/property_change_sink.h"
 #include "host/resource_loader.h"
 #include "host/screen.h"
+#include "host/window_system.h"
 
 namespace host {
 
@@ -23,6 +24,7 @@ struct ControlSite {
   ResourceLoader& resources;
   Dialogs& dialogs;
   const Screen& screen;
+  WindowSystem& windows;
 };
 
 }  // namespace host

@@ -4,7 +4,29 @@
 
 namespace splitter {
 
+using host::Error;
 using host::ScaleMode;
+using host::Variant;
+namespace err = host::err;
+
+namespace {
+
+// Runs one step of a routine whose failing steps are skipped.
+template <typename Step>
+void Skipping(Step&& step) {
+  try {
+    step();
+  } catch (const Error&) {
+  }
+}
+
+void CheckPictureType(const host::PictureRef& picture, const char16_t* description) {
+  if (picture && picture->Type() != host::PictureType::Icon) throw Error::Component(err::kInvalidValue, description);
+}
+
+Variant PaneArgument(const panes::PanePtr& pane) { return pane ? Variant(host::ObjectRef(pane)) : Variant::Nothing(); }
+
+}  // namespace
 
 OvSplitter::OvSplitter(host::ControlSite site) : site_(site) {}
 
@@ -12,6 +34,7 @@ OvSplitter::~OvSplitter() { Terminate(); }
 
 void OvSplitter::Initialize() {
   panes_ = panes::OvPanes::Create(site_.screen);
+  panes_->AddListener(this);
   panes_->SetParentHwnd(site_.surface.Hwnd());
   ready_ = true;
 }
@@ -21,22 +44,39 @@ void OvSplitter::InitProperties() {
   UpdateScaleUnits();
   appearance_ = Ov3D;
   borderStyle_ = OvNone;
+  splitterMouseIcon_.reset();
   splitterStyle_ = OvSplitterFlat;
   splitterSize_ = 3;
   orientation_ = OvHorizontal;
   whatsThisHelpId_ = 0;
   UpdateClientArea();
-  try {
-    SetPaneBounds();
-  } catch (const host::Error&) {
-    // A container without Left or Top on its extender must not stop the creation.
-  }
+  // A container without Left or Top on its extender must not stop the creation.
+  Skipping([&] { SetPaneBounds(); });
   panes_->SetOrientation(static_cast<int16_t>(orientation_));
   panes_->SetSplitterSize(splitterSize_);
   panes_->SetAppearance(static_cast<int16_t>(appearance_));
   panes_->SetBorderStyle(static_cast<int16_t>(borderStyle_));
   panes_->AddFirstPane();
   ready_ = true;
+  Redraw();
+}
+
+void OvSplitter::Show() {
+  Raise(events::Resize);
+  MoveChildControls();
+}
+
+void OvSplitter::Resize() {
+  Variant left(int32_t{0}), top(int32_t{0});
+  Skipping([&] { left = site_.extender.Left(); });
+  Skipping([&] { top = site_.extender.Top(); });
+  Skipping([&] {
+    panes_->SetBounds(left.ToLong(), top.ToLong(), InnerExtent(site_.surface.ScaleWidth()),
+                      InnerExtent(site_.surface.ScaleHeight()));
+  });
+  Skipping([&] { Redraw(); });
+  Skipping([&] { Raise(events::Resize); });
+  MoveChildControls();
 }
 
 void OvSplitter::AmbientChanged(host::StringView name) {
@@ -45,8 +85,109 @@ void OvSplitter::AmbientChanged(host::StringView name) {
 
 void OvSplitter::Terminate() {
   if (!panes_) return;
+  panes_->RemoveListener(this);
   panes_->Detach();
   panes_.reset();
+}
+
+void OvSplitter::Click() { Raise(events::Click); }
+
+void OvSplitter::DblClick() { Raise(events::DblClick); }
+
+void OvSplitter::SetBackColor(host::OleColor color) {
+  site_.surface.SetBackColor(color);
+  Redraw();
+  Notify(u"BackColor");
+}
+
+void OvSplitter::SetEnabled(bool enabled) {
+  site_.surface.SetEnabled(enabled);
+  Notify(u"Enabled");
+}
+
+void OvSplitter::SetMouseIcon(host::PictureRef icon) {
+  CheckPictureType(icon, u"MouseIcon only accepts a picture of type icon or cursor.");
+  mouseIcon_ = std::move(icon);
+  if (mousePointer_ == 99) site_.surface.SetMouseIcon(mouseIcon_);
+  Notify(u"MouseIcon");
+}
+
+void OvSplitter::SetMousePointer(int32_t pointer) {
+  // Checked before storing, so that a value the platform cannot take is never saved.
+  int16_t platformPointer = Variant(pointer).ToInteger();
+  site_.surface.SetMousePointer(platformPointer);
+  mousePointer_ = pointer;
+  if (pointer == 99) site_.surface.SetMouseIcon(mouseIcon_);
+  Notify(u"MousePointer");
+}
+
+void OvSplitter::SetOLEDropMode(int32_t mode) {
+  site_.surface.SetOLEDropMode(Variant(mode).ToInteger());
+  Notify(u"OLEDropMode");
+}
+
+void OvSplitter::SetAppearance(int32_t value) {
+  int16_t narrow = Variant(value).ToInteger();
+  appearance_ = value;
+  Notify(u"Appearance");
+  panes_->SetAppearance(narrow);
+  UpdateClientArea();
+  ReLayout();
+}
+
+void OvSplitter::SetBorderStyle(int32_t value) {
+  int16_t narrow = Variant(value).ToInteger();
+  borderStyle_ = value;
+  Notify(u"BorderStyle");
+  panes_->SetBorderStyle(narrow);
+  UpdateClientArea();
+  ReLayout();
+}
+
+void OvSplitter::SetSplitterMouseIcon(host::PictureRef icon) {
+  CheckPictureType(icon, u"SplitterMouseIcon only accepts a picture of type iconor cursor.");
+  splitterMouseIcon_ = std::move(icon);
+  Notify(u"SplitterMouseIcon");
+}
+
+void OvSplitter::SetSplitterStyle(int32_t value) {
+  splitterStyle_ = value;
+  Notify(u"SplitterStyle");
+  Redraw();
+}
+
+void OvSplitter::SetSplitterSize(int32_t value) {
+  if (value < 1 || value > 32767)
+    throw Error::Component(err::kOutOfRange, u"SplitterSize must be between 1 and 32767.");
+  splitterSize_ = value;
+  panes_->SetSplitterSize(value);
+  Notify(u"SplitterSize");
+  ReLayout();
+}
+
+void OvSplitter::SetOrientation(int32_t value) {
+  int16_t narrow = Variant(value).ToInteger();
+  orientation_ = value;
+  panes_->SetOrientation(narrow);
+  Notify(u"Orientation");
+  SetPaneBounds();
+  panes_->Relayout(true);
+  Redraw();
+}
+
+void OvSplitter::SetWhatsThisHelpID(const Variant& value) {
+  whatsThisHelpId_ = value.ToLong();
+  Notify(u"WhatsThisHelpID");
+}
+
+std::optional<std::vector<host::String>> OvSplitter::GetContainedControls() const {
+  try {
+    std::vector<host::String> names;
+    for (const host::ContainedControlRef& control : site_.containedControls.Enumerate()) names.push_back(control->Name());
+    return names;
+  } catch (const Error&) {
+    return std::nullopt;
+  }
 }
 
 int32_t OvSplitter::InnerExtent(float scaleExtent) const {
@@ -63,9 +204,7 @@ void OvSplitter::UpdateClientArea() {
 
 void OvSplitter::UpdateScaleUnits() {
   host::String units = site_.ambient.ScaleUnits();
-  auto perPixel = [this](ScaleMode to) {
-    return host::Variant(site_.screen.ScaleX(1, ScaleMode::Pixels, to)).ToInteger();
-  };
+  auto perPixel = [this](ScaleMode to) { return Variant(site_.screen.ScaleX(1, ScaleMode::Pixels, to)).ToInteger(); };
   int16_t factor = 0;
   if (units == u"Twip") factor = perPixel(ScaleMode::Twips);
   else if (units == u"Pixel") factor = 1;
@@ -81,6 +220,131 @@ void OvSplitter::SetPaneBounds() {
   int32_t left = site_.extender.Left().ToLong();
   int32_t top = site_.extender.Top().ToLong();
   panes_->SetBounds(left, top, InnerExtent(site_.surface.ScaleWidth()), InnerExtent(site_.surface.ScaleHeight()));
+}
+
+void OvSplitter::ReLayout() {
+  panes_->Relayout(true);
+  Redraw();
+  MoveChildControls();
+}
+
+void OvSplitter::Redraw() {
+  if (!ready_) return;
+}
+
+void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control) {
+  host::WindowHandle window = 0;
+  bool windowed = true;
+  try {
+    window = control.Hwnd();
+  } catch (const Error&) {
+    windowed = false;
+  }
+  Skipping([&] { control.Move(pane.Left(), pane.Top(), pane.Width(), pane.Height()); });
+  if (!windowed) return;
+  Skipping([&] {
+    const host::Screen& screen = site_.screen;
+    int x = host::NearestLong(screen.ScaleX(pane.Left(), ScaleMode::Twips, ScaleMode::Pixels));
+    int y = host::NearestLong(screen.ScaleY(pane.Top(), ScaleMode::Twips, ScaleMode::Pixels));
+    int width = host::NearestLong(screen.ScaleX(pane.Width(), ScaleMode::Twips, ScaleMode::Pixels));
+    int height = host::NearestLong(screen.ScaleY(pane.Height(), ScaleMode::Twips, ScaleMode::Pixels));
+    site_.windows.MoveWindow(window, x, y, width, height, true);
+  });
+}
+
+void OvSplitter::MoveChildControls() {
+  if (!ready_ || !panes_) return;
+  std::vector<host::ContainedControlRef> controls;
+  Skipping([&] { controls = site_.containedControls.Enumerate(); });
+  if (controls.empty()) return;
+  std::vector<panes::PanePtr> list = panes_->Panes();  // a Move may reach back into the panes
+  for (const panes::PanePtr& pane : list) {
+    if (!pane->ResizeChildControl() || pane->ControlName().empty()) continue;
+    for (const host::ContainedControlRef& control : controls) {
+      bool bound = false;
+      Skipping([&] { bound = host::TextEqualsIgnoringCase(control->Name(), pane->ControlName()); });
+      if (bound) PlaceBoundControls(*pane, *control);
+    }
+  }
+}
+
+void OvSplitter::RefreshChildControls() {
+  if (!ready_) return;
+  std::vector<host::ContainedControlRef> controls;
+  Skipping([&] { controls = site_.containedControls.Enumerate(); });
+  for (const host::ContainedControlRef& control : controls) {
+    try {
+      control->Hwnd();
+    } catch (const Error&) {
+      Skipping([&] { control->Refresh(); });
+    }
+  }
+}
+
+void OvSplitter::Raise(const host::EventId& event) { site_.events.RaiseEvent(event, {}); }
+
+void OvSplitter::RaiseSplitterResize(const panes::PanePtr& first, const panes::PanePtr& second) {
+  // The handler gets copies: assigning to Pane1 or Pane2 changes nothing here.
+  Variant arguments[] = {PaneArgument(first), PaneArgument(second)};
+  site_.events.RaiseEvent(events::SplitterResize, arguments);
+}
+
+void OvSplitter::ReportPanesChangedInDesigner() {
+  if (!site_.ambient.UserMode()) Notify(u"Panes");
+}
+
+void OvSplitter::CommonEnding() {
+  Redraw();
+  RefreshChildControls();
+  ReportPanesChangedInDesigner();
+}
+
+void OvSplitter::PaneAdded(panes::PanePtr& pane) {
+  if (pane->ResizeChildControl()) MoveChildControls();
+  Redraw();
+  ReportPanesChangedInDesigner();
+}
+
+void OvSplitter::PaneRemoved(panes::PanePtr) {
+  Redraw();
+  MoveChildControls();
+  ReportPanesChangedInDesigner();
+}
+
+void OvSplitter::ExchangeSize(const panes::PanePtr& pane) {
+  int32_t index = pane->Index();
+  bool last = index == panes_->Count();
+  panes::PanePtr neighbour = panes_->Item(Variant(last ? index - 1 : index + 1));
+  // What the changed pane gained its neighbour loses, and the reverse.
+  if (orientation_ == OvHorizontal) {
+    int64_t width = int64_t{neighbour->GetWidthPixels()} + pane->GetPreviousWidthPixels() - pane->GetWidthPixels();
+    neighbour->SetWidthPixels(host::NearestLong(static_cast<double>(width)));
+  } else {
+    int64_t height = int64_t{neighbour->GetHeightPixels()} + pane->GetPreviousHeightPixels() - pane->GetHeightPixels();
+    neighbour->SetHeightPixels(host::NearestLong(static_cast<double>(height)));
+  }
+  if (last) RaiseSplitterResize(neighbour, pane);
+  else RaiseSplitterResize(pane, neighbour);
+}
+
+void OvSplitter::PaneChanged(panes::PanePtr& pane, host::String& property) {
+  if (property == u"Width" || property == u"Height") {
+    ExchangeSize(pane);
+    if (pane->ResizeChildControl()) MoveChildControls();
+    Raise(events::Resize);
+  } else if (property == u"ControlName" || property == u"ResizeChildControl") {
+    if (pane->ResizeChildControl()) MoveChildControls();
+  } else if (property == u"Appearance") {
+    if (pane->ResizeChildControl()) MoveChildControls();
+    Raise(events::Resize);
+  }
+  CommonEnding();
+}
+
+void OvSplitter::SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) {
+  RaiseSplitterResize(pane, nextPane);
+  MoveChildControls();
+  RefreshChildControls();
 }
 
 }  // namespace splitter

@@ -2,6 +2,7 @@
 
 #include "host/activex/bstr.h"
 #include "host/activex/panes_object.h"
+#include "host/activex/platform_picture.h"
 #include "host/activex/variant_bridge.h"
 #include "host/win32/display_screen.h"
 
@@ -23,7 +24,7 @@ SplitterObject::SplitterObject()
       screen_(win32::DisplayScreen()),
       surface_(screen_),
       raiser_(events_),
-      control_(host::ControlSite{surface_, site_, site_, deferred_, deferred_, raiser_, deferred_, deferred_, screen_}) {
+      control_(host::ControlSite{surface_, site_, site_, deferred_, deferred_, raiser_, deferred_, deferred_, screen_, windows_}) {
   control_.Initialize();
 }
 
@@ -56,30 +57,11 @@ HRESULT SplitterObject::QueryInterface(REFIID iid, void** out) {
   return S_OK;
 }
 
-// Members that need the control's window, its painting or persistence come with the
-// control in place; until then they say so.
-HRESULT SplitterObject::get_hWnd(LONG*) { return E_NOTIMPL; }
-HRESULT SplitterObject::get_BackColor(OLE_COLOR*) { return E_NOTIMPL; }
-HRESULT SplitterObject::put_BackColor(OLE_COLOR) { return E_NOTIMPL; }
-HRESULT SplitterObject::get_Enabled(VARIANT_BOOL*) { return E_NOTIMPL; }
-HRESULT SplitterObject::put_Enabled(VARIANT_BOOL) { return E_NOTIMPL; }
-HRESULT SplitterObject::get_MouseIcon(IPictureDisp**) { return E_NOTIMPL; }
-HRESULT SplitterObject::putref_MouseIcon(IPictureDisp*) { return E_NOTIMPL; }
-HRESULT SplitterObject::get_MousePointer(LONG*) { return E_NOTIMPL; }
-HRESULT SplitterObject::put_MousePointer(LONG) { return E_NOTIMPL; }
-HRESULT SplitterObject::OLEDrag() { return E_NOTIMPL; }
-HRESULT SplitterObject::get_OLEDropMode(OvOLEDropConstants*) { return E_NOTIMPL; }
-HRESULT SplitterObject::put_OLEDropMode(OvOLEDropConstants) { return E_NOTIMPL; }
-HRESULT SplitterObject::put_Appearance(OvAppearanceConstants) { return E_NOTIMPL; }
-HRESULT SplitterObject::put_BorderStyle(OvBorderStyleConstants) { return E_NOTIMPL; }
-HRESULT SplitterObject::get_SplitterMouseIcon(IPictureDisp**) { return E_NOTIMPL; }
-HRESULT SplitterObject::putref_SplitterMouseIcon(IPictureDisp*) { return E_NOTIMPL; }
-HRESULT SplitterObject::put_SplitterStyle(OvSplitterStyleConstants) { return E_NOTIMPL; }
-HRESULT SplitterObject::put_SplitterSize(LONG) { return E_NOTIMPL; }
-HRESULT SplitterObject::put_Orientation(OvOrientationConstants) { return E_NOTIMPL; }
-HRESULT SplitterObject::put_WhatsThisHelpID(VARIANT) { return E_NOTIMPL; }
-HRESULT SplitterObject::GetContainedControls(VARIANT*) { return E_NOTIMPL; }
-HRESULT SplitterObject::AboutBox() { return E_NOTIMPL; }
+HRESULT SplitterObject::get_hWnd(LONG* result) {
+  if (!result) return E_POINTER;
+  // A window handle fits 32 bits on both builds, as the type library's Long requires.
+  return Run([&] { *result = static_cast<LONG>(control_.Hwnd()); });
+}
 
 HRESULT SplitterObject::get_Panes(_OvPanes** result) {
   if (!result) return E_POINTER;
@@ -89,10 +71,51 @@ HRESULT SplitterObject::get_Panes(_OvPanes** result) {
   });
 }
 
+HRESULT SplitterObject::get_BackColor(OLE_COLOR* result) {
+  if (!result) return E_POINTER;
+  return Run([&] { *result = control_.BackColor(); });
+}
+HRESULT SplitterObject::put_BackColor(OLE_COLOR value) { return Run([&] { control_.SetBackColor(value); }); }
+
+HRESULT SplitterObject::get_Enabled(VARIANT_BOOL* result) {
+  if (!result) return E_POINTER;
+  return Run([&] { *result = control_.Enabled() ? VARIANT_TRUE : VARIANT_FALSE; });
+}
+HRESULT SplitterObject::put_Enabled(VARIANT_BOOL value) {
+  return Run([&] { control_.SetEnabled(value != VARIANT_FALSE); });
+}
+
+HRESULT SplitterObject::get_MouseIcon(IPictureDisp** result) {
+  if (!result) return E_POINTER;
+  return Run([&] { *result = PlatformPicture::ToDispatch(control_.MouseIcon()); });
+}
+HRESULT SplitterObject::putref_MouseIcon(IPictureDisp* value) {
+  return Run([&] { control_.SetMouseIcon(PlatformPicture::From(value)); });
+}
+
+HRESULT SplitterObject::get_MousePointer(LONG* result) {
+  if (!result) return E_POINTER;
+  return Run([&] { *result = control_.MousePointer(); });
+}
+HRESULT SplitterObject::put_MousePointer(LONG value) { return Run([&] { control_.SetMousePointer(value); }); }
+
+HRESULT SplitterObject::OLEDrag() { return Run([&] { control_.OLEDrag(); }); }
+
+HRESULT SplitterObject::get_OLEDropMode(OvOLEDropConstants* result) {
+  if (!result) return E_POINTER;
+  return Run([&] { *result = static_cast<OvOLEDropConstants>(control_.OLEDropMode()); });
+}
+HRESULT SplitterObject::put_OLEDropMode(OvOLEDropConstants value) {
+  return Run([&] { control_.SetOLEDropMode(value); });
+}
+
 HRESULT SplitterObject::get_Appearance(OvAppearanceConstants* result) {
   if (!result) return E_POINTER;
   *result = static_cast<OvAppearanceConstants>(control_.Appearance());
   return S_OK;
+}
+HRESULT SplitterObject::put_Appearance(OvAppearanceConstants value) {
+  return Run([&] { control_.SetAppearance(value); });
 }
 
 HRESULT SplitterObject::get_BorderStyle(OvBorderStyleConstants* result) {
@@ -100,11 +123,25 @@ HRESULT SplitterObject::get_BorderStyle(OvBorderStyleConstants* result) {
   *result = static_cast<OvBorderStyleConstants>(control_.BorderStyle());
   return S_OK;
 }
+HRESULT SplitterObject::put_BorderStyle(OvBorderStyleConstants value) {
+  return Run([&] { control_.SetBorderStyle(value); });
+}
+
+HRESULT SplitterObject::get_SplitterMouseIcon(IPictureDisp** result) {
+  if (!result) return E_POINTER;
+  return Run([&] { *result = PlatformPicture::ToDispatch(control_.SplitterMouseIcon()); });
+}
+HRESULT SplitterObject::putref_SplitterMouseIcon(IPictureDisp* value) {
+  return Run([&] { control_.SetSplitterMouseIcon(PlatformPicture::From(value)); });
+}
 
 HRESULT SplitterObject::get_SplitterStyle(OvSplitterStyleConstants* result) {
   if (!result) return E_POINTER;
   *result = static_cast<OvSplitterStyleConstants>(control_.SplitterStyle());
   return S_OK;
+}
+HRESULT SplitterObject::put_SplitterStyle(OvSplitterStyleConstants value) {
+  return Run([&] { control_.SetSplitterStyle(value); });
 }
 
 HRESULT SplitterObject::get_SplitterSize(LONG* result) {
@@ -112,17 +149,52 @@ HRESULT SplitterObject::get_SplitterSize(LONG* result) {
   *result = control_.SplitterSize();
   return S_OK;
 }
+HRESULT SplitterObject::put_SplitterSize(LONG value) { return Run([&] { control_.SetSplitterSize(value); }); }
 
 HRESULT SplitterObject::get_Orientation(OvOrientationConstants* result) {
   if (!result) return E_POINTER;
   *result = static_cast<OvOrientationConstants>(control_.Orientation());
   return S_OK;
 }
+HRESULT SplitterObject::put_Orientation(OvOrientationConstants value) {
+  return Run([&] { control_.SetOrientation(value); });
+}
 
 HRESULT SplitterObject::get_WhatsThisHelpID(VARIANT* result) {
   if (!result) return E_POINTER;
   return Run([&] { ToVariant(host::Variant(control_.WhatsThisHelpID()), result); });
 }
+HRESULT SplitterObject::put_WhatsThisHelpID(VARIANT value) {
+  return Run([&] { control_.SetWhatsThisHelpID(FromVariant(value)); });
+}
+
+HRESULT SplitterObject::GetContainedControls(VARIANT* result) {
+  if (!result) return E_POINTER;
+  VariantInit(result);
+  return Run([&] {
+    auto names = control_.GetContainedControls();
+    if (!names) {
+      V_VT(result) = VT_BOOL;
+      V_BOOL(result) = VARIANT_FALSE;
+      return;
+    }
+    // Bounds 0 to N: the names, then one empty element.
+    SAFEARRAY* array = SafeArrayCreateVector(VT_VARIANT, 0, static_cast<ULONG>(names->size() + 1));
+    if (!array) throw std::bad_alloc();
+    VARIANT* elements = nullptr;
+    SafeArrayAccessData(array, reinterpret_cast<void**>(&elements));
+    for (size_t i = 0; i < names->size(); ++i) {
+      V_VT(&elements[i]) = VT_BSTR;
+      V_BSTR(&elements[i]) = AllocBstr((*names)[i]);
+    }
+    SafeArrayUnaccessData(array);
+    V_VT(result) = VT_ARRAY | VT_VARIANT;
+    V_ARRAY(result) = array;
+  });
+}
+
+// The About box comes with its own window.
+HRESULT SplitterObject::AboutBox() { return E_NOTIMPL; }
 
 HRESULT SplitterObject::ShowAboutBox() { return S_OK; }
 

@@ -16,6 +16,7 @@
 #include "host/activex/dual_dispatch.h"
 #include "host/activex/extent_surface.h"
 #include "host/screen.h"
+#include "host/win32/win32_window_system.h"
 #include "splitter/ov_splitter.h"
 
 namespace activex {
@@ -118,6 +119,7 @@ class SplitterObject final : public ComObject,
   ClientSite site_;
   DeferredServices deferred_;
   ConnectionEventRaiser raiser_;
+  win32::Win32WindowSystem windows_;
   splitter::OvSplitter control_;
   bool initialized_ = false;
 };

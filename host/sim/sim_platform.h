@@ -13,6 +13,7 @@
 #include "host/sim/sim_property_change_recorder.h"
 #include "host/sim/sim_resource_loader.h"
 #include "host/sim/sim_trace.h"
+#include "host/sim/sim_window_system.h"
 
 namespace host::sim {
 
@@ -24,7 +25,7 @@ class SimPlatform {
   SimPlatform& operator=(const SimPlatform&) = delete;
 
   ControlSite Site() {
-    return {surface, extender, ambient, containedControls, propertyChanges, events, resources, dialogs, screen};
+    return {surface, extender, ambient, containedControls, propertyChanges, events, resources, dialogs, screen, windows};
   }
 
   SimTrace trace;
@@ -37,6 +38,7 @@ class SimPlatform {
   SimEventRecorder events{&trace};
   SimResourceLoader resources;
   SimDialogs dialogs{&trace};
+  SimWindowSystem windows{&trace};
 };
 
 }  // namespace host::sim

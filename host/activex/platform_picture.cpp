@@ -1,0 +1,30 @@
+#include "host/activex/platform_picture.h"
+
+#include "host/error.h"
+
+namespace activex {
+
+host::PictureRef PlatformPicture::From(IPictureDisp* picture) {
+  return picture ? std::make_shared<PlatformPicture>(picture) : nullptr;
+}
+
+IPictureDisp* PlatformPicture::ToDispatch(const host::PictureRef& picture) {
+  auto platform = std::dynamic_pointer_cast<PlatformPicture>(picture);
+  if (!platform) return nullptr;
+  return ComPtr<IPictureDisp>(platform->picture_).Detach();
+}
+
+host::PictureType PlatformPicture::Type() const {
+  DISPPARAMS none = {nullptr, nullptr, 0, 0};
+  VARIANT result;
+  VariantInit(&result);
+  HRESULT hr = picture_->Invoke(DISPID_PICT_TYPE, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
+                                nullptr, nullptr);
+  if (FAILED(hr) || FAILED(VariantChangeType(&result, &result, 0, VT_I2))) {
+    VariantClear(&result);
+    throw host::Error::Runtime(host::err::kMemberNotSupported);
+  }
+  return static_cast<host::PictureType>(V_I2(&result));
+}
+
+}  // namespace activex

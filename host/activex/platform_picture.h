@@ -1,0 +1,28 @@
+#pragma once
+// A picture object of the platform (IPictureDisp) as the portable code sees it; its Type
+// is read through late binding, as any picture-like object's would be.
+#include <windows.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include "host/activex/com_ptr.h"
+#include "host/picture.h"
+
+namespace activex {
+
+class PlatformPicture final : public host::Picture {
+ public:
+  explicit PlatformPicture(IPictureDisp* picture) : picture_(ComPtr<IPictureDisp>::Share(picture)) {}
+  // Null for no picture.
+  static host::PictureRef From(IPictureDisp* picture);
+  // The IPictureDisp behind a picture, with a reference for the caller; null for none.
+  static IPictureDisp* ToDispatch(const host::PictureRef& picture);
+
+  host::PictureType Type() const override;
+  const void* Identity() const override { return picture_.Get(); }
+
+ private:
+  ComPtr<IPictureDisp> picture_;
+};
+
+}  // namespace activex

@@ -1,0 +1,68 @@
+#include "splitter/c_draw_rect.h"
+
+#include "host/gdi_object.h"
+#include "host/gdi_saved_state.h"
+#include "host/gdi_selection.h"
+
+namespace splitter {
+
+using host::GdiHandle;
+using host::GdiObject;
+namespace gdi = host::gdi;
+
+void CDrawRect::Line(GdiHandle dc, int32_t fromX, int32_t fromY, int32_t toX, int32_t toY) {
+  gdi_.MoveToEx(dc, fromX, fromY);
+  gdi_.LineTo(dc, toX, toY);
+}
+
+void CDrawRect::Draw3DRect(GdiHandle dc, int32_t left, int32_t top, int32_t width, int32_t height, Rect3DStyle style) {
+  const int32_t l = left, t = top, w = width, h = height;
+  const bool sunken = style == Rect3DStyle::Sunken;
+  // Destroyed in reverse: the old pen back, the pens deleted, the DC restored.
+  host::GdiSavedState saved(gdi_, dc);
+  auto pen = [&](int systemColor) {
+    return GdiObject(gdi_, gdi_.CreatePen(gdi::kPenSolid, 1, sunken ? gdi_.GetSysColor(systemColor) : gdi::Rgb(0, 0, 0)));
+  };
+  GdiObject penA = pen(gdi::kColorBtnShadow);
+  GdiObject penB = pen(gdi::kColorBtnHighlight);
+  GdiObject penC, penD;
+  if (sunken) {
+    penC = pen(gdi::kColor3DDkShadow);
+    penD = pen(gdi::kColor3DLight);
+  }
+  host::GdiSelection selection(gdi_, dc, penA.Get());
+
+  Line(dc, w < 2 ? l + w : l + w - 2, t, l, t);
+  Line(dc, l, t, l, t + h - 1);
+  selection.Switch(penB.Get());
+  Line(dc, l, t + h - 1, l + w - 1, t + h - 1);
+  Line(dc, l + w - 1, t + h - 1, l + w - 1, t - 1);
+  if (!sunken) return;
+
+  // The narrow cases start the short lines at the right edge instead.
+  const int32_t innerRight = w < 2 ? l + w : l + w - 2;
+  selection.Switch(penC.Get());
+  Line(dc, w < 3 ? l + w : l + w - 3, t + 1, l + 1, t + 1);
+  Line(dc, l + 1, t + 1, l + 1, t + h - 2);
+  selection.Switch(penD.Get());
+  Line(dc, l + 1, t + h - 2, innerRight, t + h - 2);
+  Line(dc, innerRight, t + h - 2, innerRight, t);
+}
+
+void CDrawRect::DrawRoundSplitter(GdiHandle dc, int32_t orientation, int32_t splitterSize, int16_t offset,
+                                  int32_t left, int32_t top, int32_t width, int32_t height) {
+  const int32_t s = splitterSize, o = offset, l = left, t = top, w = width, h = height;
+  GdiObject highlight(gdi_, gdi_.CreatePen(gdi::kPenSolid, 1, gdi_.GetSysColor(gdi::kColorBtnHighlight)));
+  GdiObject shadow(gdi_, gdi_.CreatePen(gdi::kPenSolid, 1, gdi_.GetSysColor(gdi::kColorBtnShadow)));
+  GdiObject face(gdi_, gdi_.CreatePen(gdi::kPenSolid, 1, gdi_.GetSysColor(gdi::kColorBtnFace)));
+  host::GdiSelection selection(gdi_, dc, shadow.Get());
+  for (int32_t i = 0; i < s; ++i) {
+    selection.Switch(i == 0 ? highlight.Get() : i == s - 1 ? shadow.Get() : face.Get());
+    if (orientation == 0)
+      Line(dc, l + w + i, o + h, l + w + i, o);
+    else
+      Line(dc, o + w, t + h + i, o, t + h + i);
+  }
+}
+
+}  // namespace splitter

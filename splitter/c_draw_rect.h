@@ -1,0 +1,30 @@
+#pragma once
+// 3D frames and round splitter bars, drawn with solid 1-pixel pens that each call makes
+// and deletes.
+#include <cstdint>
+
+#include "host/gdi.h"
+
+namespace splitter {
+
+enum class Rect3DStyle : int32_t { Sunken = 0, FlatBlack = 3 };
+
+class CDrawRect {
+ public:
+  explicit CDrawRect(host::Gdi& gdi) : gdi_(gdi) {}
+
+  // Sunken: a 2-pixel edge, shadows top and left, lights bottom and right. Flat black:
+  // a 1-pixel black rectangle.
+  void Draw3DRect(host::GdiHandle dc, int32_t left, int32_t top, int32_t width, int32_t height, Rect3DStyle style);
+  // The bar after the pane (left, top, width, height), `offset` being the border's
+  // thickness; orientation 0 gives vertical bars.
+  void DrawRoundSplitter(host::GdiHandle dc, int32_t orientation, int32_t splitterSize, int16_t offset, int32_t left,
+                         int32_t top, int32_t width, int32_t height);
+
+ private:
+  void Line(host::GdiHandle dc, int32_t fromX, int32_t fromY, int32_t toX, int32_t toY);
+
+  host::Gdi& gdi_;
+};
+
+}  // namespace splitter
