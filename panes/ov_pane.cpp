@@ -84,6 +84,7 @@ void OvPane::SetWidth(int32_t value) {
     throw Error::Component(err::kOutOfRange, u"Width is read-only when there is only 1 Pane.");
   int32_t pixels = ExtentFromUnits(value);
   widthPixels_ = pixels;
+  owner_->InvalidatePositions();
   // The handler of this change reads the old width from PreviousWidthPixels.
   Notify(u"Width");
   previousWidthPixels_ = pixels;
@@ -95,6 +96,7 @@ void OvPane::SetHeight(int32_t value) {
     throw Error::Component(err::kOutOfRange, u"Height is read-only when there is only 1 Pane.");
   int32_t pixels = ExtentFromUnits(value);
   heightPixels_ = pixels;
+  owner_->InvalidatePositions();
   Notify(u"Height");
   previousHeightPixels_ = pixels;
 }
@@ -141,6 +143,7 @@ void OvPane::SetWidthPixels(int32_t pixels) {
     throw Error::Component(err::kBelowMinimum, u"Width cannot be less than Min.");
   widthPixels_ = pixels;
   previousWidthPixels_ = pixels;
+  owner_->InvalidatePositions();
 }
 
 void OvPane::SetHeightPixels(int32_t pixels) {
@@ -148,6 +151,7 @@ void OvPane::SetHeightPixels(int32_t pixels) {
     throw Error::Component(err::kBelowMinimum, u"Height cannot be less than Min.");
   heightPixels_ = pixels;
   previousHeightPixels_ = pixels;
+  owner_->InvalidatePositions();
 }
 
 }  // namespace panes

@@ -55,6 +55,7 @@ void OvPanes::Detach() {
   listeners_.clear();
   std::vector<PanePtr> released;
   released.swap(panes_);
+  InvalidatePositions();
 }
 
 PanePtr OvPanes::PaneAt(int32_t position) const {
@@ -86,6 +87,7 @@ bool OvPanes::KeyExists(const Variant& key) const {
 }
 
 void OvPanes::Reindex() {
+  InvalidatePositions();
   for (size_t i = 0; i < panes_.size(); ++i) panes_[i]->SetIndex(static_cast<int32_t>(i + 1));
 }
 
@@ -107,6 +109,7 @@ PanePtr OvPanes::Add(const Variant& index, const Variant& key, const Variant& ap
     if (!hasIndex) {
       panes_.push_back(pane);
       pane->SetIndex(Count());
+      InvalidatePositions();
     } else {
       if (position < 1 || position > Count()) throw Error::Runtime(err::kInvalidArgument);
       panes_.insert(panes_.begin() + position, pane);
@@ -151,6 +154,7 @@ void OvPanes::Remove(const Variant& index) {
 void OvPanes::Clear() {
   std::vector<PanePtr> released;
   released.swap(panes_);
+  InvalidatePositions();
   RaiseToListeners([](PanesListener& l) { l.PaneRemoved(nullptr); });
 }
 
@@ -164,12 +168,14 @@ void OvPanes::NotifyPaneChanged(OvPane& pane, const host::String& property) {
 void OvPanes::SetOrientation(int16_t orientation) {
   if (orientation == orientation_) return;
   orientation_ = orientation;
+  InvalidatePositions();
   bar_.SetOrientation(orientation);
   EqualizePanes();
 }
 
 void OvPanes::SetSplitterSize(int32_t size) {
   splitterSize_ = size;
+  InvalidatePositions();
   if (IsHorizontal()) {
     bar_.SetWidth(size);
     bar_.SetHeight(parentHeight_);
@@ -182,6 +188,7 @@ void OvPanes::SetSplitterSize(int32_t size) {
 void OvPanes::SetBounds(int32_t, int32_t, int32_t width, int32_t height) {
   parentWidth_ = width;
   parentHeight_ = height;
+  InvalidatePositions();
   if (IsHorizontal()) {
     bar_.SetHeight(CheckedLong(int64_t{parentHeight_} + 2 * borderOffset_));
     bar_.SetWidth(splitterSize_);
@@ -192,21 +199,27 @@ void OvPanes::SetBounds(int32_t, int32_t, int32_t width, int32_t height) {
   Relayout(false);
 }
 
-int32_t OvPanes::PanePosition(const OvPane& pane, bool alongWidth) const {
-  int64_t position = borderOffset_;
-  for (const PanePtr& p : panes_) {
-    if (p.get() == &pane) return CheckedLong(position);
-    position += int64_t{alongWidth ? p->GetWidthPixels() : p->GetHeightPixels()} + splitterSize_;
+int32_t OvPanes::PanePosition(const OvPane& pane) const {
+  if (!positionsValid_) {
+    positions_.resize(panes_.size());
+    int64_t position = borderOffset_;
+    for (size_t i = 0; i < panes_.size(); ++i) {
+      positions_[i] = position;
+      position += int64_t{IsHorizontal() ? panes_[i]->GetWidthPixels() : panes_[i]->GetHeightPixels()} + splitterSize_;
+    }
+    positionsValid_ = true;
   }
-  return 0;
+  size_t slot = static_cast<size_t>(pane.Index() - 1);
+  if (slot >= panes_.size() || panes_[slot].get() != &pane) return 0;  // not in the list
+  return CheckedLong(positions_[slot]);
 }
 
 int32_t OvPanes::PaneLeftPixels(const OvPane& pane) const {
-  return IsHorizontal() ? PanePosition(pane, true) : borderOffset_;
+  return IsHorizontal() ? PanePosition(pane) : borderOffset_;
 }
 
 int32_t OvPanes::PaneTopPixels(const OvPane& pane) const {
-  return IsHorizontal() ? borderOffset_ : PanePosition(pane, false);
+  return IsHorizontal() ? borderOffset_ : PanePosition(pane);
 }
 
 void OvPanes::Relayout(bool raise) {

@@ -53,14 +53,23 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   bool IsHorizontal() const { return orientation_ == 0; }
   void SetSplitterSize(int32_t size);
   int32_t GetSplitterSize() const { return splitterSize_; }
-  void SetBorderOffset(int16_t offset) { borderOffset_ = offset; }
+  void SetBorderOffset(int16_t offset) {
+    borderOffset_ = offset;
+    InvalidatePositions();
+  }
   int16_t GetBorderOffset() const { return borderOffset_; }
   void SetUnitsPerPixel(int16_t factor) { unitsPerPixel_ = factor; }
   int16_t GetUnitsPerPixel() const { return unitsPerPixel_; }
   void SetAppearance(int16_t value) { appearance_ = value; }
   void SetBorderStyle(int16_t value) { borderStyle_ = value; }
-  void SetParentWidth(int32_t width) { parentWidth_ = width; }
-  void SetParentHeight(int32_t height) { parentHeight_ = height; }
+  void SetParentWidth(int32_t width) {
+    parentWidth_ = width;
+    InvalidatePositions();
+  }
+  void SetParentHeight(int32_t height) {
+    parentHeight_ = height;
+    InvalidatePositions();
+  }
   int32_t GetParentWidth() const { return parentWidth_; }
   int32_t GetParentHeight() const { return parentHeight_; }
   void SetInitialWidth(int32_t width) { initialWidth_ = width; }
@@ -84,17 +93,23 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   int32_t IndexFromKey(const host::Variant& key) const;
   bool KeyExists(const host::Variant& key) const;
   void Reindex();
+  // A pane's extent changed: positions are computed again when next asked.
+  void InvalidatePositions() { positionsValid_ = false; }
 
  private:
   explicit OvPanes(host::Screen screen) : screen_(screen) {}
   PanePtr PaneAt(int32_t position) const;
   void SizeNewPane(OvPane& pane, bool hasIndex, int32_t position);
   void SizeBar();
-  int32_t PanePosition(const OvPane& pane, bool alongWidth) const;
+  int32_t PanePosition(const OvPane& pane) const;
   template <typename Raise>
   void RaiseToListeners(Raise raise);
 
   std::vector<PanePtr> panes_;
+  // Start of each pane along the orientation, so that reading every pane's position
+  // costs one pass over the list rather than one per pane.
+  mutable std::vector<int64_t> positions_;
+  mutable bool positionsValid_ = false;
   std::vector<PanesListener*> listeners_;
   bool isAdding_ = false;
   int16_t orientation_ = 0;

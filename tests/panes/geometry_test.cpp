@@ -30,6 +30,10 @@ TEST_F(TwoPanes, PositionsAccumulateExtentsAndBars) {
   EXPECT_EQ(second->GetLeftPixels(), 106);
   EXPECT_EQ(first->GetTopPixels(), 2);
   EXPECT_EQ(second->GetTopPixels(), 2);
+  first->SetWidthPixels(60);  // positions follow every change of an extent
+  EXPECT_EQ(second->GetLeftPixels(), 66);
+  panes->SetSplitterSize(10);
+  EXPECT_EQ(second->GetLeftPixels(), 72);
 }
 
 TEST_F(TwoPanes, SetBoundsFitsOnlyTheLastPane) {
