@@ -52,6 +52,7 @@ void OvPanes::RemoveListener(PanesListener* listener) {
 }
 
 void OvPanes::Detach() {
+  detached_ = true;
   listeners_.clear();
   std::vector<PanePtr> released;
   released.swap(panes_);

@@ -46,6 +46,7 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   // Drops every pane without events: the owner is going away, and a pane's reference
   // back to this collection must not keep the list alive.
   void Detach();
+  bool IsDetached() const { return detached_; }
 
   // Settings from the control.
   void SetOrientation(int16_t orientation);
@@ -112,6 +113,7 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   mutable bool positionsValid_ = false;
   std::vector<PanesListener*> listeners_;
   bool isAdding_ = false;
+  bool detached_ = false;
   int16_t orientation_ = 0;
   int32_t splitterSize_ = 0;
   int16_t borderOffset_ = 0;

@@ -62,6 +62,8 @@ PanesObject::PanesObject(std::shared_ptr<panes::OvPanes> panes)
 
 PanesObject::~PanesObject() {
   panes_->RemoveListener(this);
+  // Panes added after the control went would otherwise keep their collection alive.
+  if (panes_->IsDetached()) panes_->Detach();
   LiveObjects().erase(panes_.get());
 }
 
