@@ -1,5 +1,7 @@
 #include "host/activex/splitter_object.h"
 
+#include <olectl.h>
+
 #include "host/activex/bstr.h"
 #include "host/activex/panes_object.h"
 #include "host/activex/platform_picture.h"
@@ -22,6 +24,7 @@ HRESULT SplitterObject::Create(REFIID iid, void** out) {
 SplitterObject::SplitterObject()
     : DualDispatch(IID__OvSplitter),
       screen_(win32::DisplayScreen()),
+      ole_(*static_cast<_OvSplitter*>(this), *this, screen_, CLSID_OvSplitter, kMiscStatus),
       surface_(screen_),
       raiser_(events_),
       control_(host::ControlSite{surface_, site_, site_, deferred_, deferred_, raiser_, deferred_, deferred_, screen_, windows_}) {
@@ -37,8 +40,8 @@ HRESULT SplitterObject::QueryInterface(REFIID iid, void** out) {
   if (!out) return E_POINTER;
   if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__OvSplitter) {
     *out = static_cast<_OvSplitter*>(this);
-  } else if (iid == IID_IOleObject) {
-    *out = static_cast<IOleObject*>(this);
+  } else if (ole_.Provides(iid, out)) {
+    return S_OK;
   } else if (iid == IID_IPersist || iid == IID_IPersistPropertyBag) {
     *out = static_cast<IPersistPropertyBag*>(this);
   } else if (iid == IID_IPersistStreamInit) {
@@ -198,42 +201,38 @@ HRESULT SplitterObject::AboutBox() { return E_NOTIMPL; }
 
 HRESULT SplitterObject::ShowAboutBox() { return S_OK; }
 
-HRESULT SplitterObject::SetClientSite(IOleClientSite* site) {
-  site_.Attach(site);
-  return S_OK;
+// The OLE control's notifications. Errors inside them stay inside: the window system or
+// the container that sent them cannot take them.
+void SplitterObject::OnClientSiteChanged(IOleClientSite* site) { site_.Attach(site); }
+
+void SplitterObject::OnSizeChanged() {
+  SIZEL extent{};
+  ole_.GetExtent(DVASPECT_CONTENT, &extent);
+  surface_.SetExtent(extent.cx, extent.cy);
+  // Before InitNew there are no properties to lay out; InitProperties takes the size.
+  if (initialized_) Run([&] { control_.Resize(); });
 }
 
-HRESULT SplitterObject::GetClientSite(IOleClientSite** site) {
-  if (!site) return E_POINTER;
-  *site = site_.Get();
-  if (*site) (*site)->AddRef();
-  return S_OK;
+void SplitterObject::OnShow() {
+  if (initialized_) Run([&] { control_.Show(); });
 }
 
-HRESULT SplitterObject::GetUserClassID(CLSID* clsid) { return GetClassID(clsid); }
-
-HRESULT SplitterObject::GetUserType(DWORD form, LPOLESTR* name) { return OleRegGetUserType(CLSID_OvSplitter, form, name); }
-
-HRESULT SplitterObject::SetExtent(DWORD aspect, SIZEL* size) {
-  if (!size) return E_POINTER;
-  if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
-  surface_.SetExtent(size->cx, size->cy);
-  return S_OK;
+void SplitterObject::OnPaint(HDC) {
+  Run([&] { control_.Redraw(); });
 }
 
-HRESULT SplitterObject::GetExtent(DWORD aspect, SIZEL* size) {
-  if (!size) return E_POINTER;
-  if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
-  size->cx = surface_.WidthHimetric();
-  size->cy = surface_.HeightHimetric();
-  return S_OK;
+// Painting into a container's DC comes with the painter.
+void SplitterObject::OnDraw(HDC, const RECT&) {}
+
+void SplitterObject::OnAmbientPropertyChange(DISPID id) {
+  Run([&] {
+    if (id == DISPID_AMBIENT_SCALEUNITS || id == DISPID_UNKNOWN) control_.AmbientChanged(u"ScaleUnits");
+    if (id == DISPID_AMBIENT_USERMODE || id == DISPID_UNKNOWN) control_.AmbientChanged(u"UserMode");
+  });
 }
 
-HRESULT SplitterObject::GetMiscStatus(DWORD, DWORD* status) {
-  if (!status) return E_POINTER;
-  *status = kMiscStatus;
-  return S_OK;
-}
+// Mouse handling comes with its own component; until then the window's defaults apply.
+bool SplitterObject::OnWindowMessage(UINT, WPARAM, LPARAM) { return false; }
 
 HRESULT SplitterObject::GetClassID(CLSID* clsid) {
   if (!clsid) return E_POINTER;

@@ -15,6 +15,8 @@
 #include "host/activex/deferred_services.h"
 #include "host/activex/dual_dispatch.h"
 #include "host/activex/extent_surface.h"
+#include "host/activex/ole_control.h"
+#include "host/activex/ole_control_owner.h"
 #include "host/screen.h"
 #include "host/win32/win32_window_system.h"
 #include "splitter/ov_splitter.h"
@@ -23,11 +25,11 @@ namespace activex {
 
 class SplitterObject final : public ComObject,
                              public DualDispatch<_OvSplitter>,
-                             public IOleObject,
                              public IPersistPropertyBag,
                              public IPersistStreamInit,
                              public EventSource<&CLSID_OvSplitter, &DIID___OvSplitter>,
-                             public ISupportErrorInfo {
+                             public ISupportErrorInfo,
+                             private OleControlOwner {
  public:
   static HRESULT Create(REFIID iid, void** out);
 
@@ -66,29 +68,6 @@ class SplitterObject final : public ComObject,
   HRESULT STDMETHODCALLTYPE GetContainedControls(VARIANT* result) override;
   HRESULT STDMETHODCALLTYPE AboutBox() override;
 
-  // IOleObject
-  HRESULT STDMETHODCALLTYPE SetClientSite(IOleClientSite* site) override;
-  HRESULT STDMETHODCALLTYPE GetClientSite(IOleClientSite** site) override;
-  HRESULT STDMETHODCALLTYPE SetHostNames(LPCOLESTR, LPCOLESTR) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE Close(DWORD) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE SetMoniker(DWORD, IMoniker*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE InitFromData(IDataObject*, BOOL, DWORD) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetClipboardData(DWORD, IDataObject**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE DoVerb(LONG, LPMSG, IOleClientSite*, LONG, HWND, LPCRECT) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE EnumVerbs(IEnumOLEVERB**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Update() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE IsUpToDate() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE GetUserClassID(CLSID* clsid) override;
-  HRESULT STDMETHODCALLTYPE GetUserType(DWORD form, LPOLESTR* name) override;
-  HRESULT STDMETHODCALLTYPE SetExtent(DWORD aspect, SIZEL* size) override;
-  HRESULT STDMETHODCALLTYPE GetExtent(DWORD aspect, SIZEL* size) override;
-  HRESULT STDMETHODCALLTYPE Advise(IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Unadvise(DWORD) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE EnumAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetMiscStatus(DWORD aspect, DWORD* status) override;
-  HRESULT STDMETHODCALLTYPE SetColorScheme(LOGPALETTE*) override { return E_NOTIMPL; }
-
   // IPersist, IPersistPropertyBag, IPersistStreamInit
   HRESULT STDMETHODCALLTYPE GetClassID(CLSID* clsid) override;
   HRESULT STDMETHODCALLTYPE InitNew() override;
@@ -114,7 +93,18 @@ class SplitterObject final : public ComObject,
   template <typename Body>
   HRESULT Run(Body&& body) { return Guarded(IID__OvSplitter, body); }
 
+  // OleControlOwner
+  void OnClientSiteChanged(IOleClientSite* site) override;
+  void OnSizeChanged() override;
+  void OnShow() override;
+  void OnPaint(HDC dc) override;
+  void OnDraw(HDC dc, const RECT& bounds) override;
+  void OnAmbientPropertyChange(DISPID id) override;
+  bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
   host::Screen screen_;
+  // Before the surface and the control: the control window exists from the start.
+  OleControl ole_;
   ExtentSurface surface_;
   ClientSite site_;
   DeferredServices deferred_;
