@@ -7,7 +7,7 @@ WIN32     := $(BUILD)/win32
 
 PACKAGES  := cmake make g++ googletest libgtest-dev ccache \
              g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools \
-             libwine-dev wine wine64 xvfb xauth xdotool imagemagick
+             libwine-dev wine wine64 xvfb xauth xdotool imagemagick libbenchmark-dev
 
 .PHONY: all deps native win64 win32 build test demo bench clean
 

@@ -1,0 +1,167 @@
+// A whole repaint through the simulated raster: what reaches the control's window, and
+// that it arrives in one transfer leaving no GDI object behind.
+#include "host/error.h"
+#include "tests/support/raster_paint_fixture.h"
+
+namespace {
+
+using PaintRedraw = testing_support::RasterPaintFixture;
+namespace colors = testing_support::colors;
+
+TEST_F(PaintRedraw, PanesGetFramesAndTheLastReachesTheInnerEdge) {
+  MakePanes({100, 50, 80});
+  Redraw();
+  EXPECT_EQ(Row(0), "sh:0-98 hi:99 bg:100-102 sh:103-151 hi:152 bg:153-155 sh:156-298 hi:299");
+  EXPECT_EQ(Row(30),
+            "sh:0 dk:1 bg:2-97 lt:98 hi:99 bg:100-102 sh:103 dk:104 bg:105-150 lt:151 hi:152 bg:153-155 "
+            "sh:156 dk:157 bg:158-297 lt:298 hi:299");
+  EXPECT_EQ(Row(59), "hi:0-99 bg:100-102 hi:103-152 bg:153-155 hi:156-299");
+}
+
+TEST_F(PaintRedraw, VerticalPanesStackWithTheLastReachingTheBottom) {
+  orientation = 1;
+  Resize(100, 60);
+  MakePanes({20, 10, 15});
+  Redraw();
+  EXPECT_EQ(Column(50),
+            "sh:0 dk:1 bg:2-17 lt:18 hi:19 bg:20-22 sh:23 dk:24 bg:25-30 lt:31 hi:32 bg:33-35 "
+            "sh:36 dk:37 bg:38-57 lt:58 hi:59");
+}
+
+TEST_F(PaintRedraw, OnlyRoundBarsAreDrawnAndFlatPanesHaveNoFrame) {
+  MakePanes({100, 80}, panes::OvPaneFlat);
+  Redraw();
+  EXPECT_EQ(Row(30), "bg:0-299");
+  splitterStyle = 1;
+  splitterSize = 4;
+  panes->SetSplitterSize(4);
+  Redraw();
+  EXPECT_EQ(Row(30), "bg:0-99 hi:100 face:101-102 sh:103 bg:104-299");
+  EXPECT_EQ(Column(100), "bg:0 hi:1-59");
+}
+
+TEST_F(PaintRedraw, BorderFollowsBorderStyleAndAppearance) {
+  Resize(100, 60);
+  struct Case {
+    int32_t borderStyle, appearance;
+    int16_t offset;
+    const char* top;
+    const char* middle;
+  } cases[] = {
+      {0, 1, 0, "bg:0-99", "bg:0-99"},
+      {0, 0, 0, "bg:0-99", "bg:0-99"},
+      {1, 1, 2, "sh:0-98 hi:99", "sh:0 dk:1 bg:2-97 lt:98 hi:99"},
+      {1, 0, 1, "black:0-99", "black:0 bg:1-98 black:99"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "BorderStyle " << c.borderStyle << " Appearance " << c.appearance);
+    panes->Clear();
+    borderStyle = c.borderStyle;
+    appearance = c.appearance;
+    borderOffset = c.offset;
+    MakePanes({40}, panes::OvPaneFlat);
+    Redraw();
+    EXPECT_EQ(Row(0), c.top);
+    EXPECT_EQ(Row(30), c.middle);
+  }
+}
+
+TEST_F(PaintRedraw, PaneFramesStartInsideTheBorderAndTheBorderCoversWhatItMeets) {
+  Resize(100, 60);
+  borderStyle = 1;
+  borderOffset = 2;
+  MakePanes({40, 40});
+  Redraw();
+  EXPECT_EQ(Row(30), "sh:0 dk:1 sh:2 dk:3 bg:4-39 lt:40 hi:41 bg:42-44 sh:45 dk:46 bg:47-95 lt:96 hi:97 lt:98 hi:99");
+  EXPECT_EQ(Row(2), "sh:0 dk:1 sh:2-40 hi:41 bg:42-44 sh:45-96 hi:97 lt:98 hi:99");
+
+  // Without the offset the frames lie under the border, which is drawn last.
+  panes->Clear();
+  appearance = 0;
+  borderOffset = 0;
+  MakePanes({40, 40});
+  Redraw();
+  EXPECT_EQ(Row(0), "black:0-99");
+  EXPECT_EQ(Column(0), "black:0-59");
+}
+
+TEST_F(PaintRedraw, SystemBackColorIsLookedUp) {
+  gdi.SetSysColor(5, colors::kFace);
+  backColor = 0x80000005;
+  MakePanes({100}, panes::OvPaneFlat);
+  Redraw();
+  EXPECT_EQ(Row(10), "face:0-299");
+}
+
+TEST_F(PaintRedraw, PaneNamesOnlyInDesignMode) {
+  MakePanes({100, 80});
+  panes->Panes()[0]->SetName(u"Left");
+  panes->Panes()[1]->SetName(u"Right");
+  panes->Panes()[1]->SetAppearance(panes::OvPaneFlat);
+  Redraw();
+  EXPECT_TRUE(gdi.Texts().empty());
+
+  designMode = true;
+  gdi.SetBkColor(screen, host::gdi::Rgb(1, 2, 3));
+  Redraw();
+  ASSERT_EQ(gdi.Texts().size(), 2u);
+  const auto& first = gdi.Texts()[0];
+  EXPECT_EQ(first.text, u"Left");
+  EXPECT_EQ(first.dc, painter.MemoryDC());
+  EXPECT_EQ(first.rect, (host::GdiRect{1, 1, 98, 58}));
+  EXPECT_EQ(first.format, 0x40025u);  // single line, centred both ways, word ellipsis
+  EXPECT_EQ(first.textColor, colors::kText);
+  EXPECT_EQ(first.backColor, host::gdi::Rgb(1, 2, 3));
+  EXPECT_EQ(first.backMode, host::gdi::kTransparent);
+  EXPECT_EQ(first.font, font);
+  EXPECT_EQ(first.fontHeight, 13);
+  EXPECT_EQ(gdi.Texts()[1].text, u"Right");  // a flat pane's name too
+  EXPECT_EQ(gdi.Texts()[1].rect, (host::GdiRect{104, 1, 298, 58}));
+  EXPECT_EQ(Row(10), "sh:0 dk:1 bg:2-97 lt:98 hi:99 bg:100-299");  // text paints no pixels here
+}
+
+TEST_F(PaintRedraw, OneTransferPerRepaintAndOnlyTheKeptPictureStays) {
+  const auto baseline = gdi.LiveObjectCount();
+  borderStyle = 1;
+  borderOffset = 2;
+  splitterStyle = 1;
+  designMode = true;
+  MakePanes({100, 50, 80});
+  for (int repaint = 1; repaint <= 2; ++repaint) {
+    Redraw();
+    EXPECT_EQ(gdi.BlitCount(screen), repaint);
+    EXPECT_EQ(gdi.LiveObjectCount(), baseline + 2);  // the memory DC and its bitmap
+  }
+  EXPECT_EQ(gdi.BlitCount(painter.MemoryDC()), 0);
+  painter.Release();
+  EXPECT_EQ(gdi.LiveObjectCount(), baseline);
+}
+
+TEST_F(PaintRedraw, PictureTakesTheRoundedClientSize) {
+  MakePanes({100});
+  for (auto [scale, pixels] : {std::pair{300.5f, 300}, {301.5f, 302}, {299.4f, 299}}) {
+    auto request = Request();
+    request.scaleWidth = scale;
+    painter.Redraw(request);
+    EXPECT_EQ(gdi.Raster(painter.MemoryDC())->Width(), pixels) << scale;
+  }
+}
+
+TEST_F(PaintRedraw, FaceNameLongerThan32CharactersFailsAndLeaksNothing) {
+  const auto baseline = gdi.LiveObjectCount();
+  designMode = true;
+  MakePanes({100});
+  font.name = std::u16string(33, u'x');
+  try {
+    Redraw();
+    FAIL() << "no error";
+  } catch (const host::Error& error) {
+    EXPECT_EQ(error.number(), 9);
+  }
+  font.name = std::u16string(32, u'x');
+  EXPECT_NO_THROW(Redraw());
+  painter.Release();
+  EXPECT_EQ(gdi.LiveObjectCount(), baseline);
+}
+
+}  // namespace
