@@ -1,0 +1,111 @@
+#include "form_container.h"
+
+#include <algorithm>
+
+#include "dispatch_members.h"
+#include "unknown_enumerator.h"
+
+namespace {
+
+enum : DISPID { kName = 1, kParent = 2, kHwnd = -515 };
+constexpr DispatchMember kMembers[] = {{L"Name", kName}, {L"hWnd", kHwnd}, {L"Parent", kParent}};
+
+}  // namespace
+
+void FormContainer::AddEmbedding(IDispatch* extender) {
+    embeddings_.push_back(activex::ComPtr<IDispatch>::Share(extender));
+}
+
+void FormContainer::RemoveEmbedding(IDispatch* extender) {
+    std::erase_if(embeddings_, [&](const auto& held) { return held.Get() == extender; });
+}
+
+void FormContainer::Detach() {
+    form_ = nullptr;
+    embeddings_.clear();
+    activeObject_.Reset();
+}
+
+STDMETHODIMP FormContainer::QueryInterface(REFIID iid, void** object) {
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleContainer) ||
+        IsEqualIID(iid, IID_IParseDisplayName))
+        *object = static_cast<IOleContainer*>(this);
+    else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceUIWindow) ||
+             IsEqualIID(iid, IID_IOleInPlaceFrame))
+        *object = static_cast<IOleInPlaceFrame*>(this);
+    else if (IsEqualIID(iid, IID_IDispatch))
+        *object = static_cast<IDispatch*>(this);
+    else
+        return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP FormContainer::ParseDisplayName(IBindCtx*, LPOLESTR, ULONG*, IMoniker** moniker) {
+    if (moniker)
+        *moniker = nullptr;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP FormContainer::EnumObjects(DWORD flags, IEnumUnknown** objects) {
+    if (!objects)
+        return E_POINTER;
+    std::vector<activex::ComPtr<IUnknown>> items;
+    if (flags & OLECONTF_EMBEDDINGS)
+        for (const auto& extender : embeddings_)
+            items.push_back(extender.As<IUnknown>(IID_IUnknown));
+    *objects = UnknownEnumerator::Create(std::move(items));
+    return S_OK;
+}
+
+STDMETHODIMP FormContainer::GetWindow(HWND* window) {
+    if (!window)
+        return E_POINTER;
+    *window = form_;
+    return form_ ? S_OK : E_FAIL;
+}
+
+STDMETHODIMP FormContainer::SetBorderSpace(LPCBORDERWIDTHS widths) {
+    // A control that asks for no tools gets that; the form has no room for any.
+    return widths ? INPLACE_E_NOTOOLSPACE : S_OK;
+}
+
+STDMETHODIMP FormContainer::SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) {
+    activeObject_ = activex::ComPtr<IOleInPlaceActiveObject>::Share(object);
+    ++activeObjectChanges_;
+    return S_OK;
+}
+
+STDMETHODIMP FormContainer::GetTypeInfoCount(UINT* count) {
+    if (!count)
+        return E_POINTER;
+    *count = 0;
+    return S_OK;
+}
+
+STDMETHODIMP FormContainer::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+    if (info)
+        *info = nullptr;
+    return DISP_E_BADINDEX;
+}
+
+STDMETHODIMP FormContainer::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                          DISPID* ids) {
+    return IdsOfNames(kMembers, names, count, ids);
+}
+
+STDMETHODIMP FormContainer::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*,
+                                   VARIANT* result, EXCEPINFO*, UINT*) {
+    if (!(flags & DISPATCH_PROPERTYGET))
+        return DISP_E_MEMBERNOTFOUND;
+    switch (id) {
+    case kName: ReturnString(result, L"Form1"); return S_OK;
+    case kHwnd: ReturnLong(result, static_cast<long>(reinterpret_cast<LONG_PTR>(form_))); return S_OK;
+    // A top-level form has no parent: the chain ends with Nothing.
+    case kParent: ReturnObject(result, nullptr); return S_OK;
+    default: return DISP_E_MEMBERNOTFOUND;
+    }
+}

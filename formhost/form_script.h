@@ -1,0 +1,38 @@
+#pragma once
+// The form host's command line: a form configuration to build, steps to run on it, and
+// what to print for the tests. Without --close the form stays open for the user.
+//
+//   formhost [--design] [--size WxH] [--splitters N] [--panes N] [--orientation h|v]
+//            [--bind name,name,...] [--resize WxH]... [--repaint N]
+//            [--screenshot file.bmp] [--quick] [--no-frame-site] [--close]
+//
+// --bind places one control per name in the first splitter (the name's start picks the
+// kind: tree, list, edit; anything else is a windowless label) and names it as the
+// ControlName of the pane at the same position; "-" leaves that pane unbound.
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct FormScript {
+    bool design = false;
+    SIZE size{640, 480};
+    int splitters = 1;
+    int panes = 1;
+    std::optional<long> orientation;
+    std::vector<std::wstring> bind;
+    std::vector<SIZE> resizes;
+    int repaints = 0;
+    std::wstring screenshot;
+    bool quickActivate = false;
+    bool frameSite = true;
+    bool close = false;
+};
+
+// Throws std::invalid_argument with a message for the user.
+FormScript ParseFormScript(int argc, wchar_t** argv);
+
+// Builds the form, runs the steps and prints the results on stdout; the exit status.
+int RunFormScript(const FormScript& script);
