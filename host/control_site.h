@@ -7,6 +7,7 @@
 #include "host/dialogs.h"
 #include "host/event_raiser.h"
 #include "host/extender.h"
+#include "host/gdi.h"
 #include "host/property_change_sink.h"
 #include "host/resource_loader.h"
 #include "host/screen.h"
@@ -25,6 +26,7 @@ struct ControlSite {
   Dialogs& dialogs;
   const Screen& screen;
   WindowSystem& windows;
+  Gdi& gdi;
 };
 
 }  // namespace host

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "host/font_description.h"
+#include "host/gdi.h"
 #include "host/ole_color.h"
 #include "host/picture.h"
 #include "host/text.h"
@@ -20,6 +21,8 @@ class ControlSurface {
   // The client area in pixels, the surface's scale being pixels.
   virtual float ScaleWidth() const = 0;
   virtual float ScaleHeight() const = 0;
+  // The device context of the control's window, valid for the control's life.
+  virtual GdiHandle Hdc() const = 0;
 
   virtual OleColor BackColor() const = 0;
   virtual void SetBackColor(OleColor color) = 0;

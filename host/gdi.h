@@ -1,6 +1,11 @@
 #pragma once
 // The drawing calls of the platform (gdi32 and the two user32 ones painting needs), with
 // handles as opaque numbers. The simulated raster and the real GDI implement it alike.
+// Platform headers may define these names as macros; here they are members.
+#undef CreateFontIndirect
+#undef DrawText
+#undef ExtTextOut
+
 #include <cstdint>
 
 #include "host/font_description.h"

@@ -85,6 +85,7 @@ void OvSplitter::AmbientChanged(host::StringView name) {
 
 void OvSplitter::Terminate() {
   if (!panes_) return;
+  painter_.Release();
   panes_->RemoveListener(this);
   panes_->Detach();
   panes_.reset();
@@ -228,8 +229,14 @@ void OvSplitter::ReLayout() {
   MoveChildControls();
 }
 
-void OvSplitter::Redraw() {
-  if (!ready_) return;
+void OvSplitter::Redraw() { RedrawInto(site_.surface.Hdc()); }
+
+void OvSplitter::RedrawInto(host::GdiHandle target) {
+  if (!ready_ || !panes_) return;
+  const host::ControlSurface& surface = site_.surface;
+  painter_.Redraw({site_.gdi, target, surface.ScaleWidth(), surface.ScaleHeight(), surface.BackColor(),
+                   appearance_, borderStyle_, splitterStyle_, splitterSize_, orientation_, borderOffset_, *panes_,
+                   !site_.ambient.UserMode(), surface.Font(), surface.TextHeight(u"O")});
 }
 
 void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control) {

@@ -9,6 +9,7 @@
 #include "host/control_site.h"
 #include "host/picture.h"
 #include "panes/ov_panes.h"
+#include "splitter/control_painter.h"
 
 namespace splitter {
 
@@ -82,6 +83,8 @@ class OvSplitter : private panes::PanesListener {
   void MoveChildControls();
   void RefreshChildControls();
   void Redraw();
+  // The same picture into another device context, such as a container's.
+  void RedrawInto(host::GdiHandle target);
 
  private:
   void PaneAdded(panes::PanePtr& pane) override;
@@ -113,6 +116,7 @@ class OvSplitter : private panes::PanesListener {
   int32_t mousePointer_ = 0;
   host::PictureRef mouseIcon_;
   int16_t borderOffset_ = 0;
+  ControlPainter painter_;
 };
 
 }  // namespace splitter

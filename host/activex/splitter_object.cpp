@@ -25,9 +25,9 @@ SplitterObject::SplitterObject()
     : DualDispatch(IID__OvSplitter),
       screen_(win32::DisplayScreen()),
       ole_(*static_cast<_OvSplitter*>(this), *this, screen_, CLSID_OvSplitter, kMiscStatus),
-      surface_(screen_),
+      surface_(ole_, screen_),
       raiser_(events_),
-      control_(host::ControlSite{surface_, site_, site_, deferred_, deferred_, raiser_, deferred_, deferred_, screen_, windows_}) {
+      control_(host::ControlSite{surface_, site_, site_, deferred_, deferred_, raiser_, deferred_, deferred_, screen_, windows_, gdi_}) {
   control_.Initialize();
 }
 
@@ -206,9 +206,6 @@ HRESULT SplitterObject::ShowAboutBox() { return S_OK; }
 void SplitterObject::OnClientSiteChanged(IOleClientSite* site) { site_.Attach(site); }
 
 void SplitterObject::OnSizeChanged() {
-  SIZEL extent{};
-  ole_.GetExtent(DVASPECT_CONTENT, &extent);
-  surface_.SetExtent(extent.cx, extent.cy);
   // Before InitNew there are no properties to lay out; InitProperties takes the size.
   if (initialized_) Run([&] { control_.Resize(); });
 }
@@ -221,8 +218,13 @@ void SplitterObject::OnPaint(HDC) {
   Run([&] { control_.Redraw(); });
 }
 
-// Painting into a container's DC comes with the painter.
-void SplitterObject::OnDraw(HDC, const RECT&) {}
+void SplitterObject::OnDraw(HDC dc, const RECT& bounds) {
+  // The picture is drawn from the control's top-left corner, placed at the bounds.
+  int saved = SaveDC(dc);
+  OffsetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
+  Run([&] { control_.RedrawInto(reinterpret_cast<host::GdiHandle>(dc)); });
+  RestoreDC(dc, saved);
+}
 
 void SplitterObject::OnAmbientPropertyChange(DISPID id) {
   Run([&] {

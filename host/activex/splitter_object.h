@@ -14,10 +14,11 @@
 #include "host/activex/event_source.h"
 #include "host/activex/deferred_services.h"
 #include "host/activex/dual_dispatch.h"
-#include "host/activex/extent_surface.h"
+#include "host/activex/window_surface.h"
 #include "host/activex/ole_control.h"
 #include "host/activex/ole_control_owner.h"
 #include "host/screen.h"
+#include "host/win32/win32_gdi.h"
 #include "host/win32/win32_window_system.h"
 #include "splitter/ov_splitter.h"
 
@@ -105,11 +106,12 @@ class SplitterObject final : public ComObject,
   host::Screen screen_;
   // Before the surface and the control: the control window exists from the start.
   OleControl ole_;
-  ExtentSurface surface_;
+  WindowSurface surface_;
   ClientSite site_;
   DeferredServices deferred_;
   ConnectionEventRaiser raiser_;
   win32::Win32WindowSystem windows_;
+  win32::Win32Gdi gdi_;
   splitter::OvSplitter control_;
   bool initialized_ = false;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 // A control surface that keeps what is set and logs every assignment, in order, as
 // "<Property> <value>" lines ("MousePointer 99", "MouseIcon cursor 120", "OLEDrag").
 // It starts as a new control's surface does: button-face background, enabled, pointer 0,
@@ -16,6 +17,7 @@ class SimControlSurface : public ControlSurface {
   WindowHandle Hwnd() const override { return hwnd_; }
   float ScaleWidth() const override { return scaleWidth_; }
   float ScaleHeight() const override { return scaleHeight_; }
+  GdiHandle Hdc() const override { return hdc_; }
   OleColor BackColor() const override { return backColor_; }
   void SetBackColor(OleColor color) override;
   bool Enabled() const override { return enabled_; }
@@ -32,9 +34,16 @@ class SimControlSurface : public ControlSurface {
   float TextHeight(StringView text) const override { return textHeight_; }
 
   // Set up by the test; not logged.
+  // The window's DC on a simulated GDI, kept at the scale size.
+  void AttachWindowDC(std::function<void(float, float)> resize, GdiHandle hdc) {
+    resizeWindowDC_ = std::move(resize);
+    hdc_ = hdc;
+    resizeWindowDC_(scaleWidth_, scaleHeight_);
+  }
   void SetScaleSize(float width, float height) {
     scaleWidth_ = width;
     scaleHeight_ = height;
+    if (resizeWindowDC_) resizeWindowDC_(width, height);
   }
   void SetFont(FontDescription font, float textHeight) {
     font_ = std::move(font);
@@ -46,6 +55,8 @@ class SimControlSurface : public ControlSurface {
 
  private:
   WindowHandle hwnd_;
+  std::function<void(float, float)> resizeWindowDC_;
+  GdiHandle hdc_ = 0;
   float scaleWidth_ = 320;
   float scaleHeight_ = 240;
   OleColor backColor_ = kButtonFaceColor;

@@ -10,6 +10,7 @@
 #include "host/sim/sim_dialogs.h"
 #include "host/sim/sim_event_recorder.h"
 #include "host/sim/sim_extender.h"
+#include "host/sim/sim_gdi.h"
 #include "host/sim/sim_property_change_recorder.h"
 #include "host/sim/sim_resource_loader.h"
 #include "host/sim/sim_trace.h"
@@ -20,12 +21,19 @@ namespace host::sim {
 class SimPlatform {
  public:
   explicit SimPlatform(int logicalPixelsPerInch = 96)
-      : screen(logicalPixelsPerInch, logicalPixelsPerInch) {}
+      : screen(logicalPixelsPerInch, logicalPixelsPerInch) {
+    GdiHandle dc = gdi.CreateWindowDC(320, 240);
+    surface.AttachWindowDC(
+        [this, dc](float width, float height) {
+          gdi.ResizeWindowDC(dc, NearestLong(width), NearestLong(height));
+        },
+        dc);
+  }
   SimPlatform(const SimPlatform&) = delete;
   SimPlatform& operator=(const SimPlatform&) = delete;
 
   ControlSite Site() {
-    return {surface, extender, ambient, containedControls, propertyChanges, events, resources, dialogs, screen, windows};
+    return {surface, extender, ambient, containedControls, propertyChanges, events, resources, dialogs, screen, windows, gdi};
   }
 
   SimTrace trace;
@@ -39,6 +47,7 @@ class SimPlatform {
   SimResourceLoader resources;
   SimDialogs dialogs{&trace};
   SimWindowSystem windows{&trace};
+  SimGdi gdi;
 };
 
 }  // namespace host::sim

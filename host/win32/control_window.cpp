@@ -28,7 +28,7 @@ class ClassRegistration {
     if (users_++ > 0) return;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_DBLCLKS;
+    windowClass.style = CS_DBLCLKS | CS_OWNDC;  // one DC for the control's life: its hDC
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = ThisModule();
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));

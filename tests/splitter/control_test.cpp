@@ -180,3 +180,17 @@ TEST_F(Control, ContainedControlNamesEndWithAnEmptyElement) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Control, RepaintsWithOneTransferPerChangeOnceReady) {
+  host::GdiHandle screen = platform.surface.Hdc();
+  int before = platform.gdi.BlitCount(screen);
+  control.SetSplitterStyle(1);
+  control.Panes()->Add();
+  EXPECT_EQ(platform.gdi.BlitCount(screen), before + 2);
+  control.Terminate();
+  EXPECT_EQ(platform.gdi.LiveObjectCount(), 0);  // the kept memory DC goes with the control
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+#include "host/activex/window_surface.h"
+
+#include "host/activex/bstr.h"
+#include "host/activex/ole_control.h"
+#include "host/error.h"
+
+namespace activex {
+namespace {
+
+constexpr int32_t kInvalidPropertyValue = 380;
+constexpr int kFontPoints = 8;
+
+// A font and a selection into a DC, both undone when the measuring ends.
+class MeasuringFont {
+ public:
+  MeasuringFont(HDC dc, const host::FontDescription& font, int pixelsPerInch) : dc_(dc) {
+    font_ = CreateFontW(-MulDiv(kFontPoints, pixelsPerInch, 72), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
+                        font.underline, font.strikethrough, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(font.name));
+    previous_ = font_ ? SelectObject(dc_, font_) : nullptr;
+  }
+  ~MeasuringFont() {
+    if (previous_) SelectObject(dc_, previous_);
+    if (font_) DeleteObject(font_);
+  }
+  MeasuringFont(const MeasuringFont&) = delete;
+  MeasuringFont& operator=(const MeasuringFont&) = delete;
+
+ private:
+  HDC dc_;
+  HFONT font_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+};
+
+}  // namespace
+
+HWND WindowSurface::Window() const { return control_.Window(); }
+
+host::WindowHandle WindowSurface::Hwnd() const { return reinterpret_cast<host::WindowHandle>(Window()); }
+
+float WindowSurface::ScaleWidth() const { return static_cast<float>(control_.ClientWidthPixels()); }
+
+float WindowSurface::ScaleHeight() const { return static_cast<float>(control_.ClientHeightPixels()); }
+
+// The window class keeps one DC per window, so this is the same DC every time.
+host::GdiHandle WindowSurface::Hdc() const { return reinterpret_cast<host::GdiHandle>(GetDC(Window())); }
+
+void WindowSurface::SetBackColor(host::OleColor color) { backColor_ = color; }
+
+void WindowSurface::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  EnableWindow(Window(), enabled ? TRUE : FALSE);
+}
+
+void WindowSurface::SetMousePointer(int16_t pointer) {
+  if ((pointer < 0 || pointer > 15) && pointer != 99)
+    throw host::Error(kInvalidPropertyValue, host::kApplicationTitle, u"Invalid property value", host::String());
+  mousePointer_ = pointer;
+}
+
+void WindowSurface::SetOLEDropMode(int16_t mode) {
+  if (mode != 0 && mode != 1)
+    throw host::Error(kInvalidPropertyValue, host::kApplicationTitle, u"Invalid property value", host::String());
+  oleDropMode_ = mode;
+}
+
+void WindowSurface::OLEDrag() { throw host::Error::Runtime(host::err::kNotImplemented); }
+
+float WindowSurface::TextHeight(host::StringView text) const {
+  HDC dc = GetDC(Window());
+  SIZE size{};
+  {
+    MeasuringFont font(dc, font_, GetDeviceCaps(dc, LOGPIXELSY));
+    host::String measured(text.empty() ? host::StringView(u"O") : text);
+    GetTextExtentPoint32W(dc, Wide(measured), static_cast<int>(measured.size()), &size);
+  }
+  return static_cast<float>(size.cy);
+}
+
+}  // namespace activex
