@@ -153,6 +153,17 @@ void PumpMessages() {
     }
 }
 
+void PumpMessagesFor(int milliseconds) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        PumpMessages();
+        DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= static_cast<DWORD>(milliseconds))
+            return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+    }
+}
+
 }  // namespace
 
 FormScript ParseFormScript(int argc, wchar_t** argv) {
@@ -177,6 +188,7 @@ FormScript ParseFormScript(int argc, wchar_t** argv) {
         } else if (option == L"--bind") script.bind = SplitList(value());
         else if (option == L"--resize") script.resizes.push_back(ParseSize(value()));
         else if (option == L"--repaint") script.repaints = ParseCount(value(), 0);
+        else if (option == L"--wait") script.waitMs = ParseCount(value(), 0);
         else if (option == L"--screenshot") script.screenshot = value();
         else if (option == L"--quick") script.quickActivate = true;
         else if (option == L"--no-frame-site") script.frameSite = false;
@@ -204,6 +216,8 @@ int RunFormScript(const FormScript& script) {
         }
         if (script.repaints > 0)
             Repaint(form, script.repaints);
+        if (script.waitMs > 0)
+            PumpMessagesFor(script.waitMs);
         if (!script.screenshot.empty())
             Screenshot(form, script.screenshot);
     } catch (const DispatchError& error) {

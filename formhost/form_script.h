@@ -4,11 +4,12 @@
 //
 //   formhost [--design] [--size WxH] [--splitters N] [--panes N] [--orientation h|v]
 //            [--bind name,name,...] [--resize WxH]... [--repaint N]
-//            [--screenshot file.bmp] [--quick] [--no-frame-site] [--close]
+//            [--wait MS] [--screenshot file.bmp] [--quick] [--no-frame-site] [--close]
 //
 // --bind places one control per name in the first splitter (the name's start picks the
 // kind: tree, list, edit; anything else is a windowless label) and names it as the
-// ControlName of the pane at the same position; "-" leaves that pane unbound.
+// ControlName of the pane at the same position; "-" leaves that pane unbound. --wait runs
+// the form's messages for a while before the screenshot, so that a display shows it all.
 
 #include <windows.h>
 
@@ -25,6 +26,7 @@ struct FormScript {
     std::vector<std::wstring> bind;
     std::vector<SIZE> resizes;
     int repaints = 0;
+    int waitMs = 0;
     std::wstring screenshot;
     bool quickActivate = false;
     bool frameSite = true;
