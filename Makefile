@@ -52,5 +52,16 @@ test: build
 demo: native win64
 	tools/demo.sh $(WIN64) $(NATIVE)
 
+# Speed targets: native benchmarks from an optimised tree, the repaint under wine64.
+BENCH := $(BUILD)/bench
+$(BENCH)/CMakeCache.txt: | deps
+	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release
+bench: $(BENCH)/CMakeCache.txt win64
+	cmake --build $(BENCH) -j$(JOBS) --target ov_paint_bench ov_layout_bench
+	$(BENCH)/bench/ov_layout_bench
+	$(BENCH)/bench/ov_paint_bench
+	cmake --build $(WIN64) -j$(JOBS) --target ov_redraw_bench
+	tools/wine-run.sh $(WIN64) $(WIN64)/bench/wine/ov_redraw_bench.exe
+
 clean:
 	rm -rf $(BUILD)

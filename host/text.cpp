@@ -33,6 +33,12 @@ bool TextEqualsIgnoringCase(StringView a, StringView b) {
   return true;
 }
 
+String FoldedCase(StringView text) {
+  String folded(text);
+  for (char16_t& c : folded) c = FoldCase(c);
+  return folded;
+}
+
 String FromUtf8(std::string_view utf8) {
   String out;
   for (size_t i = 0; i < utf8.size();) {

@@ -13,6 +13,8 @@ String Trim(StringView text);
 
 // Comparison that ignores letter case (Latin, Latin-1, Greek and Cyrillic letters).
 bool TextEqualsIgnoringCase(StringView a, StringView b);
+// The text with its letters in one case: equal keys for texts equal ignoring case.
+String FoldedCase(StringView text);
 
 String FromUtf8(std::string_view utf8);
 std::string ToUtf8(StringView text);

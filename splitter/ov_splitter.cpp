@@ -1,5 +1,7 @@
 #include "splitter/ov_splitter.h"
 
+#include <unordered_map>
+
 #include "host/error.h"
 
 namespace splitter {
@@ -264,14 +266,17 @@ void OvSplitter::MoveChildControls() {
   std::vector<host::ContainedControlRef> controls;
   Skipping([&] { controls = site_.containedControls.Enumerate(); });
   if (controls.empty()) return;
+  // The controls by name without case, each name's controls in the host's order; built
+  // once, so that placing costs the same per pane however many there are.
+  std::unordered_map<host::String, std::vector<host::ContainedControl*>> byName;
+  for (const host::ContainedControlRef& control : controls)
+    Skipping([&] { byName[host::FoldedCase(control->Name())].push_back(control.get()); });
   std::vector<panes::PanePtr> list = panes_->Panes();  // a Move may reach back into the panes
   for (const panes::PanePtr& pane : list) {
     if (!pane->ResizeChildControl() || pane->ControlName().empty()) continue;
-    for (const host::ContainedControlRef& control : controls) {
-      bool bound = false;
-      Skipping([&] { bound = host::TextEqualsIgnoringCase(control->Name(), pane->ControlName()); });
-      if (bound) PlaceBoundControls(*pane, *control);
-    }
+    auto bound = byName.find(host::FoldedCase(pane->ControlName()));
+    if (bound == byName.end()) continue;
+    for (host::ContainedControl* control : bound->second) PlaceBoundControls(*pane, *control);
   }
 }
 
