@@ -25,9 +25,10 @@ SplitterObject::SplitterObject()
     : DualDispatch(IID__OvSplitter),
       screen_(win32::DisplayScreen()),
       ole_(*static_cast<_OvSplitter*>(this), *this, screen_, CLSID_OvSplitter, kMiscStatus),
-      surface_(ole_, screen_),
+      surface_(ole_, screen_, dragDrop_),
       raiser_(events_),
-      control_(host::ControlSite{surface_, site_, site_, deferred_, deferred_, raiser_, deferred_, deferred_, screen_, windows_, gdi_}) {
+      dragDrop_(raiser_),
+      control_(host::ControlSite{surface_, site_, site_, containedControls_, deferred_, raiser_, deferred_, deferred_, screen_, windows_, gdi_}) {
   control_.Initialize();
 }
 

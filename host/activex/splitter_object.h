@@ -16,6 +16,8 @@
 #include "host/activex/dual_dispatch.h"
 #include "host/activex/window_surface.h"
 #include "host/activex/ole_control.h"
+#include "host/activex/ole_drag_drop.h"
+#include "host/activex/site_contained_controls.h"
 #include "host/activex/ole_control_owner.h"
 #include "host/screen.h"
 #include "host/win32/win32_gdi.h"
@@ -109,7 +111,10 @@ class SplitterObject final : public ComObject,
   WindowSurface surface_;
   ClientSite site_;
   DeferredServices deferred_;
+  SiteContainedControls containedControls_{site_};
   ConnectionEventRaiser raiser_;
+  // After the window: it revokes its drop target before the window goes.
+  OleDragDrop dragDrop_;
   win32::Win32WindowSystem windows_;
   win32::Win32Gdi gdi_;
   splitter::OvSplitter control_;

@@ -2,6 +2,7 @@
 
 #include "host/activex/bstr.h"
 #include "host/activex/ole_control.h"
+#include "host/activex/ole_drag_drop.h"
 #include "host/error.h"
 
 namespace activex {
@@ -61,10 +62,11 @@ void WindowSurface::SetMousePointer(int16_t pointer) {
 void WindowSurface::SetOLEDropMode(int16_t mode) {
   if (mode != 0 && mode != 1)
     throw host::Error(kInvalidPropertyValue, host::kApplicationTitle, u"Invalid property value", host::String());
+  dragDrop_.SetDropMode(Window(), mode);
   oleDropMode_ = mode;
 }
 
-void WindowSurface::OLEDrag() { throw host::Error::Runtime(host::err::kNotImplemented); }
+void WindowSurface::OLEDrag() { dragDrop_.StartDrag(); }
 
 float WindowSurface::TextHeight(host::StringView text) const {
   HDC dc = GetDC(Window());

@@ -10,11 +10,13 @@
 namespace activex {
 
 class OleControl;
+class OleDragDrop;
 
 class WindowSurface final : public host::ControlSurface {
  public:
   // The OleControl may still be under construction: it is only read later.
-  WindowSurface(const OleControl& control, const host::Screen& screen) : control_(control), screen_(screen) {}
+  WindowSurface(const OleControl& control, const host::Screen& screen, OleDragDrop& dragDrop)
+      : control_(control), screen_(screen), dragDrop_(dragDrop) {}
 
   host::WindowHandle Hwnd() const override;
   float ScaleWidth() const override;
@@ -39,6 +41,7 @@ class WindowSurface final : public host::ControlSurface {
 
   const OleControl& control_;
   const host::Screen& screen_;
+  OleDragDrop& dragDrop_;
   host::OleColor backColor_ = 0x8000000F;  // the system button face
   bool enabled_ = true;
   int16_t mousePointer_ = 0;

@@ -1,0 +1,22 @@
+#pragma once
+// Members of other components' objects reached by name at run time, as the form
+// languages do; a member the object lacks, or one that fails, raises the platform's
+// "Object doesn't support this property or method".
+#include <windows.h>
+#include <oaidl.h>
+
+#include <initializer_list>
+
+#include "host/activex/com_ptr.h"
+#include "host/variant.h"
+
+namespace activex {
+
+host::Variant GetByName(IDispatch* object, const wchar_t* name);
+host::Variant CallByName(IDispatch* object, const wchar_t* name, std::initializer_list<host::Variant> arguments);
+// The object a property holds, or null when it holds none.
+ComPtr<IUnknown> ObjectByName(IDispatch* object, const wchar_t* name);
+// The identity of a COM object (its IUnknown), for comparing objects.
+ComPtr<IUnknown> IdentityOf(IUnknown* object);
+
+}  // namespace activex
