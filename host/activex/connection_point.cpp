@@ -30,12 +30,13 @@ HRESULT ConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer**
 
 HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
   if (!sink || !cookie) return E_POINTER;
-  ComPtr<IDispatch> dispatch;
-  if (FAILED(sink->QueryInterface(events_, reinterpret_cast<void**>(dispatch.Out()))) &&
-      FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.Out()))))
+  ComPtr<IUnknown> connected;
+  if (FAILED(sink->QueryInterface(events_, reinterpret_cast<void**>(connected.Out()))) &&
+      (events_ == IID_IPropertyNotifySink ||
+       FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(connected.Out())))))
     return CONNECT_E_CANNOTCONNECT;
   *cookie = nextCookie_++;
-  sinks_.emplace_back(*cookie, std::move(dispatch));
+  sinks_.emplace_back(*cookie, std::move(connected));
   return S_OK;
 }
 
@@ -59,7 +60,9 @@ void ConnectionPoint::Raise(DISPID event, std::span<VARIANT> arguments) {
   auto snapshot = sinks_;
   for (auto& [cookie, sink] : snapshot) {
     bool connected = std::any_of(sinks_.begin(), sinks_.end(), [c = cookie](const auto& s) { return s.first == c; });
-    if (connected) sink->Invoke(event, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+    if (connected)
+      reinterpret_cast<IDispatch*>(sink.Get())
+          ->Invoke(event, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
   }
 }
 

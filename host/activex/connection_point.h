@@ -33,12 +33,19 @@ class ConnectionPoint final : public IConnectionPoint {
   // event's parameters, and a sink's writes through VT_BYREF arguments stay in them.
   void Raise(DISPID event, std::span<VARIANT> arguments);
   void DisconnectAll() { sinks_.clear(); }
+  // Each sink connected now, as the interface it was advised for, in connection order.
+  template <typename Interface, typename Call>
+  void ForEachSink(Call&& call) {
+    auto snapshot = sinks_;
+    for (auto& [cookie, sink] : snapshot) call(reinterpret_cast<Interface*>(sink.Get()));
+  }
 
  private:
   IConnectionPointContainer& container_;
   IID events_;
   DWORD nextCookie_ = 1;
-  std::vector<std::pair<DWORD, ComPtr<IDispatch>>> sinks_;
+  // Each sink as the interface Advise found: the event interface, or IDispatch.
+  std::vector<std::pair<DWORD, ComPtr<IUnknown>>> sinks_;
 };
 
 }  // namespace activex

@@ -1,18 +1,14 @@
 #pragma once
-// Platform services that the control does not reach yet in this component: property
-// changes go nowhere, and resources and dialogs fail with
-// "Not implemented" should anything ask for them.
+// Platform services that the control does not reach yet in this component: resources
+// and dialogs fail with "Not implemented" should anything ask for them.
 #include "host/dialogs.h"
-#include "host/property_change_sink.h"
 #include "host/resource_loader.h"
 
 namespace activex {
 
-class DeferredServices final : public host::PropertyChangeSink,
-                               public host::ResourceLoader,
+class DeferredServices final : public host::ResourceLoader,
                                public host::Dialogs {
  public:
-  void PropertyChanged(host::StringView) override {}
   host::PictureRef LoadCursorPicture(int32_t resourceId) override;
   int32_t ShowMessage(host::StringView prompt, int32_t buttons, host::StringView title) override;
   void ShowModal(host::ModalWindow& window) override;

@@ -2,6 +2,8 @@
 
 #include <olectl.h>
 
+#include <utility>
+
 #include "host/activex/bstr.h"
 #include "host/activex/panes_object.h"
 #include "host/activex/platform_picture.h"
@@ -28,12 +30,13 @@ SplitterObject::SplitterObject()
       surface_(ole_, screen_, dragDrop_),
       raiser_(events_),
       dragDrop_(raiser_),
-      control_(host::ControlSite{surface_, site_, site_, containedControls_, deferred_, raiser_, deferred_, deferred_, screen_, windows_, gdi_}) {
+      control_(host::ControlSite{surface_, site_, site_, containedControls_, propertyChanges_, raiser_, deferred_, deferred_, screen_, windows_, gdi_}) {
   control_.Initialize();
 }
 
 SplitterObject::~SplitterObject() {
   events_.DisconnectAll();
+  propertyChanges_.Sinks().DisconnectAll();
   control_.Terminate();
 }
 
@@ -235,7 +238,23 @@ void SplitterObject::OnAmbientPropertyChange(DISPID id) {
 }
 
 // Mouse handling comes with its own component; until then the window's defaults apply.
-bool SplitterObject::OnWindowMessage(UINT, WPARAM, LPARAM) { return false; }
+bool SplitterObject::OnWindowMessage(UINT message, WPARAM, LPARAM) {
+  // A click is a left press and release on the control; a double click replaces the
+  // second click.
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      leftPressed_ = true;
+      break;
+    case WM_LBUTTONUP:
+      if (std::exchange(leftPressed_, false)) Run([&] { control_.Click(); });
+      break;
+    case WM_LBUTTONDBLCLK:
+      leftPressed_ = false;
+      Run([&] { control_.DblClick(); });
+      break;
+  }
+  return false;
+}
 
 HRESULT SplitterObject::GetClassID(CLSID* clsid) {
   if (!clsid) return E_POINTER;
@@ -248,6 +267,13 @@ HRESULT SplitterObject::InitNew() {
   HRESULT hr = Run([&] { control_.InitProperties(); });
   if (SUCCEEDED(hr)) initialized_ = true;
   return hr;
+}
+
+HRESULT SplitterObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
+  if (!point || iid != IID_IPropertyNotifySink) return EventSource::FindConnectionPoint(iid, point);
+  *point = &propertyChanges_.Sinks();
+  (*point)->AddRef();
+  return S_OK;
 }
 
 HRESULT SplitterObject::InterfaceSupportsErrorInfo(REFIID iid) { return iid == IID__OvSplitter ? S_OK : S_FALSE; }

@@ -17,6 +17,7 @@
 #include "host/activex/window_surface.h"
 #include "host/activex/ole_control.h"
 #include "host/activex/ole_drag_drop.h"
+#include "host/activex/property_notifier.h"
 #include "host/activex/site_contained_controls.h"
 #include "host/activex/ole_control_owner.h"
 #include "host/screen.h"
@@ -76,13 +77,15 @@ class SplitterObject final : public ComObject,
   HRESULT STDMETHODCALLTYPE InitNew() override;
   HRESULT STDMETHODCALLTYPE Load(IPropertyBag*, IErrorLog*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE Save(IPropertyBag*, BOOL, BOOL) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE IsDirty() override { return S_FALSE; }
+  HRESULT STDMETHODCALLTYPE IsDirty() override { return propertyChanges_.IsDirty() ? S_OK : S_FALSE; }
   HRESULT STDMETHODCALLTYPE Load(LPSTREAM) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE Save(LPSTREAM, BOOL) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetSizeMax(ULARGE_INTEGER*) override { return E_NOTIMPL; }
 
   // ISupportErrorInfo
   HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
+  // The event interface's connection point, and the one for IPropertyNotifySink.
+  HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
 
   // The OLE status bits of the control, as registered and as GetMiscStatus reports them.
   static constexpr DWORD kMiscStatus = OLEMISC_SETCLIENTSITEFIRST | OLEMISC_ACTIVATEWHENVISIBLE |
@@ -112,6 +115,7 @@ class SplitterObject final : public ComObject,
   ClientSite site_;
   DeferredServices deferred_;
   SiteContainedControls containedControls_{site_};
+  PropertyNotifier propertyChanges_{*this, IID__OvSplitter};
   ConnectionEventRaiser raiser_;
   // After the window: it revokes its drop target before the window goes.
   OleDragDrop dragDrop_;
@@ -119,6 +123,7 @@ class SplitterObject final : public ComObject,
   win32::Win32Gdi gdi_;
   splitter::OvSplitter control_;
   bool initialized_ = false;
+  bool leftPressed_ = false;
 };
 
 }  // namespace activex
