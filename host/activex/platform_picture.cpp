@@ -14,6 +14,13 @@ IPictureDisp* PlatformPicture::ToDispatch(const host::PictureRef& picture) {
   return ComPtr<IPictureDisp>(platform->picture_).Detach();
 }
 
+HCURSOR PlatformPicture::CursorHandle() const {
+  ComPtr<IPicture> picture = picture_.As<IPicture>(IID_IPicture);
+  OLE_HANDLE handle = 0;
+  if (!picture || FAILED(picture->get_Handle(&handle))) return nullptr;
+  return reinterpret_cast<HCURSOR>(static_cast<UINT_PTR>(handle));
+}
+
 host::PictureType PlatformPicture::Type() const {
   DISPPARAMS none = {nullptr, nullptr, 0, 0};
   VARIANT result;

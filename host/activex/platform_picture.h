@@ -19,6 +19,8 @@ class PlatformPicture final : public host::Picture {
   static IPictureDisp* ToDispatch(const host::PictureRef& picture);
 
   host::PictureType Type() const override;
+  // The picture's icon or cursor handle; null when it has none.
+  HCURSOR CursorHandle() const;
   const void* Identity() const override { return picture_.Get(); }
 
  private:

@@ -252,6 +252,8 @@ bool SplitterObject::OnWindowMessage(UINT message, WPARAM, LPARAM) {
       leftPressed_ = false;
       Run([&] { control_.DblClick(); });
       break;
+    case WM_SETCURSOR:
+      return surface_.ShowPointer();
   }
   return false;
 }

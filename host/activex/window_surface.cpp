@@ -3,6 +3,7 @@
 #include "host/activex/bstr.h"
 #include "host/activex/ole_control.h"
 #include "host/activex/ole_drag_drop.h"
+#include "host/activex/platform_picture.h"
 #include "host/error.h"
 
 namespace activex {
@@ -67,6 +68,23 @@ void WindowSurface::SetOLEDropMode(int16_t mode) {
 }
 
 void WindowSurface::OLEDrag() { dragDrop_.StartDrag(); }
+
+bool WindowSurface::ShowPointer() const {
+  // The form languages' pointers 1 to 15, in their order; 0 is the window's own.
+  static const LPCWSTR kCursors[] = {IDC_ARROW, IDC_ARROW,  IDC_CROSS,   IDC_IBEAM,  IDC_ARROW,  IDC_SIZEALL,
+                                     IDC_SIZENESW, IDC_SIZENS, IDC_SIZENWSE, IDC_SIZEWE, IDC_UPARROW, IDC_WAIT,
+                                     IDC_NO,    IDC_APPSTARTING, IDC_HELP, IDC_SIZEALL};
+  HCURSOR cursor = nullptr;
+  if (mousePointer_ == 99) {
+    auto picture = std::dynamic_pointer_cast<PlatformPicture>(mouseIcon_);
+    cursor = picture ? picture->CursorHandle() : nullptr;
+  } else if (mousePointer_ > 0 && mousePointer_ <= 15) {
+    cursor = LoadCursorW(nullptr, kCursors[mousePointer_]);
+  }
+  if (!cursor) return false;
+  SetCursor(cursor);
+  return true;
+}
 
 float WindowSurface::TextHeight(host::StringView text) const {
   HDC dc = GetDC(Window());

@@ -35,6 +35,8 @@ class WindowSurface final : public host::ControlSurface {
   void OLEDrag() override;
   host::FontDescription Font() const override { return font_; }
   float TextHeight(host::StringView text) const override;
+  // Shows the mouse pointer over the client area; false leaves the window's own cursor.
+  bool ShowPointer() const;
 
  private:
   HWND Window() const;

@@ -173,6 +173,10 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: return OnPaint();
     case WM_SIZE: return OnSize();
+    case WM_SETCURSOR:
+      // Over the client area the control's mouse pointer decides.
+      if (LOWORD(lParam) == HTCLIENT && owner_.OnWindowMouse(message, wParam, lParam)) return TRUE;
+      break;
     default:
       break;
   }

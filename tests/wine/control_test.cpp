@@ -119,6 +119,18 @@ TEST_F(ControlMembers, ClicksOnTheWindowRaiseClickAndDblClick) {
     events->Release();
 }
 
+TEST_F(ControlMembers, MousePointerIsShownOverTheClientArea) {
+    HWND window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(splitter_->Control().Get(L"hWnd").AsLong()));
+    splitter_->Control().Put(L"MousePointer", 2L);
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_CROSS));
+    splitter_->Control().Put(L"MousePointer", 11L);
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
+    EXPECT_DISPATCH_ERROR(splitter_->Control().Put(L"MousePointer", 16L), 0x800A017CL, L"Invalid property value",
+                          ErrorOrigin::Runtime);
+}
+
 TEST_F(ControlMembers, ContainedControlsOutsideAContainerAreASingleEmptyElement) {
     VariantValue names = splitter_->Control().Call(L"GetContainedControls");
     ASSERT_EQ(names.Type(), VT_ARRAY | VT_VARIANT);
