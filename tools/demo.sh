@@ -16,7 +16,7 @@ fi
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "$1" && pwd)
 ocx="$build/OvSplitr.ocx"
-client="$build/tests/wine/script_client.exe"
+client="$build/formhost/script_client.exe"
 formhost="$build/formhost/formhost.exe"
 for file in "$ocx" "$client" "$formhost"; do
     if [ ! -f "$file" ]; then
