@@ -16,6 +16,8 @@ STDMETHODIMP AmbientSite::QueryInterface(REFIID iid, void** object) {
         *object = static_cast<IOleClientSite*>(this);
     else if (IsEqualIID(iid, IID_IDispatch))
         *object = static_cast<IDispatch*>(this);
+    else if (IsEqualIID(iid, IID_IOleControlSite))
+        *object = static_cast<IOleControlSite*>(this);
     else {
         *object = nullptr;
         return E_NOINTERFACE;
@@ -64,10 +66,27 @@ STDMETHODIMP AmbientSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
     return DISP_E_BADINDEX;
 }
 
-STDMETHODIMP AmbientSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DISPID* ids) {
+namespace {
+constexpr DISPID kExtenderLeft = 1;
+constexpr DISPID kExtenderTop = 2;
+}  // namespace
+
+STDMETHODIMP AmbientSite::GetExtendedControl(IDispatch** extender) {
+    if (!extender)
+        return E_POINTER;
+    *extender = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP AmbientSite::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     for (UINT i = 0; i < count; ++i)
         ids[i] = DISPID_UNKNOWN;
-    return DISP_E_UNKNOWNNAME;
+    if (count >= 1 && _wcsicmp(names[0], L"Left") == 0)
+        ids[0] = kExtenderLeft;
+    else if (count >= 1 && _wcsicmp(names[0], L"Top") == 0)
+        ids[0] = kExtenderTop;
+    return ids[0] == DISPID_UNKNOWN ? DISP_E_UNKNOWNNAME : S_OK;
 }
 
 STDMETHODIMP AmbientSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*,
@@ -75,6 +94,14 @@ STDMETHODIMP AmbientSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS
     askedIds_.push_back(id);
     if (!(flags & DISPATCH_PROPERTYGET))
         return DISP_E_MEMBERNOTFOUND;
+    if (id == kExtenderLeft || id == kExtenderTop) {
+        if (result) {
+            VariantInit(result);
+            result->vt = VT_I4;
+            result->lVal = 0;
+        }
+        return S_OK;
+    }
     if (id == DISPID_AMBIENT_USERMODE) {
         if (result) {
             VariantInit(result);

@@ -1,15 +1,17 @@
 #pragma once
 // The smallest client site a control accepts: IOleClientSite plus the ambient
-// properties UserMode (run mode) and, when given, ScaleUnits.
+// properties UserMode (run mode) and, when given, ScaleUnits, and an extender with
+// Left and Top at 0 (the site itself, through IOleControlSite).
 
 #include <windows.h>
 #include <ole2.h>
+#include <ocidl.h>
 
 #include <optional>
 #include <string>
 #include <vector>
 
-class AmbientSite : public IOleClientSite, public IDispatch {
+class AmbientSite : public IOleClientSite, public IOleControlSite, public IDispatch {
 public:
     // Starts with one reference, the caller's. Without scaleUnits the ambient is absent.
     static AmbientSite* Create(std::optional<std::wstring> scaleUnits);
@@ -31,7 +33,16 @@ public:
     STDMETHODIMP OnShowWindow(BOOL show) override;
     STDMETHODIMP RequestNewObjectLayout() override;
 
-    // IDispatch
+    // IOleControlSite
+    STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
+    STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
+    STDMETHODIMP GetExtendedControl(IDispatch** extender) override;
+    STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
+    STDMETHODIMP OnFocus(BOOL) override { return S_OK; }
+    STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
+
+    // IDispatch: the ambients by their ids, the extender's Left and Top by name
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
     STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
     STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,

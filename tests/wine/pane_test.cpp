@@ -149,8 +149,7 @@ class VerticalPaneProperties : public SplitterTest {
 protected:
     void SetUp() override {
         SplitterTest::SetUp();
-        if (CaptureDispatchError([&] { splitter_->Control().Put(L"Orientation", 1); }))
-            GTEST_SKIP() << "Orientation reads the extender's Left and Top, which this minimal site lacks";
+        splitter_->Control().Put(L"Orientation", 1);
     }
 };
 
