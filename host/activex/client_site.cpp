@@ -2,6 +2,7 @@
 
 #include <olectl.h>
 
+#include "host/activex/late_binding.h"
 #include "host/activex/variant_bridge.h"
 #include "host/error.h"
 
@@ -45,14 +46,7 @@ host::Variant ClientSite::ExtenderProperty(const wchar_t* name) const {
   ComPtr<IDispatch> extender;
   if (!control || FAILED(control->GetExtendedControl(extender.Out())) || !extender)
     throw host::Error::Runtime(host::err::kMemberNotSupported);
-  DISPID id;
-  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  if (FAILED(extender->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id)))
-    throw host::Error::Runtime(host::err::kMemberNotSupported);
-  HRESULT outcome;
-  host::Variant value = GetProperty(extender.Get(), id, &outcome);
-  if (FAILED(outcome)) throw host::Error::Runtime(host::err::kMemberNotSupported);
-  return value;
+  return GetByName(extender.Get(), name);
 }
 
 host::Variant ClientSite::Left() const { return ExtenderProperty(L"Left"); }
