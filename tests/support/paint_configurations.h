@@ -1,0 +1,81 @@
+#pragma once
+// Controls painted both on the simulated raster and into a real window, so the two can be
+// compared pixel for pixel. Both sides paint through this one list and this one routine.
+// Run time only: the raster records pane names instead of drawing them.
+#include <cstdint>
+#include <vector>
+
+#include "host/gdi.h"
+#include "host/ole_color.h"
+#include "panes/ov_panes.h"
+#include "splitter/control_painter.h"
+
+namespace testing_support {
+
+struct PaintConfiguration {
+  const char* name;  // also the dump file's name
+  int32_t width;
+  int32_t height;
+  int32_t orientation;
+  int32_t appearance;  // of the control, with its border style
+  int32_t borderStyle;
+  int16_t borderOffset;  // what those two give: 2 sunken, 1 flat, 0 none
+  int32_t splitterStyle;
+  int32_t splitterSize;
+  int32_t paneAppearance;
+  std::vector<int32_t> extents;  // widths of horizontal panes, heights of vertical ones
+  host::OleColor backColor;
+};
+
+// The selection colour (13) sets the background apart from every line, the bars' face
+// lines too; the button face is the control's usual background.
+inline constexpr host::OleColor kSelectionBackColor = 0x8000000D;
+
+// The system colours the painting reads, in the order the dump files hold them. The
+// background is one of them, so both sides fill it with the platform's own value.
+inline constexpr int kPaintSystemColors[] = {13, 15, 16, 18, 20, 21, 22};
+
+inline const std::vector<PaintConfiguration>& PaintConfigurations() {
+  static const std::vector<PaintConfiguration> all = {
+      {"horizontal_3d_round_sunken_border", 300, 60, 0, 1, 1, 2, 1, 4, panes::OvPane3D, {100, 50, 80},
+       kSelectionBackColor},
+      {"horizontal_flat_flat_border", 300, 60, 0, 0, 1, 1, 0, 3, panes::OvPaneFlat, {90, 60, 80}, kSelectionBackColor},
+      {"vertical_3d_round", 120, 200, 1, 1, 0, 0, 1, 5, panes::OvPane3D, {60, 40, 50}, host::kButtonFaceColor},
+      // Frames below 3 pixels take their own corner rules; bars of 1 and 2 pixels too.
+      {"narrow_3d_panes", 80, 30, 0, 1, 0, 0, 1, 2, panes::OvPane3D, {1, 2, 3, 4}, kSelectionBackColor},
+      {"narrow_bars_flat_border", 60, 30, 0, 0, 1, 1, 1, 1, panes::OvPane3D, {20, 20}, kSelectionBackColor},
+  };
+  return all;
+}
+
+// One full repaint of the configured control into `windowDc`.
+inline void PaintConfigured(const PaintConfiguration& c, host::Gdi& gdi, host::GdiHandle windowDc) {
+  auto panes = panes::OvPanes::Create();
+  panes->SetOrientation(static_cast<int16_t>(c.orientation));
+  panes->SetSplitterSize(c.splitterSize);
+  panes->SetBorderOffset(c.borderOffset);
+  panes->SetUnitsPerPixel(15);
+  panes->SetBounds(c.borderOffset, c.borderOffset, c.width - 2 * c.borderOffset, c.height - 2 * c.borderOffset);
+  // Added at their minimum, not by halving the last one, so narrow ones fit too.
+  panes->SetInitialWidth(10);
+  panes->SetInitialHeight(10);
+  for (size_t i = 0; i < c.extents.size(); ++i) panes->Add();
+  auto pane = panes->Panes().begin();
+  for (int32_t extent : c.extents) {
+    (*pane)->SetAppearance(c.paneAppearance);
+    (*pane)->SetMinimum(0);
+    if (c.orientation == 0)
+      (*pane)->SetWidthPixels(extent);
+    else
+      (*pane)->SetHeightPixels(extent);
+    ++pane;
+  }
+  splitter::ControlPainter painter;
+  painter.Redraw({gdi, windowDc, static_cast<float>(c.width), static_cast<float>(c.height), c.backColor,
+                  c.appearance, c.borderStyle, c.splitterStyle, c.splitterSize, c.orientation, c.borderOffset, *panes,
+                  false, host::FontDescription{u"Tahoma"}, 13});
+  painter.Release();
+  panes->Detach();
+}
+
+}  // namespace testing_support
