@@ -165,7 +165,13 @@ TEST_F(Control, ResizeRaisesItsEventBeforeTheControlsMove) {
   platform.extender.RemoveLeft();
   platform.surface.SetScaleSize(500, 300);
   platform.trace.Clear();
+  int blitsBefore = platform.gdi.BlitCount(platform.surface.Hdc());
+  int blitsAtResize = -1;
+  platform.events.SetHandler([&](const host::EventId& event, std::span<Variant>) {
+    if (event == splitter::events::Resize) blitsAtResize = platform.gdi.BlitCount(platform.surface.Hdc());
+  });
   control.Resize();
+  EXPECT_EQ(blitsAtResize, blitsBefore + 1);  // repainted before Resize is raised
   EXPECT_EQ(Pane(1).WidthPixels(), 500);
   ASSERT_GE(platform.trace.Lines().size(), 2u);
   EXPECT_EQ(platform.trace.Lines()[0], "Event Resize");
