@@ -245,14 +245,6 @@ HRESULT DataObject::QueryInterface(REFIID iid, void** out) {
   return S_OK;
 }
 
-HRESULT DataObject::InterfaceSupportsErrorInfo(REFIID iid) { return iid == IID__DataObject ? S_OK : S_FALSE; }
-
-HRESULT DataObject::GetClassInfo(ITypeInfo** info) {
-  if (!info) return E_POINTER;
-  *info = TypeInfoOf(CLSID_DataObject).Detach();
-  return *info ? S_OK : TYPE_E_ELEMENTNOTFOUND;
-}
-
 // _DataObject
 
 HRESULT DataObject::GetData(VARIANT format, VARIANT* data) {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "OvSplitr_h.h"
+#include "host/activex/class_info_provider.h"
 #include "host/activex/com_object.h"
 #include "host/activex/com_ptr.h"
 #include "host/activex/dual_dispatch.h"
@@ -26,8 +27,7 @@ namespace activex {
 class DataObject final : public ComObject,
                          public DualDispatch<_DataObject>,
                          public IDataObject,
-                         public ISupportErrorInfo,
-                         public IProvideClassInfo {
+                         public ClassInfoProvider<&CLSID_DataObject> {
  public:
   // Asked for data in a format that was declared without any (SetData with no Data).
   using DataRequest = std::function<void(DataObject& data, int16_t format)>;
@@ -42,11 +42,6 @@ class DataObject final : public ComObject,
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   OV_IUNKNOWN_BY_COMOBJECT
-
-  // ISupportErrorInfo:
-  HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
-  // IProvideClassInfo:
-  HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** info) override;
 
   // _DataObject:
   HRESULT STDMETHODCALLTYPE GetData(VARIANT format, VARIANT* data) override;

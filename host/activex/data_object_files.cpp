@@ -26,10 +26,6 @@ HRESULT DataObjectFiles::QueryInterface(REFIID iid, void** out) {
   return S_OK;
 }
 
-HRESULT DataObjectFiles::InterfaceSupportsErrorInfo(REFIID iid) {
-  return iid == IID__DataObjectFiles ? S_OK : S_FALSE;
-}
-
 HRESULT DataObjectFiles::get_Item(LONG index, BSTR* path) {
   if (!path) return E_POINTER;
   *path = nullptr;

@@ -13,16 +13,13 @@
 
 namespace activex {
 
-class DataObjectFiles final : public ComObject, public DualDispatch<_DataObjectFiles>, public ISupportErrorInfo {
+class DataObjectFiles final : public ComObject, public DualDispatch<_DataObjectFiles> {
  public:
   // One reference for the caller.
   static _DataObjectFiles* Create(std::vector<host::String> paths);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   OV_IUNKNOWN_BY_COMOBJECT
-
-  // ISupportErrorInfo:
-  HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
 
   // _DataObjectFiles:
   HRESULT STDMETHODCALLTYPE get_Item(LONG index, BSTR* path) override;

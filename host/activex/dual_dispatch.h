@@ -1,6 +1,7 @@
 #pragma once
 // IDispatch of a dual interface, driven by the type library: names and dispatch ids,
-// optional and by-reference arguments are all the type library's.
+// optional and by-reference arguments are all the type library's. Errors of the
+// interface's members carry IErrorInfo, which ISupportErrorInfo says.
 #include <windows.h>
 #include <oaidl.h>
 
@@ -11,9 +12,11 @@
 namespace activex {
 
 template <typename Interface>
-class DualDispatch : public Interface {
+class DualDispatch : public Interface, public ISupportErrorInfo {
  public:
   explicit DualDispatch(REFIID iid) : iid_(iid) {}
+
+  HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override { return iid == iid_ ? S_OK : S_FALSE; }
 
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     if (!count) return E_POINTER;

@@ -6,13 +6,14 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include "host/activex/class_info_provider.h"
 #include "host/activex/connection_point.h"
 #include "host/activex/type_library.h"
 
 namespace activex {
 
 template <const CLSID* Class, const IID* Events>
-class EventSource : public IConnectionPointContainer, public IProvideClassInfo2 {
+class EventSource : public IConnectionPointContainer, public ClassInfoProvider<Class, IProvideClassInfo2> {
  public:
   HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) override {
     if (points) *points = nullptr;
@@ -25,11 +26,6 @@ class EventSource : public IConnectionPointContainer, public IProvideClassInfo2 
     *point = &events_;
     events_.AddRef();
     return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** info) override {
-    if (!info) return E_POINTER;
-    *info = TypeInfoOf(*Class).Detach();
-    return *info ? S_OK : TYPE_E_ELEMENTNOTFOUND;
   }
   HRESULT STDMETHODCALLTYPE GetGUID(DWORD kind, GUID* guid) override {
     if (!guid) return E_POINTER;

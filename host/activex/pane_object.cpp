@@ -61,14 +61,6 @@ HRESULT PaneObject::QueryInterface(REFIID iid, void** out) {
   return S_OK;
 }
 
-HRESULT PaneObject::InterfaceSupportsErrorInfo(REFIID iid) { return iid == IID__OvPane ? S_OK : S_FALSE; }
-
-HRESULT PaneObject::GetClassInfo(ITypeInfo** info) {
-  if (!info) return E_POINTER;
-  *info = TypeInfoOf(CLSID_OvPane).Detach();
-  return *info ? S_OK : TYPE_E_ELEMENTNOTFOUND;
-}
-
 HRESULT PaneObject::put_ResizeChildControl(VARIANT_BOOL* value) {
   return Run([&] { pane_->SetResizeChildControl(*value != VARIANT_FALSE); });
 }

@@ -5,13 +5,14 @@
 #include <ocidl.h>
 
 #include "OvSplitr_h.h"
+#include "host/activex/class_info_provider.h"
 #include "host/activex/com_object.h"
 #include "host/activex/dual_dispatch.h"
 #include "panes/ov_pane.h"
 
 namespace activex {
 
-class PaneObject final : public ComObject, public DualDispatch<_OvPane>, public ISupportErrorInfo, public IProvideClassInfo {
+class PaneObject final : public ComObject, public DualDispatch<_OvPane>, public ClassInfoProvider<&CLSID_OvPane> {
  public:
   // The pane's object with one reference for the caller; null for no pane.
   static _OvPane* Wrap(const panes::PanePtr& pane);
@@ -21,8 +22,6 @@ class PaneObject final : public ComObject, public DualDispatch<_OvPane>, public 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   OV_IUNKNOWN_BY_COMOBJECT
 
-  HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
-  HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** info) override;
 
   HRESULT STDMETHODCALLTYPE put_ResizeChildControl(VARIANT_BOOL* value) override;
   HRESULT STDMETHODCALLTYPE get_ResizeChildControl(VARIANT_BOOL* value) override;

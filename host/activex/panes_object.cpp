@@ -129,8 +129,6 @@ HRESULT PanesObject::Clear() {
   return Guarded(IID__OvPanes, [&] { panes_->Clear(); });
 }
 
-HRESULT PanesObject::InterfaceSupportsErrorInfo(REFIID iid) { return iid == IID__OvPanes ? S_OK : S_FALSE; }
-
 void PanesObject::PaneAdded(panes::PanePtr& pane) {
   PaneArgument added(pane);
   VARIANT arguments[] = {added.ByReference()};

@@ -17,7 +17,6 @@ namespace activex {
 class PanesObject final : public ComObject,
                           public DualDispatch<_OvPanes>,
                           public EventSource<&CLSID_OvPanes, &DIID___OvPanes>,
-                          public ISupportErrorInfo,
                           private panes::PanesListener {
  public:
   // The collection's object with one reference for the caller.
@@ -34,7 +33,6 @@ class PanesObject final : public ComObject,
   HRESULT STDMETHODCALLTYPE Remove(VARIANT* index) override;
   HRESULT STDMETHODCALLTYPE Clear() override;
 
-  HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
 
  private:
   explicit PanesObject(std::shared_ptr<panes::OvPanes> panes);

@@ -278,6 +278,4 @@ HRESULT SplitterObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point
   return S_OK;
 }
 
-HRESULT SplitterObject::InterfaceSupportsErrorInfo(REFIID iid) { return iid == IID__OvSplitter ? S_OK : S_FALSE; }
-
 }  // namespace activex

@@ -32,8 +32,7 @@ class SplitterObject final : public ComObject,
                              public IPersistPropertyBag,
                              public IPersistStreamInit,
                              public EventSource<&CLSID_OvSplitter, &DIID___OvSplitter>,
-                             public ISupportErrorInfo,
-                             private OleControlOwner {
+                                private OleControlOwner {
  public:
   static HRESULT Create(REFIID iid, void** out);
 
@@ -82,8 +81,6 @@ class SplitterObject final : public ComObject,
   HRESULT STDMETHODCALLTYPE Save(LPSTREAM, BOOL) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetSizeMax(ULARGE_INTEGER*) override { return E_NOTIMPL; }
 
-  // ISupportErrorInfo
-  HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
   // The event interface's connection point, and the one for IPropertyNotifySink.
   HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
 
