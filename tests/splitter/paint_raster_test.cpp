@@ -1,5 +1,4 @@
-// The simulated GDI behaves as the painting relies on GDI behaving, and CPaint's own
-// text and background rules.
+// CPaint's own text and background rules.
 #include "splitter/c_paint.h"
 #include "tests/support/raster_paint_fixture.h"
 
@@ -8,40 +7,6 @@ namespace {
 using PaintRaster = testing_support::RasterPaintFixture;
 namespace colors = testing_support::colors;
 using host::gdi::Rgb;
-
-TEST_F(PaintRaster, LinesLeaveOutTheirEndPointAndDrawInTheSelectedPen) {
-  Resize(10, 3);
-  const auto pen = gdi.CreatePen(host::gdi::kPenSolid, 1, colors::kHighlight);
-  const auto stock = gdi.SelectObject(screen, pen);
-  gdi.MoveToEx(screen, 2, 1);
-  gdi.LineTo(screen, 7, 1);
-  gdi.LineTo(screen, 3, 1);  // from where the last line ended
-  EXPECT_EQ(Row(1), "black:0-1 hi:2-7 black:8-9");
-  EXPECT_EQ(Row(0), "black:0-9");
-  EXPECT_FALSE(gdi.DeleteObject(pen));  // still selected: refused, so a leak shows
-  gdi.SelectObject(screen, stock);
-  EXPECT_TRUE(gdi.DeleteObject(pen));
-}
-
-TEST_F(PaintRaster, BitmapsFollowTheDcTheyAreMadeFrom) {
-  const auto memory = gdi.CreateCompatibleDC(screen);
-  const auto fromMemory = gdi.CreateCompatibleBitmap(memory, 4, 4);
-  const auto fromWindow = gdi.CreateCompatibleBitmap(screen, 4, 4);
-  const auto stock = gdi.SelectObject(memory, fromMemory);
-  host::GdiRect all{0, 0, 4, 4};
-  gdi.SetBkColor(memory, Rgb(200, 0, 0));
-  gdi.ExtTextOut(memory, 0, 0, host::gdi::kEtoOpaque, &all, u"");
-  EXPECT_EQ(gdi.Pixel(memory, 1, 1), 0u);  // a fresh memory DC makes monochrome bitmaps
-  gdi.SelectObject(memory, fromWindow);
-  gdi.ExtTextOut(memory, 0, 0, host::gdi::kEtoOpaque, &all, u"");
-  EXPECT_EQ(gdi.Pixel(memory, 1, 1), Rgb(200, 0, 0));
-  EXPECT_EQ(gdi.SelectObject(screen, fromWindow), 0u);  // a window takes no bitmap
-  gdi.SelectObject(memory, stock);
-  for (auto object : {fromMemory, fromWindow}) gdi.DeleteObject(object);
-  gdi.DeleteDC(memory);
-  EXPECT_FALSE(gdi.DeleteDC(screen));
-  EXPECT_EQ(gdi.LiveObjectCount(), 0u);
-}
 
 TEST_F(PaintRaster, AlignmentPadsTheTextOrAddsItsFlag) {
   splitter::CPaint paint(gdi);
