@@ -19,13 +19,22 @@ void FullRedraw(benchmark::State& state) {
   const host::GdiHandle screen = gdi.CreateWindowDC(width, kHeight);
   auto panes = panes::OvPanes::Create();
   panes->SetSplitterSize(kSplitterSize);
+  panes->SetBorderOffset(2);
   panes->SetUnitsPerPixel(15);
   panes->SetBounds(0, 0, width, kHeight);
   panes->SetInitialWidth(kPaneWidth);
   for (int32_t i = 1; i <= paneCount; ++i) panes->Add()->SetName(u"Pane " + host::DecimalText(i));
-  const splitter::PaintRequest request{gdi, screen, static_cast<float>(width), static_cast<float>(kHeight),
-                                       host::kButtonFaceColor, 1, 1, 1, kSplitterSize, 0, 2, *panes, true,
-                                       host::FontDescription{u"MS Sans Serif"}, 13};
+  using namespace splitter;
+  const PaintRequest request{.gdi = gdi,
+                             .targetDc = screen,
+                             .scaleWidth = static_cast<float>(width),
+                             .scaleHeight = static_cast<float>(kHeight),
+                             .backColor = host::kButtonFaceColor,
+                             .look = {.appearance = Ov3D, .borderStyle = OvFixedSingle, .splitterStyle = OvSplitterRound},
+                             .panes = *panes,
+                             .designMode = true,
+                             .font = host::FontDescription{u"MS Sans Serif"},
+                             .textHeight = 13};
   splitter::ControlPainter painter;
   for (auto _ : state) {
     painter.Redraw(request);

@@ -8,6 +8,16 @@ namespace panes {
 using host::Error;
 namespace err = host::err;
 
+namespace {
+
+const char16_t* ExtentName(Dimension d) { return d == Dimension::X ? u"Width" : u"Height"; }
+const char16_t* PositionName(Dimension d) { return d == Dimension::X ? u"Left" : u"Top"; }
+double TwipsPerPixel(const host::Screen& screen, Dimension d) {
+  return d == Dimension::X ? screen.TwipsPerPixelX() : screen.TwipsPerPixelY();
+}
+
+}  // namespace
+
 void OvPane::Notify(const char16_t* property) { owner_->NotifyPaneChanged(*this, property); }
 
 double OvPane::UnitsToPixels(int32_t units) const {
@@ -28,11 +38,11 @@ int32_t OvPane::Minimum() const {
 void OvPane::SetMinimum(int32_t value) {
   if (value < 0) throw Error::Component(err::kOutOfRange, u"Minimum must be greater than 0.");
   double pixels = UnitsToPixels(value);
-  bool horizontal = owner_->IsHorizontal();
-  int32_t extent = horizontal ? widthPixels_ : heightPixels_;
+  const Dimension along = CollectionAxis().Along();
+  int32_t extent = extentPixels_[along];
   if (pixels > extent && extent > 0)
-    throw Error::Component(err::kInvalidValue, host::String(u"Minimum must be less than or equal to ") +
-                                                   (horizontal ? u"Width" : u"Height") + u".");
+    throw Error::Component(err::kInvalidValue,
+                           host::String(u"Minimum must be less than or equal to ") + ExtentName(along) + u".");
   minimumPixels_ = host::NearestLong(pixels);
   Notify(u"Minimum");
 }
@@ -58,61 +68,36 @@ void OvPane::SetName(const host::String& value) {
   Notify(u"Name");
 }
 
-int32_t OvPane::Left() const {
-  double pixels = GetLeftPixels() + (IsThreeD() ? 2 : 0);
-  return host::NearestLong(pixels * owner_->GetScreen().TwipsPerPixelX());
+int32_t OvPane::Position(Dimension d) const {
+  double pixels = GetPositionPixels(d) + (IsThreeD() ? 2 : 0);
+  return host::NearestLong(pixels * TwipsPerPixel(owner_->GetScreen(), d));
 }
 
-int32_t OvPane::Top() const {
-  double pixels = GetTopPixels() + (IsThreeD() ? 2 : 0);
-  return host::NearestLong(pixels * owner_->GetScreen().TwipsPerPixelY());
+void OvPane::RejectPositionWrite(Dimension d) const {
+  throw Error::Component(err::kReadOnly, host::String(PositionName(d)) + u" is Read-Only at runtime.");
 }
 
-void OvPane::SetLeft(int32_t) { throw Error::Component(err::kReadOnly, u"Left is Read-Only at runtime."); }
-
-void OvPane::SetTop(int32_t) { throw Error::Component(err::kReadOnly, u"Top is Read-Only at runtime."); }
-
-int32_t OvPane::ExtentFromUnits(int32_t units) const {
+void OvPane::SetExtent(Dimension d, int32_t units) {
+  const host::String name = ExtentName(d);
+  if (d != CollectionAxis().Along()) throw Error::Component(err::kReadOnly, name + u" is read-only at runtime.");
+  if (owner_->Count() == 1)
+    throw Error::Component(err::kOutOfRange, name + u" is read-only when there is only 1 Pane.");
+  // Below the minimum the minimum is taken; a 3D pane's frame comes on top.
   double pixels = UnitsToPixels(units);
   double extent = pixels >= minimumPixels_ ? host::RoundHalfEven(pixels) : minimumPixels_;
-  return host::NearestLong(extent + (IsThreeD() ? 4 : 0));
-}
-
-void OvPane::SetWidth(int32_t value) {
-  if (!owner_->IsHorizontal()) throw Error::Component(err::kReadOnly, u"Width is read-only at runtime.");
-  if (owner_->Count() == 1)
-    throw Error::Component(err::kOutOfRange, u"Width is read-only when there is only 1 Pane.");
-  int32_t pixels = ExtentFromUnits(value);
-  widthPixels_ = pixels;
+  int32_t stored = host::NearestLong(extent + (IsThreeD() ? 4 : 0));
+  extentPixels_[d] = stored;
   owner_->InvalidatePositions();
-  // The handler of this change reads the old width from PreviousWidthPixels.
-  Notify(u"Width");
-  previousWidthPixels_ = pixels;
+  // The handler of this change reads the old extent from the previous one.
+  Notify(name.c_str());
+  previousPixels_[d] = stored;
 }
 
-void OvPane::SetHeight(int32_t value) {
-  if (owner_->IsHorizontal()) throw Error::Component(err::kReadOnly, u"Height is read-only at runtime.");
-  if (owner_->Count() == 1)
-    throw Error::Component(err::kOutOfRange, u"Height is read-only when there is only 1 Pane.");
-  int32_t pixels = ExtentFromUnits(value);
-  heightPixels_ = pixels;
-  owner_->InvalidatePositions();
-  Notify(u"Height");
-  previousHeightPixels_ = pixels;
-}
-
-int32_t OvPane::Width() const {
-  double pixels = widthPixels_ == -1 ? owner_->GetParentWidth() : widthPixels_;
+int32_t OvPane::Extent(Dimension d) const {
+  double pixels = extentPixels_[d] == -1 ? owner_->ParentExtent(d) : extentPixels_[d];
   if (IsThreeD()) pixels -= 4;
-  if (!owner_->IsHorizontal() && pixels < 0) pixels = 0;
-  return host::NearestLong(pixels * owner_->GetScreen().TwipsPerPixelX());
-}
-
-int32_t OvPane::Height() const {
-  double pixels = heightPixels_ == -1 ? owner_->GetParentHeight() : heightPixels_;
-  if (IsThreeD()) pixels -= 4;
-  if (owner_->IsHorizontal() && pixels < 0) pixels = 0;
-  return host::NearestLong(pixels * owner_->GetScreen().TwipsPerPixelY());
+  if (d != CollectionAxis().Along() && pixels < 0) pixels = 0;
+  return host::NearestLong(pixels * TwipsPerPixel(owner_->GetScreen(), d));
 }
 
 void OvPane::SetAppearance(int32_t value) {
@@ -130,27 +115,19 @@ void OvPane::SetIndexProperty(int32_t) {
   throw Error::Component(err::kReadOnly, u"Index is Read-Only at runtime.");
 }
 
-int32_t OvPane::GetLeftPixels() const { return owner_->PaneLeftPixels(*this); }
+const Axis& OvPane::CollectionAxis() const { return owner_->GetAxis(); }
 
-int32_t OvPane::GetTopPixels() const { return owner_->PaneTopPixels(*this); }
+int32_t OvPane::GetPositionPixels(Dimension d) const { return owner_->PanePositionPixels(*this, d); }
 
-int32_t OvPane::GetWidthPixels() const { return widthPixels_ == 0 ? owner_->GetParentWidth() : widthPixels_; }
-
-int32_t OvPane::GetHeightPixels() const { return heightPixels_ == 0 ? owner_->GetParentHeight() : heightPixels_; }
-
-void OvPane::SetWidthPixels(int32_t pixels) {
-  if (owner_->IsHorizontal() && pixels < minimumPixels_)
-    throw Error::Component(err::kBelowMinimum, u"Width cannot be less than Min.");
-  widthPixels_ = pixels;
-  previousWidthPixels_ = pixels;
-  owner_->InvalidatePositions();
+int32_t OvPane::GetExtentPixels(Dimension d) const {
+  return extentPixels_[d] == 0 ? owner_->ParentExtent(d) : extentPixels_[d];
 }
 
-void OvPane::SetHeightPixels(int32_t pixels) {
-  if (!owner_->IsHorizontal() && pixels < minimumPixels_)
-    throw Error::Component(err::kBelowMinimum, u"Height cannot be less than Min.");
-  heightPixels_ = pixels;
-  previousHeightPixels_ = pixels;
+void OvPane::SetExtentPixels(Dimension d, int32_t pixels) {
+  if (d == CollectionAxis().Along() && pixels < minimumPixels_)
+    throw Error::Component(err::kBelowMinimum, host::String(ExtentName(d)) + u" cannot be less than Min.");
+  extentPixels_[d] = pixels;
+  previousPixels_[d] = pixels;
   owner_->InvalidatePositions();
 }
 

@@ -7,6 +7,7 @@
 
 #include "host/text.h"
 #include "host/variant.h"
+#include "panes/axis.h"
 
 namespace panes {
 
@@ -28,14 +29,14 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
   void SetTag(const host::Variant& value);           // Let: a repeated equal value is ignored
   const host::String& Name() const { return name_; }
   void SetName(const host::String& value);
-  int32_t Left() const;
-  void SetLeft(int32_t value);
-  int32_t Top() const;
-  void SetTop(int32_t value);
-  int32_t Width() const;
-  void SetWidth(int32_t value);
-  int32_t Height() const;
-  void SetHeight(int32_t value);
+  int32_t Left() const { return Position(Dimension::X); }
+  void SetLeft(int32_t) { RejectPositionWrite(Dimension::X); }
+  int32_t Top() const { return Position(Dimension::Y); }
+  void SetTop(int32_t) { RejectPositionWrite(Dimension::Y); }
+  int32_t Width() const { return Extent(Dimension::X); }
+  void SetWidth(int32_t value) { SetExtent(Dimension::X, value); }
+  int32_t Height() const { return Extent(Dimension::Y); }
+  void SetHeight(int32_t value) { SetExtent(Dimension::Y, value); }
   int32_t Appearance() const { return appearance_; }
   void SetAppearance(int32_t value);
   const host::Variant& Key() const { return key_; }
@@ -47,24 +48,36 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
   void SetOwner(std::shared_ptr<OvPanes> owner) { owner_ = std::move(owner); }
   const std::shared_ptr<OvPanes>& Owner() const { return owner_; }
   void SetIndex(int32_t index) { index_ = index; }
-  int32_t GetLeftPixels() const;
-  int32_t GetTopPixels() const;
-  int32_t GetWidthPixels() const;
-  int32_t GetHeightPixels() const;
-  void SetWidthPixels(int32_t pixels);
-  void SetHeightPixels(int32_t pixels);
+  int32_t GetLeftPixels() const { return GetPositionPixels(Dimension::X); }
+  int32_t GetTopPixels() const { return GetPositionPixels(Dimension::Y); }
+  int32_t GetWidthPixels() const { return GetExtentPixels(Dimension::X); }
+  int32_t GetHeightPixels() const { return GetExtentPixels(Dimension::Y); }
+  void SetWidthPixels(int32_t pixels) { SetExtentPixels(Dimension::X, pixels); }
+  void SetHeightPixels(int32_t pixels) { SetExtentPixels(Dimension::Y, pixels); }
   int32_t GetMinimumPixels() const { return minimumPixels_; }
-  int32_t GetPreviousWidthPixels() const { return previousWidthPixels_; }
-  int32_t GetPreviousHeightPixels() const { return previousHeightPixels_; }
+  int32_t GetPreviousWidthPixels() const { return previousPixels_.x; }
+  int32_t GetPreviousHeightPixels() const { return previousPixels_.y; }
   // The stored extents, −1 standing for the full inner extent.
-  int32_t WidthPixels() const { return widthPixels_; }
-  int32_t HeightPixels() const { return heightPixels_; }
+  int32_t WidthPixels() const { return extentPixels_.x; }
+  int32_t HeightPixels() const { return extentPixels_.y; }
+
+  // The same on one dimension of the plane.
+  int32_t GetPositionPixels(Dimension d) const;
+  // The stored extent, or the inner extent when none (0) is stored.
+  int32_t GetExtentPixels(Dimension d) const;
+  // Below the minimum fails along the collection's axis; across it any value is taken.
+  void SetExtentPixels(Dimension d, int32_t pixels);
+  int32_t GetPreviousExtentPixels(Dimension d) const { return previousPixels_[d]; }
+  int32_t ExtentPixels(Dimension d) const { return extentPixels_[d]; }
 
  private:
   bool IsThreeD() const { return appearance_ == OvPane3D; }
+  const Axis& CollectionAxis() const;
   double UnitsToPixels(int32_t units) const;
-  // Pixels along one axis of a 3D-aware extent as written through Width or Height.
-  int32_t ExtentFromUnits(int32_t units) const;
+  int32_t Position(Dimension d) const;
+  [[noreturn]] void RejectPositionWrite(Dimension d) const;
+  int32_t Extent(Dimension d) const;
+  void SetExtent(Dimension d, int32_t units);
   void Notify(const char16_t* property);
 
   host::String name_;
@@ -75,10 +88,8 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
   bool resizeChildControl_ = true;
   host::Variant tag_;
   int32_t minimumPixels_ = 10;
-  int32_t widthPixels_ = 1500;
-  int32_t heightPixels_ = 1500;
-  int32_t previousWidthPixels_ = 0;
-  int32_t previousHeightPixels_ = 0;
+  XY<int32_t> extentPixels_{1500, 1500};
+  XY<int32_t> previousPixels_;
   std::shared_ptr<OvPanes> owner_;
 };
 

@@ -123,24 +123,19 @@ PanePtr OvPanes::Add(const Variant& index, const Variant& key, const Variant& ap
 }
 
 void OvPanes::SizeNewPane(OvPane& pane, bool hasIndex, int32_t position) {
-  bool horizontal = IsHorizontal();
-  int32_t initial = horizontal ? initialWidth_ : initialHeight_;
-  auto setMain = [horizontal](OvPane& p, int32_t pixels) {
-    horizontal ? p.SetWidthPixels(pixels) : p.SetHeightPixels(pixels);
-  };
-  if (initial != 0) {
-    setMain(pane, initial);
+  const Dimension along = axis_.Along();
+  if (initial_[along] != 0) {
+    pane.SetExtentPixels(along, initial_[along]);
   } else if (panes_.empty()) {
-    setMain(pane, horizontal ? parentWidth_ : parentHeight_);
+    pane.SetExtentPixels(along, parent_[along]);
   } else {
     // The pane at the insertion point is split in two halves with a bar between them.
     PanePtr target = hasIndex ? PaneAt(position) : panes_.back();
-    int32_t extent = horizontal ? target->GetWidthPixels() : target->GetHeightPixels();
-    int32_t half = host::NearestLong((static_cast<double>(extent) - splitterSize_) / 2);
-    setMain(*target, half);
-    setMain(pane, horizontal ? target->WidthPixels() : target->HeightPixels());
+    int32_t half = host::NearestLong((static_cast<double>(target->GetExtentPixels(along)) - splitterSize_) / 2);
+    target->SetExtentPixels(along, half);
+    pane.SetExtentPixels(along, target->ExtentPixels(along));
   }
-  horizontal ? pane.SetHeightPixels(-1) : pane.SetWidthPixels(-1);
+  pane.SetExtentPixels(axis_.Across(), -1);
 }
 
 void OvPanes::Remove(const Variant& index) {
@@ -169,71 +164,55 @@ void OvPanes::NotifyPaneChanged(OvPane& pane, const host::String& property) {
 void OvPanes::SetOrientation(int16_t orientation) {
   if (orientation == orientation_) return;
   orientation_ = orientation;
+  axis_ = Axis::Of(orientation);
   InvalidatePositions();
   bar_.SetOrientation(orientation);
   EqualizePanes();
 }
 
+void OvPanes::SizeBar(int32_t across) {
+  XY<int32_t> size = axis_.Transpose(splitterSize_, across);
+  bar_.SetWidth(size.x);
+  bar_.SetHeight(size.y);
+}
+
 void OvPanes::SetSplitterSize(int32_t size) {
   splitterSize_ = size;
   InvalidatePositions();
-  if (IsHorizontal()) {
-    bar_.SetWidth(size);
-    bar_.SetHeight(parentHeight_);
-  } else {
-    bar_.SetWidth(parentWidth_);
-    bar_.SetHeight(size);
-  }
+  SizeBar(parent_[axis_.Across()]);
 }
 
 void OvPanes::SetBounds(int32_t, int32_t, int32_t width, int32_t height) {
-  parentWidth_ = width;
-  parentHeight_ = height;
+  parent_ = {width, height};
   InvalidatePositions();
-  if (IsHorizontal()) {
-    bar_.SetHeight(CheckedLong(int64_t{parentHeight_} + 2 * borderOffset_));
-    bar_.SetWidth(splitterSize_);
-  } else {
-    bar_.SetWidth(CheckedLong(int64_t{parentWidth_} + 2 * borderOffset_));
-    bar_.SetHeight(splitterSize_);
-  }
+  SizeBar(CheckedLong(int64_t{parent_[axis_.Across()]} + 2 * borderOffset_));
   Relayout(false);
 }
 
-int32_t OvPanes::PanePosition(const OvPane& pane) const {
-  if (!positionsValid_) {
-    positions_.resize(panes_.size());
-    int64_t position = borderOffset_;
-    for (size_t i = 0; i < panes_.size(); ++i) {
-      positions_[i] = position;
-      position += int64_t{IsHorizontal() ? panes_[i]->GetWidthPixels() : panes_[i]->GetHeightPixels()} + splitterSize_;
-    }
-    positionsValid_ = true;
+const PaneLayout& OvPanes::Layout() const {
+  if (!layout_) {
+    std::vector<int32_t> extents;
+    extents.reserve(panes_.size());
+    for (const PanePtr& pane : panes_) extents.push_back(pane->GetExtentPixels(axis_.Along()));
+    layout_ = LayOutPanes(extents, splitterSize_, borderOffset_);
   }
+  return *layout_;
+}
+
+int32_t OvPanes::PanePositionPixels(const OvPane& pane, Dimension d) const {
+  if (d != axis_.Along()) return borderOffset_;
   size_t slot = static_cast<size_t>(pane.Index() - 1);
   if (slot >= panes_.size() || panes_[slot].get() != &pane) return 0;  // not in the list
-  return CheckedLong(positions_[slot]);
-}
-
-int32_t OvPanes::PaneLeftPixels(const OvPane& pane) const {
-  return IsHorizontal() ? PanePosition(pane) : borderOffset_;
-}
-
-int32_t OvPanes::PaneTopPixels(const OvPane& pane) const {
-  return IsHorizontal() ? borderOffset_ : PanePosition(pane);
+  return CheckedLong(Layout().spans[slot].start);
 }
 
 void OvPanes::Relayout(bool raise) {
   if (panes_.empty()) return;
+  const Dimension along = axis_.Along();
   OvPane& last = *panes_.back();
   int32_t minimum = last.GetMinimumPixels();
-  if (IsHorizontal()) {
-    int32_t room = CheckedLong(int64_t{borderOffset_} + parentWidth_ - PaneLeftPixels(last));
-    last.SetWidthPixels(room > minimum ? room : minimum);
-  } else {
-    int32_t room = CheckedLong(int64_t{borderOffset_} + parentHeight_ - PaneTopPixels(last));
-    last.SetHeightPixels(room > minimum ? room : minimum);
-  }
+  int32_t room = CheckedLong(int64_t{borderOffset_} + parent_[along] - PanePositionPixels(last, along));
+  last.SetExtentPixels(along, room > minimum ? room : minimum);
   if (raise && panes_.size() > 1) {
     PanePtr before = panes_[panes_.size() - 2];
     PanePtr after = panes_.back();
@@ -244,46 +223,33 @@ void OvPanes::Relayout(bool raise) {
 void OvPanes::EqualizePanes() {
   int64_t n = Count();
   if (n == 0) return;
+  const Dimension along = axis_.Along();
   int64_t bars = (n - 1) * splitterSize_;
+  int32_t share = host::NearestLong(static_cast<double>(parent_[along] - bars) / n);
   // Iterate over a copy: a pane's failing setter stops the loop but not the list.
   std::vector<PanePtr> list = panes_;
-  for (const PanePtr& pane : list) {
-    if (IsHorizontal()) {
-      pane->SetWidthPixels(host::NearestLong(static_cast<double>(parentWidth_ - bars) / n));
-      pane->SetHeightPixels(parentHeight_);
-    } else {
-      pane->SetWidthPixels(parentWidth_);
-      pane->SetHeightPixels(host::NearestLong(static_cast<double>(parentHeight_ - bars) / n));
-    }
-  }
+  for (const PanePtr& pane : list)
+    for (Dimension d : {Dimension::X, Dimension::Y}) pane->SetExtentPixels(d, d == along ? share : parent_[d]);
 }
 
 void OvPanes::AddFirstPane() {
-  bool horizontal = IsHorizontal();
-  int32_t& initial = horizontal ? initialWidth_ : initialHeight_;
-  initial = horizontal ? parentWidth_ : parentHeight_;
+  const Dimension along = axis_.Along();
+  initial_[along] = parent_[along];
   PanePtr pane;
   try {
     pane = Add();
   } catch (...) {
-    initial = 0;
+    initial_[along] = 0;
     throw;
   }
-  initial = 0;
+  initial_[along] = 0;
   PanePtr none;
   RaiseToListeners([&](PanesListener& l) { l.SplitterResized(pane, none); });
 }
 
 PanePtr OvPanes::PaneAtPoint(float x, float y) const {
-  double along = IsHorizontal() ? x : y;
-  int64_t position = borderOffset_;
-  for (size_t k = 0; k + 1 < panes_.size(); ++k) {
-    const PanePtr& pane = panes_[k];
-    int64_t extent = IsHorizontal() ? pane->GetWidthPixels() : pane->GetHeightPixels();
-    if (position + extent - 2 < along && along < position + extent + splitterSize_ + 2) return pane;
-    position += extent + splitterSize_;
-  }
-  return nullptr;
+  std::optional<size_t> before = Layout().BarAt(axis_.Pick(XY<double>{x, y}));
+  return before ? panes_[*before] : nullptr;
 }
 
 }  // namespace panes

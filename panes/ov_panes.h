@@ -4,13 +4,16 @@
 // collection's events to its listeners.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "host/screen.h"
 #include "host/text.h"
 #include "host/variant.h"
+#include "panes/axis.h"
 #include "panes/c_splitter.h"
 #include "panes/ov_pane.h"
+#include "panes/pane_layout.h"
 
 namespace panes {
 
@@ -48,10 +51,12 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   void Detach();
   bool IsDetached() const { return detached_; }
 
-  // Settings from the control.
+  // Settings from the control. The collection owns orientation, bar size and border
+  // offset; the control reads them back from here.
   void SetOrientation(int16_t orientation);
   int16_t GetOrientation() const { return orientation_; }
-  bool IsHorizontal() const { return orientation_ == 0; }
+  const Axis& GetAxis() const { return axis_; }
+  bool IsHorizontal() const { return axis_.IsHorizontal(); }
   void SetSplitterSize(int32_t size);
   int32_t GetSplitterSize() const { return splitterSize_; }
   void SetBorderOffset(int16_t offset) {
@@ -61,28 +66,26 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   int16_t GetBorderOffset() const { return borderOffset_; }
   void SetUnitsPerPixel(int16_t factor) { unitsPerPixel_ = factor; }
   int16_t GetUnitsPerPixel() const { return unitsPerPixel_; }
-  void SetAppearance(int16_t value) { appearance_ = value; }
-  void SetBorderStyle(int16_t value) { borderStyle_ = value; }
-  void SetParentWidth(int32_t width) {
-    parentWidth_ = width;
-    InvalidatePositions();
-  }
-  void SetParentHeight(int32_t height) {
-    parentHeight_ = height;
-    InvalidatePositions();
-  }
-  int32_t GetParentWidth() const { return parentWidth_; }
-  int32_t GetParentHeight() const { return parentHeight_; }
-  void SetInitialWidth(int32_t width) { initialWidth_ = width; }
-  void SetInitialHeight(int32_t height) { initialHeight_ = height; }
+  void SetParentWidth(int32_t width) { SetParentExtent(Dimension::X, width); }
+  void SetParentHeight(int32_t height) { SetParentExtent(Dimension::Y, height); }
+  int32_t GetParentWidth() const { return parent_.x; }
+  int32_t GetParentHeight() const { return parent_.y; }
+  int32_t ParentExtent(Dimension d) const { return parent_[d]; }
+  void SetInitialWidth(int32_t width) { initial_.x = width; }
+  void SetInitialHeight(int32_t height) { initial_.y = height; }
   void SetParentHwnd(std::uintptr_t hwnd) { bar_.SetParentHwnd(hwnd); }
   const CSplitter& Bar() const { return bar_; }
   const host::Screen& GetScreen() const { return screen_; }
 
   // Geometry.
   void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
-  int32_t PaneLeftPixels(const OvPane& pane) const;
-  int32_t PaneTopPixels(const OvPane& pane) const;
+  int32_t PaneLeftPixels(const OvPane& pane) const { return PanePositionPixels(pane, Dimension::X); }
+  int32_t PaneTopPixels(const OvPane& pane) const { return PanePositionPixels(pane, Dimension::Y); }
+  // Along the axis the pane's start; across it the border offset. A pane not in the
+  // list is at 0.
+  int32_t PanePositionPixels(const OvPane& pane, Dimension d) const;
+  // Where every pane lies along the axis, computed again only after a change.
+  const PaneLayout& Layout() const;
   void Relayout(bool raise);
   void EqualizePanes();
   void AddFirstPane();
@@ -95,35 +98,33 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   bool KeyExists(const host::Variant& key) const;
   void Reindex();
   // A pane's extent changed: positions are computed again when next asked.
-  void InvalidatePositions() { positionsValid_ = false; }
+  void InvalidatePositions() { layout_.reset(); }
 
  private:
   explicit OvPanes(host::Screen screen) : screen_(screen) {}
   PanePtr PaneAt(int32_t position) const;
   void SizeNewPane(OvPane& pane, bool hasIndex, int32_t position);
-  void SizeBar();
-  int32_t PanePosition(const OvPane& pane) const;
+  void SetParentExtent(Dimension d, int32_t extent) {
+    parent_[d] = extent;
+    InvalidatePositions();
+  }
+  // The feedback bar: the bar size along the axis, the given extent across it.
+  void SizeBar(int32_t across);
   template <typename Raise>
   void RaiseToListeners(Raise raise);
 
   std::vector<PanePtr> panes_;
-  // Start of each pane along the orientation, so that reading every pane's position
-  // costs one pass over the list rather than one per pane.
-  mutable std::vector<int64_t> positions_;
-  mutable bool positionsValid_ = false;
+  mutable std::optional<PaneLayout> layout_;
   std::vector<PanesListener*> listeners_;
   bool isAdding_ = false;
   bool detached_ = false;
-  int16_t orientation_ = 0;
+  int16_t orientation_ = OvHorizontal;
+  Axis axis_ = Axis::Of(OvHorizontal);
   int32_t splitterSize_ = 0;
   int16_t borderOffset_ = 0;
-  int32_t parentWidth_ = 0;
-  int32_t parentHeight_ = 0;
+  XY<int32_t> parent_;
   int16_t unitsPerPixel_ = 0;
-  int16_t appearance_ = 0;
-  int16_t borderStyle_ = 0;
-  int32_t initialWidth_ = 0;
-  int32_t initialHeight_ = 0;
+  XY<int32_t> initial_;
   CSplitter bar_;
   host::Screen screen_;
 };

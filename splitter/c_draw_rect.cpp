@@ -1,8 +1,8 @@
 #include "splitter/c_draw_rect.h"
 
-#include "host/gdi_object.h"
-#include "host/gdi_saved_state.h"
-#include "host/gdi_selection.h"
+#include "host/gdi/gdi_object.h"
+#include "host/gdi/gdi_saved_state.h"
+#include "host/gdi/gdi_selection.h"
 
 namespace splitter {
 

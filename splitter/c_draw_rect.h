@@ -3,7 +3,7 @@
 // and deletes.
 #include <cstdint>
 
-#include "host/gdi.h"
+#include "host/gdi/gdi.h"
 
 namespace splitter {
 

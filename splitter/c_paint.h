@@ -5,10 +5,10 @@
 #include <optional>
 
 #include "host/font_description.h"
-#include "host/gdi.h"
-#include "host/gdi_memory_dc.h"
-#include "host/gdi_object.h"
-#include "host/gdi_selection.h"
+#include "host/gdi/gdi.h"
+#include "host/gdi/gdi_memory_dc.h"
+#include "host/gdi/gdi_object.h"
+#include "host/gdi/gdi_selection.h"
 #include "host/ole_color.h"
 
 namespace splitter {

@@ -20,7 +20,7 @@ void ControlPainter::Redraw(const PaintRequest& request) {
   const int32_t height = Rounded(request.scaleHeight);
   const GdiHandle memoryDc = paint_->GetMemDC(request.targetDc, width, height, false);
   paint_->DrawBackground(memoryDc, 0, 0, width, height, request.backColor);
-  DrawPanes(request, memoryDc, width, height);
+  DrawPanes(request, memoryDc);
   // After the panes: the border lies over them where they meet.
   DrawBorder(request, memoryDc, width, height);
   paint_->BltMemDC(request.targetDc, width, height);
@@ -31,37 +31,34 @@ void ControlPainter::Release() {
 }
 
 void ControlPainter::DrawBorder(const PaintRequest& request, GdiHandle dc, int32_t width, int32_t height) {
-  if (request.borderStyle != 1) return;
-  drawRect_->Draw3DRect(dc, 0, 0, width, height, request.appearance == 1 ? Rect3DStyle::Sunken : Rect3DStyle::FlatBlack);
+  if (request.look.borderStyle != OvFixedSingle) return;
+  drawRect_->Draw3DRect(dc, 0, 0, width, height,
+                        request.look.appearance == Ov3D ? Rect3DStyle::Sunken : Rect3DStyle::FlatBlack);
 }
 
-void ControlPainter::DrawPanes(const PaintRequest& request, GdiHandle dc, int32_t width, int32_t height) {
-  const int32_t b = request.borderOffset;
-  const int32_t s = request.splitterSize;
-  const bool horizontal = request.orientation == 0;
-  const auto& panes = request.panes.Panes();
-  const int32_t count = request.panes.Count();
-  int32_t x = b, y = b, w = 0, h = 0;
-  if (horizontal)
-    h = Rounded(request.scaleHeight - 2.0 * b);
-  else
-    w = Rounded(request.scaleWidth - 2.0 * b);
-
-  for (const auto& pane : panes) {
-    // The last pane reaches the inner edge whatever its stored extent.
-    const bool last = pane == panes.back();
-    if (horizontal)
-      w = last ? Rounded(request.scaleWidth - x - b) : pane->GetWidthPixels();
-    else
-      h = last ? Rounded(request.scaleHeight - y - b) : pane->GetHeightPixels();
-    if (pane->Appearance() == panes::OvPane3D) drawRect_->Draw3DRect(dc, x, y, w, h, Rect3DStyle::Sunken);
-    if (request.designMode) DrawPaneName(request, *pane, x, y, w, h);
-    if (pane->Index() != count && request.splitterStyle == 1)
-      drawRect_->DrawRoundSplitter(dc, request.orientation, s, request.borderOffset, x, y, w, h);
-    if (horizontal)
-      x += w + s;
-    else
-      y += h + s;
+void ControlPainter::DrawPanes(const PaintRequest& request, GdiHandle dc) {
+  const panes::OvPanes& collection = request.panes;
+  const panes::Axis axis = collection.GetAxis();
+  const int32_t b = collection.GetBorderOffset();
+  const int32_t s = collection.GetSplitterSize();
+  const panes::XY<double> scale{request.scaleWidth, request.scaleHeight};
+  const auto& list = collection.Panes();
+  const panes::PaneLayout& layout = collection.Layout();
+  // Every pane spans the inner extent across; the last one reaches the inner edge along,
+  // whatever its stored extent.
+  const int32_t across = Rounded(axis.PickAcross(scale) - 2.0 * b);
+  for (size_t k = 0; k < list.size(); ++k) {
+    const panes::OvPane& pane = *list[k];
+    const auto start = static_cast<int32_t>(layout.spans[k].start);
+    const bool last = k + 1 == list.size();
+    const int32_t along = last ? Rounded(axis.Pick(scale) - start - b) : pane.GetExtentPixels(axis.Along());
+    const panes::XY<int32_t> origin = axis.Transpose(start, b);
+    const panes::XY<int32_t> size = axis.Transpose(along, across);
+    if (pane.Appearance() == panes::OvPane3D)
+      drawRect_->Draw3DRect(dc, origin.x, origin.y, size.x, size.y, Rect3DStyle::Sunken);
+    if (request.designMode) DrawPaneName(request, pane, origin.x, origin.y, size.x, size.y);
+    if (!last && request.look.splitterStyle == OvSplitterRound)
+      drawRect_->DrawRoundSplitter(dc, collection.GetOrientation(), s, b, origin.x, origin.y, size.x, size.y);
   }
 }
 

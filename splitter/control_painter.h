@@ -6,11 +6,12 @@
 #include <optional>
 
 #include "host/font_description.h"
-#include "host/gdi.h"
+#include "host/gdi/gdi.h"
 #include "host/ole_color.h"
 #include "panes/ov_panes.h"
 #include "splitter/c_draw_rect.h"
 #include "splitter/c_paint.h"
+#include "splitter/control_look.h"
 
 namespace splitter {
 
@@ -21,13 +22,8 @@ struct PaintRequest {
   float scaleWidth;          // client area in pixels; rounded half to even
   float scaleHeight;
   host::OleColor backColor;
-  int32_t appearance;     // of the control: its border's look
-  int32_t borderStyle;
-  int32_t splitterStyle;
-  int32_t splitterSize;
-  int32_t orientation;
-  int16_t borderOffset;
-  const panes::OvPanes& panes;
+  ControlLook look;
+  const panes::OvPanes& panes;  // with their orientation, bar size and border offset
   bool designMode;  // ambient UserMode False: pane names are written
   host::FontDescription font;
   float textHeight;  // the font's line height ("O") in pixels
@@ -43,7 +39,7 @@ class ControlPainter {
   host::GdiHandle MemoryDC() const { return paint_ ? paint_->hDCMem() : 0; }
 
  private:
-  void DrawPanes(const PaintRequest& request, host::GdiHandle dc, int32_t width, int32_t height);
+  void DrawPanes(const PaintRequest& request, host::GdiHandle dc);
   void DrawBorder(const PaintRequest& request, host::GdiHandle dc, int32_t width, int32_t height);
   void DrawPaneName(const PaintRequest& request, const panes::OvPane& pane, int32_t x, int32_t y, int32_t w,
                     int32_t h);

@@ -44,20 +44,14 @@ void OvSplitter::Initialize() {
 void OvSplitter::InitProperties() {
   ready_ = false;
   UpdateScaleUnits();
-  appearance_ = Ov3D;
-  borderStyle_ = OvNone;
+  look_ = ControlLook{};
   splitterMouseIcon_.reset();
-  splitterStyle_ = OvSplitterFlat;
-  splitterSize_ = 3;
-  orientation_ = OvHorizontal;
   whatsThisHelpId_ = 0;
   UpdateClientArea();
   // A container without Left or Top on its extender must not stop the creation.
   Skipping([&] { SetPaneBounds(); });
-  panes_->SetOrientation(static_cast<int16_t>(orientation_));
-  panes_->SetSplitterSize(splitterSize_);
-  panes_->SetAppearance(static_cast<int16_t>(appearance_));
-  panes_->SetBorderStyle(static_cast<int16_t>(borderStyle_));
+  panes_->SetOrientation(OvHorizontal);
+  panes_->SetSplitterSize(kDefaultSplitterSize);
   panes_->AddFirstPane();
   ready_ = true;
   Redraw();
@@ -111,7 +105,7 @@ void OvSplitter::SetEnabled(bool enabled) {
 void OvSplitter::SetMouseIcon(host::PictureRef icon) {
   CheckPictureType(icon, u"MouseIcon only accepts a picture of type icon or cursor.");
   mouseIcon_ = std::move(icon);
-  if (mousePointer_ == 99) site_.surface.SetMouseIcon(mouseIcon_);
+  if (MousePointer() == kCustomPointer) site_.surface.SetMouseIcon(mouseIcon_);
   Notify(u"MouseIcon");
 }
 
@@ -119,8 +113,7 @@ void OvSplitter::SetMousePointer(int32_t pointer) {
   // Checked before storing, so that a value the platform cannot take is never saved.
   int16_t platformPointer = Variant(pointer).ToInteger();
   site_.surface.SetMousePointer(platformPointer);
-  mousePointer_ = pointer;
-  if (pointer == 99) site_.surface.SetMouseIcon(mouseIcon_);
+  if (pointer == kCustomPointer) site_.surface.SetMouseIcon(mouseIcon_);
   Notify(u"MousePointer");
 }
 
@@ -130,19 +123,16 @@ void OvSplitter::SetOLEDropMode(int32_t mode) {
 }
 
 void OvSplitter::SetAppearance(int32_t value) {
-  int16_t narrow = Variant(value).ToInteger();
-  appearance_ = value;
+  // Checked before storing, so that a value that cannot be saved is never kept.
+  look_.appearance = Variant(value).ToInteger();
   Notify(u"Appearance");
-  panes_->SetAppearance(narrow);
   UpdateClientArea();
   ReLayout();
 }
 
 void OvSplitter::SetBorderStyle(int32_t value) {
-  int16_t narrow = Variant(value).ToInteger();
-  borderStyle_ = value;
+  look_.borderStyle = Variant(value).ToInteger();
   Notify(u"BorderStyle");
-  panes_->SetBorderStyle(narrow);
   UpdateClientArea();
   ReLayout();
 }
@@ -154,7 +144,7 @@ void OvSplitter::SetSplitterMouseIcon(host::PictureRef icon) {
 }
 
 void OvSplitter::SetSplitterStyle(int32_t value) {
-  splitterStyle_ = value;
+  look_.splitterStyle = value;
   Notify(u"SplitterStyle");
   Redraw();
 }
@@ -162,16 +152,13 @@ void OvSplitter::SetSplitterStyle(int32_t value) {
 void OvSplitter::SetSplitterSize(int32_t value) {
   if (value < 1 || value > 32767)
     throw Error::Component(err::kOutOfRange, u"SplitterSize must be between 1 and 32767.");
-  splitterSize_ = value;
   panes_->SetSplitterSize(value);
   Notify(u"SplitterSize");
   ReLayout();
 }
 
 void OvSplitter::SetOrientation(int32_t value) {
-  int16_t narrow = Variant(value).ToInteger();
-  orientation_ = value;
-  panes_->SetOrientation(narrow);
+  panes_->SetOrientation(Variant(value).ToInteger());
   Notify(u"Orientation");
   SetPaneBounds();
   panes_->Relayout(true);
@@ -194,13 +181,13 @@ std::optional<std::vector<host::String>> OvSplitter::GetContainedControls() cons
 }
 
 int32_t OvSplitter::InnerExtent(float scaleExtent) const {
-  return host::NearestLong(static_cast<double>(scaleExtent) - 2.0 * borderOffset_);
+  return host::NearestLong(static_cast<double>(scaleExtent) - 2.0 * BorderOffset());
 }
 
 void OvSplitter::UpdateClientArea() {
-  if (borderStyle_ != OvFixedSingle) borderOffset_ = 0;
-  else borderOffset_ = appearance_ == Ov3D ? 2 : 1;
-  panes_->SetBorderOffset(borderOffset_);
+  int16_t borderOffset = 0;
+  if (look_.borderStyle == OvFixedSingle) borderOffset = look_.appearance == Ov3D ? 2 : 1;
+  panes_->SetBorderOffset(borderOffset);
   panes_->SetParentWidth(InnerExtent(site_.surface.ScaleWidth()));
   panes_->SetParentHeight(InnerExtent(site_.surface.ScaleHeight()));
 }
@@ -236,9 +223,16 @@ void OvSplitter::Redraw() { RedrawInto(site_.surface.Hdc()); }
 void OvSplitter::RedrawInto(host::GdiHandle target) {
   if (!ready_ || !panes_) return;
   const host::ControlSurface& surface = site_.surface;
-  painter_.Redraw({site_.gdi, target, surface.ScaleWidth(), surface.ScaleHeight(), surface.BackColor(),
-                   appearance_, borderStyle_, splitterStyle_, splitterSize_, orientation_, borderOffset_, *panes_,
-                   !site_.ambient.UserMode(), surface.Font(), surface.TextHeight(u"O")});
+  painter_.Redraw({.gdi = site_.gdi,
+                   .targetDc = target,
+                   .scaleWidth = surface.ScaleWidth(),
+                   .scaleHeight = surface.ScaleHeight(),
+                   .backColor = surface.BackColor(),
+                   .look = look_,
+                   .panes = *panes_,
+                   .designMode = !site_.ambient.UserMode(),
+                   .font = surface.Font(),
+                   .textHeight = surface.TextHeight(u"O")});
 }
 
 void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control) {
@@ -328,13 +322,10 @@ void OvSplitter::ExchangeSize(const panes::PanePtr& pane) {
   bool last = index == panes_->Count();
   panes::PanePtr neighbour = panes_->Item(Variant(last ? index - 1 : index + 1));
   // What the changed pane gained its neighbour loses, and the reverse.
-  if (orientation_ == OvHorizontal) {
-    int64_t width = int64_t{neighbour->GetWidthPixels()} + pane->GetPreviousWidthPixels() - pane->GetWidthPixels();
-    neighbour->SetWidthPixels(host::NearestLong(static_cast<double>(width)));
-  } else {
-    int64_t height = int64_t{neighbour->GetHeightPixels()} + pane->GetPreviousHeightPixels() - pane->GetHeightPixels();
-    neighbour->SetHeightPixels(host::NearestLong(static_cast<double>(height)));
-  }
+  const panes::Dimension along = panes_->GetAxis().Along();
+  int64_t extent = int64_t{neighbour->GetExtentPixels(along)} + pane->GetPreviousExtentPixels(along) -
+                   pane->GetExtentPixels(along);
+  neighbour->SetExtentPixels(along, host::NearestLong(static_cast<double>(extent)));
   if (last) RaiseSplitterResize(neighbour, pane);
   else RaiseSplitterResize(pane, neighbour);
 }

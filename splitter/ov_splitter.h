@@ -6,17 +6,16 @@
 #include <optional>
 #include <vector>
 
-#include "host/control_site.h"
-#include "host/picture.h"
+#include "host/site/control_site.h"
+#include "host/site/picture.h"
 #include "panes/ov_panes.h"
 #include "splitter/control_painter.h"
 
 namespace splitter {
 
-enum OvAppearanceConstants : int32_t { OvFlat = 0, Ov3D = 1 };
-enum OvBorderStyleConstants : int32_t { OvNone = 0, OvFixedSingle = 1 };
-enum OvSplitterStyleConstants : int32_t { OvSplitterFlat = 0, OvSplitterRound = 1 };
-enum OvOrientationConstants : int32_t { OvHorizontal = 0, OvVertical = 1 };
+using panes::OvHorizontal;
+using panes::OvOrientationConstants;
+using panes::OvVertical;
 
 // The control's events by dispatch id, as its event interface numbers them.
 namespace events {
@@ -57,24 +56,25 @@ class OvSplitter : private panes::PanesListener {
   int32_t OLEDropMode() const { return site_.surface.OLEDropMode(); }
   void SetOLEDropMode(int32_t mode);
   void OLEDrag() { site_.surface.OLEDrag(); }
-  int32_t Appearance() const { return appearance_; }
+  int32_t Appearance() const { return look_.appearance; }
   void SetAppearance(int32_t value);
-  int32_t BorderStyle() const { return borderStyle_; }
+  int32_t BorderStyle() const { return look_.borderStyle; }
   void SetBorderStyle(int32_t value);
   const host::PictureRef& SplitterMouseIcon() const { return splitterMouseIcon_; }
   void SetSplitterMouseIcon(host::PictureRef icon);
-  int32_t SplitterStyle() const { return splitterStyle_; }
+  int32_t SplitterStyle() const { return look_.splitterStyle; }
   void SetSplitterStyle(int32_t value);
-  int32_t SplitterSize() const { return splitterSize_; }
+  // Bar size, orientation and border offset belong to the pane collection.
+  int32_t SplitterSize() const { return panes_->GetSplitterSize(); }
   void SetSplitterSize(int32_t value);
-  int32_t Orientation() const { return orientation_; }
+  int32_t Orientation() const { return panes_->GetOrientation(); }
   void SetOrientation(int32_t value);
   int32_t WhatsThisHelpID() const { return whatsThisHelpId_; }
   void SetWhatsThisHelpID(const host::Variant& value);
   // The names of the contained controls, or nothing when one of them cannot be read.
   std::optional<std::vector<host::String>> GetContainedControls() const;
 
-  int16_t BorderOffset() const { return borderOffset_; }
+  int16_t BorderOffset() const { return panes_->GetBorderOffset(); }
   bool IsReady() const { return ready_; }
 
   // Layout and painting, also run by the platform's notifications.
@@ -106,16 +106,10 @@ class OvSplitter : private panes::PanesListener {
   host::ControlSite site_;
   std::shared_ptr<panes::OvPanes> panes_;
   bool ready_ = false;
-  int32_t appearance_ = Ov3D;
-  int32_t borderStyle_ = OvNone;
+  ControlLook look_;
   host::PictureRef splitterMouseIcon_;
-  int32_t splitterStyle_ = OvSplitterFlat;
-  int32_t splitterSize_ = 3;
-  int32_t orientation_ = OvHorizontal;
   int32_t whatsThisHelpId_ = 0;
-  int32_t mousePointer_ = 0;
   host::PictureRef mouseIcon_;
-  int16_t borderOffset_ = 0;
   ControlPainter painter_;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 // Ambient properties of a form at run time in twips, until the test changes them.
-#include "host/ambient_properties.h"
+#include "host/site/ambient_properties.h"
 
 namespace host::sim {
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "host/contained_control.h"
+#include "host/site/contained_control.h"
 #include "host/sim/sim_trace.h"
 
 namespace host::sim {

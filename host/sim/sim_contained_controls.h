@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "host/contained_controls.h"
+#include "host/site/contained_controls.h"
 #include "host/sim/sim_contained_control.h"
 #include "host/sim/sim_trace.h"
 

@@ -4,7 +4,7 @@
 // "<Property> <value>" lines ("MousePointer 99", "MouseIcon cursor 120", "OLEDrag").
 // It starts as a new control's surface does: button-face background, enabled, pointer 0,
 // no icon, drop mode 0, 320 by 240 pixels.
-#include "host/control_surface.h"
+#include "host/site/control_surface.h"
 #include "host/sim/sim_trace.h"
 
 namespace host::sim {

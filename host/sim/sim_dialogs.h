@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "host/dialogs.h"
+#include "host/site/dialogs.h"
 #include "host/sim/sim_trace.h"
 
 namespace host::sim {

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "host/event_raiser.h"
+#include "host/site/event_raiser.h"
 #include "host/sim/sim_trace.h"
 
 namespace host::sim {

@@ -2,7 +2,7 @@
 // An extender whose Left and Top the test sets, or removes so that reading them fails.
 #include <optional>
 
-#include "host/extender.h"
+#include "host/site/extender.h"
 
 namespace host::sim {
 

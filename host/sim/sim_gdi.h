@@ -10,7 +10,7 @@
 #include <map>
 #include <vector>
 
-#include "host/gdi.h"
+#include "host/gdi/gdi.h"
 #include "host/sim/sim_raster.h"
 
 namespace host::sim {

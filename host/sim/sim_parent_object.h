@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <optional>
 
-#include "host/parent_object.h"
+#include "host/site/parent_object.h"
 
 namespace host::sim {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "host/picture.h"
+#include "host/site/picture.h"
 
 namespace host::sim {
 

@@ -2,7 +2,7 @@
 // One simulated platform for one control instance: every service, sharing one trace that
 // keeps the order of all their traffic, and the ControlSite that hands them to the control.
 // The services are public so that a test sets them up and inspects them directly.
-#include "host/control_site.h"
+#include "host/site/control_site.h"
 #include "host/screen.h"
 #include "host/sim/sim_ambient_properties.h"
 #include "host/sim/sim_contained_controls.h"

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "host/property_bag.h"
+#include "host/site/property_bag.h"
 
 namespace host::sim {
 

@@ -2,7 +2,7 @@
 // Keeps the names given to PropertyChanged, in order; logs "PropertyChanged <name>".
 #include <vector>
 
-#include "host/property_change_sink.h"
+#include "host/site/property_change_sink.h"
 #include "host/sim/sim_trace.h"
 
 namespace host::sim {

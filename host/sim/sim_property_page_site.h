@@ -1,6 +1,6 @@
 #pragma once
 // A property-page framework holding one selection and the page's Changed flag.
-#include "host/property_page_site.h"
+#include "host/site/property_page_site.h"
 
 namespace host::sim {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/gdi.h"
+#include "host/gdi/gdi.h"
 
 namespace host::sim {
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "host/resource_loader.h"
+#include "host/site/resource_loader.h"
 
 namespace host::sim {
 

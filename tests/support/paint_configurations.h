@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/gdi.h"
+#include "host/gdi/gdi.h"
 #include "host/ole_color.h"
 #include "panes/ov_panes.h"
 #include "splitter/control_painter.h"
@@ -64,16 +64,20 @@ inline void PaintConfigured(const PaintConfiguration& c, host::Gdi& gdi, host::G
   for (int32_t extent : c.extents) {
     (*pane)->SetAppearance(c.paneAppearance);
     (*pane)->SetMinimum(0);
-    if (c.orientation == 0)
-      (*pane)->SetWidthPixels(extent);
-    else
-      (*pane)->SetHeightPixels(extent);
+    (*pane)->SetExtentPixels(panes->GetAxis().Along(), extent);
     ++pane;
   }
   splitter::ControlPainter painter;
-  painter.Redraw({gdi, windowDc, static_cast<float>(c.width), static_cast<float>(c.height), c.backColor,
-                  c.appearance, c.borderStyle, c.splitterStyle, c.splitterSize, c.orientation, c.borderOffset, *panes,
-                  false, host::FontDescription{u"Tahoma"}, 13});
+  painter.Redraw({.gdi = gdi,
+                  .targetDc = windowDc,
+                  .scaleWidth = static_cast<float>(c.width),
+                  .scaleHeight = static_cast<float>(c.height),
+                  .backColor = c.backColor,
+                  .look = {.appearance = c.appearance, .borderStyle = c.borderStyle, .splitterStyle = c.splitterStyle},
+                  .panes = *panes,
+                  .designMode = false,
+                  .font = host::FontDescription{u"Tahoma"},
+                  .textHeight = 13});
   painter.Release();
   panes->Detach();
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/gdi.h"
+#include "host/gdi/gdi.h"
 #include "tests/support/paint_configurations.h"
 
 namespace testing_support {

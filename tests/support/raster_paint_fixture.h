@@ -52,10 +52,7 @@ class RasterPaintFixture : public ::testing::Test {
     auto pane = panes->Panes().begin();
     for (int32_t extent : extents) {
       (*pane)->SetAppearance(appearance);
-      if (orientation == 0)
-        (*pane)->SetWidthPixels(extent);
-      else
-        (*pane)->SetHeightPixels(extent);
+      (*pane)->SetExtentPixels(panes->GetAxis().Along(), extent);
       ++pane;
     }
   }
@@ -66,9 +63,16 @@ class RasterPaintFixture : public ::testing::Test {
   }
 
   splitter::PaintRequest Request() {
-    return {gdi, screen, static_cast<float>(width), static_cast<float>(height), backColor, appearance, borderStyle,
-            splitterStyle, splitterSize, orientation, borderOffset, *panes, designMode,
-            font, 13.4f};
+    return {.gdi = gdi,
+            .targetDc = screen,
+            .scaleWidth = static_cast<float>(width),
+            .scaleHeight = static_cast<float>(height),
+            .backColor = backColor,
+            .look = {.appearance = appearance, .borderStyle = borderStyle, .splitterStyle = splitterStyle},
+            .panes = *panes,
+            .designMode = designMode,
+            .font = font,
+            .textHeight = 13.4f};
   }
   void Redraw() { painter.Redraw(Request()); }
 

@@ -3,7 +3,7 @@
 // to delete an object that a device context still holds.
 #include <utility>
 
-#include "host/gdi.h"
+#include "host/gdi/gdi.h"
 
 namespace host {
 

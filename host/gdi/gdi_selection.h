@@ -3,7 +3,7 @@
 // held before the first of them, so the owners can then delete theirs.
 #include <utility>
 
-#include "host/gdi.h"
+#include "host/gdi/gdi.h"
 
 namespace host {
 

@@ -2,7 +2,7 @@
 // The controls that the container holds inside the splitter.
 #include <vector>
 
-#include "host/contained_control.h"
+#include "host/site/contained_control.h"
 
 namespace host {
 

@@ -2,7 +2,7 @@
 // The platform's dialogs and shell services that the pages and the About box use.
 #include <cstdint>
 
-#include "host/modal_window.h"
+#include "host/site/modal_window.h"
 #include "host/text.h"
 
 namespace host {

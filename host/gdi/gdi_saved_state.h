@@ -1,6 +1,6 @@
 #pragma once
 // Saves a device context's state and restores it when it goes.
-#include "host/gdi.h"
+#include "host/gdi/gdi.h"
 
 namespace host {
 

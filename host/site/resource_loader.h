@@ -2,7 +2,7 @@
 // The component's own resources, loaded as platform objects.
 #include <cstdint>
 
-#include "host/picture.h"
+#include "host/site/picture.h"
 
 namespace host {
 

@@ -1,17 +1,17 @@
 #pragma once
 // Everything the platform offers one control instance, handed to the control as one object.
 // The services outlive the control.
-#include "host/ambient_properties.h"
-#include "host/contained_controls.h"
-#include "host/control_surface.h"
-#include "host/dialogs.h"
-#include "host/event_raiser.h"
-#include "host/extender.h"
-#include "host/gdi.h"
-#include "host/property_change_sink.h"
-#include "host/resource_loader.h"
+#include "host/site/ambient_properties.h"
+#include "host/site/contained_controls.h"
+#include "host/site/control_surface.h"
+#include "host/site/dialogs.h"
+#include "host/site/event_raiser.h"
+#include "host/site/extender.h"
+#include "host/gdi/gdi.h"
+#include "host/site/property_change_sink.h"
+#include "host/site/resource_loader.h"
 #include "host/screen.h"
-#include "host/window_system.h"
+#include "host/site/window_system.h"
 
 namespace host {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "host/font_description.h"
-#include "host/gdi.h"
+#include "host/gdi/gdi.h"
 #include "host/ole_color.h"
-#include "host/picture.h"
+#include "host/site/picture.h"
 #include "host/text.h"
 #include "host/window_handle.h"
 

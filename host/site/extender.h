@@ -1,7 +1,7 @@
 #pragma once
 // The properties that the container adds to the control (its extender), read by name:
 // every read may throw host::Error when the container does not offer the property.
-#include "host/parent_object.h"
+#include "host/site/parent_object.h"
 #include "host/variant.h"
 
 namespace host {

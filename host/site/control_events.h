@@ -1,7 +1,7 @@
 #pragma once
 // The notifications that the platform sends a control instance; the control implements them.
 // All arrive on the thread that created the control; errors thrown reach the host.
-#include "host/property_bag.h"
+#include "host/site/property_bag.h"
 #include "host/text.h"
 
 namespace host {

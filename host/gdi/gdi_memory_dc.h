@@ -2,7 +2,7 @@
 // Owns a memory device context made compatible with another and deletes it when it goes.
 #include <utility>
 
-#include "host/gdi.h"
+#include "host/gdi/gdi.h"
 
 namespace host {
 

@@ -1,1 +1,0 @@
-#include "panes/c_splitter.h"
