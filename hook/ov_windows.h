@@ -1,0 +1,75 @@
+#pragma once
+// The registry of one hook: the windows it subclasses, in order, with 1-based positions and
+// optional unique keys; the switch that says whether they are subclassed; and the source of
+// CallBack when a registered message arrives. Changes to its windows and to their messages
+// reach its listeners as its own events.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "hook/ov_window.h"
+#include "host/keyed_list.h"
+#include "host/site/window_subclassing.h"
+#include "host/variant.h"
+
+namespace hook {
+
+// Arguments by reference, as the form languages pass them; CallBack gets copies.
+class WindowsListener {
+ public:
+  virtual ~WindowsListener() = default;
+  virtual void Added(WindowPtr& window) {}
+  // Null after Clear.
+  virtual void Removed(WindowPtr& window) {}
+  virtual void Changed(WindowPtr& window, host::String& property) {}
+  virtual void MessageAdded(MessagePtr& message) {}
+  // Null after a window's Messages.Clear.
+  virtual void MessageRemoved(MessagePtr& message) {}
+  virtual void MessageChanged(MessagePtr& message, host::String& property) {}
+  virtual void CallBack(host::WindowHandle hWnd, uint32_t lMsg, host::WParam wParam, host::LParam lParam) {}
+};
+
+// Count, Item, Remove, Clear, the listeners and the key rules come from KeyedCollection.
+// Add does not subclass the new window, nor do Remove and Clear unsubclass the windows they
+// take out: subclassing follows IsSubclassing when the hook switches it.
+class OvWindows : public host::Object,
+                  public std::enable_shared_from_this<OvWindows>,
+                  public host::KeyedCollection<OvWindow, WindowsListener> {
+ public:
+  static std::shared_ptr<OvWindows> Create() { return std::shared_ptr<OvWindows>(new OvWindows()); }
+
+  // Arguments left out by the caller are Variant::Missing().
+  WindowPtr Add(const host::Variant& index = host::Variant::Missing(),
+                const host::Variant& key = host::Variant::Missing(),
+                const host::Variant& name = host::Variant::Missing(),
+                const host::Variant& subClassHwnd = host::Variant::Missing());
+  const std::vector<WindowPtr>& Windows() const { return Items(); }
+
+  // Only the flag: the hook does the subclassing.
+  bool IsSubclassing() const { return isSubclassing_; }
+  void SetIsSubclassing(bool value) { isSubclassing_ = value; }
+  // Whether any window has a handle other than 0.
+  bool HasWindowHandle() const;
+
+  // What a window's first message with this number asks for.
+  struct FoundMessage {
+    bool processDefaultProc;
+    int32_t processType;
+  };
+  // The window's messages in order, the first whose Value is `message`; the handle is not
+  // looked at. Runs no client code.
+  static std::optional<FoundMessage> FindMessage(const OvWindow& window, host::WindowHandle hWnd, uint32_t message);
+  void RaiseCallBack(host::WindowHandle hWnd, uint32_t lMsg, host::WParam wParam, host::LParam lParam);
+  // Not subject to IsAdding.
+  void RaiseMessageAdded(MessagePtr& message);
+  void RaiseMessageRemoved(MessagePtr& message);
+  void RaiseMessageChanged(MessagePtr& message, host::String& property);
+
+ private:
+  OvWindows() = default;
+
+  bool isSubclassing_ = false;
+};
+
+}  // namespace hook
