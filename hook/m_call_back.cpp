@@ -7,7 +7,10 @@ namespace hook::MCallBack {
 
 namespace {
 
-thread_local std::unique_ptr<RegistryList> tRegistries;
+// The list owned for the thread's life, and a plain pointer to it that the window
+// procedure reads without the owner's initialisation check.
+thread_local std::unique_ptr<RegistryList> tRegistriesOwner;
+thread_local RegistryList* tRegistries = nullptr;
 
 // Entries of one message, in order. Most windows are named by one or two entries, so the
 // first few are kept inside the call and the list allocates only beyond them. Collecting
@@ -47,12 +50,57 @@ void RaiseCallBack(OvWindow& entry, host::WindowHandle hWnd, uint32_t uMsg, host
   if (auto owner = entry.GetOwner()) owner->RaiseCallBack(hWnd, uMsg, wParam, lParam);
 }
 
+// The message as the registered entries ask: callbacks before and after, and the previous
+// procedure unless every entry swallows it.
+// Kept out of line, so that the common path stays a short function.
+[[gnu::noinline]] host::MessageResult DispatchRegistered(host::WindowSubclassing& platform, host::WindowHandle hWnd, uint32_t uMsg,
+                                       host::WParam wParam, host::LParam lParam) {
+  // Complete before any callback runs: a handler that changes the registries affects
+  // later messages only. Nested calls collect their own lists.
+  EntryList interested;
+  for (const std::shared_ptr<OvWindows>& registry : *tRegistries) {
+    if (!registry->IsSubclassing()) continue;
+    for (const WindowPtr& entry : registry->Windows())
+      if (entry->SubClassHwnd() == hWnd) interested.Append(entry.get());
+  }
+
+  EntryList later;
+  bool callDefault = false;
+  for (size_t i = 0; i < interested.Size(); ++i) {
+    OvWindow& entry = interested[i];
+    // Looked up now rather than up front: a callback of an earlier entry may have
+    // changed this entry's messages.
+    auto found = OvWindows::FindMessage(entry, hWnd, uMsg);
+    if (!found) {
+      callDefault = true;
+      continue;
+    }
+    if (found->ProcessDefaultProc()) callDefault = true;
+    if (found->ProcessType() == OvBeforeDefaultProc) {
+      interested.Hold();
+      RaiseCallBack(entry, hWnd, uMsg, wParam, lParam);
+    } else if (found->ProcessType() == OvAfterDefaultProc) {
+      interested.Hold();
+      later.Append(&entry);
+    }
+  }
+
+  host::MessageResult result = 0;
+  if (callDefault)
+    result = platform.CallProcedure(interested[0].GetPreviousWndProc(), hWnd, uMsg, wParam, lParam);
+  for (size_t i = 0; i < later.Size(); ++i) RaiseCallBack(later[i], hWnd, uMsg, wParam, lParam);
+  return result;
+}
+
 }  // namespace
 
-const RegistryList* ThreadRegistries() { return tRegistries.get(); }
+const RegistryList* ThreadRegistries() { return tRegistries; }
 
 void RegisterWindows(const std::shared_ptr<OvWindows>& registry) {
-  if (!tRegistries) tRegistries = std::make_unique<RegistryList>();
+  if (!tRegistries) {
+    tRegistriesOwner = std::make_unique<RegistryList>();
+    tRegistries = tRegistriesOwner.get();
+  }
   tRegistries->push_back(registry);
 }
 
@@ -105,47 +153,31 @@ host::MessageResult WindowProc(host::WindowSubclassing& platform, host::WindowHa
                                host::WParam wParam, host::LParam lParam) {
   if (!tRegistries) return RestoreAndForward(platform, hWnd, uMsg, wParam, lParam);
 
-  // Complete before any callback runs: a handler that changes the registries affects
-  // later messages only. Nested calls collect their own lists.
-  EntryList interested;
+  // Most messages are registered by no entry that names the window: they go to the first
+  // entry's previous procedure and nothing else happens. Looking runs no client code, so
+  // this answers exactly as the full dispatch would, without its lists.
+  OvWindow* first = nullptr;
+  bool registered = false;
   for (const std::shared_ptr<OvWindows>& registry : *tRegistries) {
     if (!registry->IsSubclassing()) continue;
-    for (const WindowPtr& entry : registry->Windows())
-      if (entry->SubClassHwnd() == hWnd) interested.Append(entry.get());
+    for (const WindowPtr& entry : registry->Windows()) {
+      if (entry->SubClassHwnd() != hWnd) continue;
+      if (!first) first = entry.get();
+      if (OvWindows::FindMessage(*entry, hWnd, uMsg)) {
+        registered = true;
+        break;
+      }
+    }
+    if (registered) break;
   }
 
   // The window carries the shared procedure but no entry with subclassing on names it:
   // its entry was removed, its registry cleared or its handle changed while subclassed.
   // Nothing is left to release it later, so it gets its own procedure back now, loses
   // both properties and handles this message itself, as on a thread without registries.
-  if (interested.Empty()) return RestoreAndForward(platform, hWnd, uMsg, wParam, lParam);
-
-  EntryList later;
-  bool callDefault = false;
-  for (size_t i = 0; i < interested.Size(); ++i) {
-    OvWindow& entry = interested[i];
-    // Looked up now rather than up front: a callback of an earlier entry may have
-    // changed this entry's messages.
-    auto found = OvWindows::FindMessage(entry, hWnd, uMsg);
-    if (!found) {
-      callDefault = true;
-      continue;
-    }
-    if (found->processDefaultProc) callDefault = true;
-    if (found->processType == OvBeforeDefaultProc) {
-      interested.Hold();
-      RaiseCallBack(entry, hWnd, uMsg, wParam, lParam);
-    } else if (found->processType == OvAfterDefaultProc) {
-      interested.Hold();
-      later.Append(&entry);
-    }
-  }
-
-  host::MessageResult result = 0;
-  if (callDefault)
-    result = platform.CallProcedure(interested[0].GetPreviousWndProc(), hWnd, uMsg, wParam, lParam);
-  for (size_t i = 0; i < later.Size(); ++i) RaiseCallBack(later[i], hWnd, uMsg, wParam, lParam);
-  return result;
+  if (!first) return RestoreAndForward(platform, hWnd, uMsg, wParam, lParam);
+  if (!registered) return platform.CallProcedure(first->GetPreviousWndProc(), hWnd, uMsg, wParam, lParam);
+  return DispatchRegistered(platform, hWnd, uMsg, wParam, lParam);
 }
 
 host::MessageResult RestoreAndForward(host::WindowSubclassing& platform, host::WindowHandle hWnd, uint32_t uMsg,

@@ -20,13 +20,6 @@ bool OvWindows::HasWindowHandle() const {
   return false;
 }
 
-std::optional<OvWindows::FoundMessage> OvWindows::FindMessage(const OvWindow& window, host::WindowHandle,
-                                                              uint32_t message) {
-  for (const MessagePtr& m : window.Messages()->Messages())
-    if (static_cast<uint32_t>(m->Value()) == message) return FoundMessage{m->ProcessDefaultProc(), m->ProcessType()};
-  return std::nullopt;
-}
-
 void OvWindows::RaiseCallBack(host::WindowHandle hWnd, uint32_t lMsg, host::WParam wParam, host::LParam lParam) {
   Listeners().Raise([&](WindowsListener& l) { l.CallBack(hWnd, lMsg, wParam, lParam); });
 }

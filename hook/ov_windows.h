@@ -5,7 +5,6 @@
 // reach its listeners as its own events.
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "hook/ov_window.h"
@@ -52,14 +51,14 @@ class OvWindows : public host::Object,
   // Whether any window has a handle other than 0.
   bool HasWindowHandle() const;
 
-  // What a window's first message with this number asks for.
-  struct FoundMessage {
-    bool processDefaultProc;
-    int32_t processType;
-  };
-  // The window's messages in order, the first whose Value is `message`; the handle is not
-  // looked at. Runs no client code.
-  static std::optional<FoundMessage> FindMessage(const OvWindow& window, host::WindowHandle hWnd, uint32_t message);
+  // The window's first message, in order, whose Value is `message`, with what it asks for
+  // (ProcessDefaultProc, ProcessType); null when there is none. The handle is not looked at.
+  // Runs no client code.
+  static const OvMessage* FindMessage(const OvWindow& window, host::WindowHandle hWnd, uint32_t message) {
+    for (const MessagePtr& m : window.Messages()->Messages())
+      if (static_cast<uint32_t>(m->Value()) == message) return m.get();
+    return nullptr;
+  }
   void RaiseCallBack(host::WindowHandle hWnd, uint32_t lMsg, host::WParam wParam, host::LParam lParam);
   // Not subject to IsAdding.
   void RaiseMessageAdded(MessagePtr& message);

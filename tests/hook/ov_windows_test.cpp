@@ -133,10 +133,10 @@ TEST_F(OvWindowsTest, FindMessageTakesTheFirstMessageWithTheNumber) {
   };
   for (const Row& row : {Row{0, true, false, 5}, Row{513, true, true, 1}, Row{512, false, false, 0}}) {
     auto found = hook::OvWindows::FindMessage(*w, 999, row.message);
-    ASSERT_EQ(found.has_value(), row.found) << row.message;
+    ASSERT_EQ(found != nullptr, row.found) << row.message;
     if (!found) continue;
-    EXPECT_EQ(found->processDefaultProc, row.processDefaultProc) << row.message;
-    EXPECT_EQ(found->processType, row.processType) << row.message;
+    EXPECT_EQ(found->ProcessDefaultProc(), row.processDefaultProc) << row.message;
+    EXPECT_EQ(found->ProcessType(), row.processType) << row.message;
   }
 }
 
