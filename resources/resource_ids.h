@@ -11,4 +11,9 @@
 
 #define IDV_VERSION 1
 
+// The splitter cursors, 32 x 32 with the hot spot at 15,15: left-right over the bars of a
+// horizontal splitter, up-down over those of a vertical one.
+#define IDC_SPLITTERH 120
+#define IDC_SPLITTERV 121
+
 #endif

@@ -1,6 +1,6 @@
 // What hosts and regsvr32 rely on in the shipped files, checked on both builds without
 // running them: architecture, COM exports, system-only imports, embedded type library,
-// version and toolbox picture.
+// version, toolbox picture and splitter cursors.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,8 +33,15 @@ const OcxBuild kBuilds[] = {
 };
 
 constexpr uint16_t kImageFileDll = 0x2000;
+constexpr uint16_t kRtCursor = 1;
 constexpr uint16_t kRtBitmap = 2;
+constexpr uint16_t kRtGroupCursor = 12;
 constexpr uint16_t kRtVersion = 16;
+
+uint16_t U16At(std::span<const uint8_t> data, size_t offset) {
+    if (offset + 2 > data.size()) throw std::runtime_error("read past the end of the resource");
+    return static_cast<uint16_t>(data[offset] | data[offset + 1] << 8);
+}
 
 uint32_t U32At(std::span<const uint8_t> data, size_t offset) {
     if (offset + 4 > data.size()) throw std::runtime_error("read past the end of the resource");
@@ -115,6 +122,26 @@ TEST_P(OcxFileTest, HasTheSixteenByFifteenToolboxBitmap) {
     ASSERT_TRUE(bitmap);
     EXPECT_EQ(U32At(*bitmap, 4), 16u);  // BITMAPINFOHEADER biWidth
     EXPECT_EQ(U32At(*bitmap, 8), 15u);  // biHeight, bottom-up
+}
+
+TEST_P(OcxFileTest, CarriesTheTwoSplitterCursorsWithTheirHotSpotAtTheCentre) {
+    for (uint16_t id : {uint16_t{120}, uint16_t{121}}) {
+        // The group: NEWHEADER (reserved, type 2 for cursors, count), then one 14-byte
+        // entry whose last WORD names the RT_CURSOR image.
+        const auto group = Image().Resource(kRtGroupCursor, id);
+        ASSERT_TRUE(group) << "cursor group " << id;
+        ASSERT_GE(group->size(), 6u + 14u) << id;
+        EXPECT_EQ(U16At(*group, 2), 2u) << id;
+        ASSERT_EQ(U16At(*group, 4), 1u) << id;
+        EXPECT_EQ(U16At(*group, 6), 32u) << id;       // width
+        EXPECT_EQ(U16At(*group, 8), 64u) << id;       // height of colour and mask together
+        EXPECT_EQ(U16At(*group, 12), 1u) << id;       // one bit per pixel: monochrome
+        const auto image = Image().Resource(kRtCursor, U16At(*group, 18));
+        ASSERT_TRUE(image) << id;
+        EXPECT_EQ(U16At(*image, 0), 15u) << id;       // hot spot x
+        EXPECT_EQ(U16At(*image, 2), 15u) << id;       // hot spot y
+        EXPECT_EQ(U32At(*image, 4 + 4), 32u) << id;   // BITMAPINFOHEADER biWidth
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, OcxFileTest, testing::ValuesIn(kBuilds),
