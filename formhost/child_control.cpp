@@ -8,9 +8,8 @@
 namespace {
 
 double TwipsPerPixel(int axis) {
-    HDC screen = GetDC(nullptr);
-    int perInch = GetDeviceCaps(screen, axis);
-    ReleaseDC(nullptr, screen);
+    win32::WindowDc screen(nullptr);
+    int perInch = GetDeviceCaps(screen.get(), axis);
     return 1440.0 / (perInch > 0 ? perInch : 96);
 }
 

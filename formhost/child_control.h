@@ -9,7 +9,7 @@
 
 #include "extender.h"
 #include "form_control.h"
-#include "host/win32/unique_handle.h"
+#include "host/com/unique_handle.h"
 
 enum class ChildKind { Edit, List, Tree, Label };
 

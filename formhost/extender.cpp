@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "dispatch_members.h"
+#include "host/com/query_interface.h"
 
 namespace {
 
@@ -28,33 +28,16 @@ constexpr DispatchMember kMembers[] = {
 
 }  // namespace
 
+Extender::Extender(FormControl& control) : NameDispatch(kMembers), control_(&control) {}
+
 STDMETHODIMP Extender::QueryInterface(REFIID iid, void** object) {
-    if (!object)
-        return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    static constexpr activex::InterfaceEntry<Extender> kInterfaces[] = {
+        {{&IID_IUnknown, &IID_IDispatch}, activex::As<IDispatch>}};
+    return activex::QueryInterfaceFrom(this, kInterfaces, iid, object);
 }
 
-STDMETHODIMP Extender::GetTypeInfoCount(UINT* count) {
-    if (!count)
-        return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
-
-STDMETHODIMP Extender::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info)
-        *info = nullptr;
-    return DISP_E_BADINDEX;
-}
-
-STDMETHODIMP Extender::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
-    HRESULT hr = IdsOfNames(kMembers, names, count, ids);
+STDMETHODIMP Extender::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) {
+    HRESULT hr = NameDispatch::GetIDsOfNames(iid, names, count, locale, ids);
     // A windowless control has no hWnd, as form languages report it.
     if (SUCCEEDED(hr) && ids[0] == kHwnd && control_ && !control_->Window()) {
         ids[0] = DISPID_UNKNOWN;

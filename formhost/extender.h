@@ -8,9 +8,10 @@
 #include <oaidl.h>
 
 #include "form_control.h"
+#include "name_dispatch.h"
 #include "ref_counted.h"
 
-class Extender final : public IDispatch, private RefCounted {
+class Extender final : public NameDispatch, private RefCounted {
 public:
     // Starts with one reference, the control's.
     static Extender* Create(FormControl& control) { return new Extender(control); }
@@ -20,15 +21,13 @@ public:
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
     FORMHOST_IUNKNOWN_REFCOUNT
 
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
     STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
                                DISPID* ids) override;
     STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
                         VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 
 private:
-    explicit Extender(FormControl& control) : control_(&control) {}
+    explicit Extender(FormControl& control);
     HRESULT Get(DISPID id, VARIANT* result);
     HRESULT Put(DISPID id, double value);
     HRESULT Move(const DISPPARAMS* params);

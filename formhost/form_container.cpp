@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "dispatch_members.h"
+#include "host/com/query_interface.h"
 #include "unknown_enumerator.h"
 
 namespace {
@@ -11,6 +11,8 @@ enum : DISPID { kName = 1, kParent = 2, kHwnd = -515 };
 constexpr DispatchMember kMembers[] = {{L"Name", kName}, {L"hWnd", kHwnd}, {L"Parent", kParent}};
 
 }  // namespace
+
+FormContainer::FormContainer(HWND form) : NameDispatch(kMembers), form_(form) {}
 
 void FormContainer::AddEmbedding(IDispatch* extender) {
     embeddings_.push_back(activex::ComPtr<IDispatch>::Share(extender));
@@ -27,21 +29,13 @@ void FormContainer::Detach() {
 }
 
 STDMETHODIMP FormContainer::QueryInterface(REFIID iid, void** object) {
-    if (!object)
-        return E_POINTER;
-    *object = nullptr;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleContainer) ||
-        IsEqualIID(iid, IID_IParseDisplayName))
-        *object = static_cast<IOleContainer*>(this);
-    else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceUIWindow) ||
-             IsEqualIID(iid, IID_IOleInPlaceFrame))
-        *object = static_cast<IOleInPlaceFrame*>(this);
-    else if (IsEqualIID(iid, IID_IDispatch))
-        *object = static_cast<IDispatch*>(this);
-    else
-        return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
+    using activex::As;
+    static constexpr activex::InterfaceEntry<FormContainer> kInterfaces[] = {
+        {{&IID_IUnknown, &IID_IOleContainer, &IID_IParseDisplayName}, As<IOleContainer>},
+        {{&IID_IOleWindow, &IID_IOleInPlaceUIWindow, &IID_IOleInPlaceFrame}, As<IOleInPlaceFrame>},
+        {{&IID_IDispatch}, As<IDispatch>},
+    };
+    return activex::QueryInterfaceFrom(this, kInterfaces, iid, object);
 }
 
 STDMETHODIMP FormContainer::ParseDisplayName(IBindCtx*, LPOLESTR, ULONG*, IMoniker** moniker) {
@@ -77,24 +71,6 @@ STDMETHODIMP FormContainer::SetActiveObject(IOleInPlaceActiveObject* object, LPC
     activeObject_ = activex::ComPtr<IOleInPlaceActiveObject>::Share(object);
     ++activeObjectChanges_;
     return S_OK;
-}
-
-STDMETHODIMP FormContainer::GetTypeInfoCount(UINT* count) {
-    if (!count)
-        return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
-
-STDMETHODIMP FormContainer::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info)
-        *info = nullptr;
-    return DISP_E_BADINDEX;
-}
-
-STDMETHODIMP FormContainer::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
-                                          DISPID* ids) {
-    return IdsOfNames(kMembers, names, count, ids);
 }
 
 STDMETHODIMP FormContainer::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*,

@@ -8,10 +8,11 @@
 
 #include <vector>
 
-#include "host/activex/com_ptr.h"
+#include "host/com/com_ptr.h"
+#include "name_dispatch.h"
 #include "ref_counted.h"
 
-class FormContainer final : public IOleContainer, public IOleInPlaceFrame, public IDispatch,
+class FormContainer final : public IOleContainer, public IOleInPlaceFrame, public NameDispatch,
                             private RefCounted {
 public:
     static FormContainer* Create(HWND form) { return new FormContainer(form); }
@@ -46,16 +47,12 @@ public:
     STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
     STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
-    // IDispatch: the form object
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
-    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                               DISPID* ids) override;
+    // IDispatch: the form object, Name, hWnd and Parent by name
     STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
                         VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 
 private:
-    explicit FormContainer(HWND form) : form_(form) {}
+    explicit FormContainer(HWND form);
 
     HWND form_;
     std::vector<activex::ComPtr<IDispatch>> embeddings_;

@@ -162,17 +162,16 @@ LRESULT FormWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void FormWindow::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window_.get(), &paint);
+    win32::PaintDc paint(window_.get());
+    const RECT& dirty = paint.Dirty();
     if (!userMode_) {
         // The designer's grid.
         COLORREF dot = GetSysColor(COLOR_BTNSHADOW);
-        for (LONG y = paint.rcPaint.top - paint.rcPaint.top % kMargin; y < paint.rcPaint.bottom; y += kMargin)
-            for (LONG x = paint.rcPaint.left - paint.rcPaint.left % kMargin; x < paint.rcPaint.right; x += kMargin)
-                SetPixel(dc, x, y, dot);
+        for (LONG y = dirty.top - dirty.top % kMargin; y < dirty.bottom; y += kMargin)
+            for (LONG x = dirty.left - dirty.left % kMargin; x < dirty.right; x += kMargin)
+                SetPixel(paint.get(), x, y, dot);
     }
     for (const auto& child : children_)
         if (child->IsIn(container_->FormObject()))
-            child->Paint(dc);
-    EndPaint(window_.get(), &paint);
+            child->Paint(paint.get());
 }

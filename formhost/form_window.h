@@ -11,8 +11,8 @@
 
 #include "child_control.h"
 #include "form_container.h"
-#include "host/activex/com_ptr.h"
-#include "host/win32/unique_handle.h"
+#include "host/com/com_ptr.h"
+#include "host/com/unique_handle.h"
 #include "splitter_site.h"
 
 struct FormOptions {

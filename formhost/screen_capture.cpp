@@ -4,30 +4,14 @@
 #include <stdexcept>
 #include <vector>
 
-#include "host/win32/unique_handle.h"
-
-namespace {
-
-class ScreenDc {
-public:
-    ScreenDc() : dc_(GetDC(nullptr)) {}
-    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
-}  // namespace
+#include "host/com/unique_handle.h"
 
 void SaveScreenRectangle(const RECT& screen, const std::wstring& path) {
     int width = screen.right - screen.left, height = screen.bottom - screen.top;
     if (width <= 0 || height <= 0)
         throw std::runtime_error("nothing to capture");
-    ScreenDc source;
-    win32::UniqueMemoryDc memory(CreateCompatibleDC(source.Get()));
+    win32::WindowDc source(nullptr);
+    win32::UniqueMemoryDc memory(CreateCompatibleDC(source.get()));
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -36,13 +20,15 @@ void SaveScreenRectangle(const RECT& screen, const std::wstring& path) {
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    win32::UniqueBitmap bitmap(CreateDIBSection(source.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    win32::UniqueBitmap bitmap(CreateDIBSection(source.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!memory || !bitmap)
         throw std::runtime_error("no memory bitmap for the capture");
-    HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
-    BOOL copied = BitBlt(memory.get(), 0, 0, width, height, source.Get(), screen.left, screen.top, SRCCOPY);
-    GdiFlush();
-    SelectObject(memory.get(), previous);
+    BOOL copied;
+    {
+        win32::SelectedObject selected(memory.get(), bitmap.get());
+        copied = BitBlt(memory.get(), 0, 0, width, height, source.get(), screen.left, screen.top, SRCCOPY);
+        GdiFlush();
+    }
     if (!copied)
         throw std::runtime_error("BitBlt from the screen failed");
 

@@ -3,7 +3,8 @@
 #include <cmath>
 
 #include "dispatch_error.h"
-#include "dispatch_members.h"
+#include "host/com/query_interface.h"
+#include "host/com/unique_handle.h"
 
 namespace {
 
@@ -13,9 +14,8 @@ void Check(HRESULT hr, const wchar_t* step) {
 }
 
 int LogicalPixels(int axis) {
-    HDC screen = GetDC(nullptr);
-    int perInch = GetDeviceCaps(screen, axis);
-    ReleaseDC(nullptr, screen);
+    win32::WindowDc screen(nullptr);
+    int perInch = GetDeviceCaps(screen.get(), axis);
     return perInch > 0 ? perInch : 96;
 }
 
@@ -152,24 +152,17 @@ void SplitterSite::Refresh() {
 }
 
 STDMETHODIMP SplitterSite::QueryInterface(REFIID iid, void** object) {
-    if (!object)
-        return E_POINTER;
-    *object = nullptr;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite))
-        *object = static_cast<IOleClientSite*>(this);
-    else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceSite) ||
-             IsEqualIID(iid, IID_IOleInPlaceSiteEx))
-        *object = static_cast<IOleInPlaceSiteEx*>(this);
-    else if (IsEqualIID(iid, IID_IOleControlSite))
-        *object = static_cast<IOleControlSite*>(this);
-    else if (IsEqualIID(iid, IID_IDispatch))
-        *object = static_cast<IDispatch*>(this);
-    else if (IsEqualIID(iid, IID_ISimpleFrameSite) && frameSite_)
-        *object = static_cast<ISimpleFrameSite*>(this);
-    else
-        return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
+    using activex::As;
+    static constexpr activex::InterfaceEntry<SplitterSite> kInterfaces[] = {
+        {{&IID_IUnknown, &IID_IOleClientSite}, As<IOleClientSite>},
+        {{&IID_IOleWindow, &IID_IOleInPlaceSite, &IID_IOleInPlaceSiteEx}, As<IOleInPlaceSiteEx>},
+        {{&IID_IOleControlSite}, As<IOleControlSite>},
+        {{&IID_IDispatch}, As<IDispatch>},
+        // Offered only when the form says so, to see the control without one.
+        {{&IID_ISimpleFrameSite},
+         [](SplitterSite* site) -> void* { return site->frameSite_ ? static_cast<ISimpleFrameSite*>(site) : nullptr; }},
+    };
+    return activex::QueryInterfaceFrom(this, kInterfaces, iid, object);
 }
 
 STDMETHODIMP SplitterSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
@@ -258,37 +251,12 @@ STDMETHODIMP SplitterSite::TransformCoords(POINTL* himetric, POINTF* container, 
     return S_OK;
 }
 
-STDMETHODIMP SplitterSite::GetTypeInfoCount(UINT* count) {
-    if (!count)
-        return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
-
-STDMETHODIMP SplitterSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info)
-        *info = nullptr;
-    return DISP_E_BADINDEX;
-}
-
-STDMETHODIMP SplitterSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DISPID* ids) {
-    for (UINT i = 0; ids && i < count; ++i)
-        ids[i] = DISPID_UNKNOWN;
-    return DISP_E_UNKNOWNNAME;
-}
-
 STDMETHODIMP SplitterSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result,
                                   EXCEPINFO*, UINT*) {
     if (!(flags & DISPATCH_PROPERTYGET))
         return DISP_E_MEMBERNOTFOUND;
     switch (id) {
-    case DISPID_AMBIENT_USERMODE:
-        if (result) {
-            VariantInit(result);
-            result->vt = VT_BOOL;
-            result->boolVal = userMode_ ? VARIANT_TRUE : VARIANT_FALSE;
-        }
-        return S_OK;
+    case DISPID_AMBIENT_USERMODE: ReturnBool(result, userMode_); return S_OK;
     case DISPID_AMBIENT_SCALEUNITS: ReturnString(result, scaleUnits_.c_str()); return S_OK;
     case DISPID_AMBIENT_DISPLAYNAME: ReturnString(result, name_.c_str()); return S_OK;
     case DISPID_AMBIENT_LOCALEID: ReturnLong(result, 0x409); return S_OK;

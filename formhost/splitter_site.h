@@ -15,7 +15,8 @@
 #include "extender.h"
 #include "form_container.h"
 #include "form_control.h"
-#include "host/activex/com_ptr.h"
+#include "host/com/com_ptr.h"
+#include "name_dispatch.h"
 #include "ref_counted.h"
 
 struct SplitterSiteOptions {
@@ -28,7 +29,7 @@ struct SplitterSiteOptions {
 };
 
 class SplitterSite final : public IOleClientSite, public IOleInPlaceSiteEx, public IOleControlSite,
-                           public IDispatch, public ISimpleFrameSite, public FormControl,
+                           public NameDispatch, public ISimpleFrameSite, public FormControl,
                            private RefCounted {
 public:
     static constexpr const wchar_t* kProgId = L"OrvaneSplitter.OvSplitter";
@@ -99,11 +100,7 @@ public:
     STDMETHODIMP OnFocus(BOOL) override { return S_OK; }
     STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
 
-    // IDispatch: the ambient properties
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
-    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                               DISPID* ids) override;
+    // IDispatch: the ambient properties, by their DISPIDs only
     STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
                         VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 

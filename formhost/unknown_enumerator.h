@@ -6,27 +6,27 @@
 
 #include <vector>
 
-#include "host/activex/com_ptr.h"
+#include "host/com/com_ptr.h"
+#include "host/com/list_cursor.h"
 #include "ref_counted.h"
 
 class UnknownEnumerator final : public IEnumUnknown, private RefCounted {
 public:
     static UnknownEnumerator* Create(std::vector<activex::ComPtr<IUnknown>> items) {
-        return new UnknownEnumerator(std::move(items), 0);
+        return new UnknownEnumerator(Cursor(std::move(items)));
     }
 
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
     FORMHOST_IUNKNOWN_REFCOUNT
 
     STDMETHODIMP Next(ULONG count, IUnknown** items, ULONG* fetched) override;
-    STDMETHODIMP Skip(ULONG count) override;
-    STDMETHODIMP Reset() override;
+    STDMETHODIMP Skip(ULONG count) override { return cursor_.Skip(count); }
+    STDMETHODIMP Reset() override { return cursor_.Reset(); }
     STDMETHODIMP Clone(IEnumUnknown** clone) override;
 
 private:
-    UnknownEnumerator(std::vector<activex::ComPtr<IUnknown>> items, size_t next)
-        : items_(std::move(items)), next_(next) {}
+    using Cursor = activex::ListCursor<activex::ComPtr<IUnknown>>;
+    explicit UnknownEnumerator(Cursor cursor) : cursor_(std::move(cursor)) {}
 
-    std::vector<activex::ComPtr<IUnknown>> items_;
-    size_t next_;
+    Cursor cursor_;
 };

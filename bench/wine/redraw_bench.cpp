@@ -4,7 +4,9 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <memory>
 
+#include "host/com/unique_handle.h"
 #include "host/win32/win32_gdi.h"
 #include "panes/ov_panes.h"
 #include "splitter/control_painter.h"
@@ -43,7 +45,8 @@ int main() {
     std::fprintf(stderr, "no window\n");
     return 1;
   }
-  HDC screen = GetDC(window);
+  auto screenDc = std::make_unique<win32::WindowDc>(window);
+  HDC screen = screenDc->get();
   win32::Win32Gdi gdi;
 
   auto panes = panes::OvPanes::Create();
@@ -54,24 +57,30 @@ int main() {
   panes->SetInitialWidth(0);
   panes->Relayout(false);
 
-  const splitter::PaintRequest request{gdi, reinterpret_cast<host::GdiHandle>(screen), kWidth, kHeight,
-                                       0x8000000F, 1, 0, 1, kSplitterSize, 0, 0, *panes, false,
-                                       host::FontDescription{u"MS Sans Serif"}, 13};
+  using namespace splitter;
+  const PaintRequest request{.gdi = gdi,
+                             .targetDc = reinterpret_cast<host::GdiHandle>(screen),
+                             .scaleWidth = kWidth,
+                             .scaleHeight = kHeight,
+                             .backColor = 0x8000000F,
+                             .look = {.appearance = Ov3D, .borderStyle = OvNone, .splitterStyle = OvSplitterRound},
+                             .panes = *panes,
+                             .designMode = false,
+                             .font = host::FontDescription{u"MS Sans Serif"},
+                             .textHeight = 13};
   splitter::ControlPainter painter;
   double redraw = TimePerRound([&] { painter.Redraw(request); });
 
-  HDC memory = CreateCompatibleDC(screen);
+  win32::UniqueMemoryDc memory(CreateCompatibleDC(screen));
   double floor = TimePerRound([&] {
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, kWidth, kHeight);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(screen, 0, 0, kWidth, kHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
+    win32::UniqueBitmap bitmap(CreateCompatibleBitmap(screen, kWidth, kHeight));
+    win32::SelectedObject selected(memory.get(), bitmap.get());
+    BitBlt(screen, 0, 0, kWidth, kHeight, memory.get(), 0, 0, SRCCOPY);
   });
-  DeleteDC(memory);
+  memory.reset();
   painter.Release();
   panes->Detach();
-  ReleaseDC(window, screen);
+  screenDc.reset();
   DestroyWindow(window);
 
   std::printf("Redraw of %dx%d, %d 3D panes, round bars: %.1f us\n", kWidth, kHeight, kPanes, redraw * 1e6);

@@ -2,28 +2,31 @@
 
 #include <olectl.h>
 
+#include "host/com/query_interface.h"
+
+namespace {
+
+constexpr DISPID kExtenderLeft = 1;
+constexpr DISPID kExtenderTop = 2;
+constexpr DispatchMember kExtenderMembers[] = {{L"Left", kExtenderLeft}, {L"Top", kExtenderTop}};
+
+}  // namespace
+
 AmbientSite* AmbientSite::Create(std::optional<std::wstring> scaleUnits) {
     return new AmbientSite(std::move(scaleUnits));
 }
 
 AmbientSite::AmbientSite(std::optional<std::wstring> scaleUnits)
-    : scaleUnits_(std::move(scaleUnits)) {}
+    : NameDispatch(kExtenderMembers), scaleUnits_(std::move(scaleUnits)) {}
 
 STDMETHODIMP AmbientSite::QueryInterface(REFIID iid, void** object) {
-    if (!object)
-        return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite))
-        *object = static_cast<IOleClientSite*>(this);
-    else if (IsEqualIID(iid, IID_IDispatch))
-        *object = static_cast<IDispatch*>(this);
-    else if (IsEqualIID(iid, IID_IOleControlSite))
-        *object = static_cast<IOleControlSite*>(this);
-    else {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
+    using activex::As;
+    static constexpr activex::InterfaceEntry<AmbientSite> kInterfaces[] = {
+        {{&IID_IUnknown, &IID_IOleClientSite}, As<IOleClientSite>},
+        {{&IID_IDispatch}, As<IDispatch>},
+        {{&IID_IOleControlSite}, As<IOleControlSite>},
+    };
+    return activex::QueryInterfaceFrom(this, kInterfaces, iid, object);
 }
 
 STDMETHODIMP_(ULONG) AmbientSite::AddRef() { return ++references_; }
@@ -53,24 +56,6 @@ STDMETHODIMP AmbientSite::ShowObject() { return S_OK; }
 STDMETHODIMP AmbientSite::OnShowWindow(BOOL) { return S_OK; }
 STDMETHODIMP AmbientSite::RequestNewObjectLayout() { return E_NOTIMPL; }
 
-STDMETHODIMP AmbientSite::GetTypeInfoCount(UINT* count) {
-    if (!count)
-        return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
-
-STDMETHODIMP AmbientSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info)
-        *info = nullptr;
-    return DISP_E_BADINDEX;
-}
-
-namespace {
-constexpr DISPID kExtenderLeft = 1;
-constexpr DISPID kExtenderTop = 2;
-}  // namespace
-
 STDMETHODIMP AmbientSite::GetExtendedControl(IDispatch** extender) {
     if (!extender)
         return E_POINTER;
@@ -79,45 +64,21 @@ STDMETHODIMP AmbientSite::GetExtendedControl(IDispatch** extender) {
     return S_OK;
 }
 
-STDMETHODIMP AmbientSite::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
-    for (UINT i = 0; i < count; ++i)
-        ids[i] = DISPID_UNKNOWN;
-    if (count >= 1 && _wcsicmp(names[0], L"Left") == 0)
-        ids[0] = kExtenderLeft;
-    else if (count >= 1 && _wcsicmp(names[0], L"Top") == 0)
-        ids[0] = kExtenderTop;
-    return ids[0] == DISPID_UNKNOWN ? DISP_E_UNKNOWNNAME : S_OK;
-}
-
 STDMETHODIMP AmbientSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*,
                                  VARIANT* result, EXCEPINFO*, UINT*) {
     askedIds_.push_back(id);
     if (!(flags & DISPATCH_PROPERTYGET))
         return DISP_E_MEMBERNOTFOUND;
-    if (id == kExtenderLeft || id == kExtenderTop) {
-        if (result) {
-            VariantInit(result);
-            result->vt = VT_I4;
-            result->lVal = 0;
-        }
-        return S_OK;
-    }
-    if (id == DISPID_AMBIENT_USERMODE) {
-        if (result) {
-            VariantInit(result);
-            result->vt = VT_BOOL;
-            result->boolVal = VARIANT_TRUE;
-        }
-        return S_OK;
-    }
+    switch (id) {
+    case kExtenderLeft:
+    case kExtenderTop: ReturnLong(result, 0); return S_OK;
+    case DISPID_AMBIENT_USERMODE: ReturnBool(result, true); return S_OK;
     // -707, as real containers answer it (-716 is the ambient Appearance).
-    if (id == DISPID_AMBIENT_SCALEUNITS && scaleUnits_) {
-        if (result) {
-            VariantInit(result);
-            result->vt = VT_BSTR;
-            result->bstrVal = SysAllocString(scaleUnits_->c_str());
-        }
+    case DISPID_AMBIENT_SCALEUNITS:
+        if (!scaleUnits_)
+            return DISP_E_MEMBERNOTFOUND;
+        ReturnString(result, scaleUnits_->c_str());
         return S_OK;
+    default: return DISP_E_MEMBERNOTFOUND;
     }
-    return DISP_E_MEMBERNOTFOUND;
 }

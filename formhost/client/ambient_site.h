@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
-class AmbientSite : public IOleClientSite, public IOleControlSite, public IDispatch {
+#include "name_dispatch.h"
+
+class AmbientSite : public IOleClientSite, public IOleControlSite, public NameDispatch {
 public:
     // Starts with one reference, the caller's. Without scaleUnits the ambient is absent.
     static AmbientSite* Create(std::optional<std::wstring> scaleUnits);
@@ -43,10 +45,6 @@ public:
     STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
 
     // IDispatch: the ambients by their ids, the extender's Left and Top by name
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
-    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                               DISPID* ids) override;
     STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
                         VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 

@@ -1,14 +1,14 @@
 #include "dispatch_client.h"
 
 #include "dispatch_error.h"
+#include "host/com/unique_handle.h"
 
 namespace {
 
-std::wstring TakeBstr(BSTR& text) {
-    std::wstring result = text ? std::wstring(text, SysStringLen(text)) : std::wstring();
-    SysFreeString(text);
-    text = nullptr;
-    return result;
+// The text of a BSTR the caller was given to free; the field is left null.
+std::wstring TakeBstr(BSTR& field) {
+    win32::UniqueBstr text(std::exchange(field, nullptr));
+    return text ? std::wstring(text.get(), SysStringLen(text.get())) : std::wstring();
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "host/com/unique_handle.h"
+
 class VariantValue {
 public:
     VariantValue();
@@ -26,13 +28,12 @@ public:
     static VariantValue Adopt(VARIANT& raw);
 
     VariantValue(const VariantValue& other);
-    VariantValue(VariantValue&& other) noexcept;
+    VariantValue(VariantValue&& other) noexcept = default;
     VariantValue& operator=(const VariantValue& other);
-    VariantValue& operator=(VariantValue&& other) noexcept;
-    ~VariantValue();
+    VariantValue& operator=(VariantValue&& other) noexcept = default;
 
-    VARTYPE Type() const { return value_.vt; }
-    bool IsEmpty() const { return value_.vt == VT_EMPTY; }
+    VARTYPE Type() const { return Raw().vt; }
+    bool IsEmpty() const { return Raw().vt == VT_EMPTY; }
     // True for an object variant holding no object.
     bool IsNothing() const;
     long AsLong() const;
@@ -42,11 +43,11 @@ public:
     IDispatch* AsDispatch() const;
     IUnknown* AsUnknown() const;
 
-    VARIANT& Raw() { return value_; }
-    const VARIANT& Raw() const { return value_; }
+    VARIANT& Raw() { return value_.get(); }
+    const VARIANT& Raw() const { return value_.get(); }
 
 private:
     VariantValue Converted(VARTYPE type) const;
 
-    VARIANT value_;
+    win32::UniqueVariant value_;
 };

@@ -2,17 +2,14 @@
 
 #include "host/activex/module.h"
 #include "host/activex/splitter_object.h"
+#include "host/com/query_interface.h"
 
 namespace activex {
 
 HRESULT ClassFactory::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-    *out = static_cast<IClassFactory*>(this);
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
+  static constexpr InterfaceEntry<ClassFactory> kInterfaces[] = {
+      {{&IID_IUnknown, &IID_IClassFactory}, As<IClassFactory>}};
+  return QueryInterfaceFrom(this, kInterfaces, iid, out);
 }
 
 HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** out) {

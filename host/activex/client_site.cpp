@@ -4,31 +4,15 @@
 
 #include "host/activex/late_binding.h"
 #include "host/activex/variant_bridge.h"
+#include "host/com/unique_handle.h"
 #include "host/error.h"
 
 namespace activex {
-namespace {
-
-
-
-host::Variant GetProperty(IDispatch* object, DISPID id, HRESULT* outcome) {
-  DISPPARAMS none = {nullptr, nullptr, 0, 0};
-  VARIANT result;
-  VariantInit(&result);
-  *outcome = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr);
-  if (FAILED(*outcome)) return host::Variant::Missing();
-  host::Variant value = FromVariant(result);
-  VariantClear(&result);
-  return value;
-}
-
-}  // namespace
 
 host::Variant ClientSite::Ambient(DISPID id) const {
   ComPtr<IDispatch> ambient = site_.As<IDispatch>(IID_IDispatch);
   if (!ambient) return host::Variant::Missing();
-  HRESULT outcome;
-  return GetProperty(ambient.Get(), id, &outcome);
+  return GetById(ambient.Get(), id).value_or(host::Variant::Missing());
 }
 
 bool ClientSite::UserMode() const {

@@ -5,9 +5,9 @@
 #include <ole2.h>
 #include <ocidl.h>
 
-#include "host/activex/com_ptr.h"
-#include "host/ambient_properties.h"
-#include "host/extender.h"
+#include "host/com/com_ptr.h"
+#include "host/site/ambient_properties.h"
+#include "host/site/extender.h"
 
 namespace activex {
 

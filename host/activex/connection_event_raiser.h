@@ -2,7 +2,7 @@
 // Raises a control's events through its connection point: each argument goes by reference,
 // and what a handler writes into it comes back in the Variant.
 #include "host/activex/connection_point.h"
-#include "host/event_raiser.h"
+#include "host/site/event_raiser.h"
 
 namespace activex {
 

@@ -2,17 +2,14 @@
 
 #include <algorithm>
 
+#include "host/com/query_interface.h"
+
 namespace activex {
 
 HRESULT ConnectionPoint::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IConnectionPoint) {
-    *out = static_cast<IConnectionPoint*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
+  static constexpr InterfaceEntry<ConnectionPoint> kInterfaces[] = {
+      {{&IID_IUnknown, &IID_IConnectionPoint}, As<IConnectionPoint>}};
+  return QueryInterfaceFrom(this, kInterfaces, iid, out);
 }
 
 HRESULT ConnectionPoint::GetConnectionInterface(IID* iid) {
@@ -30,6 +27,7 @@ HRESULT ConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer**
 
 HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
   if (!sink || !cookie) return E_POINTER;
+  *cookie = 0;
   ComPtr<IUnknown> connected;
   if (FAILED(sink->QueryInterface(events_, reinterpret_cast<void**>(connected.Out()))) &&
       (events_ == IID_IPropertyNotifySink ||
@@ -48,7 +46,8 @@ HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
 }
 
 HRESULT ConnectionPoint::EnumConnections(IEnumConnections** connections) {
-  if (connections) *connections = nullptr;
+  if (!connections) return E_POINTER;
+  *connections = nullptr;
   return E_NOTIMPL;
 }
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "host/activex/com_ptr.h"
+#include "host/com/com_ptr.h"
 
 namespace activex {
 

@@ -4,10 +4,14 @@
 
 #include <cstring>
 
-#include "host/activex/bstr.h"
 #include "host/activex/data_object_files.h"
-#include "host/activex/type_library.h"
+#include "host/activex/file_list.h"
+#include "host/activex/safe_array.h"
+#include "host/activex/text_bytes.h"
 #include "host/activex/variant_bridge.h"
+#include "host/com/bstr.h"
+#include "host/com/query_interface.h"
+#include "host/com/unique_handle.h"
 #include "host/error.h"
 
 namespace activex {
@@ -39,165 +43,21 @@ FORMATETC FormatEtcOf(CLIPFORMAT format, DWORD media) { return FORMATETC{format,
 class PlainVariant {
  public:
   explicit PlainVariant(const VARIANT& raw) {
-    VariantInit(&value_);
-    if (FAILED(VariantCopyInd(&value_, const_cast<VARIANT*>(&raw)))) throw host::Error::Runtime(host::err::kTypeMismatch);
+    if (FAILED(VariantCopyInd(value_.put(), const_cast<VARIANT*>(&raw))))
+      throw host::Error::Runtime(host::err::kTypeMismatch);
   }
-  PlainVariant(const PlainVariant&) = delete;
-  PlainVariant& operator=(const PlainVariant&) = delete;
-  ~PlainVariant() { VariantClear(&value_); }
-  const VARIANT& Get() const { return value_; }
-  bool IsMissing() const { return V_VT(&value_) == VT_ERROR && V_ERROR(&value_) == DISP_E_PARAMNOTFOUND; }
+  const VARIANT& Get() const { return value_.get(); }
+  bool IsMissing() const { return V_VT(&Get()) == VT_ERROR && V_ERROR(&Get()) == DISP_E_PARAMNOTFOUND; }
 
  private:
-  VARIANT value_;
+  win32::UniqueVariant value_;
 };
-
-std::vector<uint8_t> BytesOfUtf16(host::StringView text) {
-  auto first = reinterpret_cast<const uint8_t*>(text.data());
-  std::vector<uint8_t> bytes(first, first + text.size() * sizeof(char16_t));
-  bytes.insert(bytes.end(), sizeof(char16_t), 0);
-  return bytes;
-}
-
-std::vector<uint8_t> BytesOfAnsi(host::StringView text) {
-  auto wide = reinterpret_cast<const wchar_t*>(text.data());
-  int length = WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::vector<uint8_t> bytes(static_cast<size_t>(length) + 1, 0);
-  WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(text.size()), reinterpret_cast<char*>(bytes.data()), length,
-                      nullptr, nullptr);
-  return bytes;
-}
-
-// Text up to its terminator; memory from another program need not have one.
-host::String TextOfUtf16(const std::vector<uint8_t>& bytes) {
-  host::String text(bytes.size() / sizeof(char16_t), u'\0');
-  std::memcpy(text.data(), bytes.data(), text.size() * sizeof(char16_t));
-  return text.substr(0, text.find(u'\0'));
-}
-
-host::String TextOfAnsi(const std::vector<uint8_t>& bytes) {
-  auto ansi = reinterpret_cast<const char*>(bytes.data());
-  int size = static_cast<int>(strnlen(ansi, bytes.size()));
-  int length = MultiByteToWideChar(CP_ACP, 0, ansi, size, nullptr, 0);
-  host::String text(static_cast<size_t>(length), u'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi, size, reinterpret_cast<wchar_t*>(text.data()), length);
-  return text;
-}
-
-std::vector<uint8_t> BytesOfFileList(const std::vector<host::String>& paths) {
-  DROPFILES header{};
-  header.pFiles = sizeof(DROPFILES);
-  header.fWide = TRUE;
-  std::vector<uint8_t> bytes(sizeof(header));
-  std::memcpy(bytes.data(), &header, sizeof(header));
-  for (const host::String& path : paths) {
-    std::vector<uint8_t> one = BytesOfUtf16(path);
-    bytes.insert(bytes.end(), one.begin(), one.end());
-  }
-  bytes.insert(bytes.end(), sizeof(char16_t), 0);  // the list's terminator
-  return bytes;
-}
-
-std::vector<host::String> FileListOf(const std::vector<uint8_t>& bytes) {
-  std::vector<host::String> paths;
-  if (bytes.size() < sizeof(DROPFILES)) return paths;
-  DROPFILES header;
-  std::memcpy(&header, bytes.data(), sizeof(header));
-  if (header.pFiles >= bytes.size()) return paths;
-  std::vector<uint8_t> list(bytes.begin() + header.pFiles, bytes.end());
-  if (header.fWide) {
-    host::String all(list.size() / sizeof(char16_t), u'\0');
-    std::memcpy(all.data(), list.data(), all.size() * sizeof(char16_t));
-    for (size_t start = 0; start < all.size() && all[start] != u'\0';) {
-      size_t end = all.find(u'\0', start);
-      if (end == host::String::npos) end = all.size();
-      paths.push_back(all.substr(start, end - start));
-      start = end + 1;
-    }
-  } else {
-    for (size_t start = 0; start < list.size() && list[start] != 0;) {
-      size_t end = start;
-      while (end < list.size() && list[end] != 0) ++end;
-      paths.push_back(TextOfAnsi(std::vector<uint8_t>(list.begin() + start, list.begin() + end)));
-      start = end + 1;
-    }
-  }
-  return paths;
-}
-
-// The strings of a single text or of an array of them.
-std::vector<host::String> StringsOf(const VARIANT& value) {
-  if (!(V_VT(&value) & VT_ARRAY)) return {FromVariant(value).ToString()};
-  SAFEARRAY* array = V_ARRAY(&value);
-  if (!array || SafeArrayGetDim(array) != 1) throw host::Error::Runtime(host::err::kTypeMismatch);
-  LONG lower = 0, upper = -1;
-  SafeArrayGetLBound(array, 1, &lower);
-  SafeArrayGetUBound(array, 1, &upper);
-  VARTYPE type = V_VT(&value) & VT_TYPEMASK;
-  std::vector<host::String> strings;
-  for (LONG i = lower; i <= upper; ++i) {
-    VARIANT element;
-    VariantInit(&element);
-    if (type == VT_VARIANT) {
-      SafeArrayGetElement(array, &i, &element);
-    } else if (type == VT_BSTR) {
-      V_VT(&element) = VT_BSTR;
-      SafeArrayGetElement(array, &i, &V_BSTR(&element));
-    } else {
-      throw host::Error::Runtime(host::err::kTypeMismatch);
-    }
-    try {
-      strings.push_back(FromVariant(element).ToString());
-    } catch (...) {
-      VariantClear(&element);
-      throw;
-    }
-    VariantClear(&element);
-  }
-  return strings;
-}
 
 std::vector<uint8_t> ByteArrayOf(const VARIANT& value) {
   if (V_VT(&value) != (VT_ARRAY | VT_UI1) || !V_ARRAY(&value))
     Raise(kByteArrayRequired,
           u"Non-intrinsic OLE drag and drop formats used with SetData require Byte array data.");
-  SAFEARRAY* array = V_ARRAY(&value);
-  LONG lower = 0, upper = -1;
-  SafeArrayGetLBound(array, 1, &lower);
-  SafeArrayGetUBound(array, 1, &upper);
-  std::vector<uint8_t> bytes(static_cast<size_t>(upper - lower + 1));
-  void* data = nullptr;
-  if (!bytes.empty() && SUCCEEDED(SafeArrayAccessData(array, &data))) {
-    std::memcpy(bytes.data(), data, bytes.size());
-    SafeArrayUnaccessData(array);
-  }
-  return bytes;
-}
-
-void ToStringArray(const std::vector<host::String>& strings, VARIANT* out) {
-  SAFEARRAY* array = SafeArrayCreateVector(VT_VARIANT, 0, static_cast<ULONG>(strings.size()));
-  if (!array) throw std::bad_alloc();
-  for (LONG i = 0; i < static_cast<LONG>(strings.size()); ++i) {
-    VARIANT element;
-    V_VT(&element) = VT_BSTR;
-    V_BSTR(&element) = AllocBstr(strings[static_cast<size_t>(i)]);
-    SafeArrayPutElement(array, &i, &element);
-    VariantClear(&element);
-  }
-  V_VT(out) = VT_ARRAY | VT_VARIANT;
-  V_ARRAY(out) = array;
-}
-
-void ToByteArray(const std::vector<uint8_t>& bytes, VARIANT* out) {
-  SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
-  if (!array) throw std::bad_alloc();
-  void* data = nullptr;
-  if (!bytes.empty() && SUCCEEDED(SafeArrayAccessData(array, &data))) {
-    std::memcpy(data, bytes.data(), bytes.size());
-    SafeArrayUnaccessData(array);
-  }
-  V_VT(out) = VT_ARRAY | VT_UI1;
-  V_ARRAY(out) = array;
+  return BytesOf(V_ARRAY(&value));
 }
 
 // A Format argument: left out (or 0) means "whatever the data has".
@@ -228,21 +88,14 @@ void DataObject::EndDrag() {
 }
 
 HRESULT DataObject::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__DataObject) {
-    *out = static_cast<_DataObject*>(this);
-  } else if (iid == IID_IDataObject && own_) {
-    *out = static_cast<IDataObject*>(this);
-  } else if (iid == IID_ISupportErrorInfo) {
-    *out = static_cast<ISupportErrorInfo*>(this);
-  } else if (iid == IID_IProvideClassInfo) {
-    *out = static_cast<IProvideClassInfo*>(this);
-  } else {
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  AddRef();
-  return S_OK;
+  static constexpr InterfaceEntry<DataObject> kInterfaces[] = {
+      {{&IID_IUnknown, &IID_IDispatch, &IID__DataObject}, As<_DataObject>},
+      // Only the control's own data is an IDataObject for OLE; a drag's is read through.
+      {{&IID_IDataObject}, [](DataObject* self) -> void* { return self->own_ ? static_cast<IDataObject*>(self) : nullptr; }},
+      {{&IID_ISupportErrorInfo}, As<ISupportErrorInfo>},
+      {{&IID_IProvideClassInfo}, As<IProvideClassInfo>},
+  };
+  return QueryInterfaceFrom(this, kInterfaces, iid, out);
 }
 
 // _DataObject
@@ -250,7 +103,7 @@ HRESULT DataObject::QueryInterface(REFIID iid, void** out) {
 HRESULT DataObject::GetData(VARIANT format, VARIANT* data) {
   if (!data) return E_POINTER;
   VariantInit(data);
-  return Run([&] {
+  return ComBoundary([&] {
     std::optional<CLIPFORMAT> wanted = FormatArgument(PlainVariant(format));
     if (!wanted) {
       if (std::optional<host::String> text = ReadText()) {
@@ -287,11 +140,11 @@ HRESULT DataObject::GetData(VARIANT format, VARIANT* data) {
 HRESULT DataObject::GetFormat(short format, VARIANT_BOOL* present) {
   if (!present) return E_POINTER;
   *present = VARIANT_FALSE;
-  return Run([&] { *present = Offers(ClipFormatOf(format)) ? VARIANT_TRUE : VARIANT_FALSE; });
+  return ComBoundary([&] { *present = Offers(ClipFormatOf(format)) ? VARIANT_TRUE : VARIANT_FALSE; });
 }
 
 HRESULT DataObject::SetData(VARIANT data, VARIANT format) {
-  return Run([&] {
+  return ComBoundary([&] {
     CheckWritable();
     PlainVariant value(data);
     PlainVariant formatArgument(format);
@@ -321,16 +174,14 @@ HRESULT DataObject::SetData(VARIANT data, VARIANT format) {
 }
 
 HRESULT DataObject::Clear() {
-  return Run([&] {
+  return ComBoundary([&] {
     CheckWritable();
     formats_.clear();
   });
 }
 
 HRESULT DataObject::get_Files(_DataObjectFiles** files) {
-  if (!files) return E_POINTER;
-  *files = nullptr;
-  return Run([&] { *files = DataObjectFiles::Create(ReadFiles().value_or(std::vector<host::String>())); });
+  return Get(files, [&] { return DataObjectFiles::Create(ReadFiles().value_or(std::vector<host::String>())); });
 }
 
 // IDataObject
@@ -343,28 +194,23 @@ HRESULT DataObject::GetData(FORMATETC* format, STGMEDIUM* medium) {
   OwnFormat* found = Find(format->cfFormat);
   if (!found) return DV_E_FORMATETC;
   if (!found->bytes && request_ && requesting_ != format->cfFormat) {
-    std::optional<CLIPFORMAT> outer = std::exchange(requesting_, format->cfFormat);
-    try {
-      request_(*this, FormatNumberOf(format->cfFormat));
-    } catch (const std::bad_alloc&) {
-      requesting_ = outer;
-      return E_OUTOFMEMORY;
-    } catch (const host::Error& error) {
-      requesting_ = outer;
-      return error.hresult();
-    } catch (...) {
-      requesting_ = outer;
-      return E_UNEXPECTED;
-    }
-    requesting_ = outer;
+    // Declared without data: an OLESetData handler supplies it now. What it raises goes
+    // back to OLE as the HRESULT.
+    struct Requesting {
+      std::optional<CLIPFORMAT>& slot;
+      std::optional<CLIPFORMAT> outer;
+      ~Requesting() { slot = outer; }
+    } requesting{requesting_, std::exchange(requesting_, format->cfFormat)};
+    HRESULT hr = activex::ComBoundary(IID_IDataObject, [&] { request_(*this, FormatNumberOf(format->cfFormat)); });
+    if (FAILED(hr)) return hr;
     found = Find(format->cfFormat);
   }
   if (!found || !found->bytes) return DV_E_FORMATETC;
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, found->bytes->size());
   if (!memory) return E_OUTOFMEMORY;
   if (!found->bytes->empty()) {
-    std::memcpy(GlobalLock(memory), found->bytes->data(), found->bytes->size());
-    GlobalUnlock(memory);
+    win32::LockedGlobal locked(memory);
+    if (locked.data()) std::memcpy(locked.data(), found->bytes->data(), found->bytes->size());
   }
   medium->tymed = TYMED_HGLOBAL;
   medium->hGlobal = memory;
@@ -412,18 +258,15 @@ std::optional<std::vector<uint8_t>> DataObject::Read(CLIPFORMAT format) {
   IDataObject* source = Source();
   if (!source) return std::nullopt;
   FORMATETC wanted = FormatEtcOf(format, TYMED_HGLOBAL);
-  STGMEDIUM medium{};
-  if (FAILED(source->GetData(&wanted, &medium))) return std::nullopt;
+  win32::UniqueStgMedium medium;
+  if (FAILED(source->GetData(&wanted, medium.put()))) return std::nullopt;
   std::optional<std::vector<uint8_t>> bytes;
-  if (medium.tymed == TYMED_HGLOBAL && medium.hGlobal) {
-    size_t size = GlobalSize(medium.hGlobal);
+  if (medium.get().tymed == TYMED_HGLOBAL && medium.get().hGlobal) {
+    size_t size = GlobalSize(medium.get().hGlobal);
     bytes.emplace(size);
-    if (size) {
-      std::memcpy(bytes->data(), GlobalLock(medium.hGlobal), size);
-      GlobalUnlock(medium.hGlobal);
-    }
+    win32::LockedGlobal locked(medium.get().hGlobal);
+    if (size && locked.data()) std::memcpy(bytes->data(), locked.data(), size);
   }
-  ReleaseStgMedium(&medium);
   return bytes;
 }
 

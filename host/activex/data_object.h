@@ -18,7 +18,7 @@
 #include "OvSplitr_h.h"
 #include "host/activex/class_info_provider.h"
 #include "host/activex/com_object.h"
-#include "host/activex/com_ptr.h"
+#include "host/com/com_ptr.h"
 #include "host/activex/dual_dispatch.h"
 #include "host/text.h"
 
@@ -72,9 +72,6 @@ class DataObject final : public ComObject,
 
   DataObject(ComPtr<IDataObject> foreign, DataRequest request, bool own);
   ~DataObject() override;
-
-  template <typename Body>
-  HRESULT Run(Body&& body) { return Guarded(IID__DataObject, body); }
 
   // The data every read goes through: the foreign object or this one.
   IDataObject* Source();

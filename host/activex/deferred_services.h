@@ -1,8 +1,8 @@
 #pragma once
 // Platform services that the control does not reach yet in this component: resources
 // and dialogs fail with "Not implemented" should anything ask for them.
-#include "host/dialogs.h"
-#include "host/resource_loader.h"
+#include "host/site/dialogs.h"
+#include "host/site/resource_loader.h"
 
 namespace activex {
 

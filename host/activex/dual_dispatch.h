@@ -1,13 +1,18 @@
 #pragma once
 // IDispatch of a dual interface, driven by the type library: names and dispatch ids,
 // optional and by-reference arguments are all the type library's. Errors of the
-// interface's members carry IErrorInfo, which ISupportErrorInfo says.
+// interface's members carry IErrorInfo, which ISupportErrorInfo says; they cross into
+// COM through ComBoundary, and Get and Put check their out- and by-reference parameters.
 #include <windows.h>
 #include <oaidl.h>
 
-#include "host/activex/com_ptr.h"
+#include <type_traits>
+#include <utility>
+
 #include "host/activex/error_info.h"
 #include "host/activex/type_library.h"
+#include "host/activex/variant_bridge.h"
+#include "host/com/com_ptr.h"
 
 namespace activex {
 
@@ -52,6 +57,37 @@ class DualDispatch : public Interface, public ISupportErrorInfo {
       hr = DISP_E_EXCEPTION;
     }
     return hr;
+  }
+
+ protected:
+  // The crossing for this interface's members: errors carry the interface as source.
+  template <typename Body>
+  HRESULT ComBoundary(Body&& body) {
+    return activex::ComBoundary(iid_, std::forward<Body>(body));
+  }
+
+  // A property read into an out-parameter: E_POINTER without one. A VARIANT is
+  // initialised and an interface or BSTR set to null first, as the out-parameter
+  // convention requires; a plain value is written only when the read succeeds, so a
+  // failing read leaves the caller's value as it was. read() returns the value (a
+  // host::Variant for a VARIANT).
+  template <typename T, typename Read>
+  HRESULT Get(T* out, Read&& read) {
+    if (!out) return E_POINTER;
+    if constexpr (std::is_same_v<T, VARIANT>) {
+      VariantInit(out);
+      return ComBoundary([&] { ToVariant(read(), out); });
+    } else {
+      if constexpr (std::is_pointer_v<T>) *out = nullptr;
+      return ComBoundary([&] { *out = read(); });
+    }
+  }
+
+  // A property write whose value comes by reference: E_POINTER without one.
+  template <typename T, typename Write>
+  HRESULT Put(T* value, Write&& write) {
+    if (!value) return E_POINTER;
+    return ComBoundary([&] { write(*value); });
   }
 
  private:

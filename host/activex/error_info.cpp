@@ -1,7 +1,8 @@
 #include "host/activex/error_info.h"
 
-#include "host/activex/bstr.h"
-#include "host/activex/com_ptr.h"
+#include "host/com/bstr.h"
+#include "host/com/com_ptr.h"
+#include "host/com/unique_handle.h"
 
 namespace activex {
 namespace {
@@ -38,9 +39,9 @@ HRESULT ReportFailure(HRESULT result) {
 
 bool FillExcepInfo(HRESULT result, EXCEPINFO* info) {
   if (!info || lastError.result != result || SUCCEEDED(result)) return false;
-  SysFreeString(info->bstrSource);
-  SysFreeString(info->bstrDescription);
-  SysFreeString(info->bstrHelpFile);
+  // Whatever an earlier fill left there goes.
+  win32::UniqueBstr oldSource(info->bstrSource), oldDescription(info->bstrDescription),
+      oldHelpFile(info->bstrHelpFile);
   *info = {};
   info->scode = result;
   info->bstrSource = lastError.source.empty() ? nullptr : AllocBstr(lastError.source);

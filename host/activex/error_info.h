@@ -19,9 +19,12 @@ HRESULT ReportFailure(HRESULT result);
 // Fills EXCEPINFO from the error last reported on this thread when it carries `result`.
 bool FillExcepInfo(HRESULT result, EXCEPINFO* info);
 
-// Runs a member's body; errors of the component and out-of-memory become HRESULTs.
+// The one crossing from the component's errors to COM: runs a member's body, and an
+// error of the component becomes its HRESULT with IErrorInfo naming source; out of
+// memory becomes E_OUTOFMEMORY and anything else E_UNEXPECTED, neither with a
+// description of ours. Nothing unwinds past it into the caller.
 template <typename Body>
-HRESULT Guarded(REFIID source, Body&& body) {
+HRESULT ComBoundary(REFIID source, Body&& body) {
   try {
     body();
     return S_OK;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "host/activex/variant_bridge.h"
+#include "host/com/unique_handle.h"
 #include "host/error.h"
 
 namespace activex {
@@ -18,46 +19,45 @@ DISPID IdOf(IDispatch* object, const wchar_t* name) {
   return id;
 }
 
-class OwnedVariant {
- public:
-  OwnedVariant() { VariantInit(&value); }
-  ~OwnedVariant() { VariantClear(&value); }
-  OwnedVariant(const OwnedVariant&) = delete;
-  OwnedVariant& operator=(const OwnedVariant&) = delete;
-  VARIANT value;
-};
-
-void Invoke(IDispatch* object, const wchar_t* name, WORD flags, std::initializer_list<host::Variant> arguments,
-            VARIANT* result) {
-  DISPID id = IdOf(object, name);
-  std::vector<VARIANT> values(arguments.size());
+HRESULT Invoke(IDispatch* object, DISPID id, WORD flags, std::initializer_list<host::Variant> arguments,
+               VARIANT* result) {
+  std::vector<win32::UniqueVariant> values(arguments.size());
   size_t slot = arguments.size();
-  for (const host::Variant& argument : arguments) ToVariant(argument, &values[--slot]);  // last to first
-  DISPPARAMS params = {values.data(), nullptr, static_cast<UINT>(values.size()), 0};
-  HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, nullptr, nullptr);
-  for (VARIANT& value : values) VariantClear(&value);
-  if (FAILED(hr)) NotSupported();
+  for (const host::Variant& argument : arguments) ToVariant(argument, values[--slot].put());  // last to first
+  // UniqueVariant holds exactly one VARIANT, so the vector is the argument array itself.
+  static_assert(sizeof(win32::UniqueVariant) == sizeof(VARIANT));
+  DISPPARAMS params = {reinterpret_cast<VARIANT*>(values.data()), nullptr, static_cast<UINT>(values.size()), 0};
+  return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, nullptr, nullptr);
+}
+
+win32::UniqueVariant InvokeByName(IDispatch* object, const wchar_t* name, WORD flags,
+                                  std::initializer_list<host::Variant> arguments) {
+  win32::UniqueVariant result;
+  if (FAILED(Invoke(object, IdOf(object, name), flags, arguments, result.put()))) NotSupported();
+  return result;
 }
 
 }  // namespace
 
+std::optional<host::Variant> GetById(IDispatch* object, DISPID id) {
+  win32::UniqueVariant result;
+  if (FAILED(Invoke(object, id, DISPATCH_PROPERTYGET, {}, result.put()))) return std::nullopt;
+  return FromVariant(result.get());
+}
+
 host::Variant GetByName(IDispatch* object, const wchar_t* name) {
-  OwnedVariant result;
-  Invoke(object, name, DISPATCH_PROPERTYGET | DISPATCH_METHOD, {}, &result.value);
-  return FromVariant(result.value);
+  return FromVariant(InvokeByName(object, name, DISPATCH_PROPERTYGET | DISPATCH_METHOD, {}).get());
 }
 
 host::Variant CallByName(IDispatch* object, const wchar_t* name, std::initializer_list<host::Variant> arguments) {
-  OwnedVariant result;
-  Invoke(object, name, DISPATCH_METHOD, arguments, &result.value);
-  return FromVariant(result.value);
+  return FromVariant(InvokeByName(object, name, DISPATCH_METHOD, arguments).get());
 }
 
 ComPtr<IUnknown> ObjectByName(IDispatch* object, const wchar_t* name) {
-  OwnedVariant result;
-  Invoke(object, name, DISPATCH_PROPERTYGET, {}, &result.value);
-  if (V_VT(&result.value) == VT_DISPATCH || V_VT(&result.value) == VT_UNKNOWN)
-    return IdentityOf(V_VT(&result.value) == VT_DISPATCH ? V_DISPATCH(&result.value) : V_UNKNOWN(&result.value));
+  win32::UniqueVariant result = InvokeByName(object, name, DISPATCH_PROPERTYGET, {});
+  const VARIANT& value = result.get();
+  if (V_VT(&value) == VT_DISPATCH || V_VT(&value) == VT_UNKNOWN)
+    return IdentityOf(V_VT(&value) == VT_DISPATCH ? V_DISPATCH(&value) : V_UNKNOWN(&value));
   return ComPtr<IUnknown>();
 }
 

@@ -6,12 +6,15 @@
 #include <oaidl.h>
 
 #include <initializer_list>
+#include <optional>
 
-#include "host/activex/com_ptr.h"
+#include "host/com/com_ptr.h"
 #include "host/variant.h"
 
 namespace activex {
 
+// A property read by dispatch id (an ambient property); none when the object fails it.
+std::optional<host::Variant> GetById(IDispatch* object, DISPID id);
 host::Variant GetByName(IDispatch* object, const wchar_t* name);
 host::Variant CallByName(IDispatch* object, const wchar_t* name, std::initializer_list<host::Variant> arguments);
 // The object a property holds, or null when it holds none.

@@ -3,7 +3,7 @@
 #include <ole2.h>
 
 #include "OvSplitr_h.h"
-#include "host/activex/bstr.h"
+#include "host/com/bstr.h"
 #include "host/activex/class_factory.h"
 #include "host/activex/registration.h"
 

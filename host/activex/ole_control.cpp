@@ -35,18 +35,6 @@ OleControl::OleControl(IUnknown& outer, OleControlOwner& owner, const host::Scre
 
 OleControl::~OleControl() = default;
 
-bool OleControl::Provides(REFIID iid, void** out) {
-  if (iid == IID_IOleObject) *out = static_cast<IOleObject*>(this);
-  else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceObject) *out = static_cast<IOleInPlaceObject*>(this);
-  else if (iid == IID_IOleInPlaceActiveObject) *out = static_cast<IOleInPlaceActiveObject*>(this);
-  else if (iid == IID_IOleControl) *out = static_cast<IOleControl*>(this);
-  else if (iid == IID_IViewObject || iid == IID_IViewObject2) *out = static_cast<IViewObject2*>(this);
-  else if (iid == IID_IQuickActivate) *out = static_cast<IQuickActivate*>(this);
-  else return false;
-  AddRef();
-  return true;
-}
-
 SIZE OleControl::PixelsOf(const SIZEL& himetric) const {
   auto pixels = [](long value, double twipsPerPixel) {
     return static_cast<LONG>(host::RoundHalfEven(value * kTwipsPerInch / kHimetricPerInch / twipsPerPixel));

@@ -8,7 +8,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include "host/activex/com_ptr.h"
+#include "host/com/com_ptr.h"
 #include "host/activex/ole_control_owner.h"
 #include "host/screen.h"
 #include "host/win32/control_window.h"
@@ -26,9 +26,6 @@ class OleControl final : public IOleObject,
   // outer: the COM object this one lives in; clsid and miscStatus as the control is registered.
   OleControl(IUnknown& outer, OleControlOwner& owner, const host::Screen& screen, REFCLSID clsid, DWORD miscStatus);
   ~OleControl();
-
-  // For the outer object's QueryInterface: true, with a reference, for the interfaces above.
-  bool Provides(REFIID iid, void** out);
 
   // The control's window, valid from construction to destruction.
   HWND Window() const { return window_.Handle(); }

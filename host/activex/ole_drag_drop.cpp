@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "host/activex/error_info.h"
 #include "host/activex/variant_bridge.h"
+#include "host/com/query_interface.h"
 #include "host/error.h"
 
 namespace activex {
@@ -48,21 +50,6 @@ host::Variant ObjectArgument(DataObject& data) {
 // the target's own to add.
 DWORD EffectWithin(const host::Variant& written, DWORD allowed) {
   return static_cast<DWORD>(written.ToLong()) & (allowed | DROPEFFECT_SCROLL);
-}
-
-// OLE calls us from its own loop: an error cannot travel further than the HRESULT.
-template <typename Body>
-HRESULT Reported(Body&& body) {
-  try {
-    body();
-    return S_OK;
-  } catch (const host::Error& error) {
-    return error.hresult();
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
 }
 
 }  // namespace
@@ -132,16 +119,11 @@ void OleDragDrop::RaiseSetData(DataObject& data, int16_t format) {
 // IUnknown
 
 HRESULT OleDragDrop::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IDropTarget) {
-    *out = static_cast<IDropTarget*>(this);
-  } else if (iid == IID_IDropSource) {
-    *out = static_cast<IDropSource*>(this);
-  } else {
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  return S_OK;
+  static constexpr InterfaceEntry<OleDragDrop> kInterfaces[] = {
+      {{&IID_IUnknown, &IID_IDropTarget}, As<IDropTarget>},
+      {{&IID_IDropSource}, As<IDropSource>},
+  };
+  return QueryInterfaceFrom(this, kInterfaces, iid, out);
 }
 
 // IDropTarget
@@ -171,7 +153,7 @@ void OleDragDrop::EndTargetDrag() {
 
 HRESULT OleDragDrop::DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) {
   if (!data || !effect) return E_INVALIDARG;
-  return Reported([&] {
+  return ComBoundary(IID_IDropTarget, [&] {
     EndTargetDrag();
     incoming_ = ComPtr<DataObject>::Adopt(DataObject::OverForeignData(data));
     const int16_t state = kEnter;
@@ -182,7 +164,7 @@ HRESULT OleDragDrop::DragEnter(IDataObject* data, DWORD keys, POINTL point, DWOR
 HRESULT OleDragDrop::DragOver(DWORD keys, POINTL point, DWORD* effect) {
   if (!effect) return E_INVALIDARG;
   if (!incoming_) return E_UNEXPECTED;
-  return Reported([&] {
+  return ComBoundary(IID_IDropTarget, [&] {
     const int16_t state = kOver;
     *effect = RaiseTargetEvent(kOLEDragOver, keys, point, *effect, &state);
   });
@@ -190,7 +172,7 @@ HRESULT OleDragDrop::DragOver(DWORD keys, POINTL point, DWORD* effect) {
 
 HRESULT OleDragDrop::DragLeave() {
   if (!incoming_) return S_OK;
-  HRESULT hr = Reported([&] {
+  HRESULT hr = ComBoundary(IID_IDropTarget, [&] {
     const int16_t state = kLeave;
     RaiseTargetEvent(kOLEDragOver, lastKeys_, lastPoint_, DROPEFFECT_NONE, &state);
   });
@@ -200,7 +182,7 @@ HRESULT OleDragDrop::DragLeave() {
 
 HRESULT OleDragDrop::Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) {
   if (!data || !effect) return E_INVALIDARG;
-  HRESULT hr = Reported([&] {
+  HRESULT hr = ComBoundary(IID_IDropTarget, [&] {
     // Drop carries the data again; a target that saw no DragEnter still gets it.
     if (!incoming_) incoming_ = ComPtr<DataObject>::Adopt(DataObject::OverForeignData(data));
     *effect = RaiseTargetEvent(kOLEDragDrop, keys, point, *effect, nullptr);
@@ -221,7 +203,7 @@ HRESULT OleDragDrop::QueryContinueDrag(BOOL escapePressed, DWORD keys) {
 
 HRESULT OleDragDrop::GiveFeedback(DWORD effect) {
   bool defaultCursors = true;
-  HRESULT hr = Reported([&] {
+  HRESULT hr = ComBoundary(IID_IDropSource, [&] {
     std::vector<host::Variant> arguments{host::Variant(static_cast<int32_t>(effect)), host::Variant(true)};
     events_.RaiseEvent(kOLEGiveFeedback, arguments);
     defaultCursors = arguments[1].ToBoolean();

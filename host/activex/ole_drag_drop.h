@@ -10,9 +10,9 @@
 
 #include <cstdint>
 
-#include "host/activex/com_ptr.h"
+#include "host/com/com_ptr.h"
 #include "host/activex/data_object.h"
-#include "host/event_raiser.h"
+#include "host/site/event_raiser.h"
 
 namespace activex {
 

@@ -6,23 +6,21 @@
 
 #include "OvSplitr_h.h"
 #include "host/activex/class_info_provider.h"
-#include "host/activex/com_object.h"
-#include "host/activex/dual_dispatch.h"
+#include "host/activex/dispatch_object.h"
 #include "panes/ov_pane.h"
 
 namespace activex {
 
-class PaneObject final : public ComObject, public DualDispatch<_OvPane>, public ClassInfoProvider<&CLSID_OvPane> {
+class PaneObject final : public DispatchObject<PaneObject, panes::OvPane, _OvPane>,
+                         public ClassInfoProvider<&CLSID_OvPane> {
  public:
-  // The pane's object with one reference for the caller; null for no pane.
-  static _OvPane* Wrap(const panes::PanePtr& pane);
   // The pane behind one of our pane objects, or null for any other object.
   static panes::PanePtr Unwrap(IUnknown* object);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   OV_IUNKNOWN_BY_COMOBJECT
 
-
+  // _OvPane: every property comes and goes by reference.
   HRESULT STDMETHODCALLTYPE put_ResizeChildControl(VARIANT_BOOL* value) override;
   HRESULT STDMETHODCALLTYPE get_ResizeChildControl(VARIANT_BOOL* value) override;
   HRESULT STDMETHODCALLTYPE put_Minimum(LONG* value) override;
@@ -50,13 +48,8 @@ class PaneObject final : public ComObject, public DualDispatch<_OvPane>, public 
   HRESULT STDMETHODCALLTYPE get_Index(LONG* value) override;
 
  private:
-  explicit PaneObject(panes::PanePtr pane);
-  ~PaneObject() override;
-
-  template <typename Body>
-  HRESULT Run(Body&& body) { return Guarded(IID__OvPane, body); }
-
-  panes::PanePtr pane_;
+  friend DispatchObject;
+  explicit PaneObject(panes::PanePtr pane) : DispatchObject(IID__OvPane, std::move(pane)) {}
 };
 
 }  // namespace activex

@@ -1,20 +1,16 @@
 #include "host/activex/panes_object.h"
 
-#include <unordered_map>
 #include <vector>
 
-#include "host/activex/bstr.h"
 #include "host/activex/pane_object.h"
 #include "host/activex/variant_bridge.h"
 #include "host/activex/variant_enumerator.h"
+#include "host/com/bstr.h"
+#include "host/com/query_interface.h"
+#include "host/com/unique_handle.h"
 
 namespace activex {
 namespace {
-
-std::unordered_map<const panes::OvPanes*, PanesObject*>& LiveObjects() {
-  static std::unordered_map<const panes::OvPanes*, PanesObject*> objects;
-  return objects;
-}
 
 // A pane passed to an event handler by reference: the handler may replace the object,
 // and whatever it leaves there is released afterwards.
@@ -45,88 +41,60 @@ class PaneArgument {
 
 }  // namespace
 
-_OvPanes* PanesObject::Wrap(const std::shared_ptr<panes::OvPanes>& panes) {
-  auto found = LiveObjects().find(panes.get());
-  if (found != LiveObjects().end()) {
-    found->second->AddRef();
-    return found->second;
-  }
-  return new PanesObject(panes);
-}
-
-PanesObject::PanesObject(std::shared_ptr<panes::OvPanes> panes)
-    : DualDispatch(IID__OvPanes), panes_(std::move(panes)) {
-  LiveObjects()[panes_.get()] = this;
-  panes_->AddListener(this);
+PanesObject::PanesObject(std::shared_ptr<panes::OvPanes> panes) : DispatchObject(IID__OvPanes, std::move(panes)) {
+  object_->AddListener(this);
 }
 
 PanesObject::~PanesObject() {
-  panes_->RemoveListener(this);
+  object_->RemoveListener(this);
   // Panes added after the control went would otherwise keep their collection alive.
-  if (panes_->IsDetached()) panes_->Detach();
-  LiveObjects().erase(panes_.get());
+  if (object_->IsDetached()) object_->Detach();
 }
 
 HRESULT PanesObject::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__OvPanes) {
-    *out = static_cast<_OvPanes*>(this);
-  } else if (iid == IID_IConnectionPointContainer) {
-    *out = static_cast<IConnectionPointContainer*>(this);
-  } else if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2) {
-    *out = static_cast<IProvideClassInfo2*>(this);
-  } else if (iid == IID_ISupportErrorInfo) {
-    *out = static_cast<ISupportErrorInfo*>(this);
-  } else {
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  AddRef();
-  return S_OK;
+  static constexpr InterfaceEntry<PanesObject> kInterfaces[] = {
+      {{&IID_IUnknown, &IID_IDispatch, &IID__OvPanes}, As<_OvPanes>},
+      {{&IID_IConnectionPointContainer}, As<IConnectionPointContainer>},
+      {{&IID_IProvideClassInfo, &IID_IProvideClassInfo2}, As<IProvideClassInfo2>},
+      {{&IID_ISupportErrorInfo}, As<ISupportErrorInfo>},
+  };
+  return QueryInterfaceFrom(this, kInterfaces, iid, out);
 }
 
 HRESULT PanesObject::NewEnum(IUnknown** result) {
-  if (!result) return E_POINTER;
-  return Guarded(IID__OvPanes, [&] {
-    std::vector<VARIANT> items;
-    for (const panes::PanePtr& pane : panes_->Panes()) {
-      VARIANT item;
+  return Get(result, [&]() -> IUnknown* {
+    std::vector<win32::UniqueVariant> items;
+    for (const panes::PanePtr& pane : object_->Panes()) {
+      VARIANT& item = items.emplace_back().get();
       V_VT(&item) = VT_DISPATCH;
       V_DISPATCH(&item) = PaneObject::Wrap(pane);
-      items.push_back(item);
     }
-    *result = VariantEnumerator::Create(std::move(items));
+    return VariantEnumerator::Create(std::move(items));
   });
 }
 
 HRESULT PanesObject::Add(VARIANT index, VARIANT key, VARIANT appearance, VARIANT controlName, _OvPane** result) {
-  if (!result) return E_POINTER;
-  *result = nullptr;
-  return Guarded(IID__OvPanes, [&] {
-    auto pane = panes_->Add(FromVariant(index), FromVariant(key), FromVariant(appearance), FromVariant(controlName));
-    *result = PaneObject::Wrap(pane);
+  return Get(result, [&] {
+    return PaneObject::Wrap(
+        object_->Add(FromVariant(index), FromVariant(key), FromVariant(appearance), FromVariant(controlName)));
   });
 }
 
 HRESULT PanesObject::get_Item(VARIANT* index, _OvPane** result) {
   if (!index || !result) return E_POINTER;
-  *result = nullptr;
-  return Guarded(IID__OvPanes, [&] { *result = PaneObject::Wrap(panes_->Item(FromVariant(*index))); });
+  return Get(result, [&] { return PaneObject::Wrap(object_->Item(FromVariant(*index))); });
 }
 
 HRESULT PanesObject::get_Count(LONG* result) {
-  if (!result) return E_POINTER;
-  *result = panes_->Count();
-  return S_OK;
+  return Get(result, [&] { return object_->Count(); });
 }
 
 HRESULT PanesObject::Remove(VARIANT* index) {
-  if (!index) return E_POINTER;
-  return Guarded(IID__OvPanes, [&] { panes_->Remove(FromVariant(*index)); });
+  return Put(index, [&](const VARIANT& value) { object_->Remove(FromVariant(value)); });
 }
 
 HRESULT PanesObject::Clear() {
-  return Guarded(IID__OvPanes, [&] { panes_->Clear(); });
+  return ComBoundary([&] { object_->Clear(); });
 }
 
 void PanesObject::PaneAdded(panes::PanePtr& pane) {
@@ -143,13 +111,15 @@ void PanesObject::PaneRemoved(panes::PanePtr pane) {
 
 void PanesObject::PaneChanged(panes::PanePtr& pane, host::String& property) {
   PaneArgument changed(pane);
-  BSTR name = AllocBstr(property);
+  // The handler may replace the name; whatever it leaves is freed.
+  win32::UniqueBstr name;
+  BSTR* slot = name.put();
+  *slot = AllocBstr(property);
   VARIANT nameArgument;
   V_VT(&nameArgument) = VT_BYREF | VT_BSTR;
-  V_BSTRREF(&nameArgument) = &name;
+  V_BSTRREF(&nameArgument) = slot;
   VARIANT arguments[] = {changed.ByReference(), nameArgument};
   events_.Raise(3, arguments);
-  SysFreeString(name);
 }
 
 void PanesObject::SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) {

@@ -7,21 +7,16 @@
 #include <memory>
 
 #include "OvSplitr_h.h"
-#include "host/activex/com_object.h"
+#include "host/activex/dispatch_object.h"
 #include "host/activex/event_source.h"
-#include "host/activex/dual_dispatch.h"
 #include "panes/ov_panes.h"
 
 namespace activex {
 
-class PanesObject final : public ComObject,
-                          public DualDispatch<_OvPanes>,
+class PanesObject final : public DispatchObject<PanesObject, panes::OvPanes, _OvPanes>,
                           public EventSource<&CLSID_OvPanes, &DIID___OvPanes>,
                           private panes::PanesListener {
  public:
-  // The collection's object with one reference for the caller.
-  static _OvPanes* Wrap(const std::shared_ptr<panes::OvPanes>& panes);
-
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   OV_IUNKNOWN_BY_COMOBJECT
 
@@ -33,8 +28,8 @@ class PanesObject final : public ComObject,
   HRESULT STDMETHODCALLTYPE Remove(VARIANT* index) override;
   HRESULT STDMETHODCALLTYPE Clear() override;
 
-
  private:
+  friend DispatchObject;
   explicit PanesObject(std::shared_ptr<panes::OvPanes> panes);
   ~PanesObject() override;
 
@@ -42,8 +37,6 @@ class PanesObject final : public ComObject,
   void PaneRemoved(panes::PanePtr pane) override;
   void PaneChanged(panes::PanePtr& pane, host::String& property) override;
   void SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) override;
-
-  std::shared_ptr<panes::OvPanes> panes_;
 };
 
 }  // namespace activex

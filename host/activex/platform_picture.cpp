@@ -1,5 +1,6 @@
 #include "host/activex/platform_picture.h"
 
+#include "host/com/unique_handle.h"
 #include "host/error.h"
 
 namespace activex {
@@ -23,15 +24,12 @@ HCURSOR PlatformPicture::CursorHandle() const {
 
 host::PictureType PlatformPicture::Type() const {
   DISPPARAMS none = {nullptr, nullptr, 0, 0};
-  VARIANT result;
-  VariantInit(&result);
-  HRESULT hr = picture_->Invoke(DISPID_PICT_TYPE, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
-                                nullptr, nullptr);
-  if (FAILED(hr) || FAILED(VariantChangeType(&result, &result, 0, VT_I2))) {
-    VariantClear(&result);
+  win32::UniqueVariant result;
+  HRESULT hr = picture_->Invoke(DISPID_PICT_TYPE, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none,
+                                result.put(), nullptr, nullptr);
+  if (FAILED(hr) || FAILED(VariantChangeType(&result.get(), &result.get(), 0, VT_I2)))
     throw host::Error::Runtime(host::err::kMemberNotSupported);
-  }
-  return static_cast<host::PictureType>(V_I2(&result));
+  return static_cast<host::PictureType>(V_I2(&result.get()));
 }
 
 }  // namespace activex

@@ -5,8 +5,8 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include "host/activex/com_ptr.h"
-#include "host/picture.h"
+#include "host/com/com_ptr.h"
+#include "host/site/picture.h"
 
 namespace activex {
 

@@ -1,6 +1,6 @@
 #include "host/activex/property_notifier.h"
 
-#include "host/activex/bstr.h"
+#include "host/com/bstr.h"
 #include "host/activex/type_library.h"
 
 namespace activex {

@@ -6,7 +6,7 @@
 #include <ocidl.h>
 
 #include "host/activex/connection_point.h"
-#include "host/property_change_sink.h"
+#include "host/site/property_change_sink.h"
 
 namespace activex {
 

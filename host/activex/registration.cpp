@@ -6,7 +6,8 @@
 #include <string>
 
 #include "OvSplitr_h.h"
-#include "host/activex/bstr.h"
+#include "host/com/bstr.h"
+#include "host/com/unique_handle.h"
 #include "host/activex/module.h"
 #include "host/activex/splitter_object.h"
 #include "host/activex/type_library.h"
@@ -34,23 +35,20 @@ std::wstring GuidText(REFGUID guid) {
 
 std::wstring ClsidKey(REFCLSID clsid) { return L"CLSID\\" + GuidText(clsid); }
 
-// Writes one value (the default value when name is null) under HKEY_CLASSES_ROOT.
-bool SetValue(const std::wstring& key, const wchar_t* name, const std::wstring& value) {
-  HKEY handle = nullptr;
-  if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr) != ERROR_SUCCESS)
-    return false;
-  LONG result = RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                               static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(handle);
-  return result == ERROR_SUCCESS;
+// Creates (or opens) a key under HKEY_CLASSES_ROOT; an empty owner when that fails.
+win32::UniqueRegistryKey CreateKey(const std::wstring& key) {
+  win32::UniqueRegistryKey handle;
+  if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, handle.put(), nullptr) !=
+      ERROR_SUCCESS)
+    handle.release();  // not a key: nothing to close
+  return handle;
 }
 
-bool CreateKey(const std::wstring& key) {
-  HKEY handle = nullptr;
-  if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr) != ERROR_SUCCESS)
-    return false;
-  RegCloseKey(handle);
-  return true;
+// Writes one value (the default value when name is null) under HKEY_CLASSES_ROOT.
+bool SetValue(const std::wstring& key, const wchar_t* name, const std::wstring& value) {
+  win32::UniqueRegistryKey handle = CreateKey(key);
+  return handle && RegSetValueExW(handle.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 void DeleteTree(const std::wstring& key) { RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str()); RegDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str()); }

@@ -3,7 +3,7 @@
 // the splitter's own extender as its Container, in the container's order. Each is
 // reached by name through its extender.
 #include "host/activex/client_site.h"
-#include "host/contained_controls.h"
+#include "host/site/contained_controls.h"
 
 namespace activex {
 

@@ -93,8 +93,11 @@ class SplitterObject final : public ComObject,
   SplitterObject();
   ~SplitterObject() override;
 
-  template <typename Body>
-  HRESULT Run(Body&& body) { return Guarded(IID__OvSplitter, body); }
+  // The OLE control's interfaces, which share this object's identity.
+  template <typename Interface>
+  static void* OleInterface(SplitterObject* self) {
+    return static_cast<Interface*>(&self->ole_);
+  }
 
   // OleControlOwner
   void OnClientSiteChanged(IOleClientSite* site) override;

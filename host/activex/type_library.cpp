@@ -1,7 +1,8 @@
 #include "host/activex/type_library.h"
 
-#include "host/activex/bstr.h"
+#include "host/com/bstr.h"
 #include "host/activex/module.h"
+#include "host/com/unique_handle.h"
 
 namespace activex {
 
@@ -24,10 +25,12 @@ ComPtr<ITypeInfo> TypeInfoOf(REFGUID guid) {
 ComPtr<ITypeInfo> VtableTypeInfoOf(REFIID iid) {
   ComPtr<ITypeInfo> info = TypeInfoOf(iid);
   if (!info) return info;
-  TYPEATTR* attributes = nullptr;
-  if (FAILED(info->GetTypeAttr(&attributes))) return ComPtr<ITypeInfo>();
-  bool dual = attributes->typekind == TKIND_DISPATCH && (attributes->wTypeFlags & TYPEFLAG_FDUAL);
-  info->ReleaseTypeAttr(attributes);
+  bool dual;
+  {
+    win32::TypeAttributes attributes(info.Get());
+    if (!attributes) return ComPtr<ITypeInfo>();
+    dual = attributes->typekind == TKIND_DISPATCH && (attributes->wTypeFlags & TYPEFLAG_FDUAL);
+  }
   if (!dual) return info;
   HREFTYPE vtableSide = 0;
   ComPtr<ITypeInfo> vtable;

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
-#include "host/activex/com_ptr.h"
+#include "host/com/com_ptr.h"
 
 namespace activex {
 

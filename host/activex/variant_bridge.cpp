@@ -1,7 +1,8 @@
 #include "host/activex/variant_bridge.h"
 
-#include "host/activex/bstr.h"
+#include "host/com/bstr.h"
 #include "host/activex/pane_object.h"
+#include "host/com/unique_handle.h"
 #include "host/error.h"
 
 namespace activex {
@@ -25,9 +26,9 @@ IDispatch* ComponentObjectToDispatch(const host::ObjectRef& object) {
 }  // namespace
 
 host::Variant FromVariant(const VARIANT& raw) {
-  VARIANT value;
-  VariantInit(&value);
-  if (FAILED(VariantCopyInd(&value, const_cast<VARIANT*>(&raw)))) throw host::Error::Runtime(host::err::kTypeMismatch);
+  win32::UniqueVariant owned;
+  if (FAILED(VariantCopyInd(owned.put(), const_cast<VARIANT*>(&raw)))) throw host::Error::Runtime(host::err::kTypeMismatch);
+  VARIANT& value = owned.get();
   Variant result;
   switch (V_VT(&value)) {
     case VT_EMPTY: break;
@@ -52,15 +53,10 @@ host::Variant FromVariant(const VARIANT& raw) {
       break;
     default: {
       // Currency, dates, decimals and the wider integers arrive as their double value.
-      HRESULT hr = VariantChangeType(&value, &value, 0, VT_R8);
-      if (FAILED(hr)) {
-        VariantClear(&value);
-        throw host::Error::Runtime(host::err::kTypeMismatch);
-      }
+      if (FAILED(VariantChangeType(&value, &value, 0, VT_R8))) throw host::Error::Runtime(host::err::kTypeMismatch);
       result = Variant(V_R8(&value));
     }
   }
-  VariantClear(&value);
   return result;
 }
 

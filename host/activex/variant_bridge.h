@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
-#include "host/activex/com_ptr.h"
+#include "host/com/com_ptr.h"
 #include "host/variant.h"
 
 namespace activex {
@@ -24,7 +24,7 @@ class PlatformObject : public host::Object {
 
 // Reads through VT_BYREF; a left-out optional argument becomes Variant::Missing().
 host::Variant FromVariant(const VARIANT& value);
-// Writes a new VARIANT that the caller owns (VariantClear).
+// Writes a new VARIANT that the caller owns (win32::UniqueVariant).
 void ToVariant(const host::Variant& value, VARIANT* out);
 
 }  // namespace activex

@@ -1,55 +1,30 @@
 #include "host/activex/variant_enumerator.h"
 
+#include "host/com/query_interface.h"
+
 namespace activex {
 
-VariantEnumerator::Items::~Items() {
-  for (VARIANT& value : values) VariantClear(&value);
-}
-
-IEnumVARIANT* VariantEnumerator::Create(std::vector<VARIANT> values) {
-  auto items = std::make_shared<Items>();
-  items->values = std::move(values);
-  return new VariantEnumerator(std::move(items), 0);
+IEnumVARIANT* VariantEnumerator::Create(std::vector<win32::UniqueVariant> items) {
+  return new VariantEnumerator(ListCursor<win32::UniqueVariant>(std::move(items)));
 }
 
 HRESULT VariantEnumerator::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IEnumVARIANT) {
-    *out = static_cast<IEnumVARIANT*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
+  static constexpr InterfaceEntry<VariantEnumerator> kInterfaces[] = {
+      {{&IID_IUnknown, &IID_IEnumVARIANT}, As<IEnumVARIANT>}};
+  return QueryInterfaceFrom(this, kInterfaces, iid, out);
 }
 
 HRESULT VariantEnumerator::Next(ULONG count, VARIANT* items, ULONG* fetched) {
   if (!items) return E_POINTER;
-  ULONG done = 0;
-  while (done < count && position_ < items_->values.size()) {
-    VariantInit(&items[done]);
-    VariantCopy(&items[done], &items_->values[position_]);
-    ++done;
-    ++position_;
-  }
-  if (fetched) *fetched = done;
-  return done == count ? S_OK : S_FALSE;
-}
-
-HRESULT VariantEnumerator::Skip(ULONG count) {
-  size_t left = items_->values.size() - position_;
-  position_ += count < left ? count : left;
-  return count <= left ? S_OK : S_FALSE;
-}
-
-HRESULT VariantEnumerator::Reset() {
-  position_ = 0;
-  return S_OK;
+  return cursor_.Next(count, items, fetched, [](VARIANT& slot, const win32::UniqueVariant& item) {
+    VariantInit(&slot);
+    VariantCopy(&slot, const_cast<VARIANT*>(&item.get()));
+  });
 }
 
 HRESULT VariantEnumerator::Clone(IEnumVARIANT** copy) {
   if (!copy) return E_POINTER;
-  *copy = new VariantEnumerator(items_, position_);
+  *copy = new VariantEnumerator(cursor_);
   return S_OK;
 }
 

@@ -3,35 +3,31 @@
 #include <windows.h>
 #include <oaidl.h>
 
-#include <memory>
 #include <vector>
 
 #include "host/activex/com_object.h"
+#include "host/com/list_cursor.h"
+#include "host/com/unique_handle.h"
 
 namespace activex {
 
 class VariantEnumerator final : public ComObject, public IEnumVARIANT {
  public:
-  // Takes over the VARIANTs; the enumerator clears them when it goes.
-  static IEnumVARIANT* Create(std::vector<VARIANT> items);
+  // Takes over the VARIANTs; clones share them.
+  static IEnumVARIANT* Create(std::vector<win32::UniqueVariant> items);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   OV_IUNKNOWN_BY_COMOBJECT
 
   HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override;
-  HRESULT STDMETHODCALLTYPE Skip(ULONG count) override;
-  HRESULT STDMETHODCALLTYPE Reset() override;
+  HRESULT STDMETHODCALLTYPE Skip(ULONG count) override { return cursor_.Skip(count); }
+  HRESULT STDMETHODCALLTYPE Reset() override { return cursor_.Reset(); }
   HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override;
 
  private:
-  struct Items {
-    std::vector<VARIANT> values;
-    ~Items();
-  };
-  VariantEnumerator(std::shared_ptr<Items> items, size_t position) : items_(std::move(items)), position_(position) {}
+  explicit VariantEnumerator(ListCursor<win32::UniqueVariant> cursor) : cursor_(std::move(cursor)) {}
 
-  std::shared_ptr<Items> items_;  // shared with clones
-  size_t position_;
+  ListCursor<win32::UniqueVariant> cursor_;
 };
 
 }  // namespace activex

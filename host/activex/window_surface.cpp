@@ -1,6 +1,7 @@
 #include "host/activex/window_surface.h"
 
-#include "host/activex/bstr.h"
+#include "host/com/bstr.h"
+#include "host/com/unique_handle.h"
 #include "host/activex/ole_control.h"
 #include "host/activex/ole_drag_drop.h"
 #include "host/activex/platform_picture.h"
@@ -12,27 +13,13 @@ namespace {
 constexpr int32_t kInvalidPropertyValue = 380;
 constexpr int kFontPoints = 8;
 
-// A font and a selection into a DC, both undone when the measuring ends.
-class MeasuringFont {
- public:
-  MeasuringFont(HDC dc, const host::FontDescription& font, int pixelsPerInch) : dc_(dc) {
-    font_ = CreateFontW(-MulDiv(kFontPoints, pixelsPerInch, 72), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
-                        font.underline, font.strikethrough, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(font.name));
-    previous_ = font_ ? SelectObject(dc_, font_) : nullptr;
-  }
-  ~MeasuringFont() {
-    if (previous_) SelectObject(dc_, previous_);
-    if (font_) DeleteObject(font_);
-  }
-  MeasuringFont(const MeasuringFont&) = delete;
-  MeasuringFont& operator=(const MeasuringFont&) = delete;
-
- private:
-  HDC dc_;
-  HFONT font_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
-};
+// The font text is measured in: the control's font at its point size on this DC.
+win32::UniqueFont MeasuringFont(HDC dc, const host::FontDescription& font) {
+  return win32::UniqueFont(CreateFontW(-MulDiv(kFontPoints, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0,
+                                       font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline,
+                                       font.strikethrough, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(font.name)));
+}
 
 }  // namespace
 
@@ -87,13 +74,12 @@ bool WindowSurface::ShowPointer() const {
 }
 
 float WindowSurface::TextHeight(host::StringView text) const {
-  HDC dc = GetDC(Window());
+  win32::WindowDc dc(Window());
+  win32::UniqueFont font = MeasuringFont(dc.get(), font_);
+  win32::SelectedObject selected(dc.get(), font.get());
+  host::String measured(text.empty() ? host::StringView(u"O") : text);
   SIZE size{};
-  {
-    MeasuringFont font(dc, font_, GetDeviceCaps(dc, LOGPIXELSY));
-    host::String measured(text.empty() ? host::StringView(u"O") : text);
-    GetTextExtentPoint32W(dc, Wide(measured), static_cast<int>(measured.size()), &size);
-  }
+  GetTextExtentPoint32W(dc.get(), Wide(measured), static_cast<int>(measured.size()), &size);
   return static_cast<float>(size.cy);
 }
 

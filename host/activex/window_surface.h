@@ -4,7 +4,7 @@
 // properties hold the platform's values, starting from its defaults.
 #include <windows.h>
 
-#include "host/control_surface.h"
+#include "host/site/control_surface.h"
 #include "host/screen.h"
 
 namespace activex {

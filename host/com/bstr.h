@@ -1,8 +1,7 @@
 #pragma once
-// BSTR conversions and an owning BSTR.
+// BSTR and wide-string conversions of the component's UTF-16 text. An owning BSTR is
+// win32::UniqueBstr (host/com/unique_handle.h).
 #include <oleauto.h>
-
-#include <utility>
 
 #include "host/text.h"
 
@@ -22,19 +21,5 @@ inline host::String FromWide(const wchar_t* text) {
 }
 
 inline const wchar_t* Wide(const host::String& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
-
-class Bstr {
- public:
-  Bstr() = default;
-  explicit Bstr(host::StringView text) : text_(AllocBstr(text)) {}
-  Bstr(const Bstr&) = delete;
-  Bstr& operator=(const Bstr&) = delete;
-  ~Bstr() { SysFreeString(text_); }
-  BSTR Get() const { return text_; }
-  BSTR Detach() { return std::exchange(text_, nullptr); }
-
- private:
-  BSTR text_ = nullptr;
-};
 
 }  // namespace activex

@@ -61,20 +61,6 @@ bool IsMouseMessage(UINT message) {
   }
 }
 
-class PaintScope {
- public:
-  explicit PaintScope(HWND window) : window_(window) { dc_ = BeginPaint(window_, &paint_); }
-  ~PaintScope() { EndPaint(window_, &paint_); }
-  PaintScope(const PaintScope&) = delete;
-  PaintScope& operator=(const PaintScope&) = delete;
-  HDC Dc() const { return dc_; }
-
- private:
-  HWND window_;
-  PAINTSTRUCT paint_{};
-  HDC dc_;
-};
-
 }  // namespace
 
 ControlWindow::ControlWindow(Owner& owner, int width, int height) : owner_(owner) {
@@ -185,8 +171,8 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT ControlWindow::OnPaint() {
-  PaintScope paint(window_.get());
-  owner_.OnWindowPaint(paint.Dc());
+  PaintDc paint(window_.get());
+  owner_.OnWindowPaint(paint.get());
   return 0;
 }
 

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <ocidl.h>
 
-#include "host/win32/unique_handle.h"
+#include "host/com/unique_handle.h"
 
 namespace win32 {
 

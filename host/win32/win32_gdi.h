@@ -2,7 +2,7 @@
 // The drawing calls over gdi32 and user32, Unicode throughout. A file that also sees
 // <windows.h> undefines its CreateFontIndirect, DrawText and ExtTextOut macros first:
 // they would rename these members.
-#include "host/gdi.h"
+#include "host/gdi/gdi.h"
 
 namespace win32 {
 

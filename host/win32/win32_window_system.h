@@ -1,6 +1,6 @@
 #pragma once
 // The real window operations on other controls' windows.
-#include "host/window_system.h"
+#include "host/site/window_system.h"
 
 namespace win32 {
 

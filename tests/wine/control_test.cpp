@@ -5,6 +5,7 @@
 
 #include "expect_dispatch_error.h"
 #include "splitter_test.h"
+#include "test_object.h"
 
 namespace {
 
@@ -14,26 +15,14 @@ using ControlMembers = SplitterTest;
 constexpr long kOutOfRange = static_cast<long>(0x8004041C);
 
 // Records IPropertyNotifySink::OnChanged dispatch ids.
-class PropertySink : public IPropertyNotifySink {
+class PropertySink : public TestObject<IPropertyNotifySink, &IID_IPropertyNotifySink> {
 public:
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
-        if (iid == IID_IUnknown || iid == IID_IPropertyNotifySink) {
-            *object = static_cast<IPropertyNotifySink*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references; }
-    STDMETHODIMP_(ULONG) Release() override { return --references; }
     STDMETHODIMP OnChanged(DISPID id) override {
         changed.push_back(id);
         return S_OK;
     }
     STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
 
-    ULONG references = 1;
     std::vector<DISPID> changed;
 };
 

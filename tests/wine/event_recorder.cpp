@@ -2,6 +2,9 @@
 
 #include "dispatch_client.h"
 #include "dispatch_error.h"
+#include "host/com/com_ptr.h"
+#include "host/com/query_interface.h"
+#include "host/com/unique_handle.h"
 
 namespace {
 
@@ -11,25 +14,21 @@ void Check(HRESULT hr, const wchar_t* step) {
 }
 
 // The [default, source] interface of the coclass that describes source.
-ITypeInfo* DefaultSourceInfo(IUnknown* source) {
-    IProvideClassInfo* provider = nullptr;
-    Check(source->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(&provider)),
+activex::ComPtr<ITypeInfo> DefaultSourceInfo(IUnknown* source) {
+    activex::ComPtr<IProvideClassInfo> provider;
+    Check(source->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(provider.Out())),
           L"QueryInterface(IProvideClassInfo)");
-    ITypeInfo* coclass = nullptr;
-    HRESULT hr = provider->GetClassInfo(&coclass);
-    provider->Release();
-    Check(hr, L"IProvideClassInfo::GetClassInfo");
+    activex::ComPtr<ITypeInfo> coclass;
+    Check(provider->GetClassInfo(coclass.Out()), L"IProvideClassInfo::GetClassInfo");
 
-    TYPEATTR* attributes = nullptr;
-    hr = coclass->GetTypeAttr(&attributes);
-    if (FAILED(hr)) {
-        coclass->Release();
-        Check(hr, L"ITypeInfo::GetTypeAttr");
+    WORD implemented = 0;
+    {
+        win32::TypeAttributes attributes(coclass.Get());
+        Check(attributes.result(), L"ITypeInfo::GetTypeAttr");
+        implemented = attributes->cImplTypes;
     }
-    WORD implemented = attributes->cImplTypes;
-    coclass->ReleaseTypeAttr(attributes);
 
-    ITypeInfo* found = nullptr;
+    activex::ComPtr<ITypeInfo> found;
     for (UINT i = 0; i < implemented && !found; ++i) {
         INT flags = 0;
         if (FAILED(coclass->GetImplTypeFlags(i, &flags)))
@@ -39,9 +38,8 @@ ITypeInfo* DefaultSourceInfo(IUnknown* source) {
             continue;
         HREFTYPE reference = 0;
         if (SUCCEEDED(coclass->GetRefTypeOfImplType(i, &reference)))
-            coclass->GetRefTypeInfo(reference, &found);
+            coclass->GetRefTypeInfo(reference, found.Out());
     }
-    coclass->Release();
     if (!found)
         throw DispatchError(E_NOINTERFACE, L"default source interface");
     return found;
@@ -62,11 +60,12 @@ void EventRecorder::Connect(IUnknown* source) {
     Disconnect();
     if (eventInfo_)
         eventInfo_->Release();
-    eventInfo_ = DefaultSourceInfo(source);
-    TYPEATTR* attributes = nullptr;
-    Check(eventInfo_->GetTypeAttr(&attributes), L"ITypeInfo::GetTypeAttr");
-    eventInterface_ = attributes->guid;
-    eventInfo_->ReleaseTypeAttr(attributes);
+    eventInfo_ = DefaultSourceInfo(source).Detach();
+    {
+        win32::TypeAttributes attributes(eventInfo_);
+        Check(attributes.result(), L"ITypeInfo::GetTypeAttr");
+        eventInterface_ = attributes->guid;
+    }
 
     IConnectionPointContainer* container = nullptr;
     Check(source->QueryInterface(IID_IConnectionPointContainer,
@@ -105,13 +104,10 @@ std::vector<std::wstring> EventRecorder::Summaries() const {
 }
 
 std::wstring EventRecorder::EventName(DISPID id) const {
-    BSTR name = nullptr;
-    if (eventInfo_ && SUCCEEDED(eventInfo_->GetDocumentation(id, &name, nullptr, nullptr,
-                                                             nullptr)) && name) {
-        std::wstring text(name, SysStringLen(name));
-        SysFreeString(name);
-        return text;
-    }
+    win32::UniqueBstr name;
+    if (eventInfo_ && SUCCEEDED(eventInfo_->GetDocumentation(id, name.put(), nullptr, nullptr,
+                                                             nullptr)) && name)
+        return std::wstring(name.get(), SysStringLen(name.get()));
     return L"#" + std::to_wstring(id);
 }
 
@@ -133,16 +129,11 @@ std::wstring EventRecorder::Describe(const VariantValue& argument) {
 }
 
 STDMETHODIMP EventRecorder::QueryInterface(REFIID iid, void** object) {
-    if (!object)
-        return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-        (!IsEqualIID(eventInterface_, IID_NULL) && IsEqualIID(iid, eventInterface_))) {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    static constexpr activex::InterfaceEntry<EventRecorder> kInterfaces[] = {
+        {{&IID_IUnknown, &IID_IDispatch}, activex::As<IDispatch>}};
+    // The event interface, once connected, is the sink's IDispatch too.
+    bool events = !IsEqualIID(eventInterface_, IID_NULL) && IsEqualIID(iid, eventInterface_);
+    return activex::QueryInterfaceFrom(this, kInterfaces, events ? IID_IDispatch : iid, object);
 }
 
 STDMETHODIMP_(ULONG) EventRecorder::AddRef() { return ++references_; }
@@ -152,25 +143,6 @@ STDMETHODIMP_(ULONG) EventRecorder::Release() {
     if (left == 0)
         delete this;
     return left;
-}
-
-STDMETHODIMP EventRecorder::GetTypeInfoCount(UINT* count) {
-    if (!count)
-        return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
-
-STDMETHODIMP EventRecorder::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info)
-        *info = nullptr;
-    return DISP_E_BADINDEX;
-}
-
-STDMETHODIMP EventRecorder::GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DISPID* ids) {
-    for (UINT i = 0; i < count; ++i)
-        ids[i] = DISPID_UNKNOWN;
-    return DISP_E_UNKNOWNNAME;
 }
 
 STDMETHODIMP EventRecorder::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params,

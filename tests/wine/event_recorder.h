@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "name_dispatch.h"
 #include "variant_value.h"
 
 struct RecordedEvent {
@@ -20,7 +21,7 @@ struct RecordedEvent {
     std::wstring summary;
 };
 
-class EventRecorder : public IDispatch {
+class EventRecorder : public NameDispatch {
 public:
     // Starts with one reference, the caller's.
     static EventRecorder* Create();
@@ -45,11 +46,7 @@ public:
     STDMETHODIMP_(ULONG) AddRef() override;
     STDMETHODIMP_(ULONG) Release() override;
 
-    // IDispatch
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
-    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                               DISPID* ids) override;
+    // IDispatch: the events, by their DISPIDs only
     STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
                         VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 

@@ -10,6 +10,7 @@
 #include "event_recorder.h"
 #include "form_window.h"
 #include "gdi_census.h"
+#include "host/com/unique_handle.h"
 #include "server_module.h"
 #include "splitter_instance.h"
 #include "splitter_test.h"
@@ -285,22 +286,21 @@ TEST_F(FormHostTest, AThousandDrawsIntoAContainersDcLeaveNoGdiObjectBehind) {
     AddPanes(2);
     IViewObject2* view = Query<IViewObject2>(Control().Pointer(), IID_IViewObject2);
     ASSERT_NE(view, nullptr);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 320, 240);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    RECTL bounds{0, 0, 320, 240};
-    EXPECT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory, &bounds, nullptr,
-                         nullptr, 0),
-              S_OK);
-    unsigned before = GdiObjectsInUse();
-    for (int i = 0; i < 1000; ++i)
-        view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory, &bounds, nullptr, nullptr, 0);
-    EXPECT_EQ(GdiObjectsInUse(), before);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    {
+        win32::WindowDc screen(nullptr);
+        win32::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+        win32::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), 320, 240));
+        win32::SelectedObject selected(memory.get(), bitmap.get());
+        RECTL bounds{0, 0, 320, 240};
+        EXPECT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory.get(), &bounds,
+                             nullptr, nullptr, 0),
+                  S_OK);
+        unsigned before = GdiObjectsInUse();
+        for (int i = 0; i < 1000; ++i)
+            view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory.get(), &bounds, nullptr,
+                       nullptr, 0);
+        EXPECT_EQ(GdiObjectsInUse(), before);
+    }
     view->Release();
 }
 

@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "expect_dispatch_error.h"
+#include "host/com/unique_handle.h"
 #include "splitter_test.h"
+#include "test_object.h"
 
 namespace {
 
@@ -24,26 +26,14 @@ constexpr const wchar_t* kData = L"(object without Name)";
 
 HGLOBAL GlobalOf(const void* bytes, size_t size) {
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    std::memcpy(GlobalLock(memory), bytes, size);
-    GlobalUnlock(memory);
+    win32::LockedGlobal locked(memory);
+    std::memcpy(locked.data(), bytes, size);
     return memory;
 }
 
 // Another program's data: Unicode text and two files.
-class ForeignData : public IDataObject {
+class ForeignData : public TestObject<IDataObject, &IID_IDataObject> {
 public:
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (iid == IID_IUnknown || iid == IID_IDataObject) {
-            *out = static_cast<IDataObject*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references; }
-    STDMETHODIMP_(ULONG) Release() override { return --references; }
-
     STDMETHODIMP GetData(FORMATETC* format, STGMEDIUM* medium) override {
         *medium = STGMEDIUM{};
         if (!(format->tymed & TYMED_HGLOBAL)) return DV_E_TYMED;
@@ -72,28 +62,15 @@ public:
     STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
     STDMETHODIMP DUnadvise(DWORD) override { return E_NOTIMPL; }
     STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
-
-    ULONG references = 1;
 };
 
 // A drop target of the test's own, to see whether a window is registered already.
-class ReceivingTarget : public IDropTarget {
+class ReceivingTarget : public TestObject<IDropTarget, &IID_IDropTarget> {
 public:
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        *out = iid == IID_IUnknown || iid == IID_IDropTarget ? static_cast<IDropTarget*>(this) : nullptr;
-        if (!*out)
-            return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references; }
-    STDMETHODIMP_(ULONG) Release() override { return --references; }
     STDMETHODIMP DragEnter(IDataObject*, DWORD, POINTL, DWORD*) override { return S_OK; }
     STDMETHODIMP DragOver(DWORD, POINTL, DWORD*) override { return S_OK; }
     STDMETHODIMP DragLeave() override { return S_OK; }
     STDMETHODIMP Drop(IDataObject*, DWORD, POINTL, DWORD*) override { return S_OK; }
-
-    ULONG references = 1;
 };
 
 // The argument at position i, counted in declaration order, as the sink got it.

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "host/com/unique_handle.h"
 #include "host/win32/win32_gdi.h"
 #include "tests/support/paint_configurations.h"
 #include "tests/support/raster_dump.h"
@@ -32,16 +33,16 @@ bool Dump(const PaintConfiguration& configuration, const std::string& path) {
                                 configuration.height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!window) return false;
   UpdateWindow(window);  // any pending paint of its own comes before ours
-  HDC screen = GetDC(window);
-  win32::Win32Gdi gdi;
-  testing_support::PaintConfigured(configuration, gdi, reinterpret_cast<host::GdiHandle>(screen));
-  GdiFlush();
-
   RasterDump dump{configuration.width, configuration.height, {}, {}};
-  for (int index : testing_support::kPaintSystemColors) dump.systemColors.push_back(GetSysColor(index));
-  for (int32_t y = 0; y < dump.height; ++y)
-    for (int32_t x = 0; x < dump.width; ++x) dump.pixels.push_back(GetPixel(screen, x, y));
-  ReleaseDC(window, screen);
+  {
+    win32::WindowDc screen(window);
+    win32::Win32Gdi gdi;
+    testing_support::PaintConfigured(configuration, gdi, reinterpret_cast<host::GdiHandle>(screen.get()));
+    GdiFlush();
+    for (int index : testing_support::kPaintSystemColors) dump.systemColors.push_back(GetSysColor(index));
+    for (int32_t y = 0; y < dump.height; ++y)
+      for (int32_t x = 0; x < dump.width; ++x) dump.pixels.push_back(GetPixel(screen.get(), x, y));
+  }
   DestroyWindow(window);
   return dump.Write(path);
 }

@@ -131,10 +131,12 @@ TEST_F(PaneCollection, AddWithADuplicateKeyFailsAndLeavesCountUnchanged) {
 
 TEST_F(PaneCollection, ItemFindsByPositionNumericStringAndExactKey) {
     panes_.Call(L"Add", VariantValue::Missing(), L"Right");
-    const void* second = Pane(2).Identity();
-    EXPECT_EQ(panes_.Object(L"Item", L"2").Identity(), second);
-    EXPECT_EQ(panes_.Object(L"Item", 2.0).Identity(), second);
-    EXPECT_EQ(panes_.Object(L"Item", L"Right").Identity(), second);
+    // Held, so that the same object is what each lookup must answer: a released one could
+    // come back at the same address by chance.
+    DispatchClient second = Pane(2);
+    EXPECT_EQ(panes_.Object(L"Item", L"2").Identity(), second.Identity());
+    EXPECT_EQ(panes_.Object(L"Item", 2.0).Identity(), second.Identity());
+    EXPECT_EQ(panes_.Object(L"Item", L"Right").Identity(), second.Identity());
     EXPECT_DISPATCH_ERROR(panes_.Get(L"Item", L"right"), kIndexOutOfBounds,
                           L"Index out of bounds.", ErrorOrigin::Unattributed);
 }

@@ -1,4 +1,4 @@
-#include "dispatch_members.h"
+#include "name_dispatch.h"
 
 #include <cwchar>
 
@@ -16,6 +16,24 @@ HRESULT IdsOfNames(std::span<const DispatchMember> members, LPOLESTR* names, UIN
         }
     }
     return DISP_E_UNKNOWNNAME;
+}
+
+STDMETHODIMP NameDispatch::GetTypeInfoCount(UINT* count) {
+    if (!count)
+        return E_POINTER;
+    *count = 0;
+    return S_OK;
+}
+
+STDMETHODIMP NameDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+    if (!info)
+        return E_POINTER;
+    *info = nullptr;
+    return DISP_E_BADINDEX;
+}
+
+STDMETHODIMP NameDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+    return IdsOfNames(members_, names, count, ids);
 }
 
 namespace {
@@ -55,6 +73,14 @@ void ReturnLong(VARIANT* result, long value) {
     VariantInit(result);
     result->vt = VT_I4;
     result->lVal = value;
+}
+
+void ReturnBool(VARIANT* result, bool value) {
+    if (!result)
+        return;
+    VariantInit(result);
+    result->vt = VT_BOOL;
+    result->boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
 }
 
 void ReturnString(VARIANT* result, const wchar_t* text) {
