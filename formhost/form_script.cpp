@@ -12,13 +12,6 @@
 
 namespace {
 
-std::string Narrow(const std::wstring& text) {
-    std::string narrow;
-    for (wchar_t c : text)
-        narrow += c < 128 ? static_cast<char>(c) : '?';
-    return narrow;
-}
-
 SIZE ParseSize(const std::wstring& text) {
     int width = 0, height = 0;
     if (swscanf(text.c_str(), L"%dx%d", &width, &height) != 2 || width <= 0 || height <= 0)

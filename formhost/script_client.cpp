@@ -13,13 +13,6 @@
 
 namespace {
 
-std::string Narrow(const std::wstring& text) {
-    std::string narrow;
-    for (wchar_t c : text)
-        narrow += c < 128 ? static_cast<char>(c) : '?';
-    return narrow;
-}
-
 std::string Text(const VariantValue& value) {
     return value.IsEmpty() ? std::string("(none)") : Narrow(value.AsString());
 }

@@ -29,15 +29,6 @@ STDMETHODIMP AmbientSite::QueryInterface(REFIID iid, void** object) {
     return activex::QueryInterfaceFrom(this, kInterfaces, iid, object);
 }
 
-STDMETHODIMP_(ULONG) AmbientSite::AddRef() { return ++references_; }
-
-STDMETHODIMP_(ULONG) AmbientSite::Release() {
-    ULONG left = --references_;
-    if (left == 0)
-        delete this;
-    return left;
-}
-
 STDMETHODIMP AmbientSite::SaveObject() { return E_NOTIMPL; }
 
 STDMETHODIMP AmbientSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {

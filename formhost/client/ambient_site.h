@@ -12,20 +12,21 @@
 #include <vector>
 
 #include "name_dispatch.h"
+#include "ref_counted.h"
 
-class AmbientSite : public IOleClientSite, public IOleControlSite, public NameDispatch {
+class AmbientSite : public IOleClientSite, public IOleControlSite, public NameDispatch,
+                    private RefCounted {
 public:
     // Starts with one reference, the caller's. Without scaleUnits the ambient is absent.
     static AmbientSite* Create(std::optional<std::wstring> scaleUnits);
 
-    ULONG References() const { return references_; }
+    ULONG References() const { return RefCounted::References(); }
     // Every DISPID the control asked for, in order.
     const std::vector<DISPID>& AskedIds() const { return askedIds_; }
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
+    FORMHOST_IUNKNOWN_REFCOUNT
 
     // IOleClientSite
     STDMETHODIMP SaveObject() override;
@@ -50,9 +51,8 @@ public:
 
 private:
     explicit AmbientSite(std::optional<std::wstring> scaleUnits);
-    virtual ~AmbientSite() = default;
+    ~AmbientSite() override = default;
 
     std::optional<std::wstring> scaleUnits_;
     std::vector<DISPID> askedIds_;
-    ULONG references_ = 1;
 };

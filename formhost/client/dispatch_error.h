@@ -6,11 +6,19 @@
 #include <stdexcept>
 #include <string>
 
+// Text for a console or an exception message: ASCII kept, anything else as '?'.
+inline std::string Narrow(const std::wstring& text) {
+    std::string narrow;
+    for (wchar_t c : text)
+        narrow += c < 128 ? static_cast<char>(c) : '?';
+    return narrow;
+}
+
 class DispatchError : public std::runtime_error {
 public:
     DispatchError(HRESULT number, std::wstring member, std::wstring description = {},
                   std::wstring source = {}, std::wstring helpFile = {})
-        : std::runtime_error(Narrow(member, number, description)),
+        : std::runtime_error(Message(member, number, description)),
           number_(number), member_(std::move(member)), description_(std::move(description)),
           source_(std::move(source)), helpFile_(std::move(helpFile)) {}
 
@@ -21,15 +29,11 @@ public:
     const std::wstring& HelpFile() const { return helpFile_; }
 
 private:
-    static std::string Narrow(const std::wstring& member, HRESULT number,
-                              const std::wstring& description) {
+    static std::string Message(const std::wstring& member, HRESULT number,
+                               const std::wstring& description) {
         char hex[16];
         wsprintfA(hex, "0x%08lX", static_cast<unsigned long>(number));
-        std::string text = hex;
-        text += " from ";
-        for (wchar_t c : member + L": " + description)
-            text += c < 128 ? static_cast<char>(c) : '?';
-        return text;
+        return std::string(hex) + " from " + Narrow(member + L": " + description);
     }
 
     HRESULT number_;

@@ -18,11 +18,13 @@ namespace activex {
 namespace {
 
 // The run-time errors of the platform's DataObject, by their classic numbers.
-constexpr int32_t kInvalidClipboardFormat = 460;
-constexpr int32_t kFormatNotInData = 461;
-constexpr int32_t kFormatsFixed = 672;
-constexpr int32_t kArgumentExpected = 673;
-constexpr int32_t kByteArrayRequired = 675;
+enum DataObjectError : int32_t {
+  kInvalidClipboardFormat = 460,
+  kFormatNotInData = 461,
+  kFormatsFixed = 672,
+  kArgumentExpected = 673,
+  kByteArrayRequired = 675,
+};
 
 [[noreturn]] void Raise(int32_t number, host::StringView description) {
   throw host::Error(number, host::kApplicationTitle, host::String(description), host::String());

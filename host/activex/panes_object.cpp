@@ -54,8 +54,8 @@ PanesObject::~PanesObject() {
 HRESULT PanesObject::QueryInterface(REFIID iid, void** out) {
   static constexpr InterfaceEntry<PanesObject> kInterfaces[] = {
       {{&IID_IUnknown, &IID_IDispatch, &IID__OvPanes}, As<_OvPanes>},
-      {{&IID_IConnectionPointContainer}, As<IConnectionPointContainer>},
       {{&IID_IProvideClassInfo, &IID_IProvideClassInfo2}, As<IProvideClassInfo2>},
+      {{&IID_IConnectionPointContainer}, As<IConnectionPointContainer>},
       {{&IID_ISupportErrorInfo}, As<ISupportErrorInfo>},
   };
   return QueryInterfaceFrom(this, kInterfaces, iid, out);

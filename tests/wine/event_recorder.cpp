@@ -136,15 +136,6 @@ STDMETHODIMP EventRecorder::QueryInterface(REFIID iid, void** object) {
     return activex::QueryInterfaceFrom(this, kInterfaces, events ? IID_IDispatch : iid, object);
 }
 
-STDMETHODIMP_(ULONG) EventRecorder::AddRef() { return ++references_; }
-
-STDMETHODIMP_(ULONG) EventRecorder::Release() {
-    ULONG left = --references_;
-    if (left == 0)
-        delete this;
-    return left;
-}
-
 STDMETHODIMP EventRecorder::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params,
                                    VARIANT*, EXCEPINFO*, UINT*) {
     // Nothing may escape into the server that raised the event.

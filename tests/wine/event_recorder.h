@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "name_dispatch.h"
+#include "ref_counted.h"
 #include "variant_value.h"
 
 struct RecordedEvent {
@@ -21,7 +22,7 @@ struct RecordedEvent {
     std::wstring summary;
 };
 
-class EventRecorder : public NameDispatch {
+class EventRecorder : public NameDispatch, private RefCounted {
 public:
     // Starts with one reference, the caller's.
     static EventRecorder* Create();
@@ -39,12 +40,11 @@ public:
     std::vector<std::wstring> Summaries() const;
     void Clear() { events_.clear(); }
     const IID& EventInterface() const { return eventInterface_; }
-    ULONG References() const { return references_; }
+    ULONG References() const { return RefCounted::References(); }
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
+    FORMHOST_IUNKNOWN_REFCOUNT
 
     // IDispatch: the events, by their DISPIDs only
     STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
@@ -52,7 +52,7 @@ public:
 
 private:
     EventRecorder() = default;
-    virtual ~EventRecorder();
+    ~EventRecorder() override;
     std::wstring EventName(DISPID id) const;
     static std::wstring Describe(const VariantValue& argument);
 
@@ -61,5 +61,4 @@ private:
     IConnectionPoint* point_ = nullptr;
     DWORD cookie_ = 0;
     std::vector<RecordedEvent> events_;
-    ULONG references_ = 1;
 };
