@@ -1,6 +1,8 @@
 #include "splitter/c_draw_rect.h"
 
-#include "host/gdi/gdi_object.h"
+#include "panes/axis.h"
+
+#include "host/gdi/gdi_owner.h"
 #include "host/gdi/gdi_saved_state.h"
 #include "host/gdi/gdi_selection.h"
 
@@ -51,17 +53,19 @@ void CDrawRect::Draw3DRect(GdiHandle dc, int32_t left, int32_t top, int32_t widt
 
 void CDrawRect::DrawRoundSplitter(GdiHandle dc, int32_t orientation, int32_t splitterSize, int16_t offset,
                                   int32_t left, int32_t top, int32_t width, int32_t height) {
-  const int32_t s = splitterSize, o = offset, l = left, t = top, w = width, h = height;
+  const panes::Axis axis = panes::Axis::Of(orientation);
+  const panes::XY<int32_t> start{left, top}, size{width, height};
   GdiObject highlight(gdi_, gdi_.CreatePen(gdi::kPenSolid, 1, gdi_.GetSysColor(gdi::kColorBtnHighlight)));
   GdiObject shadow(gdi_, gdi_.CreatePen(gdi::kPenSolid, 1, gdi_.GetSysColor(gdi::kColorBtnShadow)));
   GdiObject face(gdi_, gdi_.CreatePen(gdi::kPenSolid, 1, gdi_.GetSysColor(gdi::kColorBtnFace)));
   host::GdiSelection selection(gdi_, dc, shadow.Get());
-  for (int32_t i = 0; i < s; ++i) {
-    selection.Switch(i == 0 ? highlight.Get() : i == s - 1 ? shadow.Get() : face.Get());
-    if (orientation == 0)
-      Line(dc, l + w + i, o + h, l + w + i, o);
-    else
-      Line(dc, o + w, t + h + i, o, t + h + i);
+  // Each line crosses the whole inner extent, from its far edge back to the offset.
+  for (int32_t i = 0; i < splitterSize; ++i) {
+    selection.Switch(i == 0 ? highlight.Get() : i == splitterSize - 1 ? shadow.Get() : face.Get());
+    const int32_t along = axis.Pick(start) + axis.Pick(size) + i;
+    const panes::XY<int32_t> from = axis.Transpose(along, offset + axis.PickAcross(size));
+    const panes::XY<int32_t> to = axis.Transpose(along, int32_t{offset});
+    Line(dc, from.x, from.y, to.x, to.y);
   }
 }
 

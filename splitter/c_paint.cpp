@@ -15,7 +15,7 @@ constexpr int32_t kSubscriptOutOfRange = 9;
 
 GdiHandle CPaint::GetMemDC(GdiHandle controlDc, int32_t width, int32_t height, bool initBackground) {
   ReleaseMemDC();
-  memoryDc_ = host::GdiMemoryDC(gdi_, controlDc);
+  memoryDc_ = host::GdiMemoryDC(gdi_, gdi_.CreateCompatibleDC(controlDc));
   memoryBitmap_ = host::GdiObject(gdi_, gdi_.CreateCompatibleBitmap(controlDc, width, height));
   bitmapSelection_ = host::GdiSelection(gdi_, memoryDc_.Get(), memoryBitmap_.Get());
   if (initBackground) DrawBackground(memoryDc_.Get(), 0, 0, width, height, gdi_.GetBkColor(controlDc));

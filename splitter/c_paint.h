@@ -6,8 +6,7 @@
 
 #include "host/font_description.h"
 #include "host/gdi/gdi.h"
-#include "host/gdi/gdi_memory_dc.h"
-#include "host/gdi/gdi_object.h"
+#include "host/gdi/gdi_owner.h"
 #include "host/gdi/gdi_selection.h"
 #include "host/ole_color.h"
 

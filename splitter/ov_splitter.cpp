@@ -263,6 +263,7 @@ void OvSplitter::MoveChildControls() {
   // The controls by name without case, each name's controls in the host's order; built
   // once, so that placing costs the same per pane however many there are.
   std::unordered_map<host::String, std::vector<host::ContainedControl*>> byName;
+  byName.reserve(controls.size());
   for (const host::ContainedControlRef& control : controls)
     Skipping([&] { byName[host::FoldedCase(control->Name())].push_back(control.get()); });
   std::vector<panes::PanePtr> list = panes_->Panes();  // a Move may reach back into the panes

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "host/sim/sim_trace.h"
-#include "host/window_system.h"
+#include "host/site/window_system.h"
 
 namespace host::sim {
 
