@@ -48,8 +48,7 @@ void PreviousProcedureDirectly(benchmark::State& state) {
 void HookWindowProcUnregisteredMessage(benchmark::State& state) {
   HookedWindow w;
   host::WParam wParam = 0;
-  for (auto _ : state)
-    benchmark::DoNotOptimize(hook::MCallBack::WindowProc(w.platform, w.window, kPaint, ++wParam, 0));
+  for (auto _ : state) benchmark::DoNotOptimize(hook::MCallBack::WindowProc(w.platform, w.window, kPaint, ++wParam, 0));
 }
 
 BENCHMARK(PreviousProcedureDirectly);

@@ -25,16 +25,17 @@ void FullRedraw(benchmark::State& state) {
   panes->SetInitialWidth(kPaneWidth);
   for (int32_t i = 1; i <= paneCount; ++i) panes->Add()->SetName(u"Pane " + host::DecimalText(i));
   using namespace splitter;
-  const PaintRequest request{.gdi = gdi,
-                             .targetDc = screen,
-                             .scaleWidth = static_cast<float>(width),
-                             .scaleHeight = static_cast<float>(kHeight),
-                             .backColor = host::kButtonFaceColor,
-                             .look = {.appearance = Ov3D, .borderStyle = OvFixedSingle, .splitterStyle = OvSplitterRound},
-                             .panes = *panes,
-                             .designMode = true,
-                             .font = host::FontDescription{u"MS Sans Serif"},
-                             .textHeight = 13};
+  const PaintRequest request{
+      .gdi = gdi,
+      .targetDc = screen,
+      .scaleWidth = static_cast<float>(width),
+      .scaleHeight = static_cast<float>(kHeight),
+      .backColor = host::kButtonFaceColor,
+      .look = {.appearance = Ov3D, .borderStyle = OvFixedSingle, .splitterStyle = OvSplitterRound},
+      .panes = *panes,
+      .designMode = true,
+      .font = host::FontDescription{u"MS Sans Serif"},
+      .textHeight = 13};
   splitter::ControlPainter painter;
   for (auto _ : state) {
     painter.Redraw(request);

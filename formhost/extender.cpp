@@ -7,23 +7,21 @@
 namespace {
 
 enum : DISPID {
-    kName = 1,
-    kLeft,
-    kTop,
-    kWidth,
-    kHeight,
-    kContainer,
-    kMove,
-    kParent,
-    kHwnd = -515,     // DISPID_HWND
-    kRefresh = -550,  // DISPID_REFRESH
+  kName = 1,
+  kLeft,
+  kTop,
+  kWidth,
+  kHeight,
+  kContainer,
+  kMove,
+  kParent,
+  kHwnd = -515,     // DISPID_HWND
+  kRefresh = -550,  // DISPID_REFRESH
 };
 
 constexpr DispatchMember kMembers[] = {
-    {L"Name", kName},           {L"Left", kLeft},     {L"Top", kTop},
-    {L"Width", kWidth},         {L"Height", kHeight}, {L"Container", kContainer},
-    {L"Move", kMove},           {L"hWnd", kHwnd},     {L"Refresh", kRefresh},
-    {L"Parent", kParent},
+    {L"Name", kName},           {L"Left", kLeft}, {L"Top", kTop},   {L"Width", kWidth},     {L"Height", kHeight},
+    {L"Container", kContainer}, {L"Move", kMove}, {L"hWnd", kHwnd}, {L"Refresh", kRefresh}, {L"Parent", kParent},
 };
 
 }  // namespace
@@ -31,90 +29,107 @@ constexpr DispatchMember kMembers[] = {
 Extender::Extender(FormControl& control) : NameDispatch(kMembers), control_(&control) {}
 
 STDMETHODIMP Extender::QueryInterface(REFIID iid, void** object) {
-    static constexpr activex::InterfaceEntry<Extender> kInterfaces[] = {
-        {{&IID_IUnknown, &IID_IDispatch}, activex::As<IDispatch>}};
-    return activex::QueryInterfaceFrom(this, kInterfaces, iid, object);
+  static constexpr activex::InterfaceEntry<Extender> kInterfaces[] = {
+      {{&IID_IUnknown, &IID_IDispatch}, activex::As<IDispatch>}};
+  return activex::QueryInterfaceFrom(this, kInterfaces, iid, object);
 }
 
 STDMETHODIMP Extender::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) {
-    HRESULT hr = NameDispatch::GetIDsOfNames(iid, names, count, locale, ids);
-    // A windowless control has no hWnd, as form languages report it.
-    if (SUCCEEDED(hr) && ids[0] == kHwnd && control_ && !control_->Window()) {
-        ids[0] = DISPID_UNKNOWN;
-        return DISP_E_UNKNOWNNAME;
-    }
-    return hr;
+  HRESULT hr = NameDispatch::GetIDsOfNames(iid, names, count, locale, ids);
+  // A windowless control has no hWnd, as form languages report it.
+  if (SUCCEEDED(hr) && ids[0] == kHwnd && control_ && !control_->Window()) {
+    ids[0] = DISPID_UNKNOWN;
+    return DISP_E_UNKNOWNNAME;
+  }
+  return hr;
 }
 
-STDMETHODIMP Extender::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
-                              VARIANT* result, EXCEPINFO*, UINT*) {
-    if (!control_)
-        return E_UNEXPECTED;
-    try {
-        if (id == kMove && (flags & DISPATCH_METHOD))
-            return Move(params);
-        if (id == kRefresh && (flags & DISPATCH_METHOD)) {
-            control_->Refresh();
-            return S_OK;
-        }
-        if (flags & DISPATCH_PROPERTYGET)
-            return Get(id, result);
-        if (flags & DISPATCH_PROPERTYPUT) {
-            std::optional<double> value = PutValue(params);
-            return value ? Put(id, *value) : DISP_E_PARAMNOTOPTIONAL;
-        }
-        return DISP_E_MEMBERNOTFOUND;
-    } catch (HRESULT hr) {
-        return hr;
+STDMETHODIMP Extender::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                              UINT*) {
+  if (!control_) return E_UNEXPECTED;
+  try {
+    if (id == kMove && (flags & DISPATCH_METHOD)) return Move(params);
+    if (id == kRefresh && (flags & DISPATCH_METHOD)) {
+      control_->Refresh();
+      return S_OK;
     }
+    if (flags & DISPATCH_PROPERTYGET) return Get(id, result);
+    if (flags & DISPATCH_PROPERTYPUT) {
+      std::optional<double> value = PutValue(params);
+      return value ? Put(id, *value) : DISP_E_PARAMNOTOPTIONAL;
+    }
+    return DISP_E_MEMBERNOTFOUND;
+  } catch (HRESULT hr) {
+    return hr;
+  }
 }
 
 HRESULT Extender::Get(DISPID id, VARIANT* result) {
-    double left, top, width, height;
-    control_->Bounds(&left, &top, &width, &height);
-    switch (id) {
-    case kName: ReturnString(result, control_->Name().c_str()); return S_OK;
-    case kLeft: ReturnLong(result, std::lround(left)); return S_OK;
-    case kTop: ReturnLong(result, std::lround(top)); return S_OK;
-    case kWidth: ReturnLong(result, std::lround(width)); return S_OK;
-    case kHeight: ReturnLong(result, std::lround(height)); return S_OK;
-    case kContainer: ReturnObject(result, control_->ContainerObject()); return S_OK;
-    case kParent: ReturnObject(result, control_->ParentObject()); return S_OK;
+  double left, top, width, height;
+  control_->Bounds(&left, &top, &width, &height);
+  switch (id) {
+    case kName:
+      ReturnString(result, control_->Name().c_str());
+      return S_OK;
+    case kLeft:
+      ReturnLong(result, std::lround(left));
+      return S_OK;
+    case kTop:
+      ReturnLong(result, std::lround(top));
+      return S_OK;
+    case kWidth:
+      ReturnLong(result, std::lround(width));
+      return S_OK;
+    case kHeight:
+      ReturnLong(result, std::lround(height));
+      return S_OK;
+    case kContainer:
+      ReturnObject(result, control_->ContainerObject());
+      return S_OK;
+    case kParent:
+      ReturnObject(result, control_->ParentObject());
+      return S_OK;
     case kHwnd:
-        if (!control_->Window())
-            return DISP_E_MEMBERNOTFOUND;
-        ReturnLong(result, static_cast<long>(reinterpret_cast<LONG_PTR>(control_->Window())));
-        return S_OK;
+      if (!control_->Window()) return DISP_E_MEMBERNOTFOUND;
+      ReturnLong(result, static_cast<long>(reinterpret_cast<LONG_PTR>(control_->Window())));
+      return S_OK;
     default:
-        return DISP_E_MEMBERNOTFOUND;
-    }
+      return DISP_E_MEMBERNOTFOUND;
+  }
 }
 
 HRESULT Extender::Put(DISPID id, double value) {
-    double left, top, width, height;
-    control_->Bounds(&left, &top, &width, &height);
-    switch (id) {
-    case kLeft: left = value; break;
-    case kTop: top = value; break;
-    case kWidth: width = value; break;
-    case kHeight: height = value; break;
-    default: return DISP_E_MEMBERNOTFOUND;
-    }
-    control_->Move(left, top, width, height);
-    return S_OK;
+  double left, top, width, height;
+  control_->Bounds(&left, &top, &width, &height);
+  switch (id) {
+    case kLeft:
+      left = value;
+      break;
+    case kTop:
+      top = value;
+      break;
+    case kWidth:
+      width = value;
+      break;
+    case kHeight:
+      height = value;
+      break;
+    default:
+      return DISP_E_MEMBERNOTFOUND;
+  }
+  control_->Move(left, top, width, height);
+  return S_OK;
 }
 
 // Move Left, [Top], [Width], [Height]: what is omitted stays.
 HRESULT Extender::Move(const DISPPARAMS* params) {
-    double bounds[4];
-    control_->Bounds(&bounds[0], &bounds[1], &bounds[2], &bounds[3]);
-    std::optional<double> left = NumberArgument(params, 0);
-    if (!left)
-        return DISP_E_PARAMNOTOPTIONAL;
-    bounds[0] = *left;
-    for (UINT i = 1; i < 4; ++i)
-        if (std::optional<double> value = NumberArgument(params, i))
-            bounds[i] = *value;
-    control_->Move(bounds[0], bounds[1], bounds[2], bounds[3]);
-    return S_OK;
+  double bounds[4];
+  control_->Bounds(&bounds[0], &bounds[1], &bounds[2], &bounds[3]);
+  std::optional<double> left = NumberArgument(params, 0);
+  if (!left) return DISP_E_PARAMNOTOPTIONAL;
+  bounds[0] = *left;
+  for (UINT i = 1; i < 4; ++i)
+    if (std::optional<double> value = NumberArgument(params, i)) bounds[i] = *value;
+  control_->Move(bounds[0], bounds[1], bounds[2], bounds[3]);
+  return S_OK;
 }

@@ -12,25 +12,24 @@
 #include "ref_counted.h"
 
 class Extender final : public NameDispatch, private RefCounted {
-public:
-    // Starts with one reference, the control's.
-    static Extender* Create(FormControl& control) { return new Extender(control); }
-    // The control is going: later calls fail instead of reaching it.
-    void Detach() { control_ = nullptr; }
+ public:
+  // Starts with one reference, the control's.
+  static Extender* Create(FormControl& control) { return new Extender(control); }
+  // The control is going: later calls fail instead of reaching it.
+  void Detach() { control_ = nullptr; }
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    FORMHOST_IUNKNOWN_REFCOUNT
+  STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
+  FORMHOST_IUNKNOWN_REFCOUNT
 
-    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                               DISPID* ids) override;
-    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
-                        VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
+  STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override;
+  STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
+                      EXCEPINFO* exception, UINT* argumentError) override;
 
-private:
-    explicit Extender(FormControl& control);
-    HRESULT Get(DISPID id, VARIANT* result);
-    HRESULT Put(DISPID id, double value);
-    HRESULT Move(const DISPPARAMS* params);
+ private:
+  explicit Extender(FormControl& control);
+  HRESULT Get(DISPID id, VARIANT* result);
+  HRESULT Put(DISPID id, double value);
+  HRESULT Move(const DISPPARAMS* params);
 
-    FormControl* control_;
+  FormControl* control_;
 };

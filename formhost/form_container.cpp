@@ -15,73 +15,75 @@ constexpr DispatchMember kMembers[] = {{L"Name", kName}, {L"hWnd", kHwnd}, {L"Pa
 FormContainer::FormContainer(HWND form) : NameDispatch(kMembers), form_(form) {}
 
 void FormContainer::AddEmbedding(IDispatch* extender) {
-    embeddings_.push_back(activex::ComPtr<IDispatch>::Share(extender));
+  embeddings_.push_back(activex::ComPtr<IDispatch>::Share(extender));
 }
 
 void FormContainer::RemoveEmbedding(IDispatch* extender) {
-    std::erase_if(embeddings_, [&](const auto& held) { return held.Get() == extender; });
+  std::erase_if(embeddings_, [&](const auto& held) { return held.Get() == extender; });
 }
 
 void FormContainer::Detach() {
-    form_ = nullptr;
-    embeddings_.clear();
-    activeObject_.Reset();
+  form_ = nullptr;
+  embeddings_.clear();
+  activeObject_.Reset();
 }
 
 STDMETHODIMP FormContainer::QueryInterface(REFIID iid, void** object) {
-    using activex::As;
-    static constexpr activex::InterfaceEntry<FormContainer> kInterfaces[] = {
-        {{&IID_IUnknown, &IID_IOleContainer, &IID_IParseDisplayName}, As<IOleContainer>},
-        {{&IID_IOleWindow, &IID_IOleInPlaceUIWindow, &IID_IOleInPlaceFrame}, As<IOleInPlaceFrame>},
-        {{&IID_IDispatch}, As<IDispatch>},
-    };
-    return activex::QueryInterfaceFrom(this, kInterfaces, iid, object);
+  using activex::As;
+  static constexpr activex::InterfaceEntry<FormContainer> kInterfaces[] = {
+      {{&IID_IUnknown, &IID_IOleContainer, &IID_IParseDisplayName}, As<IOleContainer>},
+      {{&IID_IOleWindow, &IID_IOleInPlaceUIWindow, &IID_IOleInPlaceFrame}, As<IOleInPlaceFrame>},
+      {{&IID_IDispatch}, As<IDispatch>},
+  };
+  return activex::QueryInterfaceFrom(this, kInterfaces, iid, object);
 }
 
 STDMETHODIMP FormContainer::ParseDisplayName(IBindCtx*, LPOLESTR, ULONG*, IMoniker** moniker) {
-    if (moniker)
-        *moniker = nullptr;
-    return E_NOTIMPL;
+  if (moniker) *moniker = nullptr;
+  return E_NOTIMPL;
 }
 
 STDMETHODIMP FormContainer::EnumObjects(DWORD flags, IEnumUnknown** objects) {
-    if (!objects)
-        return E_POINTER;
-    std::vector<activex::ComPtr<IUnknown>> items;
-    if (flags & OLECONTF_EMBEDDINGS)
-        for (const auto& extender : embeddings_)
-            items.push_back(extender.As<IUnknown>(IID_IUnknown));
-    *objects = UnknownEnumerator::Create(std::move(items));
-    return S_OK;
+  if (!objects) return E_POINTER;
+  std::vector<activex::ComPtr<IUnknown>> items;
+  if (flags & OLECONTF_EMBEDDINGS)
+    for (const auto& extender : embeddings_) items.push_back(extender.As<IUnknown>(IID_IUnknown));
+  *objects = UnknownEnumerator::Create(std::move(items));
+  return S_OK;
 }
 
 STDMETHODIMP FormContainer::GetWindow(HWND* window) {
-    if (!window)
-        return E_POINTER;
-    *window = form_;
-    return form_ ? S_OK : E_FAIL;
+  if (!window) return E_POINTER;
+  *window = form_;
+  return form_ ? S_OK : E_FAIL;
 }
 
 STDMETHODIMP FormContainer::SetBorderSpace(LPCBORDERWIDTHS widths) {
-    // A control that asks for no tools gets that; the form has no room for any.
-    return widths ? INPLACE_E_NOTOOLSPACE : S_OK;
+  // A control that asks for no tools gets that; the form has no room for any.
+  return widths ? INPLACE_E_NOTOOLSPACE : S_OK;
 }
 
 STDMETHODIMP FormContainer::SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) {
-    activeObject_ = activex::ComPtr<IOleInPlaceActiveObject>::Share(object);
-    ++activeObjectChanges_;
-    return S_OK;
+  activeObject_ = activex::ComPtr<IOleInPlaceActiveObject>::Share(object);
+  ++activeObjectChanges_;
+  return S_OK;
 }
 
-STDMETHODIMP FormContainer::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*,
-                                   VARIANT* result, EXCEPINFO*, UINT*) {
-    if (!(flags & DISPATCH_PROPERTYGET))
-        return DISP_E_MEMBERNOTFOUND;
-    switch (id) {
-    case kName: ReturnString(result, L"Form1"); return S_OK;
-    case kHwnd: ReturnLong(result, static_cast<long>(reinterpret_cast<LONG_PTR>(form_))); return S_OK;
+STDMETHODIMP FormContainer::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                   UINT*) {
+  if (!(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
+  switch (id) {
+    case kName:
+      ReturnString(result, L"Form1");
+      return S_OK;
+    case kHwnd:
+      ReturnLong(result, static_cast<long>(reinterpret_cast<LONG_PTR>(form_)));
+      return S_OK;
     // A top-level form has no parent: the chain ends with Nothing.
-    case kParent: ReturnObject(result, nullptr); return S_OK;
-    default: return DISP_E_MEMBERNOTFOUND;
-    }
+    case kParent:
+      ReturnObject(result, nullptr);
+      return S_OK;
+    default:
+      return DISP_E_MEMBERNOTFOUND;
+  }
 }

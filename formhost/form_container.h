@@ -12,50 +12,49 @@
 #include "name_dispatch.h"
 #include "ref_counted.h"
 
-class FormContainer final : public IOleContainer, public IOleInPlaceFrame, public NameDispatch,
-                            private RefCounted {
-public:
-    static FormContainer* Create(HWND form) { return new FormContainer(form); }
+class FormContainer final : public IOleContainer, public IOleInPlaceFrame, public NameDispatch, private RefCounted {
+ public:
+  static FormContainer* Create(HWND form) { return new FormContainer(form); }
 
-    void AddEmbedding(IDispatch* extender);
-    void RemoveEmbedding(IDispatch* extender);
-    // The form is closing: it lets go of everything it holds.
-    void Detach();
-    IDispatch* FormObject() { return static_cast<IDispatch*>(this); }
-    // Calls from a control to the in-place frame, for the tests to see.
-    int ActiveObjectChanges() const { return activeObjectChanges_; }
+  void AddEmbedding(IDispatch* extender);
+  void RemoveEmbedding(IDispatch* extender);
+  // The form is closing: it lets go of everything it holds.
+  void Detach();
+  IDispatch* FormObject() { return static_cast<IDispatch*>(this); }
+  // Calls from a control to the in-place frame, for the tests to see.
+  int ActiveObjectChanges() const { return activeObjectChanges_; }
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    FORMHOST_IUNKNOWN_REFCOUNT
+  STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
+  FORMHOST_IUNKNOWN_REFCOUNT
 
-    // IParseDisplayName, IOleContainer
-    STDMETHODIMP ParseDisplayName(IBindCtx*, LPOLESTR, ULONG*, IMoniker**) override;
-    STDMETHODIMP EnumObjects(DWORD flags, IEnumUnknown** objects) override;
-    STDMETHODIMP LockContainer(BOOL) override { return S_OK; }
+  // IParseDisplayName, IOleContainer
+  STDMETHODIMP ParseDisplayName(IBindCtx*, LPOLESTR, ULONG*, IMoniker**) override;
+  STDMETHODIMP EnumObjects(DWORD flags, IEnumUnknown** objects) override;
+  STDMETHODIMP LockContainer(BOOL) override { return S_OK; }
 
-    // IOleWindow, IOleInPlaceUIWindow, IOleInPlaceFrame
-    STDMETHODIMP GetWindow(HWND* window) override;
-    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-    STDMETHODIMP GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
-    STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
-    STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS widths) override;
-    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) override;
-    STDMETHODIMP InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
-    STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
-    STDMETHODIMP RemoveMenus(HMENU) override { return E_NOTIMPL; }
-    STDMETHODIMP SetStatusText(LPCOLESTR) override { return S_OK; }
-    STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
-    STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+  // IOleWindow, IOleInPlaceUIWindow, IOleInPlaceFrame
+  STDMETHODIMP GetWindow(HWND* window) override;
+  STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+  STDMETHODIMP GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
+  STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
+  STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS widths) override;
+  STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) override;
+  STDMETHODIMP InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
+  STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
+  STDMETHODIMP RemoveMenus(HMENU) override { return E_NOTIMPL; }
+  STDMETHODIMP SetStatusText(LPCOLESTR) override { return S_OK; }
+  STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
+  STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
-    // IDispatch: the form object, Name, hWnd and Parent by name
-    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
-                        VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
+  // IDispatch: the form object, Name, hWnd and Parent by name
+  STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
+                      EXCEPINFO* exception, UINT* argumentError) override;
 
-private:
-    explicit FormContainer(HWND form);
+ private:
+  explicit FormContainer(HWND form);
 
-    HWND form_;
-    std::vector<activex::ComPtr<IDispatch>> embeddings_;
-    activex::ComPtr<IOleInPlaceActiveObject> activeObject_;
-    int activeObjectChanges_ = 0;
+  HWND form_;
+  std::vector<activex::ComPtr<IDispatch>> embeddings_;
+  activex::ComPtr<IOleInPlaceActiveObject> activeObject_;
+  int activeObjectChanges_ = 0;
 };

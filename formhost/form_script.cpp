@@ -13,219 +13,217 @@
 namespace {
 
 SIZE ParseSize(const std::wstring& text) {
-    int width = 0, height = 0;
-    if (swscanf(text.c_str(), L"%dx%d", &width, &height) != 2 || width <= 0 || height <= 0)
-        throw std::invalid_argument("a size is WIDTHxHEIGHT, e.g. 640x480: " + Narrow(text));
-    return {width, height};
+  int width = 0, height = 0;
+  if (swscanf(text.c_str(), L"%dx%d", &width, &height) != 2 || width <= 0 || height <= 0)
+    throw std::invalid_argument("a size is WIDTHxHEIGHT, e.g. 640x480: " + Narrow(text));
+  return {width, height};
 }
 
 int ParseCount(const std::wstring& text, int minimum) {
-    wchar_t* end = nullptr;
-    long value = wcstol(text.c_str(), &end, 10);
-    if (!end || *end || value < minimum)
-        throw std::invalid_argument("not a count: " + Narrow(text));
-    return static_cast<int>(value);
+  wchar_t* end = nullptr;
+  long value = wcstol(text.c_str(), &end, 10);
+  if (!end || *end || value < minimum) throw std::invalid_argument("not a count: " + Narrow(text));
+  return static_cast<int>(value);
 }
 
 std::vector<std::wstring> SplitList(const std::wstring& text) {
-    std::vector<std::wstring> items;
-    size_t start = 0;
-    for (;;) {
-        size_t comma = text.find(L',', start);
-        items.push_back(text.substr(start, comma - start));
-        if (comma == std::wstring::npos)
-            return items;
-        start = comma + 1;
-    }
+  std::vector<std::wstring> items;
+  size_t start = 0;
+  for (;;) {
+    size_t comma = text.find(L',', start);
+    items.push_back(text.substr(start, comma - start));
+    if (comma == std::wstring::npos) return items;
+    start = comma + 1;
+  }
 }
 
 const char* KindName(ChildKind kind) {
-    switch (kind) {
-    case ChildKind::Edit: return "edit";
-    case ChildKind::List: return "list";
-    case ChildKind::Tree: return "tree";
-    case ChildKind::Label: return "label";
-    }
-    return "?";
+  switch (kind) {
+    case ChildKind::Edit:
+      return "edit";
+    case ChildKind::List:
+      return "list";
+    case ChildKind::Tree:
+      return "tree";
+    case ChildKind::Label:
+      return "label";
+  }
+  return "?";
 }
 
 std::string ContainerName(const FormWindow& form, const ChildControl& child) {
-    for (const auto& splitter : form.Splitters())
-        if (child.IsIn(splitter->ExtenderObject()))
-            return Narrow(splitter->Name());
-    return "Form1";
+  for (const auto& splitter : form.Splitters())
+    if (child.IsIn(splitter->ExtenderObject())) return Narrow(splitter->Name());
+  return "Form1";
 }
 
 void PrintState(const FormWindow& form, const char* stage) {
-    RECT client{};
-    GetClientRect(form.Handle(), &client);
-    std::printf("state %s form=%ldx%ld usermode=%d\n", stage, client.right, client.bottom,
-                form.UserMode() ? 1 : 0);
-    for (const auto& splitter : form.Splitters()) {
-        HWND window = splitter->Window();
-        RECT r{};
-        GetWindowRect(window, &r);
-        MapWindowPoints(HWND_DESKTOP, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
-        std::printf("splitter %s parent=%s visible=%d inplace=%d rect=%ld,%ld,%ld,%ld filtered=%d\n",
-                    Narrow(splitter->Name()).c_str(),
-                    GetParent(window) == form.Handle() ? "form" : "other",
-                    IsWindowVisible(window) ? 1 : 0, splitter->IsInPlaceActive() ? 1 : 0,
-                    r.left, r.top, r.right - r.left, r.bottom - r.top,
-                    splitter->FilteredMessages());
-        DispatchClient panes = splitter->Control().Object(L"Panes");
-        for (long i = 1, n = panes.Get(L"Count").AsLong(); i <= n; ++i) {
-            DispatchClient pane = panes.Object(L"Item", i);
-            std::printf("pane %ld left=%ld top=%ld width=%ld height=%ld control=%s\n", i,
-                        pane.Get(L"Left").AsLong(), pane.Get(L"Top").AsLong(),
-                        pane.Get(L"Width").AsLong(), pane.Get(L"Height").AsLong(),
-                        Narrow(pane.Get(L"ControlName").AsString()).c_str());
-        }
+  RECT client{};
+  GetClientRect(form.Handle(), &client);
+  std::printf("state %s form=%ldx%ld usermode=%d\n", stage, client.right, client.bottom, form.UserMode() ? 1 : 0);
+  for (const auto& splitter : form.Splitters()) {
+    HWND window = splitter->Window();
+    RECT r{};
+    GetWindowRect(window, &r);
+    MapWindowPoints(HWND_DESKTOP, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    std::printf("splitter %s parent=%s visible=%d inplace=%d rect=%ld,%ld,%ld,%ld filtered=%d\n",
+                Narrow(splitter->Name()).c_str(), GetParent(window) == form.Handle() ? "form" : "other",
+                IsWindowVisible(window) ? 1 : 0, splitter->IsInPlaceActive() ? 1 : 0, r.left, r.top, r.right - r.left,
+                r.bottom - r.top, splitter->FilteredMessages());
+    DispatchClient panes = splitter->Control().Object(L"Panes");
+    for (long i = 1, n = panes.Get(L"Count").AsLong(); i <= n; ++i) {
+      DispatchClient pane = panes.Object(L"Item", i);
+      std::printf("pane %ld left=%ld top=%ld width=%ld height=%ld control=%s\n", i, pane.Get(L"Left").AsLong(),
+                  pane.Get(L"Top").AsLong(), pane.Get(L"Width").AsLong(), pane.Get(L"Height").AsLong(),
+                  Narrow(pane.Get(L"ControlName").AsString()).c_str());
     }
-    for (const auto& child : form.Children()) {
-        RECT r = child->PixelRect();
-        std::printf("child %s kind=%s container=%s rect=%ld,%ld,%ld,%ld moves=%d refreshes=%d\n",
-                    Narrow(child->Name()).c_str(), KindName(child->Kind()),
-                    ContainerName(form, *child).c_str(), r.left, r.top, r.right - r.left,
-                    r.bottom - r.top, child->Moves(), child->Refreshes());
-    }
-    std::fflush(stdout);
+  }
+  for (const auto& child : form.Children()) {
+    RECT r = child->PixelRect();
+    std::printf("child %s kind=%s container=%s rect=%ld,%ld,%ld,%ld moves=%d refreshes=%d\n",
+                Narrow(child->Name()).c_str(), KindName(child->Kind()), ContainerName(form, *child).c_str(), r.left,
+                r.top, r.right - r.left, r.bottom - r.top, child->Moves(), child->Refreshes());
+  }
+  std::fflush(stdout);
 }
 
 void Build(FormWindow& form, const FormScript& script) {
-    for (int i = 1; i <= script.splitters; ++i)
-        form.AddSplitter(L"OvSplitter" + std::to_wstring(i));
-    SplitterSite& first = *form.Splitters().front().Get();
-    const DispatchClient& control = first.Control();
-    if (script.orientation)
-        control.Put(L"Orientation", *script.orientation);
-    DispatchClient panes = control.Object(L"Panes");
-    for (int i = 1; i < script.panes; ++i)
-        panes.Call(L"Add");
-    long position = 0;
-    for (const std::wstring& name : script.bind) {
-        ++position;
-        if (name == L"-")
-            continue;
-        form.AddChild(ChildKindOfName(name), name, &first, RECT{0, 0, 40, 40});
-        if (position <= panes.Get(L"Count").AsLong())
-            panes.Object(L"Item", position).Put(L"ControlName", name);
-    }
+  for (int i = 1; i <= script.splitters; ++i) form.AddSplitter(L"OvSplitter" + std::to_wstring(i));
+  SplitterSite& first = *form.Splitters().front().Get();
+  const DispatchClient& control = first.Control();
+  if (script.orientation) control.Put(L"Orientation", *script.orientation);
+  DispatchClient panes = control.Object(L"Panes");
+  for (int i = 1; i < script.panes; ++i) panes.Call(L"Add");
+  long position = 0;
+  for (const std::wstring& name : script.bind) {
+    ++position;
+    if (name == L"-") continue;
+    form.AddChild(ChildKindOfName(name), name, &first, RECT{0, 0, 40, 40});
+    if (position <= panes.Get(L"Count").AsLong()) panes.Object(L"Item", position).Put(L"ControlName", name);
+  }
 }
 
 void Repaint(const FormWindow& form, int count) {
-    unsigned before = GdiObjectsInUse();
-    for (int i = 0; i < count; ++i)
-        for (const auto& splitter : form.Splitters())
-            RedrawWindow(splitter->Window(), nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    unsigned after = GdiObjectsInUse();
-    std::printf("repaint count=%d gdi_before=%u gdi_after=%u\n", count, before, after);
+  unsigned before = GdiObjectsInUse();
+  for (int i = 0; i < count; ++i)
+    for (const auto& splitter : form.Splitters())
+      RedrawWindow(splitter->Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  unsigned after = GdiObjectsInUse();
+  std::printf("repaint count=%d gdi_before=%u gdi_after=%u\n", count, before, after);
 }
 
 void Screenshot(const FormWindow& form, const std::wstring& path) {
-    RECT client{};
-    GetClientRect(form.Handle(), &client);
-    MapWindowPoints(form.Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
-    SaveScreenRectangle(client, path);
-    std::printf("screenshot file=%s\n", Narrow(path).c_str());
+  RECT client{};
+  GetClientRect(form.Handle(), &client);
+  MapWindowPoints(form.Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  SaveScreenRectangle(client, path);
+  std::printf("screenshot file=%s\n", Narrow(path).c_str());
 }
 
 void PrintClose(const FormCloseReport& report) {
-    for (size_t i = 0; i < report.controlReleases.size(); ++i)
-        std::printf("close splitter=%zu control_release=%lu site_refs=%lu\n", i + 1,
-                    report.controlReleases[i], report.siteReferences[i]);
-    HRESULT unload = ServerCanUnloadNow();
-    std::printf("close can_unload=%s\n", unload == S_OK ? "S_OK" : unload == S_FALSE ? "S_FALSE" : "error");
+  for (size_t i = 0; i < report.controlReleases.size(); ++i)
+    std::printf("close splitter=%zu control_release=%lu site_refs=%lu\n", i + 1, report.controlReleases[i],
+                report.siteReferences[i]);
+  HRESULT unload = ServerCanUnloadNow();
+  std::printf("close can_unload=%s\n", unload == S_OK ? "S_OK" : unload == S_FALSE ? "S_FALSE" : "error");
 }
 
 void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
 }
 
 void PumpMessagesFor(int milliseconds) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        PumpMessages();
-        DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= static_cast<DWORD>(milliseconds))
-            return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
-    }
+  DWORD start = GetTickCount();
+  for (;;) {
+    PumpMessages();
+    DWORD elapsed = GetTickCount() - start;
+    if (elapsed >= static_cast<DWORD>(milliseconds)) return;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+  }
 }
 
 }  // namespace
 
 FormScript ParseFormScript(int argc, wchar_t** argv) {
-    FormScript script;
-    for (int i = 1; i < argc; ++i) {
-        std::wstring option = argv[i];
-        auto value = [&]() -> std::wstring {
-            if (i + 1 >= argc)
-                throw std::invalid_argument("missing value after " + Narrow(option));
-            return argv[++i];
-        };
-        if (option == L"--design") script.design = true;
-        else if (option == L"--run") script.design = false;
-        else if (option == L"--size") script.size = ParseSize(value());
-        else if (option == L"--splitters") script.splitters = ParseCount(value(), 1);
-        else if (option == L"--panes") script.panes = ParseCount(value(), 1);
-        else if (option == L"--orientation") {
-            std::wstring which = value();
-            if (which != L"h" && which != L"v")
-                throw std::invalid_argument("--orientation is h or v");
-            script.orientation = which == L"h" ? 0 : 1;
-        } else if (option == L"--bind") script.bind = SplitList(value());
-        else if (option == L"--resize") script.resizes.push_back(ParseSize(value()));
-        else if (option == L"--repaint") script.repaints = ParseCount(value(), 0);
-        else if (option == L"--wait") script.waitMs = ParseCount(value(), 0);
-        else if (option == L"--screenshot") script.screenshot = value();
-        else if (option == L"--quick") script.quickActivate = true;
-        else if (option == L"--no-frame-site") script.frameSite = false;
-        else if (option == L"--close") script.close = true;
-        else throw std::invalid_argument("unknown option " + Narrow(option));
-    }
-    return script;
+  FormScript script;
+  for (int i = 1; i < argc; ++i) {
+    std::wstring option = argv[i];
+    auto value = [&]() -> std::wstring {
+      if (i + 1 >= argc) throw std::invalid_argument("missing value after " + Narrow(option));
+      return argv[++i];
+    };
+    if (option == L"--design")
+      script.design = true;
+    else if (option == L"--run")
+      script.design = false;
+    else if (option == L"--size")
+      script.size = ParseSize(value());
+    else if (option == L"--splitters")
+      script.splitters = ParseCount(value(), 1);
+    else if (option == L"--panes")
+      script.panes = ParseCount(value(), 1);
+    else if (option == L"--orientation") {
+      std::wstring which = value();
+      if (which != L"h" && which != L"v") throw std::invalid_argument("--orientation is h or v");
+      script.orientation = which == L"h" ? 0 : 1;
+    } else if (option == L"--bind")
+      script.bind = SplitList(value());
+    else if (option == L"--resize")
+      script.resizes.push_back(ParseSize(value()));
+    else if (option == L"--repaint")
+      script.repaints = ParseCount(value(), 0);
+    else if (option == L"--wait")
+      script.waitMs = ParseCount(value(), 0);
+    else if (option == L"--screenshot")
+      script.screenshot = value();
+    else if (option == L"--quick")
+      script.quickActivate = true;
+    else if (option == L"--no-frame-site")
+      script.frameSite = false;
+    else if (option == L"--close")
+      script.close = true;
+    else
+      throw std::invalid_argument("unknown option " + Narrow(option));
+  }
+  return script;
 }
 
 int RunFormScript(const FormScript& script) {
-    FormOptions options;
-    options.client = script.size;
-    options.userMode = !script.design;
-    options.frameSite = script.frameSite;
-    options.quickActivate = script.quickActivate;
-    FormWindow form(options);
-    try {
-        Build(form, script);
-        PumpMessages();
-        PrintState(form, "built");
-        for (SIZE size : script.resizes) {
-            form.ResizeClient(size.cx, size.cy);
-            PumpMessages();
-            PrintState(form, "resized");
-        }
-        if (script.repaints > 0)
-            Repaint(form, script.repaints);
-        if (script.waitMs > 0)
-            PumpMessagesFor(script.waitMs);
-        if (!script.screenshot.empty())
-            Screenshot(form, script.screenshot);
-    } catch (const DispatchError& error) {
-        std::fprintf(stderr, "formhost: %s\n", error.what());
-        form.Close();
-        return 1;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "formhost: %s\n", error.what());
-        form.Close();
-        return 1;
+  FormOptions options;
+  options.client = script.size;
+  options.userMode = !script.design;
+  options.frameSite = script.frameSite;
+  options.quickActivate = script.quickActivate;
+  FormWindow form(options);
+  try {
+    Build(form, script);
+    PumpMessages();
+    PrintState(form, "built");
+    for (SIZE size : script.resizes) {
+      form.ResizeClient(size.cx, size.cy);
+      PumpMessages();
+      PrintState(form, "resized");
     }
-    if (script.close)
-        form.Close();
-    else
-        form.RunUntilClosed();
-    PrintClose(form.CloseReport());
-    return 0;
+    if (script.repaints > 0) Repaint(form, script.repaints);
+    if (script.waitMs > 0) PumpMessagesFor(script.waitMs);
+    if (!script.screenshot.empty()) Screenshot(form, script.screenshot);
+  } catch (const DispatchError& error) {
+    std::fprintf(stderr, "formhost: %s\n", error.what());
+    form.Close();
+    return 1;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "formhost: %s\n", error.what());
+    form.Close();
+    return 1;
+  }
+  if (script.close)
+    form.Close();
+  else
+    form.RunUntilClosed();
+  PrintClose(form.CloseReport());
+  return 0;
 }

@@ -18,19 +18,19 @@
 #include <vector>
 
 struct FormScript {
-    bool design = false;
-    SIZE size{640, 480};
-    int splitters = 1;
-    int panes = 1;
-    std::optional<long> orientation;
-    std::vector<std::wstring> bind;
-    std::vector<SIZE> resizes;
-    int repaints = 0;
-    int waitMs = 0;
-    std::wstring screenshot;
-    bool quickActivate = false;
-    bool frameSite = true;
-    bool close = false;
+  bool design = false;
+  SIZE size{640, 480};
+  int splitters = 1;
+  int panes = 1;
+  std::optional<long> orientation;
+  std::vector<std::wstring> bind;
+  std::vector<SIZE> resizes;
+  int repaints = 0;
+  int waitMs = 0;
+  std::wstring screenshot;
+  bool quickActivate = false;
+  bool frameSite = true;
+  bool close = false;
 };
 
 // Throws std::invalid_argument with a message for the user.

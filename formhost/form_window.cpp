@@ -9,22 +9,20 @@ namespace {
 constexpr wchar_t kClassName[] = L"OvFormHostForm";
 
 void RegisterFormClass(WNDPROC procedure) {
-    static bool registered = false;
-    if (registered)
-        return;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    if (!RegisterClassExW(&windowClass))
-        throw std::runtime_error("RegisterClassExW failed");
-    registered = true;
+  static bool registered = false;
+  if (registered) return;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kClassName;
+  if (!RegisterClassExW(&windowClass)) throw std::runtime_error("RegisterClassExW failed");
+  registered = true;
 }
 
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -32,146 +30,134 @@ constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 }  // namespace
 
 FormWindow::FormWindow(const FormOptions& options)
-    : userMode_(options.userMode),
-      frameSite_(options.frameSite),
-      quickActivate_(options.quickActivate) {
-    RegisterFormClass(&Procedure);
-    RECT outer{0, 0, options.client.cx, options.client.cy};
-    AdjustWindowRectEx(&outer, kFormStyle, FALSE, 0);
-    window_.reset(CreateWindowExW(0, kClassName, userMode_ ? L"Form1" : L"Form1 [design]",
-                                  kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr));
-    if (!window_)
-        throw std::runtime_error("CreateWindowExW failed for the form");
-    SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    container_ = activex::ComPtr<FormContainer>::Adopt(FormContainer::Create(window_.get()));
-    if (options.visible) {
-        ShowWindow(window_.get(), SW_SHOWNORMAL);
-        UpdateWindow(window_.get());
-    }
+    : userMode_(options.userMode), frameSite_(options.frameSite), quickActivate_(options.quickActivate) {
+  RegisterFormClass(&Procedure);
+  RECT outer{0, 0, options.client.cx, options.client.cy};
+  AdjustWindowRectEx(&outer, kFormStyle, FALSE, 0);
+  window_.reset(CreateWindowExW(0, kClassName, userMode_ ? L"Form1" : L"Form1 [design]", kFormStyle, CW_USEDEFAULT,
+                                CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr));
+  if (!window_) throw std::runtime_error("CreateWindowExW failed for the form");
+  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  container_ = activex::ComPtr<FormContainer>::Adopt(FormContainer::Create(window_.get()));
+  if (options.visible) {
+    ShowWindow(window_.get(), SW_SHOWNORMAL);
+    UpdateWindow(window_.get());
+  }
 }
 
 FormWindow::~FormWindow() {
-    Close();
-    SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+  Close();
+  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
 }
 
 RECT FormWindow::SplitterSlot(size_t index, size_t count) const {
-    RECT client{};
-    GetClientRect(window_.get(), &client);
-    LONG height = (client.bottom - kMargin) / static_cast<LONG>(count) - kMargin;
-    LONG top = kMargin + static_cast<LONG>(index) * (height + kMargin);
-    return {kMargin, top, client.right - kMargin, top + height};
+  RECT client{};
+  GetClientRect(window_.get(), &client);
+  LONG height = (client.bottom - kMargin) / static_cast<LONG>(count) - kMargin;
+  LONG top = kMargin + static_cast<LONG>(index) * (height + kMargin);
+  return {kMargin, top, client.right - kMargin, top + height};
 }
 
 SplitterSite& FormWindow::AddSplitter(const std::wstring& name) {
-    SplitterSiteOptions options;
-    options.name = name;
-    options.pixels = SplitterSlot(splitters_.size(), splitters_.size() + 1);
-    options.userMode = userMode_;
-    options.frameSite = frameSite_;
-    options.quickActivate = quickActivate_;
-    splitters_.push_back(SplitterSite::Create(*container_.Get(), window_.get(), options));
-    Layout();
-    return *splitters_.back().Get();
+  SplitterSiteOptions options;
+  options.name = name;
+  options.pixels = SplitterSlot(splitters_.size(), splitters_.size() + 1);
+  options.userMode = userMode_;
+  options.frameSite = frameSite_;
+  options.quickActivate = quickActivate_;
+  splitters_.push_back(SplitterSite::Create(*container_.Get(), window_.get(), options));
+  Layout();
+  return *splitters_.back().Get();
 }
 
-ChildControl& FormWindow::AddChild(ChildKind kind, const std::wstring& name,
-                                   SplitterSite* splitter, const RECT& pixels) {
-    IDispatch* container = splitter ? splitter->ExtenderObject() : container_->FormObject();
-    HWND parent = splitter ? splitter->Window() : window_.get();
-    children_.push_back(std::make_unique<ChildControl>(kind, name, container, parent,
-                                                       container_->FormObject(), pixels));
-    container_->AddEmbedding(children_.back()->ExtenderObject());
-    return *children_.back();
+ChildControl& FormWindow::AddChild(ChildKind kind, const std::wstring& name, SplitterSite* splitter,
+                                   const RECT& pixels) {
+  IDispatch* container = splitter ? splitter->ExtenderObject() : container_->FormObject();
+  HWND parent = splitter ? splitter->Window() : window_.get();
+  children_.push_back(std::make_unique<ChildControl>(kind, name, container, parent, container_->FormObject(), pixels));
+  container_->AddEmbedding(children_.back()->ExtenderObject());
+  return *children_.back();
 }
 
 void FormWindow::Layout() {
-    for (size_t i = 0; i < splitters_.size(); ++i)
-        splitters_[i]->SetRect(SplitterSlot(i, splitters_.size()));
+  for (size_t i = 0; i < splitters_.size(); ++i) splitters_[i]->SetRect(SplitterSlot(i, splitters_.size()));
 }
 
 void FormWindow::ResizeClient(int width, int height) {
-    RECT outer{0, 0, width, height};
-    AdjustWindowRectEx(&outer, kFormStyle, FALSE, 0);
-    SetWindowPos(window_.get(), nullptr, 0, 0, outer.right - outer.left,
-                 outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // A window manager may refuse a size; the layout follows the client area it gave.
-    Layout();
+  RECT outer{0, 0, width, height};
+  AdjustWindowRectEx(&outer, kFormStyle, FALSE, 0);
+  SetWindowPos(window_.get(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // A window manager may refuse a size; the layout follows the client area it gave.
+  Layout();
 }
 
 void FormWindow::SetUserMode(bool userMode) {
-    userMode_ = userMode;
-    SetWindowTextW(window_.get(), userMode_ ? L"Form1" : L"Form1 [design]");
-    for (const auto& splitter : splitters_)
-        splitter->SetUserMode(userMode);
-    InvalidateRect(window_.get(), nullptr, TRUE);
+  userMode_ = userMode;
+  SetWindowTextW(window_.get(), userMode_ ? L"Form1" : L"Form1 [design]");
+  for (const auto& splitter : splitters_) splitter->SetUserMode(userMode);
+  InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
 FormCloseReport FormWindow::Close() {
-    if (closed_)
-        return {};
-    closed_ = true;
-    // The child windows live inside the splitters' windows: they go first.
-    for (const auto& child : children_)
-        container_->RemoveEmbedding(child->ExtenderObject());
-    children_.clear();
-    FormCloseReport report;
-    for (auto& splitter : splitters_) {
-        report.controlReleases.push_back(splitter->Close());
-        report.siteReferences.push_back(splitter->SiteReferences());
-    }
-    splitters_.clear();
-    container_->Detach();
-    closeReport_ = report;
-    return report;
+  if (closed_) return {};
+  closed_ = true;
+  // The child windows live inside the splitters' windows: they go first.
+  for (const auto& child : children_) container_->RemoveEmbedding(child->ExtenderObject());
+  children_.clear();
+  FormCloseReport report;
+  for (auto& splitter : splitters_) {
+    report.controlReleases.push_back(splitter->Close());
+    report.siteReferences.push_back(splitter->SiteReferences());
+  }
+  splitters_.clear();
+  container_->Detach();
+  closeReport_ = report;
+  return report;
 }
 
 void FormWindow::RunUntilClosed() {
-    MSG message;
-    while (!closed_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+  MSG message;
+  while (!closed_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
 }
 
 LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
-    return self->Dispatch(message, wParam, lParam);
+  auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  return self->Dispatch(message, wParam, lParam);
 }
 
 LRESULT FormWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
+  switch (message) {
     case WM_SIZE:
-        Layout();
-        return 0;
+      Layout();
+      return 0;
     case WM_PAINT:
-        OnPaint();
-        return 0;
+      OnPaint();
+      return 0;
     case WM_CLOSE:
-        // The window itself stays until the form object goes.
-        Close();
-        ShowWindow(window_.get(), SW_HIDE);
-        return 0;
+      // The window itself stays until the form object goes.
+      Close();
+      ShowWindow(window_.get(), SW_HIDE);
+      return 0;
     default:
-        return DefWindowProcW(window_.get(), message, wParam, lParam);
-    }
+      return DefWindowProcW(window_.get(), message, wParam, lParam);
+  }
 }
 
 void FormWindow::OnPaint() {
-    win32::PaintDc paint(window_.get());
-    const RECT& dirty = paint.Dirty();
-    if (!userMode_) {
-        // The designer's grid.
-        COLORREF dot = GetSysColor(COLOR_BTNSHADOW);
-        for (LONG y = dirty.top - dirty.top % kMargin; y < dirty.bottom; y += kMargin)
-            for (LONG x = dirty.left - dirty.left % kMargin; x < dirty.right; x += kMargin)
-                SetPixel(paint.get(), x, y, dot);
-    }
-    for (const auto& child : children_)
-        if (child->IsIn(container_->FormObject()))
-            child->Paint(paint.get());
+  win32::PaintDc paint(window_.get());
+  const RECT& dirty = paint.Dirty();
+  if (!userMode_) {
+    // The designer's grid.
+    COLORREF dot = GetSysColor(COLOR_BTNSHADOW);
+    for (LONG y = dirty.top - dirty.top % kMargin; y < dirty.bottom; y += kMargin)
+      for (LONG x = dirty.left - dirty.left % kMargin; x < dirty.right; x += kMargin) SetPixel(paint.get(), x, y, dot);
+  }
+  for (const auto& child : children_)
+    if (child->IsIn(container_->FormObject())) child->Paint(paint.get());
 }

@@ -16,67 +16,66 @@
 #include "splitter_site.h"
 
 struct FormOptions {
-    SIZE client{640, 480};
-    bool userMode = true;
-    bool frameSite = true;
-    bool quickActivate = false;
-    bool visible = true;
+  SIZE client{640, 480};
+  bool userMode = true;
+  bool frameSite = true;
+  bool quickActivate = false;
+  bool visible = true;
 };
 
 struct FormCloseReport {
-    // Per splitter: what the control's last Release returned, and the references to its
-    // site left after the control let go of it (1: only the form's own).
-    std::vector<ULONG> controlReleases;
-    std::vector<ULONG> siteReferences;
+  // Per splitter: what the control's last Release returned, and the references to its
+  // site left after the control let go of it (1: only the form's own).
+  std::vector<ULONG> controlReleases;
+  std::vector<ULONG> siteReferences;
 };
 
 class FormWindow {
-public:
-    static constexpr int kMargin = 8;
+ public:
+  static constexpr int kMargin = 8;
 
-    explicit FormWindow(const FormOptions& options = {});
-    ~FormWindow();
-    FormWindow(const FormWindow&) = delete;
-    FormWindow& operator=(const FormWindow&) = delete;
+  explicit FormWindow(const FormOptions& options = {});
+  ~FormWindow();
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
 
-    HWND Handle() const { return window_.get(); }
-    FormContainer& Container() { return *container_.Get(); }
-    bool UserMode() const { return userMode_; }
+  HWND Handle() const { return window_.get(); }
+  FormContainer& Container() { return *container_.Get(); }
+  bool UserMode() const { return userMode_; }
 
-    SplitterSite& AddSplitter(const std::wstring& name);
-    // A control inside splitter, or on the form itself when splitter is null; pixels of
-    // its container's client area.
-    ChildControl& AddChild(ChildKind kind, const std::wstring& name, SplitterSite* splitter,
-                           const RECT& pixels);
-    const std::vector<activex::ComPtr<SplitterSite>>& Splitters() const { return splitters_; }
-    const std::vector<std::unique_ptr<ChildControl>>& Children() const { return children_; }
+  SplitterSite& AddSplitter(const std::wstring& name);
+  // A control inside splitter, or on the form itself when splitter is null; pixels of
+  // its container's client area.
+  ChildControl& AddChild(ChildKind kind, const std::wstring& name, SplitterSite* splitter, const RECT& pixels);
+  const std::vector<activex::ComPtr<SplitterSite>>& Splitters() const { return splitters_; }
+  const std::vector<std::unique_ptr<ChildControl>>& Children() const { return children_; }
 
-    // Gives the form a new client size; the splitters follow.
-    void ResizeClient(int width, int height);
-    void SetUserMode(bool userMode);
-    // Removes the child controls and closes every splitter; the window stays until the
-    // form goes. Later calls report nothing.
-    FormCloseReport Close();
-    bool IsClosed() const { return closed_; }
-    // What the close reported, whether Close or the user closing the window ran it.
-    const FormCloseReport& CloseReport() const { return closeReport_; }
-    // Interactive use: the message loop until the user closes the form.
-    void RunUntilClosed();
+  // Gives the form a new client size; the splitters follow.
+  void ResizeClient(int width, int height);
+  void SetUserMode(bool userMode);
+  // Removes the child controls and closes every splitter; the window stays until the
+  // form goes. Later calls report nothing.
+  FormCloseReport Close();
+  bool IsClosed() const { return closed_; }
+  // What the close reported, whether Close or the user closing the window ran it.
+  const FormCloseReport& CloseReport() const { return closeReport_; }
+  // Interactive use: the message loop until the user closes the form.
+  void RunUntilClosed();
 
-private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnPaint();
-    RECT SplitterSlot(size_t index, size_t count) const;
-    void Layout();
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnPaint();
+  RECT SplitterSlot(size_t index, size_t count) const;
+  void Layout();
 
-    bool userMode_;
-    bool frameSite_;
-    bool quickActivate_;
-    bool closed_ = false;
-    FormCloseReport closeReport_;
-    win32::UniqueWindow window_;
-    activex::ComPtr<FormContainer> container_;
-    std::vector<activex::ComPtr<SplitterSite>> splitters_;
-    std::vector<std::unique_ptr<ChildControl>> children_;
+  bool userMode_;
+  bool frameSite_;
+  bool quickActivate_;
+  bool closed_ = false;
+  FormCloseReport closeReport_;
+  win32::UniqueWindow window_;
+  activex::ComPtr<FormContainer> container_;
+  std::vector<activex::ComPtr<SplitterSite>> splitters_;
+  std::vector<std::unique_ptr<ChildControl>> children_;
 };

@@ -9,28 +9,27 @@
 namespace {
 
 void Check(HRESULT hr, const wchar_t* step) {
-    if (FAILED(hr))
-        throw DispatchError(hr, step);
+  if (FAILED(hr)) throw DispatchError(hr, step);
 }
 
 int LogicalPixels(int axis) {
-    win32::WindowDc screen(nullptr);
-    int perInch = GetDeviceCaps(screen.get(), axis);
-    return perInch > 0 ? perInch : 96;
+  win32::WindowDc screen(nullptr);
+  int perInch = GetDeviceCaps(screen.get(), axis);
+  return perInch > 0 ? perInch : 96;
 }
 
 }  // namespace
 
 activex::ComPtr<SplitterSite> SplitterSite::Create(FormContainer& container, HWND form,
                                                    const SplitterSiteOptions& options) {
-    auto site = activex::ComPtr<SplitterSite>::Adopt(new SplitterSite(container, form, options));
-    try {
-        site->Start(options.quickActivate);
-    } catch (...) {
-        site->Close();
-        throw;
-    }
-    return site;
+  auto site = activex::ComPtr<SplitterSite>::Adopt(new SplitterSite(container, form, options));
+  try {
+    site->Start(options.quickActivate);
+  } catch (...) {
+    site->Close();
+    throw;
+  }
+  return site;
 }
 
 SplitterSite::SplitterSite(FormContainer& container, HWND form, const SplitterSiteOptions& options)
@@ -42,234 +41,225 @@ SplitterSite::SplitterSite(FormContainer& container, HWND form, const SplitterSi
       scaleUnits_(options.scaleUnits),
       frameSite_(options.frameSite),
       extender_(Extender::Create(*this)) {
-    container_->AddEmbedding(extender_);
+  container_->AddEmbedding(extender_);
 }
 
 SplitterSite::~SplitterSite() {
-    extender_->Detach();
-    extender_->Release();
+  extender_->Detach();
+  extender_->Release();
 }
 
 void SplitterSite::Start(bool quickActivate) {
-    CLSID clsid;
-    Check(CLSIDFromProgID(kProgId, &clsid), L"CLSIDFromProgID");
-    Check(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                           reinterpret_cast<void**>(object_.Out())),
-          L"CoCreateInstance");
-    control_ = DispatchClient(object_.As<IDispatch>(IID_IDispatch).Get());
-    SIZEL extent{MulDiv(rect_.right - rect_.left, 2540, LogicalPixels(LOGPIXELSX)),
-                 MulDiv(rect_.bottom - rect_.top, 2540, LogicalPixels(LOGPIXELSY))};
-    auto quick = object_.As<IQuickActivate>(IID_IQuickActivate);
-    if (quickActivate && quick) {
-        QACONTAINER offered{};
-        offered.cbSize = sizeof offered;
-        offered.pClientSite = this;
-        offered.dwAmbientFlags = userMode_ ? QACONTAINER_USERMODE : 0;
-        QACONTROL answer{};
-        answer.cbSize = sizeof answer;
-        Check(quick->QuickActivate(&offered, &answer), L"IQuickActivate::QuickActivate");
-        Check(quick->SetContentExtent(&extent), L"IQuickActivate::SetContentExtent");
-    } else {
-        DWORD status = 0;
-        object_->GetMiscStatus(DVASPECT_CONTENT, &status);
-        if (status & OLEMISC_SETCLIENTSITEFIRST)
-            Check(object_->SetClientSite(this), L"IOleObject::SetClientSite");
-        Check(object_->SetExtent(DVASPECT_CONTENT, &extent), L"IOleObject::SetExtent");
-        if (!(status & OLEMISC_SETCLIENTSITEFIRST))
-            Check(object_->SetClientSite(this), L"IOleObject::SetClientSite");
-    }
-    if (auto stream = object_.As<IPersistStreamInit>(IID_IPersistStreamInit))
-        Check(stream->InitNew(), L"IPersistStreamInit::InitNew");
-    else if (auto bag = object_.As<IPersistPropertyBag>(IID_IPersistPropertyBag))
-        Check(bag->InitNew(), L"IPersistPropertyBag::InitNew");
-    inPlaceObject_ = object_.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
-    Check(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, this, 0, form_, &rect_),
-          L"IOleObject::DoVerb(OLEIVERB_INPLACEACTIVATE)");
+  CLSID clsid;
+  Check(CLSIDFromProgID(kProgId, &clsid), L"CLSIDFromProgID");
+  Check(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, reinterpret_cast<void**>(object_.Out())),
+        L"CoCreateInstance");
+  control_ = DispatchClient(object_.As<IDispatch>(IID_IDispatch).Get());
+  SIZEL extent{MulDiv(rect_.right - rect_.left, 2540, LogicalPixels(LOGPIXELSX)),
+               MulDiv(rect_.bottom - rect_.top, 2540, LogicalPixels(LOGPIXELSY))};
+  auto quick = object_.As<IQuickActivate>(IID_IQuickActivate);
+  if (quickActivate && quick) {
+    QACONTAINER offered{};
+    offered.cbSize = sizeof offered;
+    offered.pClientSite = this;
+    offered.dwAmbientFlags = userMode_ ? QACONTAINER_USERMODE : 0;
+    QACONTROL answer{};
+    answer.cbSize = sizeof answer;
+    Check(quick->QuickActivate(&offered, &answer), L"IQuickActivate::QuickActivate");
+    Check(quick->SetContentExtent(&extent), L"IQuickActivate::SetContentExtent");
+  } else {
+    DWORD status = 0;
+    object_->GetMiscStatus(DVASPECT_CONTENT, &status);
+    if (status & OLEMISC_SETCLIENTSITEFIRST) Check(object_->SetClientSite(this), L"IOleObject::SetClientSite");
+    Check(object_->SetExtent(DVASPECT_CONTENT, &extent), L"IOleObject::SetExtent");
+    if (!(status & OLEMISC_SETCLIENTSITEFIRST)) Check(object_->SetClientSite(this), L"IOleObject::SetClientSite");
+  }
+  if (auto stream = object_.As<IPersistStreamInit>(IID_IPersistStreamInit))
+    Check(stream->InitNew(), L"IPersistStreamInit::InitNew");
+  else if (auto bag = object_.As<IPersistPropertyBag>(IID_IPersistPropertyBag))
+    Check(bag->InitNew(), L"IPersistPropertyBag::InitNew");
+  inPlaceObject_ = object_.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
+  Check(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, this, 0, form_, &rect_),
+        L"IOleObject::DoVerb(OLEIVERB_INPLACEACTIVATE)");
 }
 
 ULONG SplitterSite::Close() {
-    control_.Reset();
-    if (inPlaceObject_) {
-        inPlaceObject_->InPlaceDeactivate();
-        inPlaceObject_.Reset();
-    }
-    ULONG left = 0;
-    if (object_) {
-        object_->Close(OLECLOSE_NOSAVE);
-        object_->SetClientSite(nullptr);
-        left = object_.Detach()->Release();
-    }
-    container_->RemoveEmbedding(extender_);
-    return left;
+  control_.Reset();
+  if (inPlaceObject_) {
+    inPlaceObject_->InPlaceDeactivate();
+    inPlaceObject_.Reset();
+  }
+  ULONG left = 0;
+  if (object_) {
+    object_->Close(OLECLOSE_NOSAVE);
+    object_->SetClientSite(nullptr);
+    left = object_.Detach()->Release();
+  }
+  container_->RemoveEmbedding(extender_);
+  return left;
 }
 
 void SplitterSite::SetRect(const RECT& pixels) {
-    rect_ = pixels;
-    if (!inPlaceObject_)
-        return;
-    RECT clip{};
-    GetClientRect(form_, &clip);
-    inPlaceObject_->SetObjectRects(&rect_, &clip);
+  rect_ = pixels;
+  if (!inPlaceObject_) return;
+  RECT clip{};
+  GetClientRect(form_, &clip);
+  inPlaceObject_->SetObjectRects(&rect_, &clip);
 }
 
 void SplitterSite::SetUserMode(bool userMode) {
-    userMode_ = userMode;
-    if (auto control = object_.As<IOleControl>(IID_IOleControl))
-        control->OnAmbientPropertyChange(DISPID_AMBIENT_USERMODE);
+  userMode_ = userMode;
+  if (auto control = object_.As<IOleControl>(IID_IOleControl))
+    control->OnAmbientPropertyChange(DISPID_AMBIENT_USERMODE);
 }
 
 double SplitterSite::TwipsPerPixelX() const { return 1440.0 / LogicalPixels(LOGPIXELSX); }
 double SplitterSite::TwipsPerPixelY() const { return 1440.0 / LogicalPixels(LOGPIXELSY); }
 
 void SplitterSite::Bounds(double* left, double* top, double* width, double* height) const {
-    *left = rect_.left * TwipsPerPixelX();
-    *top = rect_.top * TwipsPerPixelY();
-    *width = (rect_.right - rect_.left) * TwipsPerPixelX();
-    *height = (rect_.bottom - rect_.top) * TwipsPerPixelY();
+  *left = rect_.left * TwipsPerPixelX();
+  *top = rect_.top * TwipsPerPixelY();
+  *width = (rect_.right - rect_.left) * TwipsPerPixelX();
+  *height = (rect_.bottom - rect_.top) * TwipsPerPixelY();
 }
 
 void SplitterSite::Move(double left, double top, double width, double height) {
-    RECT pixels;
-    pixels.left = std::lround(left / TwipsPerPixelX());
-    pixels.top = std::lround(top / TwipsPerPixelY());
-    pixels.right = pixels.left + std::lround(width / TwipsPerPixelX());
-    pixels.bottom = pixels.top + std::lround(height / TwipsPerPixelY());
-    SetRect(pixels);
+  RECT pixels;
+  pixels.left = std::lround(left / TwipsPerPixelX());
+  pixels.top = std::lround(top / TwipsPerPixelY());
+  pixels.right = pixels.left + std::lround(width / TwipsPerPixelX());
+  pixels.bottom = pixels.top + std::lround(height / TwipsPerPixelY());
+  SetRect(pixels);
 }
 
 HWND SplitterSite::Window() const {
-    HWND window = nullptr;
-    if (auto ole = object_.As<IOleWindow>(IID_IOleWindow))
-        ole->GetWindow(&window);
-    return window;
+  HWND window = nullptr;
+  if (auto ole = object_.As<IOleWindow>(IID_IOleWindow)) ole->GetWindow(&window);
+  return window;
 }
 
 void SplitterSite::Refresh() {
-    if (HWND window = Window()) {
-        InvalidateRect(window, nullptr, TRUE);
-        UpdateWindow(window);
-    }
+  if (HWND window = Window()) {
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+  }
 }
 
 STDMETHODIMP SplitterSite::QueryInterface(REFIID iid, void** object) {
-    using activex::As;
-    static constexpr activex::InterfaceEntry<SplitterSite> kInterfaces[] = {
-        {{&IID_IUnknown, &IID_IOleClientSite}, As<IOleClientSite>},
-        {{&IID_IOleWindow, &IID_IOleInPlaceSite, &IID_IOleInPlaceSiteEx}, As<IOleInPlaceSiteEx>},
-        {{&IID_IOleControlSite}, As<IOleControlSite>},
-        {{&IID_IDispatch}, As<IDispatch>},
-        // Offered only when the form says so, to see the control without one.
-        {{&IID_ISimpleFrameSite},
-         [](SplitterSite* site) -> void* { return site->frameSite_ ? static_cast<ISimpleFrameSite*>(site) : nullptr; }},
-    };
-    return activex::QueryInterfaceFrom(this, kInterfaces, iid, object);
+  using activex::As;
+  static constexpr activex::InterfaceEntry<SplitterSite> kInterfaces[] = {
+      {{&IID_IUnknown, &IID_IOleClientSite}, As<IOleClientSite>},
+      {{&IID_IOleWindow, &IID_IOleInPlaceSite, &IID_IOleInPlaceSiteEx}, As<IOleInPlaceSiteEx>},
+      {{&IID_IOleControlSite}, As<IOleControlSite>},
+      {{&IID_IDispatch}, As<IDispatch>},
+      // Offered only when the form says so, to see the control without one.
+      {{&IID_ISimpleFrameSite},
+       [](SplitterSite* site) -> void* { return site->frameSite_ ? static_cast<ISimpleFrameSite*>(site) : nullptr; }},
+  };
+  return activex::QueryInterfaceFrom(this, kInterfaces, iid, object);
 }
 
 STDMETHODIMP SplitterSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
-    if (moniker)
-        *moniker = nullptr;
-    return E_NOTIMPL;
+  if (moniker) *moniker = nullptr;
+  return E_NOTIMPL;
 }
 
 STDMETHODIMP SplitterSite::GetContainer(IOleContainer** container) {
-    if (!container)
-        return E_POINTER;
-    *container = static_cast<IOleContainer*>(container_.Get());
-    (*container)->AddRef();
-    return S_OK;
+  if (!container) return E_POINTER;
+  *container = static_cast<IOleContainer*>(container_.Get());
+  (*container)->AddRef();
+  return S_OK;
 }
 
 STDMETHODIMP SplitterSite::GetWindow(HWND* window) {
-    if (!window)
-        return E_POINTER;
-    *window = form_;
-    return S_OK;
+  if (!window) return E_POINTER;
+  *window = form_;
+  return S_OK;
 }
 
 STDMETHODIMP SplitterSite::OnInPlaceActivate() {
-    inPlaceActive_ = true;
-    return S_OK;
+  inPlaceActive_ = true;
+  return S_OK;
 }
 
 STDMETHODIMP SplitterSite::OnInPlaceActivateEx(BOOL* noRedraw, DWORD) {
-    if (noRedraw)
-        *noRedraw = FALSE;
-    return OnInPlaceActivate();
+  if (noRedraw) *noRedraw = FALSE;
+  return OnInPlaceActivate();
 }
 
 STDMETHODIMP SplitterSite::OnInPlaceDeactivate() {
-    inPlaceActive_ = false;
-    return S_OK;
+  inPlaceActive_ = false;
+  return S_OK;
 }
 
-STDMETHODIMP SplitterSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
-                                            LPRECT position, LPRECT clip,
-                                            LPOLEINPLACEFRAMEINFO info) {
-    if (!frame || !document || !position || !clip || !info)
-        return E_POINTER;
-    *frame = static_cast<IOleInPlaceFrame*>(container_.Get());
-    (*frame)->AddRef();
-    *document = nullptr;
-    *position = rect_;
-    GetClientRect(form_, clip);
-    info->fMDIApp = FALSE;
-    info->hwndFrame = form_;
-    info->haccel = nullptr;
-    info->cAccelEntries = 0;
-    return S_OK;
+STDMETHODIMP SplitterSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, LPRECT position,
+                                            LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
+  if (!frame || !document || !position || !clip || !info) return E_POINTER;
+  *frame = static_cast<IOleInPlaceFrame*>(container_.Get());
+  (*frame)->AddRef();
+  *document = nullptr;
+  *position = rect_;
+  GetClientRect(form_, clip);
+  info->fMDIApp = FALSE;
+  info->hwndFrame = form_;
+  info->haccel = nullptr;
+  info->cAccelEntries = 0;
+  return S_OK;
 }
 
 STDMETHODIMP SplitterSite::OnPosRectChange(LPCRECT position) {
-    if (!position)
-        return E_POINTER;
-    SetRect(*position);
-    return S_OK;
+  if (!position) return E_POINTER;
+  SetRect(*position);
+  return S_OK;
 }
 
 STDMETHODIMP SplitterSite::GetExtendedControl(IDispatch** extender) {
-    if (!extender)
-        return E_POINTER;
-    *extender = extender_;
-    extender_->AddRef();
-    return S_OK;
+  if (!extender) return E_POINTER;
+  *extender = extender_;
+  extender_->AddRef();
+  return S_OK;
 }
 
 // The form's own unit is the twip.
 STDMETHODIMP SplitterSite::TransformCoords(POINTL* himetric, POINTF* container, DWORD flags) {
-    if (!himetric || !container)
-        return E_POINTER;
-    constexpr double kTwipsPerHimetric = 1440.0 / 2540.0;
-    if (flags & XFORMCOORDS_HIMETRICTOCONTAINER) {
-        container->x = static_cast<float>(himetric->x * kTwipsPerHimetric);
-        container->y = static_cast<float>(himetric->y * kTwipsPerHimetric);
-    } else if (flags & XFORMCOORDS_CONTAINERTOHIMETRIC) {
-        himetric->x = std::lround(container->x / kTwipsPerHimetric);
-        himetric->y = std::lround(container->y / kTwipsPerHimetric);
-    } else {
-        return E_INVALIDARG;
-    }
-    return S_OK;
+  if (!himetric || !container) return E_POINTER;
+  constexpr double kTwipsPerHimetric = 1440.0 / 2540.0;
+  if (flags & XFORMCOORDS_HIMETRICTOCONTAINER) {
+    container->x = static_cast<float>(himetric->x * kTwipsPerHimetric);
+    container->y = static_cast<float>(himetric->y * kTwipsPerHimetric);
+  } else if (flags & XFORMCOORDS_CONTAINERTOHIMETRIC) {
+    himetric->x = std::lround(container->x / kTwipsPerHimetric);
+    himetric->y = std::lround(container->y / kTwipsPerHimetric);
+  } else {
+    return E_INVALIDARG;
+  }
+  return S_OK;
 }
 
-STDMETHODIMP SplitterSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result,
-                                  EXCEPINFO*, UINT*) {
-    if (!(flags & DISPATCH_PROPERTYGET))
-        return DISP_E_MEMBERNOTFOUND;
-    switch (id) {
-    case DISPID_AMBIENT_USERMODE: ReturnBool(result, userMode_); return S_OK;
-    case DISPID_AMBIENT_SCALEUNITS: ReturnString(result, scaleUnits_.c_str()); return S_OK;
-    case DISPID_AMBIENT_DISPLAYNAME: ReturnString(result, name_.c_str()); return S_OK;
-    case DISPID_AMBIENT_LOCALEID: ReturnLong(result, 0x409); return S_OK;
-    default: return DISP_E_MEMBERNOTFOUND;
-    }
+STDMETHODIMP SplitterSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                  UINT*) {
+  if (!(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
+  switch (id) {
+    case DISPID_AMBIENT_USERMODE:
+      ReturnBool(result, userMode_);
+      return S_OK;
+    case DISPID_AMBIENT_SCALEUNITS:
+      ReturnString(result, scaleUnits_.c_str());
+      return S_OK;
+    case DISPID_AMBIENT_DISPLAYNAME:
+      ReturnString(result, name_.c_str());
+      return S_OK;
+    case DISPID_AMBIENT_LOCALEID:
+      ReturnLong(result, 0x409);
+      return S_OK;
+    default:
+      return DISP_E_MEMBERNOTFOUND;
+  }
 }
 
 STDMETHODIMP SplitterSite::PreMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD* cookie) {
-    if (cookie)
-        *cookie = static_cast<DWORD>(++filteredMessages_);
-    return S_OK;
+  if (cookie) *cookie = static_cast<DWORD>(++filteredMessages_);
+  return S_OK;
 }
 
-STDMETHODIMP SplitterSite::PostMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD) {
-    return S_OK;
-}
+STDMETHODIMP SplitterSite::PostMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD) { return S_OK; }

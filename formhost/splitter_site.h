@@ -20,112 +20,115 @@
 #include "ref_counted.h"
 
 struct SplitterSiteOptions {
-    std::wstring name = L"OvSplitter1";
-    RECT pixels{8, 8, 328, 248};  // in the form's client area
-    bool userMode = true;
-    std::wstring scaleUnits = L"Twip";
-    bool frameSite = true;      // offer ISimpleFrameSite
-    bool quickActivate = false; // start through IQuickActivate
+  std::wstring name = L"OvSplitter1";
+  RECT pixels{8, 8, 328, 248};  // in the form's client area
+  bool userMode = true;
+  std::wstring scaleUnits = L"Twip";
+  bool frameSite = true;       // offer ISimpleFrameSite
+  bool quickActivate = false;  // start through IQuickActivate
 };
 
-class SplitterSite final : public IOleClientSite, public IOleInPlaceSiteEx, public IOleControlSite,
-                           public NameDispatch, public ISimpleFrameSite, public FormControl,
+class SplitterSite final : public IOleClientSite,
+                           public IOleInPlaceSiteEx,
+                           public IOleControlSite,
+                           public NameDispatch,
+                           public ISimpleFrameSite,
+                           public FormControl,
                            private RefCounted {
-public:
-    static constexpr const wchar_t* kProgId = L"OrvaneSplitter.OvSplitter";
+ public:
+  static constexpr const wchar_t* kProgId = L"OrvaneSplitter.OvSplitter";
 
-    // Creates the control by ProgID, sites it, gives it its extent, initialises it as a
-    // new instance and activates it in place. Throws DispatchError when a step fails.
-    static activex::ComPtr<SplitterSite> Create(FormContainer& container, HWND form,
-                                                const SplitterSiteOptions& options);
+  // Creates the control by ProgID, sites it, gives it its extent, initialises it as a
+  // new instance and activates it in place. Throws DispatchError when a step fails.
+  static activex::ComPtr<SplitterSite> Create(FormContainer& container, HWND form, const SplitterSiteOptions& options);
 
-    const DispatchClient& Control() const { return control_; }
-    IDispatch* ExtenderObject() const { return extender_; }
-    const RECT& Rect() const { return rect_; }
-    // New position in the form's client area, handed to the control by SetObjectRects.
-    void SetRect(const RECT& pixels);
-    void SetUserMode(bool userMode);
-    bool IsInPlaceActive() const { return inPlaceActive_; }
-    ULONG SiteReferences() const { return References(); }
-    int FilteredMessages() const { return filteredMessages_; }
+  const DispatchClient& Control() const { return control_; }
+  IDispatch* ExtenderObject() const { return extender_; }
+  const RECT& Rect() const { return rect_; }
+  // New position in the form's client area, handed to the control by SetObjectRects.
+  void SetRect(const RECT& pixels);
+  void SetUserMode(bool userMode);
+  bool IsInPlaceActive() const { return inPlaceActive_; }
+  ULONG SiteReferences() const { return References(); }
+  int FilteredMessages() const { return filteredMessages_; }
 
-    // Deactivates, closes and unsites the control and lets go of it; what the last
-    // Release of the control returned (0 when nothing else holds it).
-    ULONG Close();
+  // Deactivates, closes and unsites the control and lets go of it; what the last
+  // Release of the control returned (0 when nothing else holds it).
+  ULONG Close();
 
-    // FormControl
-    const std::wstring& Name() const override { return name_; }
-    void Bounds(double* left, double* top, double* width, double* height) const override;
-    void Move(double left, double top, double width, double height) override;
-    HWND Window() const override;
-    void Refresh() override;
-    IDispatch* ContainerObject() const override { return container_->FormObject(); }
-    IDispatch* ParentObject() const override { return container_->FormObject(); }
+  // FormControl
+  const std::wstring& Name() const override { return name_; }
+  void Bounds(double* left, double* top, double* width, double* height) const override;
+  void Move(double left, double top, double width, double height) override;
+  HWND Window() const override;
+  void Refresh() override;
+  IDispatch* ContainerObject() const override { return container_->FormObject(); }
+  IDispatch* ParentObject() const override { return container_->FormObject(); }
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    FORMHOST_IUNKNOWN_REFCOUNT
+  STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
+  FORMHOST_IUNKNOWN_REFCOUNT
 
-    // IOleClientSite
-    STDMETHODIMP SaveObject() override { return E_NOTIMPL; }
-    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** moniker) override;
-    STDMETHODIMP GetContainer(IOleContainer** container) override;
-    STDMETHODIMP ShowObject() override { return S_OK; }
-    STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
-    STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
+  // IOleClientSite
+  STDMETHODIMP SaveObject() override { return E_NOTIMPL; }
+  STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** moniker) override;
+  STDMETHODIMP GetContainer(IOleContainer** container) override;
+  STDMETHODIMP ShowObject() override { return S_OK; }
+  STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
+  STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
 
-    // IOleWindow, IOleInPlaceSite, IOleInPlaceSiteEx
-    STDMETHODIMP GetWindow(HWND* window) override;
-    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-    STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
-    STDMETHODIMP OnInPlaceActivate() override;
-    STDMETHODIMP OnUIActivate() override { return S_OK; }
-    STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
-                                  LPRECT position, LPRECT clip, LPOLEINPLACEFRAMEINFO info) override;
-    STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
-    STDMETHODIMP OnUIDeactivate(BOOL) override { return S_OK; }
-    STDMETHODIMP OnInPlaceDeactivate() override;
-    STDMETHODIMP DiscardUndoState() override { return E_NOTIMPL; }
-    STDMETHODIMP DeactivateAndUndo() override { return E_NOTIMPL; }
-    STDMETHODIMP OnPosRectChange(LPCRECT position) override;
-    STDMETHODIMP OnInPlaceActivateEx(BOOL* noRedraw, DWORD flags) override;
-    STDMETHODIMP OnInPlaceDeactivateEx(BOOL) override { return OnInPlaceDeactivate(); }
-    STDMETHODIMP RequestUIActivate() override { return S_OK; }
+  // IOleWindow, IOleInPlaceSite, IOleInPlaceSiteEx
+  STDMETHODIMP GetWindow(HWND* window) override;
+  STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+  STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
+  STDMETHODIMP OnInPlaceActivate() override;
+  STDMETHODIMP OnUIActivate() override { return S_OK; }
+  STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, LPRECT position, LPRECT clip,
+                                LPOLEINPLACEFRAMEINFO info) override;
+  STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
+  STDMETHODIMP OnUIDeactivate(BOOL) override { return S_OK; }
+  STDMETHODIMP OnInPlaceDeactivate() override;
+  STDMETHODIMP DiscardUndoState() override { return E_NOTIMPL; }
+  STDMETHODIMP DeactivateAndUndo() override { return E_NOTIMPL; }
+  STDMETHODIMP OnPosRectChange(LPCRECT position) override;
+  STDMETHODIMP OnInPlaceActivateEx(BOOL* noRedraw, DWORD flags) override;
+  STDMETHODIMP OnInPlaceDeactivateEx(BOOL) override { return OnInPlaceDeactivate(); }
+  STDMETHODIMP RequestUIActivate() override { return S_OK; }
 
-    // IOleControlSite
-    STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
-    STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
-    STDMETHODIMP GetExtendedControl(IDispatch** extender) override;
-    STDMETHODIMP TransformCoords(POINTL* himetric, POINTF* container, DWORD flags) override;
-    STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
-    STDMETHODIMP OnFocus(BOOL) override { return S_OK; }
-    STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
+  // IOleControlSite
+  STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
+  STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
+  STDMETHODIMP GetExtendedControl(IDispatch** extender) override;
+  STDMETHODIMP TransformCoords(POINTL* himetric, POINTF* container, DWORD flags) override;
+  STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
+  STDMETHODIMP OnFocus(BOOL) override { return S_OK; }
+  STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
 
-    // IDispatch: the ambient properties, by their DISPIDs only
-    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
-                        VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
+  // IDispatch: the ambient properties, by their DISPIDs only
+  STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
+                      EXCEPINFO* exception, UINT* argumentError) override;
 
-    // ISimpleFrameSite
-    STDMETHODIMP PreMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD* cookie) override;
-    STDMETHODIMP PostMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD) override;
+  // ISimpleFrameSite
+  STDMETHODIMP PreMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD* cookie) override;
+  STDMETHODIMP PostMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD) override;
 
-private:
-    SplitterSite(FormContainer& container, HWND form, const SplitterSiteOptions& options);
-    ~SplitterSite() override;
-    void Start(bool quickActivate);
-    double TwipsPerPixelX() const;
-    double TwipsPerPixelY() const;
+ private:
+  SplitterSite(FormContainer& container, HWND form, const SplitterSiteOptions& options);
+  ~SplitterSite() override;
+  void Start(bool quickActivate);
+  double TwipsPerPixelX() const;
+  double TwipsPerPixelY() const;
 
-    activex::ComPtr<FormContainer> container_;
-    HWND form_;
-    std::wstring name_;
-    RECT rect_;
-    bool userMode_;
-    std::wstring scaleUnits_;
-    bool frameSite_;
-    Extender* extender_;
-    activex::ComPtr<IOleObject> object_;
-    activex::ComPtr<IOleInPlaceObject> inPlaceObject_;
-    DispatchClient control_;
-    bool inPlaceActive_ = false;
-    int filteredMessages_ = 0;
+  activex::ComPtr<FormContainer> container_;
+  HWND form_;
+  std::wstring name_;
+  RECT rect_;
+  bool userMode_;
+  std::wstring scaleUnits_;
+  bool frameSite_;
+  Extender* extender_;
+  activex::ComPtr<IOleObject> object_;
+  activex::ComPtr<IOleInPlaceObject> inPlaceObject_;
+  DispatchClient control_;
+  bool inPlaceActive_ = false;
+  int filteredMessages_ = 0;
 };

@@ -11,22 +11,22 @@
 #include "ref_counted.h"
 
 class UnknownEnumerator final : public IEnumUnknown, private RefCounted {
-public:
-    static UnknownEnumerator* Create(std::vector<activex::ComPtr<IUnknown>> items) {
-        return new UnknownEnumerator(Cursor(std::move(items)));
-    }
+ public:
+  static UnknownEnumerator* Create(std::vector<activex::ComPtr<IUnknown>> items) {
+    return new UnknownEnumerator(Cursor(std::move(items)));
+  }
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    FORMHOST_IUNKNOWN_REFCOUNT
+  STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
+  FORMHOST_IUNKNOWN_REFCOUNT
 
-    STDMETHODIMP Next(ULONG count, IUnknown** items, ULONG* fetched) override;
-    STDMETHODIMP Skip(ULONG count) override { return cursor_.Skip(count); }
-    STDMETHODIMP Reset() override { return cursor_.Reset(); }
-    STDMETHODIMP Clone(IEnumUnknown** clone) override;
+  STDMETHODIMP Next(ULONG count, IUnknown** items, ULONG* fetched) override;
+  STDMETHODIMP Skip(ULONG count) override { return cursor_.Skip(count); }
+  STDMETHODIMP Reset() override { return cursor_.Reset(); }
+  STDMETHODIMP Clone(IEnumUnknown** clone) override;
 
-private:
-    using Cursor = activex::ListCursor<activex::ComPtr<IUnknown>>;
-    explicit UnknownEnumerator(Cursor cursor) : cursor_(std::move(cursor)) {}
+ private:
+  using Cursor = activex::ListCursor<activex::ComPtr<IUnknown>>;
+  explicit UnknownEnumerator(Cursor cursor) : cursor_(std::move(cursor)) {}
 
-    Cursor cursor_;
+  Cursor cursor_;
 };

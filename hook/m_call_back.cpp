@@ -53,8 +53,8 @@ void RaiseCallBack(OvWindow& entry, host::WindowHandle hWnd, uint32_t uMsg, host
 // The message as the registered entries ask: callbacks before and after, and the previous
 // procedure unless every entry swallows it.
 // Kept out of line, so that the common path stays a short function.
-[[gnu::noinline]] host::MessageResult DispatchRegistered(host::WindowSubclassing& platform, host::WindowHandle hWnd, uint32_t uMsg,
-                                       host::WParam wParam, host::LParam lParam) {
+[[gnu::noinline]] host::MessageResult DispatchRegistered(host::WindowSubclassing& platform, host::WindowHandle hWnd,
+                                                         uint32_t uMsg, host::WParam wParam, host::LParam lParam) {
   // Complete before any callback runs: a handler that changes the registries affects
   // later messages only. Nested calls collect their own lists.
   EntryList interested;
@@ -86,8 +86,7 @@ void RaiseCallBack(OvWindow& entry, host::WindowHandle hWnd, uint32_t uMsg, host
   }
 
   host::MessageResult result = 0;
-  if (callDefault)
-    result = platform.CallProcedure(interested[0].GetPreviousWndProc(), hWnd, uMsg, wParam, lParam);
+  if (callDefault) result = platform.CallProcedure(interested[0].GetPreviousWndProc(), hWnd, uMsg, wParam, lParam);
   for (size_t i = 0; i < later.Size(); ++i) RaiseCallBack(later[i], hWnd, uMsg, wParam, lParam);
   return result;
 }

@@ -12,8 +12,7 @@ void OvMessage::SetText(const host::String& value) {
 
 void OvMessage::SetValue(int32_t value) {
   auto owner = GetOwner();
-  if (owner && owner->ValueExists(value))
-    throw host::Error::Bare(host::err::kInvalidValue, u"Message already exists.");
+  if (owner && owner->ValueExists(value)) throw host::Error::Bare(host::err::kInvalidValue, u"Message already exists.");
   value_ = value;
   Notify(u"Value");
 }

@@ -14,11 +14,11 @@ inline constexpr char16_t kHelpFile[] = u"OvSplitter.hlp";
 
 namespace err {
 inline constexpr int32_t kObjectErrorBase = static_cast<int32_t>(0x80040000u);
-inline constexpr int32_t kReadOnly = kObjectErrorBase + 1050;        // 0x8004041A
-inline constexpr int32_t kInvalidValue = kObjectErrorBase + 1051;    // 0x8004041B
-inline constexpr int32_t kOutOfRange = kObjectErrorBase + 1052;      // 0x8004041C
+inline constexpr int32_t kReadOnly = kObjectErrorBase + 1050;          // 0x8004041A
+inline constexpr int32_t kInvalidValue = kObjectErrorBase + 1051;      // 0x8004041B
+inline constexpr int32_t kOutOfRange = kObjectErrorBase + 1052;        // 0x8004041C
 inline constexpr int32_t kIndexOutOfBounds = kObjectErrorBase + 1053;  // 0x8004041D
-inline constexpr int32_t kBelowMinimum = kObjectErrorBase + 1055;    // 0x8004041F
+inline constexpr int32_t kBelowMinimum = kObjectErrorBase + 1055;      // 0x8004041F
 
 // Run-time errors of the form languages, by their classic numbers.
 inline constexpr int32_t kInvalidArgument = 5;

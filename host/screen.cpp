@@ -5,12 +5,18 @@ namespace {
 
 double TwipsPerUnit(ScaleMode mode, double twipsPerPixel) {
   switch (mode) {
-    case ScaleMode::Twips: return 1;
-    case ScaleMode::Points: return 20;
-    case ScaleMode::Pixels: return twipsPerPixel;
-    case ScaleMode::Inches: return 1440;
-    case ScaleMode::Millimeters: return 1440 / 25.4;
-    case ScaleMode::Centimeters: return 1440 / 2.54;
+    case ScaleMode::Twips:
+      return 1;
+    case ScaleMode::Points:
+      return 20;
+    case ScaleMode::Pixels:
+      return twipsPerPixel;
+    case ScaleMode::Inches:
+      return 1440;
+    case ScaleMode::Millimeters:
+      return 1440 / 25.4;
+    case ScaleMode::Centimeters:
+      return 1440 / 2.54;
   }
   return 1;
 }

@@ -6,7 +6,7 @@ namespace {
 char16_t FoldCase(char16_t c) {
   if (c >= u'A' && c <= u'Z') return static_cast<char16_t>(c + 32);
   if (c < 0xC0) return c;
-  if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) ||   // Latin-1 capitals
+  if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) ||     // Latin-1 capitals
       (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||  // Greek capitals
       (c >= 0x410 && c <= 0x42F))                  // Cyrillic capitals
     return static_cast<char16_t>(c + 32);
@@ -45,10 +45,19 @@ String FromUtf8(std::string_view utf8) {
     unsigned char c = static_cast<unsigned char>(utf8[i]);
     char32_t cp;
     size_t extra;
-    if (c < 0x80) { cp = c; extra = 0; }
-    else if ((c >> 5) == 0x6) { cp = c & 0x1F; extra = 1; }
-    else if ((c >> 4) == 0xE) { cp = c & 0x0F; extra = 2; }
-    else { cp = c & 0x07; extra = 3; }
+    if (c < 0x80) {
+      cp = c;
+      extra = 0;
+    } else if ((c >> 5) == 0x6) {
+      cp = c & 0x1F;
+      extra = 1;
+    } else if ((c >> 4) == 0xE) {
+      cp = c & 0x0F;
+      extra = 2;
+    } else {
+      cp = c & 0x07;
+      extra = 3;
+    }
     ++i;
     for (size_t k = 0; k < extra && i < utf8.size(); ++k, ++i)
       cp = (cp << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);

@@ -35,7 +35,7 @@ std::optional<double> Variant::ParseNumber(StringView raw) {
     uint64_t value = 0;
     for (i = 2; i < text.size(); ++i) {
       char16_t c = text[i];
-      int digit = c >= u'0' && c <= u'9' ? c - u'0'
+      int digit = c >= u'0' && c <= u'9'                     ? c - u'0'
                   : (c | 0x20) >= u'a' && (c | 0x20) <= u'f' ? (c | 0x20) - u'a' + 10
                                                              : 99;
       if (digit >= base) return std::nullopt;
@@ -48,11 +48,17 @@ std::optional<double> Variant::ParseNumber(StringView raw) {
   std::string ascii;
   if (text[i] == u'+' || text[i] == u'-') ascii.push_back(static_cast<char>(text[i++]));
   bool digits = false;
-  while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') { ascii.push_back(static_cast<char>(text[i++])); digits = true; }
+  while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') {
+    ascii.push_back(static_cast<char>(text[i++]));
+    digits = true;
+  }
   if (i < text.size() && text[i] == u'.') {
     ascii.push_back('.');
     ++i;
-    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') { ascii.push_back(static_cast<char>(text[i++])); digits = true; }
+    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') {
+      ascii.push_back(static_cast<char>(text[i++]));
+      digits = true;
+    }
   }
   if (!digits) return std::nullopt;
   if (i < text.size() && ((text[i] | 0x20) == u'e' || (text[i] | 0x20) == u'd')) {
@@ -60,7 +66,10 @@ std::optional<double> Variant::ParseNumber(StringView raw) {
     ++i;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ascii.push_back(static_cast<char>(text[i++]));
     bool exponent = false;
-    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') { ascii.push_back(static_cast<char>(text[i++])); exponent = true; }
+    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') {
+      ascii.push_back(static_cast<char>(text[i++]));
+      exponent = true;
+    }
     if (!exponent) return std::nullopt;
   }
   if (i != text.size()) return std::nullopt;
@@ -71,7 +80,11 @@ std::optional<double> Variant::ParseNumber(StringView raw) {
 
 bool Variant::IsNumber() const {
   switch (type_) {
-    case Type::Boolean: case Type::Integer: case Type::Long: case Type::Single: case Type::Double:
+    case Type::Boolean:
+    case Type::Integer:
+    case Type::Long:
+    case Type::Single:
+    case Type::Double:
       return true;
     default:
       return false;
@@ -85,16 +98,21 @@ bool Variant::IsNumeric() const {
 
 double Variant::ToDouble() const {
   switch (type_) {
-    case Type::Empty: return 0;
-    case Type::Null: throw Error::Runtime(err::kInvalidUseOfNull);
+    case Type::Empty:
+      return 0;
+    case Type::Null:
+      throw Error::Runtime(err::kInvalidUseOfNull);
     case Type::String: {
       if (auto value = ParseNumber(text_)) return *value;
       if (TextEqualsIgnoringCase(Trim(text_), u"True")) return -1;
       if (TextEqualsIgnoringCase(Trim(text_), u"False")) return 0;
       throw Error::Runtime(err::kTypeMismatch);
     }
-    case Type::Missing: case Type::Object: throw Error::Runtime(err::kTypeMismatch);
-    default: return number_;
+    case Type::Missing:
+    case Type::Object:
+      throw Error::Runtime(err::kTypeMismatch);
+    default:
+      return number_;
   }
 }
 
@@ -112,14 +130,26 @@ bool Variant::ToBoolean() const { return ToDouble() != 0; }
 String Variant::ToString() const {
   char buffer[64];
   switch (type_) {
-    case Type::Empty: return String();
-    case Type::Null: throw Error::Runtime(err::kInvalidUseOfNull);
-    case Type::Missing: case Type::Object: throw Error::Runtime(err::kTypeMismatch);
-    case Type::Boolean: return number_ != 0 ? u"True" : u"False";
-    case Type::String: return text_;
-    case Type::Integer: case Type::Long: return DecimalText(static_cast<long long>(number_));
-    case Type::Single: std::snprintf(buffer, sizeof buffer, "%.7G", number_); break;
-    case Type::Double: std::snprintf(buffer, sizeof buffer, "%.15G", number_); break;
+    case Type::Empty:
+      return String();
+    case Type::Null:
+      throw Error::Runtime(err::kInvalidUseOfNull);
+    case Type::Missing:
+    case Type::Object:
+      throw Error::Runtime(err::kTypeMismatch);
+    case Type::Boolean:
+      return number_ != 0 ? u"True" : u"False";
+    case Type::String:
+      return text_;
+    case Type::Integer:
+    case Type::Long:
+      return DecimalText(static_cast<long long>(number_));
+    case Type::Single:
+      std::snprintf(buffer, sizeof buffer, "%.7G", number_);
+      break;
+    case Type::Double:
+      std::snprintf(buffer, sizeof buffer, "%.15G", number_);
+      break;
   }
   return FromUtf8(buffer);
 }
@@ -132,8 +162,7 @@ bool SameObject(const ObjectRef& a, const ObjectRef& b) {
 bool VariantEquals(const Variant& a, const Variant& b) {
   using T = Variant::Type;
   if (a.IsNull() || b.IsNull() || a.IsMissing() || b.IsMissing()) return false;
-  if (a.IsObject() || b.IsObject())
-    return a.IsObject() && b.IsObject() && SameObject(a.AsObject(), b.AsObject());
+  if (a.IsObject() || b.IsObject()) return a.IsObject() && b.IsObject() && SameObject(a.AsObject(), b.AsObject());
   if (a.IsEmpty() && b.IsEmpty()) return true;
   if (a.type() == T::String && b.type() == T::String) return a.ToString() == b.ToString();
   if (a.type() == T::String || b.type() == T::String) {

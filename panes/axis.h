@@ -33,9 +33,13 @@ class Axis {
   constexpr bool IsHorizontal() const { return along_ == Dimension::X; }
 
   template <typename T>
-  constexpr T Pick(const XY<T>& value) const { return value[along_]; }
+  constexpr T Pick(const XY<T>& value) const {
+    return value[along_];
+  }
   template <typename T>
-  constexpr T PickAcross(const XY<T>& value) const { return value[Across()]; }
+  constexpr T PickAcross(const XY<T>& value) const {
+    return value[Across()];
+  }
   // A value along and one across, back in x and y.
   template <typename T>
   constexpr XY<T> Transpose(T along, T across) const {

@@ -111,9 +111,7 @@ void OvPane::SetKey(const host::Variant& value) {
   Notify(u"Key");
 }
 
-void OvPane::SetIndexProperty(int32_t) {
-  throw Error::Component(err::kReadOnly, u"Index is Read-Only at runtime.");
-}
+void OvPane::SetIndexProperty(int32_t) { throw Error::Component(err::kReadOnly, u"Index is Read-Only at runtime."); }
 
 const Axis& OvPane::CollectionAxis() const { return owner_->GetAxis(); }
 

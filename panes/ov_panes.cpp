@@ -33,9 +33,7 @@ class FlagScope {
 
 }  // namespace
 
-std::shared_ptr<OvPanes> OvPanes::Create(host::Screen screen) {
-  return std::shared_ptr<OvPanes>(new OvPanes(screen));
-}
+std::shared_ptr<OvPanes> OvPanes::Create(host::Screen screen) { return std::shared_ptr<OvPanes>(new OvPanes(screen)); }
 
 template <typename Raise>
 void OvPanes::RaiseToListeners(Raise raise) {
@@ -94,8 +92,7 @@ void OvPanes::Reindex() {
 
 PanePtr OvPanes::Item(const Variant& index) const { return PaneAt(ResolveIndex(index)); }
 
-PanePtr OvPanes::Add(const Variant& index, const Variant& key, const Variant& appearance,
-                     const Variant& controlName) {
+PanePtr OvPanes::Add(const Variant& index, const Variant& key, const Variant& appearance, const Variant& controlName) {
   auto pane = std::make_shared<OvPane>();
   pane->SetOwner(shared_from_this());
   {

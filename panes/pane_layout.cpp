@@ -24,9 +24,7 @@ std::optional<size_t> PaneLayout::BarAt(double along) const {
   return std::nullopt;
 }
 
-std::ostream& operator<<(std::ostream& out, const PaneSpan& span) {
-  return out << span.start << '+' << span.extent;
-}
+std::ostream& operator<<(std::ostream& out, const PaneSpan& span) { return out << span.start << '+' << span.extent; }
 
 std::ostream& operator<<(std::ostream& out, const PaneLayout& layout) {
   out << '{';

@@ -59,11 +59,20 @@ int main(int argc, char** argv) {
     for (int x = 0; x < kSize; ++x) {
       bool white, transparent;
       switch (rows[y][x]) {
-        case '#': white = false, transparent = false; break;
-        case 'o': white = true, transparent = false; break;
-        case '.': white = false, transparent = true; break;
-        case '~': white = true, transparent = true; break;
-        default: Fail(std::string("unknown pixel '") + rows[y][x] + "' in row " + std::to_string(y + 1));
+        case '#':
+          white = false, transparent = false;
+          break;
+        case 'o':
+          white = true, transparent = false;
+          break;
+        case '.':
+          white = false, transparent = true;
+          break;
+        case '~':
+          white = true, transparent = true;
+          break;
+        default:
+          Fail(std::string("unknown pixel '") + rows[y][x] + "' in row " + std::to_string(y + 1));
       }
       const int at = (kSize - 1 - y) * kRowBytes + x / 8;
       const uint8_t bit = 0x80 >> (x % 8);
@@ -73,9 +82,9 @@ int main(int argc, char** argv) {
   }
 
   std::vector<uint8_t> image;
-  Put32(image, 40);           // BITMAPINFOHEADER
+  Put32(image, 40);  // BITMAPINFOHEADER
   Put32(image, kSize);
-  Put32(image, kSize * 2);    // colour and mask stacked
+  Put32(image, kSize * 2);  // colour and mask stacked
   Put16(image, 1);
   Put16(image, 1);
   Put32(image, 0);
@@ -84,16 +93,16 @@ int main(int argc, char** argv) {
   Put32(image, 0);
   Put32(image, 2);
   Put32(image, 0);
-  Put32(image, 0x00000000);   // palette: black, white
+  Put32(image, 0x00000000);  // palette: black, white
   Put32(image, 0x00FFFFFF);
   image.insert(image.end(), colour.begin(), colour.end());
   image.insert(image.end(), mask.begin(), mask.end());
 
   std::vector<uint8_t> file;
-  Put16(file, 0);             // ICONDIR: reserved, type 2 (cursor), one image
+  Put16(file, 0);  // ICONDIR: reserved, type 2 (cursor), one image
   Put16(file, 2);
   Put16(file, 1);
-  file.push_back(kSize);      // ICONDIRENTRY
+  file.push_back(kSize);  // ICONDIRENTRY
   file.push_back(kSize);
   file.push_back(2);
   file.push_back(0);

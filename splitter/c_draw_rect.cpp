@@ -23,7 +23,8 @@ void CDrawRect::Draw3DRect(GdiHandle dc, int32_t left, int32_t top, int32_t widt
   // Destroyed in reverse: the old pen back, the pens deleted, the DC restored.
   host::GdiSavedState saved(gdi_, dc);
   auto pen = [&](int systemColor) {
-    return GdiObject(gdi_, gdi_.CreatePen(gdi::kPenSolid, 1, sunken ? gdi_.GetSysColor(systemColor) : gdi::Rgb(0, 0, 0)));
+    return GdiObject(gdi_,
+                     gdi_.CreatePen(gdi::kPenSolid, 1, sunken ? gdi_.GetSysColor(systemColor) : gdi::Rgb(0, 0, 0)));
   };
   GdiObject penA = pen(gdi::kColorBtnShadow);
   GdiObject penB = pen(gdi::kColorBtnHighlight);
@@ -51,8 +52,8 @@ void CDrawRect::Draw3DRect(GdiHandle dc, int32_t left, int32_t top, int32_t widt
   Line(dc, innerRight, t + h - 2, innerRight, t);
 }
 
-void CDrawRect::DrawRoundSplitter(GdiHandle dc, int32_t orientation, int32_t splitterSize, int16_t offset,
-                                  int32_t left, int32_t top, int32_t width, int32_t height) {
+void CDrawRect::DrawRoundSplitter(GdiHandle dc, int32_t orientation, int32_t splitterSize, int16_t offset, int32_t left,
+                                  int32_t top, int32_t width, int32_t height) {
   const panes::Axis axis = panes::Axis::Of(orientation);
   const panes::XY<int32_t> start{left, top}, size{width, height};
   GdiObject highlight(gdi_, gdi_.CreatePen(gdi::kPenSolid, 1, gdi_.GetSysColor(gdi::kColorBtnHighlight)));

@@ -62,7 +62,8 @@ void CPaint::DrawTextInRect(host::StringView text, const host::FontDescription& 
   host::GdiObject fontHandle = CreateFontHandle(font, height);
   host::GdiSelection fontSelection(gdi_, dc, fontHandle.Get());
   const int previousMode = gdi_.SetBkMode(dc, host::gdi::kTransparent);
-  const std::optional<ColorRef> previousBack = backColor ? std::optional(gdi_.SetBkColor(dc, *backColor)) : std::nullopt;
+  const std::optional<ColorRef> previousBack =
+      backColor ? std::optional(gdi_.SetBkColor(dc, *backColor)) : std::nullopt;
   const std::optional<ColorRef> previousText =
       textColor ? std::optional(gdi_.SetTextColor(dc, *textColor)) : std::nullopt;
 

@@ -24,7 +24,7 @@ struct PaintRequest {
   host::OleColor backColor;
   ControlLook look;
   const panes::OvPanes& panes;  // with their orientation, bar size and border offset
-  bool designMode;  // ambient UserMode False: pane names are written
+  bool designMode;              // ambient UserMode False: pane names are written
   host::FontDescription font;
   float textHeight;  // the font's line height ("O") in pixels
 };
@@ -41,8 +41,7 @@ class ControlPainter {
  private:
   void DrawPanes(const PaintRequest& request, host::GdiHandle dc);
   void DrawBorder(const PaintRequest& request, host::GdiHandle dc, int32_t width, int32_t height);
-  void DrawPaneName(const PaintRequest& request, const panes::OvPane& pane, int32_t x, int32_t y, int32_t w,
-                    int32_t h);
+  void DrawPaneName(const PaintRequest& request, const panes::OvPane& pane, int32_t x, int32_t y, int32_t w, int32_t h);
 
   // Made with the Gdi of the first request, anew should another one come.
   std::optional<CPaint> paint_;

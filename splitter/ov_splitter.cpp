@@ -173,7 +173,8 @@ void OvSplitter::SetWhatsThisHelpID(const Variant& value) {
 std::optional<std::vector<host::String>> OvSplitter::GetContainedControls() const {
   try {
     std::vector<host::String> names;
-    for (const host::ContainedControlRef& control : site_.containedControls.Enumerate()) names.push_back(control->Name());
+    for (const host::ContainedControlRef& control : site_.containedControls.Enumerate())
+      names.push_back(control->Name());
     return names;
   } catch (const Error&) {
     return std::nullopt;
@@ -196,13 +197,20 @@ void OvSplitter::UpdateScaleUnits() {
   host::String units = site_.ambient.ScaleUnits();
   auto perPixel = [this](ScaleMode to) { return Variant(site_.screen.ScaleX(1, ScaleMode::Pixels, to)).ToInteger(); };
   int16_t factor = 0;
-  if (units == u"Twip") factor = perPixel(ScaleMode::Twips);
-  else if (units == u"Pixel") factor = 1;
-  else if (units == u"Inch") factor = perPixel(ScaleMode::Inches);
-  else if (units == u"User") factor = 1;
-  else if (units == u"Point") factor = perPixel(ScaleMode::Points);
-  else if (units == u"Millimeter") factor = perPixel(ScaleMode::Millimeters);
-  else if (units == u"Centimeter") factor = perPixel(ScaleMode::Centimeters);
+  if (units == u"Twip")
+    factor = perPixel(ScaleMode::Twips);
+  else if (units == u"Pixel")
+    factor = 1;
+  else if (units == u"Inch")
+    factor = perPixel(ScaleMode::Inches);
+  else if (units == u"User")
+    factor = 1;
+  else if (units == u"Point")
+    factor = perPixel(ScaleMode::Points);
+  else if (units == u"Millimeter")
+    factor = perPixel(ScaleMode::Millimeters);
+  else if (units == u"Centimeter")
+    factor = perPixel(ScaleMode::Centimeters);
   panes_->SetUnitsPerPixel(factor);
 }
 
@@ -324,11 +332,13 @@ void OvSplitter::ExchangeSize(const panes::PanePtr& pane) {
   panes::PanePtr neighbour = panes_->Item(Variant(last ? index - 1 : index + 1));
   // What the changed pane gained its neighbour loses, and the reverse.
   const panes::Dimension along = panes_->GetAxis().Along();
-  int64_t extent = int64_t{neighbour->GetExtentPixels(along)} + pane->GetPreviousExtentPixels(along) -
-                   pane->GetExtentPixels(along);
+  int64_t extent =
+      int64_t{neighbour->GetExtentPixels(along)} + pane->GetPreviousExtentPixels(along) - pane->GetExtentPixels(along);
   neighbour->SetExtentPixels(along, host::NearestLong(static_cast<double>(extent)));
-  if (last) RaiseSplitterResize(neighbour, pane);
-  else RaiseSplitterResize(pane, neighbour);
+  if (last)
+    RaiseSplitterResize(neighbour, pane);
+  else
+    RaiseSplitterResize(pane, neighbour);
 }
 
 void OvSplitter::PaneChanged(panes::PanePtr& pane, host::String& property) {

@@ -39,8 +39,8 @@ double TimePerRound(Work&& work) {
 }  // namespace
 
 int main() {
-  HWND window = CreateWindowExW(0, L"STATIC", L"redraw", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight, nullptr,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND window = CreateWindowExW(0, L"STATIC", L"redraw", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
   if (!window) {
     std::fprintf(stderr, "no window\n");
     return 1;

@@ -12,48 +12,46 @@
 #include "variant_value.h"
 
 class DispatchClient {
-public:
-    DispatchClient() = default;
-    explicit DispatchClient(IDispatch* object);
-    // Throws when the value holds no object.
-    static DispatchClient From(const VariantValue& value);
+ public:
+  DispatchClient() = default;
+  explicit DispatchClient(IDispatch* object);
+  // Throws when the value holds no object.
+  static DispatchClient From(const VariantValue& value);
 
-    DispatchClient(const DispatchClient& other);
-    DispatchClient(DispatchClient&& other) noexcept;
-    DispatchClient& operator=(DispatchClient other) noexcept;
-    ~DispatchClient();
+  DispatchClient(const DispatchClient& other);
+  DispatchClient(DispatchClient&& other) noexcept;
+  DispatchClient& operator=(DispatchClient other) noexcept;
+  ~DispatchClient();
 
-    template <class... Args>
-    VariantValue Get(const std::wstring& name, Args&&... args) const {
-        return InvokeByName(name, DISPATCH_PROPERTYGET | DISPATCH_METHOD,
-                            {VariantValue(std::forward<Args>(args))...});
-    }
-    // Get of a member that returns an object.
-    template <class... Args>
-    DispatchClient Object(const std::wstring& name, Args&&... args) const {
-        return From(Get(name, std::forward<Args>(args)...));
-    }
-    template <class... Args>
-    VariantValue Call(const std::wstring& name, Args&&... args) const {
-        return InvokeByName(name, DISPATCH_METHOD, {VariantValue(std::forward<Args>(args))...});
-    }
-    void Put(const std::wstring& name, const VariantValue& value) const;
-    void PutRef(const std::wstring& name, const VariantValue& value) const;
+  template <class... Args>
+  VariantValue Get(const std::wstring& name, Args&&... args) const {
+    return InvokeByName(name, DISPATCH_PROPERTYGET | DISPATCH_METHOD, {VariantValue(std::forward<Args>(args))...});
+  }
+  // Get of a member that returns an object.
+  template <class... Args>
+  DispatchClient Object(const std::wstring& name, Args&&... args) const {
+    return From(Get(name, std::forward<Args>(args)...));
+  }
+  template <class... Args>
+  VariantValue Call(const std::wstring& name, Args&&... args) const {
+    return InvokeByName(name, DISPATCH_METHOD, {VariantValue(std::forward<Args>(args))...});
+  }
+  void Put(const std::wstring& name, const VariantValue& value) const;
+  void PutRef(const std::wstring& name, const VariantValue& value) const;
 
-    DISPID IdOf(const std::wstring& name) const;
-    // Arguments in source order; they are passed reversed, as Invoke expects.
-    VariantValue Invoke(DISPID id, WORD flags, std::vector<VariantValue> arguments,
-                        const std::wstring& memberForErrors) const;
+  DISPID IdOf(const std::wstring& name) const;
+  // Arguments in source order; they are passed reversed, as Invoke expects.
+  VariantValue Invoke(DISPID id, WORD flags, std::vector<VariantValue> arguments,
+                      const std::wstring& memberForErrors) const;
 
-    IDispatch* Pointer() const { return object_; }
-    explicit operator bool() const { return object_ != nullptr; }
-    // The object's IUnknown address, which COM identity is judged by.
-    const void* Identity() const;
-    void Reset();
+  IDispatch* Pointer() const { return object_; }
+  explicit operator bool() const { return object_ != nullptr; }
+  // The object's IUnknown address, which COM identity is judged by.
+  const void* Identity() const;
+  void Reset();
 
-private:
-    VariantValue InvokeByName(const std::wstring& name, WORD flags,
-                              std::vector<VariantValue> arguments) const;
+ private:
+  VariantValue InvokeByName(const std::wstring& name, WORD flags, std::vector<VariantValue> arguments) const;
 
-    IDispatch* object_ = nullptr;
+  IDispatch* object_ = nullptr;
 };

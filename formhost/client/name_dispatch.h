@@ -12,29 +12,28 @@
 #include <span>
 
 struct DispatchMember {
-    const wchar_t* name;
-    DISPID id;
+  const wchar_t* name;
+  DISPID id;
 };
 
 // GetIDsOfNames over a table: only the member name (the first) is resolved.
 HRESULT IdsOfNames(std::span<const DispatchMember> members, LPOLESTR* names, UINT count, DISPID* ids);
 
 class NameDispatch : public IDispatch {
-public:
-    // No type information: a count of 0, and GetTypeInfo has none to give.
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
-    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                               DISPID* ids) override;
+ public:
+  // No type information: a count of 0, and GetTypeInfo has none to give.
+  STDMETHODIMP GetTypeInfoCount(UINT* count) override;
+  STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
+  STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override;
 
-protected:
-    // members: a table that outlives the object (a constant); none for an object whose
-    // members have no names (it is invoked by DISPID only).
-    explicit NameDispatch(std::span<const DispatchMember> members = {}) : members_(members) {}
-    ~NameDispatch() = default;
+ protected:
+  // members: a table that outlives the object (a constant); none for an object whose
+  // members have no names (it is invoked by DISPID only).
+  explicit NameDispatch(std::span<const DispatchMember> members = {}) : members_(members) {}
+  ~NameDispatch() = default;
 
-private:
-    std::span<const DispatchMember> members_;
+ private:
+  std::span<const DispatchMember> members_;
 };
 
 // The argument at a position in source order (Invoke passes them reversed), as a number;

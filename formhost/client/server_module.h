@@ -7,11 +7,9 @@ inline constexpr const wchar_t* kServerModule = L"OvSplitr.ocx";
 
 // E_UNEXPECTED when the server is not loaded in this process.
 inline HRESULT ServerCanUnloadNow() {
-    HMODULE server = GetModuleHandleW(kServerModule);
-    if (!server)
-        return E_UNEXPECTED;
-    using CanUnload = HRESULT(STDAPICALLTYPE*)();
-    auto canUnload = reinterpret_cast<CanUnload>(
-        reinterpret_cast<void*>(GetProcAddress(server, "DllCanUnloadNow")));
-    return canUnload ? canUnload() : E_NOTIMPL;
+  HMODULE server = GetModuleHandleW(kServerModule);
+  if (!server) return E_UNEXPECTED;
+  using CanUnload = HRESULT(STDAPICALLTYPE*)();
+  auto canUnload = reinterpret_cast<CanUnload>(reinterpret_cast<void*>(GetProcAddress(server, "DllCanUnloadNow")));
+  return canUnload ? canUnload() : E_NOTIMPL;
 }

@@ -12,34 +12,34 @@
 #include "dispatch_client.h"
 
 struct SplitterOptions {
-    // Ambient ScaleUnits of the site; no value means a site without that ambient.
-    std::optional<std::wstring> scaleUnits = L"Twip";
-    bool withSite = true;
-    // Size in pixels handed over through IOleObject::SetExtent before InitNew.
-    std::optional<SIZE> extentPixels;
-    // False leaves InitNew to the caller (to connect sinks first).
-    bool initNew = true;
+  // Ambient ScaleUnits of the site; no value means a site without that ambient.
+  std::optional<std::wstring> scaleUnits = L"Twip";
+  bool withSite = true;
+  // Size in pixels handed over through IOleObject::SetExtent before InitNew.
+  std::optional<SIZE> extentPixels;
+  // False leaves InitNew to the caller (to connect sinks first).
+  bool initNew = true;
 };
 
 class SplitterInstance {
-public:
-    static constexpr const wchar_t* kProgId = L"OrvaneSplitter.OvSplitter";
+ public:
+  static constexpr const wchar_t* kProgId = L"OrvaneSplitter.OvSplitter";
 
-    explicit SplitterInstance(const SplitterOptions& options = {});
-    ~SplitterInstance();
-    SplitterInstance(const SplitterInstance&) = delete;
-    SplitterInstance& operator=(const SplitterInstance&) = delete;
+  explicit SplitterInstance(const SplitterOptions& options = {});
+  ~SplitterInstance();
+  SplitterInstance(const SplitterInstance&) = delete;
+  SplitterInstance& operator=(const SplitterInstance&) = delete;
 
-    void InitNew();
-    // Unsites and releases the control now; later calls do nothing.
-    void Close();
+  void InitNew();
+  // Unsites and releases the control now; later calls do nothing.
+  void Close();
 
-    const DispatchClient& Control() const { return control_; }
-    DispatchClient Panes() const { return control_.Object(L"Panes"); }
-    AmbientSite* Site() const { return site_; }
+  const DispatchClient& Control() const { return control_; }
+  DispatchClient Panes() const { return control_.Object(L"Panes"); }
+  AmbientSite* Site() const { return site_; }
 
-private:
-    IOleObject* oleObject_ = nullptr;
-    AmbientSite* site_ = nullptr;
-    DispatchClient control_;
+ private:
+  IOleObject* oleObject_ = nullptr;
+  AmbientSite* site_ = nullptr;
+  DispatchClient control_;
 };

@@ -29,6 +29,6 @@ class ComObject {
 
 }  // namespace activex
 
-#define OV_IUNKNOWN_BY_COMOBJECT                                                  \
-  ULONG STDMETHODCALLTYPE AddRef() override { return AddRefObject(); }           \
+#define OV_IUNKNOWN_BY_COMOBJECT                                       \
+  ULONG STDMETHODCALLTYPE AddRef() override { return AddRefObject(); } \
   ULONG STDMETHODCALLTYPE Release() override { return ReleaseObject(); }

@@ -39,7 +39,9 @@ bool IsPictureFormat(CLIPFORMAT format) {
          format == CF_ENHMETAFILE || format == CF_DIBV5;
 }
 
-FORMATETC FormatEtcOf(CLIPFORMAT format, DWORD media) { return FORMATETC{format, nullptr, DVASPECT_CONTENT, -1, media}; }
+FORMATETC FormatEtcOf(CLIPFORMAT format, DWORD media) {
+  return FORMATETC{format, nullptr, DVASPECT_CONTENT, -1, media};
+}
 
 // A VARIANT with any VT_BYREF followed, owned for the scope.
 class PlainVariant {
@@ -57,8 +59,7 @@ class PlainVariant {
 
 std::vector<uint8_t> ByteArrayOf(const VARIANT& value) {
   if (V_VT(&value) != (VT_ARRAY | VT_UI1) || !V_ARRAY(&value))
-    Raise(kByteArrayRequired,
-          u"Non-intrinsic OLE drag and drop formats used with SetData require Byte array data.");
+    Raise(kByteArrayRequired, u"Non-intrinsic OLE drag and drop formats used with SetData require Byte array data.");
   return BytesOf(V_ARRAY(&value));
 }
 
@@ -76,7 +77,9 @@ DataObject* DataObject::OverForeignData(IDataObject* data) {
   return new DataObject(ComPtr<IDataObject>::Share(data), nullptr, false);
 }
 
-DataObject* DataObject::CreateOwn(DataRequest request) { return new DataObject(ComPtr<IDataObject>(), std::move(request), true); }
+DataObject* DataObject::CreateOwn(DataRequest request) {
+  return new DataObject(ComPtr<IDataObject>(), std::move(request), true);
+}
 
 DataObject::DataObject(ComPtr<IDataObject> foreign, DataRequest request, bool own)
     : DualDispatch(IID__DataObject), foreign_(std::move(foreign)), request_(std::move(request)), own_(own) {}
@@ -93,7 +96,8 @@ HRESULT DataObject::QueryInterface(REFIID iid, void** out) {
   static constexpr InterfaceEntry<DataObject> kInterfaces[] = {
       {{&IID_IUnknown, &IID_IDispatch, &IID__DataObject}, As<_DataObject>},
       // Only the control's own data is an IDataObject for OLE; a drag's is read through.
-      {{&IID_IDataObject}, [](DataObject* self) -> void* { return self->own_ ? static_cast<IDataObject*>(self) : nullptr; }},
+      {{&IID_IDataObject},
+       [](DataObject* self) -> void* { return self->own_ ? static_cast<IDataObject*>(self) : nullptr; }},
       {{&IID_ISupportErrorInfo}, As<ISupportErrorInfo>},
       {{&IID_IProvideClassInfo}, As<IProvideClassInfo>},
   };
@@ -122,8 +126,10 @@ HRESULT DataObject::GetData(VARIANT format, VARIANT* data) {
     if (IsTextFormat(*wanted)) {
       std::optional<std::vector<uint8_t>> exact = Read(*wanted);
       std::optional<host::String> text;
-      if (exact) text = *wanted == CF_UNICODETEXT ? TextOfUtf16(*exact) : TextOfAnsi(*exact);
-      else text = ReadText();
+      if (exact)
+        text = *wanted == CF_UNICODETEXT ? TextOfUtf16(*exact) : TextOfAnsi(*exact);
+      else
+        text = ReadText();
       if (!text) Raise(kFormatNotInData, u"Specified format doesn't match format of data");
       V_VT(data) = VT_BSTR;
       V_BSTR(data) = AllocBstr(*text);

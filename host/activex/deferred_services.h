@@ -6,8 +6,7 @@
 
 namespace activex {
 
-class DeferredServices final : public host::ResourceLoader,
-                               public host::Dialogs {
+class DeferredServices final : public host::ResourceLoader, public host::Dialogs {
  public:
   host::PictureRef LoadCursorPicture(int32_t resourceId) override;
   int32_t ShowMessage(host::StringView prompt, int32_t buttons, host::StringView title) override;

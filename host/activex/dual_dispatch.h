@@ -37,15 +37,14 @@ class DualDispatch : public Interface, public ISupportErrorInfo {
     *info = found.Detach();
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID,
-                                          DISPID* ids) override {
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
     if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
     ComPtr<ITypeInfo> info = TypeInfoOf(iid_);
     if (!info) return TYPE_E_ELEMENTNOTFOUND;
     return info->GetIDsOfNames(names, count, ids);
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
-                                   VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override {
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID riid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                   EXCEPINFO* exception, UINT* argumentError) override {
     if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
     ComPtr<ITypeInfo> info = VtableTypeInfoOf(iid_);
     if (!info) return TYPE_E_ELEMENTNOTFOUND;

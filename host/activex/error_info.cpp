@@ -40,8 +40,7 @@ HRESULT ReportFailure(HRESULT result) {
 bool FillExcepInfo(HRESULT result, EXCEPINFO* info) {
   if (!info || lastError.result != result || SUCCEEDED(result)) return false;
   // Whatever an earlier fill left there goes.
-  win32::UniqueBstr oldSource(info->bstrSource), oldDescription(info->bstrDescription),
-      oldHelpFile(info->bstrHelpFile);
+  win32::UniqueBstr oldSource(info->bstrSource), oldDescription(info->bstrDescription), oldHelpFile(info->bstrHelpFile);
   *info = {};
   info->scode = result;
   info->bstrSource = lastError.source.empty() ? nullptr : AllocBstr(lastError.source);

@@ -291,8 +291,10 @@ HRESULT OleControl::OnAmbientPropertyChange(DISPID id) {
 }
 
 HRESULT OleControl::FreezeEvents(BOOL freeze) {
-  if (freeze) ++freezeCount_;
-  else if (freezeCount_ > 0) --freezeCount_;
+  if (freeze)
+    ++freezeCount_;
+  else if (freezeCount_ > 0)
+    --freezeCount_;
   return S_OK;
 }
 
@@ -326,9 +328,7 @@ HRESULT OleControl::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) 
   return S_OK;
 }
 
-HRESULT OleControl::GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) {
-  return GetExtent(aspect, size);
-}
+HRESULT OleControl::GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) { return GetExtent(aspect, size); }
 
 // --- IQuickActivate ---
 

@@ -81,7 +81,9 @@ void OleDragDrop::Revoke() {
 }
 
 void OleDragDrop::StartDrag() {
-  if (dragging_) throw host::Error(kRecursiveDrag, host::kApplicationTitle, u"Illegal recursive invocation of OLE drag and drop", {});
+  if (dragging_)
+    throw host::Error(kRecursiveDrag, host::kApplicationTitle, u"Illegal recursive invocation of OLE drag and drop",
+                      {});
   ComPtr<DataObject> data = ComPtr<DataObject>::Adopt(
       DataObject::CreateOwn([this](DataObject& requested, int16_t format) { RaiseSetData(requested, format); }));
   struct EndOfDrag {
@@ -94,7 +96,8 @@ void OleDragDrop::StartDrag() {
   } end{*this, *data.Get()};
   dragging_ = true;
 
-  std::vector<host::Variant> start{ObjectArgument(*data.Get()), host::Variant(int32_t{DROPEFFECT_COPY | DROPEFFECT_MOVE})};
+  std::vector<host::Variant> start{ObjectArgument(*data.Get()),
+                                   host::Variant(int32_t{DROPEFFECT_COPY | DROPEFFECT_MOVE})};
   events_.RaiseEvent(kOLEStartDrag, start);
   DWORD allowed = static_cast<DWORD>(start[1].ToLong()) & (DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK);
 

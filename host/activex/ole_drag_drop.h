@@ -51,8 +51,7 @@ class OleDragDrop final : public IDropTarget, public IDropSource {
 
   void Revoke();
   // OLEDragOver, or OLEDragDrop without a state; returns the Effect the handler left.
-  DWORD RaiseTargetEvent(const host::EventId& event, DWORD keys, POINTL point, DWORD effect,
-                         const int16_t* state);
+  DWORD RaiseTargetEvent(const host::EventId& event, DWORD keys, POINTL point, DWORD effect, const int16_t* state);
   void RaiseSetData(DataObject& data, int16_t format);
   void EndTargetDrag();
 

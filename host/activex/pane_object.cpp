@@ -38,36 +38,74 @@ HRESULT PaneObject::put_ResizeChildControl(VARIANT_BOOL* value) {
 HRESULT PaneObject::get_ResizeChildControl(VARIANT_BOOL* value) {
   return Get(value, [&] { return FromBool(object_->ResizeChildControl()); });
 }
-HRESULT PaneObject::put_Minimum(LONG* value) { return Put(value, [&](LONG v) { object_->SetMinimum(v); }); }
-HRESULT PaneObject::get_Minimum(LONG* value) { return Get(value, [&] { return object_->Minimum(); }); }
+HRESULT PaneObject::put_Minimum(LONG* value) {
+  return Put(value, [&](LONG v) { object_->SetMinimum(v); });
+}
+HRESULT PaneObject::get_Minimum(LONG* value) {
+  return Get(value, [&] { return object_->Minimum(); });
+}
 HRESULT PaneObject::put_ControlName(BSTR* value) {
   return Put(value, [&](BSTR v) { object_->SetControlName(FromBstr(v)); });
 }
-HRESULT PaneObject::get_ControlName(BSTR* value) { return Get(value, [&] { return AllocBstr(object_->ControlName()); }); }
+HRESULT PaneObject::get_ControlName(BSTR* value) {
+  return Get(value, [&] { return AllocBstr(object_->ControlName()); });
+}
 HRESULT PaneObject::putref_Tag(VARIANT* value) {
   return Put(value, [&](const VARIANT& v) { object_->SetTagReference(FromVariant(v)); });
 }
-HRESULT PaneObject::put_Tag(VARIANT* value) { return Put(value, [&](const VARIANT& v) { object_->SetTag(FromVariant(v)); }); }
-HRESULT PaneObject::get_Tag(VARIANT* value) { return Get(value, [&] { return object_->Tag(); }); }
-HRESULT PaneObject::put_Name(BSTR* value) { return Put(value, [&](BSTR v) { object_->SetName(FromBstr(v)); }); }
-HRESULT PaneObject::get_Name(BSTR* value) { return Get(value, [&] { return AllocBstr(object_->Name()); }); }
-HRESULT PaneObject::put_Left(LONG* value) { return Put(value, [&](LONG v) { object_->SetLeft(v); }); }
-HRESULT PaneObject::get_Left(LONG* value) { return Get(value, [&] { return object_->Left(); }); }
-HRESULT PaneObject::put_Top(LONG* value) { return Put(value, [&](LONG v) { object_->SetTop(v); }); }
-HRESULT PaneObject::get_Top(LONG* value) { return Get(value, [&] { return object_->Top(); }); }
-HRESULT PaneObject::put_Width(LONG* value) { return Put(value, [&](LONG v) { object_->SetWidth(v); }); }
-HRESULT PaneObject::get_Width(LONG* value) { return Get(value, [&] { return object_->Width(); }); }
-HRESULT PaneObject::put_Height(LONG* value) { return Put(value, [&](LONG v) { object_->SetHeight(v); }); }
-HRESULT PaneObject::get_Height(LONG* value) { return Get(value, [&] { return object_->Height(); }); }
+HRESULT PaneObject::put_Tag(VARIANT* value) {
+  return Put(value, [&](const VARIANT& v) { object_->SetTag(FromVariant(v)); });
+}
+HRESULT PaneObject::get_Tag(VARIANT* value) {
+  return Get(value, [&] { return object_->Tag(); });
+}
+HRESULT PaneObject::put_Name(BSTR* value) {
+  return Put(value, [&](BSTR v) { object_->SetName(FromBstr(v)); });
+}
+HRESULT PaneObject::get_Name(BSTR* value) {
+  return Get(value, [&] { return AllocBstr(object_->Name()); });
+}
+HRESULT PaneObject::put_Left(LONG* value) {
+  return Put(value, [&](LONG v) { object_->SetLeft(v); });
+}
+HRESULT PaneObject::get_Left(LONG* value) {
+  return Get(value, [&] { return object_->Left(); });
+}
+HRESULT PaneObject::put_Top(LONG* value) {
+  return Put(value, [&](LONG v) { object_->SetTop(v); });
+}
+HRESULT PaneObject::get_Top(LONG* value) {
+  return Get(value, [&] { return object_->Top(); });
+}
+HRESULT PaneObject::put_Width(LONG* value) {
+  return Put(value, [&](LONG v) { object_->SetWidth(v); });
+}
+HRESULT PaneObject::get_Width(LONG* value) {
+  return Get(value, [&] { return object_->Width(); });
+}
+HRESULT PaneObject::put_Height(LONG* value) {
+  return Put(value, [&](LONG v) { object_->SetHeight(v); });
+}
+HRESULT PaneObject::get_Height(LONG* value) {
+  return Get(value, [&] { return object_->Height(); });
+}
 HRESULT PaneObject::put_Appearance(OvPaneAppearanceConstants* value) {
   return Put(value, [&](OvPaneAppearanceConstants v) { object_->SetAppearance(static_cast<int32_t>(v)); });
 }
 HRESULT PaneObject::get_Appearance(OvPaneAppearanceConstants* value) {
   return Get(value, [&] { return static_cast<OvPaneAppearanceConstants>(object_->Appearance()); });
 }
-HRESULT PaneObject::put_Key(VARIANT* value) { return Put(value, [&](const VARIANT& v) { object_->SetKey(FromVariant(v)); }); }
-HRESULT PaneObject::get_Key(VARIANT* value) { return Get(value, [&] { return object_->Key(); }); }
-HRESULT PaneObject::put_Index(LONG* value) { return Put(value, [&](LONG v) { object_->SetIndexProperty(v); }); }
-HRESULT PaneObject::get_Index(LONG* value) { return Get(value, [&] { return object_->Index(); }); }
+HRESULT PaneObject::put_Key(VARIANT* value) {
+  return Put(value, [&](const VARIANT& v) { object_->SetKey(FromVariant(v)); });
+}
+HRESULT PaneObject::get_Key(VARIANT* value) {
+  return Get(value, [&] { return object_->Key(); });
+}
+HRESULT PaneObject::put_Index(LONG* value) {
+  return Put(value, [&](LONG v) { object_->SetIndexProperty(v); });
+}
+HRESULT PaneObject::get_Index(LONG* value) {
+  return Get(value, [&] { return object_->Index(); });
+}
 
 }  // namespace activex

@@ -25,7 +25,8 @@ constexpr wchar_t kVersionedProgId[] = L"OrvaneSplitter.OvSplitter.1";
 constexpr wchar_t kDisplayName[] = L"OvSplitter Control";
 
 // Simple frame site containment: the control holds other controls.
-const CATID kSimpleFrameControlCategory = {0x157083E0, 0x2368, 0x11cf, {0x87, 0xB9, 0x00, 0xAA, 0x00, 0x6C, 0x81, 0x66}};
+const CATID kSimpleFrameControlCategory = {
+    0x157083E0, 0x2368, 0x11cf, {0x87, 0xB9, 0x00, 0xAA, 0x00, 0x6C, 0x81, 0x66}};
 
 std::wstring GuidText(REFGUID guid) {
   wchar_t text[40] = {};
@@ -51,7 +52,10 @@ bool SetValue(const std::wstring& key, const wchar_t* name, const std::wstring& 
                                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
-void DeleteTree(const std::wstring& key) { RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str()); RegDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str()); }
+void DeleteTree(const std::wstring& key) {
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
+  RegDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
+}
 
 bool RegisterInprocServer(REFCLSID clsid, const std::wstring& name, const std::wstring& path) {
   std::wstring key = ClsidKey(clsid);
@@ -65,16 +69,13 @@ bool RegisterControl(const std::wstring& path) {
   std::wstring categories = key + L"\\Implemented Categories\\";
   return RegisterInprocServer(CLSID_OvSplitter, kDisplayName, path) &&
          SetValue(key + L"\\ProgID", nullptr, kVersionedProgId) &&
-         SetValue(key + L"\\VersionIndependentProgID", nullptr, kProgId) &&
-         CreateKey(key + L"\\Control") &&
+         SetValue(key + L"\\VersionIndependentProgID", nullptr, kProgId) && CreateKey(key + L"\\Control") &&
          SetValue(key + L"\\MiscStatus", nullptr, L"0") &&
          SetValue(key + L"\\MiscStatus\\1", nullptr, std::to_wstring(SplitterObject::kMiscStatus)) &&
          SetValue(key + L"\\ToolboxBitmap32", nullptr, path + L", " + std::to_wstring(IDB_TOOLBOX)) &&
-         SetValue(key + L"\\TypeLib", nullptr, libid) &&
-         SetValue(key + L"\\Version", nullptr, L"1.0") &&
+         SetValue(key + L"\\TypeLib", nullptr, libid) && SetValue(key + L"\\Version", nullptr, L"1.0") &&
          CreateKey(categories + GuidText(CATID_Control)) &&
-         CreateKey(categories + GuidText(kSimpleFrameControlCategory)) &&
-         SetValue(kProgId, nullptr, kDisplayName) &&
+         CreateKey(categories + GuidText(kSimpleFrameControlCategory)) && SetValue(kProgId, nullptr, kDisplayName) &&
          SetValue(std::wstring(kProgId) + L"\\CLSID", nullptr, GuidText(CLSID_OvSplitter)) &&
          SetValue(std::wstring(kProgId) + L"\\CurVer", nullptr, kVersionedProgId) &&
          SetValue(kVersionedProgId, nullptr, kDisplayName) &&

@@ -16,7 +16,8 @@ class ExtenderControl final : public host::ContainedControl {
     return static_cast<host::WindowHandle>(static_cast<uint32_t>(GetByName(extender_.Get(), L"hWnd").ToLong()));
   }
   void Move(double left, double top, double width, double height) override {
-    CallByName(extender_.Get(), L"Move", {host::Variant(left), host::Variant(top), host::Variant(width), host::Variant(height)});
+    CallByName(extender_.Get(), L"Move",
+               {host::Variant(left), host::Variant(top), host::Variant(width), host::Variant(height)});
   }
   void Refresh() override { CallByName(extender_.Get(), L"Refresh", {}); }
 

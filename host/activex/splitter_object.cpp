@@ -32,7 +32,8 @@ SplitterObject::SplitterObject()
       surface_(ole_, screen_, dragDrop_),
       raiser_(events_),
       dragDrop_(raiser_),
-      control_(host::ControlSite{surface_, site_, site_, containedControls_, propertyChanges_, raiser_, deferred_, deferred_, screen_, windows_, gdi_}) {
+      control_(host::ControlSite{surface_, site_, site_, containedControls_, propertyChanges_, raiser_, deferred_,
+                                 deferred_, screen_, windows_, gdi_}) {
   control_.Initialize();
 }
 
@@ -69,8 +70,12 @@ HRESULT SplitterObject::get_Panes(_OvPanes** result) {
   return Get(result, [&] { return PanesObject::Wrap(control_.Panes()); });
 }
 
-HRESULT SplitterObject::get_BackColor(OLE_COLOR* result) { return Get(result, [&] { return control_.BackColor(); }); }
-HRESULT SplitterObject::put_BackColor(OLE_COLOR value) { return ComBoundary([&] { control_.SetBackColor(value); }); }
+HRESULT SplitterObject::get_BackColor(OLE_COLOR* result) {
+  return Get(result, [&] { return control_.BackColor(); });
+}
+HRESULT SplitterObject::put_BackColor(OLE_COLOR value) {
+  return ComBoundary([&] { control_.SetBackColor(value); });
+}
 
 HRESULT SplitterObject::get_Enabled(VARIANT_BOOL* result) {
   return Get(result, [&] { return control_.Enabled() ? VARIANT_TRUE : VARIANT_FALSE; });
@@ -86,10 +91,16 @@ HRESULT SplitterObject::putref_MouseIcon(IPictureDisp* value) {
   return ComBoundary([&] { control_.SetMouseIcon(PlatformPicture::From(value)); });
 }
 
-HRESULT SplitterObject::get_MousePointer(LONG* result) { return Get(result, [&] { return control_.MousePointer(); }); }
-HRESULT SplitterObject::put_MousePointer(LONG value) { return ComBoundary([&] { control_.SetMousePointer(value); }); }
+HRESULT SplitterObject::get_MousePointer(LONG* result) {
+  return Get(result, [&] { return control_.MousePointer(); });
+}
+HRESULT SplitterObject::put_MousePointer(LONG value) {
+  return ComBoundary([&] { control_.SetMousePointer(value); });
+}
 
-HRESULT SplitterObject::OLEDrag() { return ComBoundary([&] { control_.OLEDrag(); }); }
+HRESULT SplitterObject::OLEDrag() {
+  return ComBoundary([&] { control_.OLEDrag(); });
+}
 
 HRESULT SplitterObject::get_OLEDropMode(OvOLEDropConstants* result) {
   return Get(result, [&] { return static_cast<OvOLEDropConstants>(control_.OLEDropMode()); });
@@ -126,8 +137,12 @@ HRESULT SplitterObject::put_SplitterStyle(OvSplitterStyleConstants value) {
   return ComBoundary([&] { control_.SetSplitterStyle(value); });
 }
 
-HRESULT SplitterObject::get_SplitterSize(LONG* result) { return Get(result, [&] { return control_.SplitterSize(); }); }
-HRESULT SplitterObject::put_SplitterSize(LONG value) { return ComBoundary([&] { control_.SetSplitterSize(value); }); }
+HRESULT SplitterObject::get_SplitterSize(LONG* result) {
+  return Get(result, [&] { return control_.SplitterSize(); });
+}
+HRESULT SplitterObject::put_SplitterSize(LONG value) {
+  return ComBoundary([&] { control_.SetSplitterSize(value); });
+}
 
 HRESULT SplitterObject::get_Orientation(OvOrientationConstants* result) {
   return Get(result, [&] { return static_cast<OvOrientationConstants>(control_.Orientation()); });

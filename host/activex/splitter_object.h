@@ -32,7 +32,7 @@ class SplitterObject final : public ComObject,
                              public IPersistPropertyBag,
                              public IPersistStreamInit,
                              public EventSource<&CLSID_OvSplitter, &DIID___OvSplitter>,
-                                private OleControlOwner {
+                             private OleControlOwner {
  public:
   static HRESULT Create(REFIID iid, void** out);
 

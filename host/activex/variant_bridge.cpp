@@ -27,21 +27,43 @@ IDispatch* ComponentObjectToDispatch(const host::ObjectRef& object) {
 
 host::Variant FromVariant(const VARIANT& raw) {
   win32::UniqueVariant owned;
-  if (FAILED(VariantCopyInd(owned.put(), const_cast<VARIANT*>(&raw)))) throw host::Error::Runtime(host::err::kTypeMismatch);
+  if (FAILED(VariantCopyInd(owned.put(), const_cast<VARIANT*>(&raw))))
+    throw host::Error::Runtime(host::err::kTypeMismatch);
   VARIANT& value = owned.get();
   Variant result;
   switch (V_VT(&value)) {
-    case VT_EMPTY: break;
-    case VT_NULL: result = Variant::Null(); break;
-    case VT_BOOL: result = Variant(V_BOOL(&value) != VARIANT_FALSE); break;
-    case VT_I2: result = Variant(static_cast<int16_t>(V_I2(&value))); break;
-    case VT_UI1: result = Variant(static_cast<int16_t>(V_UI1(&value))); break;
-    case VT_I1: result = Variant(static_cast<int16_t>(V_I1(&value))); break;
-    case VT_I4: result = Variant(static_cast<int32_t>(V_I4(&value))); break;
-    case VT_INT: result = Variant(static_cast<int32_t>(V_INT(&value))); break;
-    case VT_R4: result = Variant(V_R4(&value)); break;
-    case VT_R8: result = Variant(V_R8(&value)); break;
-    case VT_BSTR: result = Variant(FromBstr(V_BSTR(&value))); break;
+    case VT_EMPTY:
+      break;
+    case VT_NULL:
+      result = Variant::Null();
+      break;
+    case VT_BOOL:
+      result = Variant(V_BOOL(&value) != VARIANT_FALSE);
+      break;
+    case VT_I2:
+      result = Variant(static_cast<int16_t>(V_I2(&value)));
+      break;
+    case VT_UI1:
+      result = Variant(static_cast<int16_t>(V_UI1(&value)));
+      break;
+    case VT_I1:
+      result = Variant(static_cast<int16_t>(V_I1(&value)));
+      break;
+    case VT_I4:
+      result = Variant(static_cast<int32_t>(V_I4(&value)));
+      break;
+    case VT_INT:
+      result = Variant(static_cast<int32_t>(V_INT(&value)));
+      break;
+    case VT_R4:
+      result = Variant(V_R4(&value));
+      break;
+    case VT_R8:
+      result = Variant(V_R8(&value));
+      break;
+    case VT_BSTR:
+      result = Variant(FromBstr(V_BSTR(&value)));
+      break;
     case VT_DISPATCH:
     case VT_UNKNOWN: {
       IUnknown* object = V_VT(&value) == VT_DISPATCH ? V_DISPATCH(&value) : V_UNKNOWN(&value);
@@ -49,7 +71,8 @@ host::Variant FromVariant(const VARIANT& raw) {
       break;
     }
     case VT_ERROR:
-      result = V_ERROR(&value) == DISP_E_PARAMNOTFOUND ? Variant::Missing() : Variant(static_cast<int32_t>(V_ERROR(&value)));
+      result =
+          V_ERROR(&value) == DISP_E_PARAMNOTFOUND ? Variant::Missing() : Variant(static_cast<int32_t>(V_ERROR(&value)));
       break;
     default: {
       // Currency, dates, decimals and the wider integers arrive as their double value.
@@ -64,15 +87,39 @@ void ToVariant(const Variant& value, VARIANT* out) {
   VariantInit(out);
   using T = Variant::Type;
   switch (value.type()) {
-    case T::Empty: break;
-    case T::Null: V_VT(out) = VT_NULL; break;
-    case T::Missing: V_VT(out) = VT_ERROR; V_ERROR(out) = DISP_E_PARAMNOTFOUND; break;
-    case T::Boolean: V_VT(out) = VT_BOOL; V_BOOL(out) = value.ToBoolean() ? VARIANT_TRUE : VARIANT_FALSE; break;
-    case T::Integer: V_VT(out) = VT_I2; V_I2(out) = value.ToInteger(); break;
-    case T::Long: V_VT(out) = VT_I4; V_I4(out) = value.ToLong(); break;
-    case T::Single: V_VT(out) = VT_R4; V_R4(out) = static_cast<float>(value.ToDouble()); break;
-    case T::Double: V_VT(out) = VT_R8; V_R8(out) = value.ToDouble(); break;
-    case T::String: V_VT(out) = VT_BSTR; V_BSTR(out) = AllocBstr(value.ToString()); break;
+    case T::Empty:
+      break;
+    case T::Null:
+      V_VT(out) = VT_NULL;
+      break;
+    case T::Missing:
+      V_VT(out) = VT_ERROR;
+      V_ERROR(out) = DISP_E_PARAMNOTFOUND;
+      break;
+    case T::Boolean:
+      V_VT(out) = VT_BOOL;
+      V_BOOL(out) = value.ToBoolean() ? VARIANT_TRUE : VARIANT_FALSE;
+      break;
+    case T::Integer:
+      V_VT(out) = VT_I2;
+      V_I2(out) = value.ToInteger();
+      break;
+    case T::Long:
+      V_VT(out) = VT_I4;
+      V_I4(out) = value.ToLong();
+      break;
+    case T::Single:
+      V_VT(out) = VT_R4;
+      V_R4(out) = static_cast<float>(value.ToDouble());
+      break;
+    case T::Double:
+      V_VT(out) = VT_R8;
+      V_R8(out) = value.ToDouble();
+      break;
+    case T::String:
+      V_VT(out) = VT_BSTR;
+      V_BSTR(out) = AllocBstr(value.ToString());
+      break;
     case T::Object: {
       V_VT(out) = VT_DISPATCH;
       V_DISPATCH(out) = nullptr;

@@ -16,9 +16,9 @@ constexpr int kFontPoints = 8;
 // The font text is measured in: the control's font at its point size on this DC.
 win32::UniqueFont MeasuringFont(HDC dc, const host::FontDescription& font) {
   return win32::UniqueFont(CreateFontW(-MulDiv(kFontPoints, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0,
-                                       font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline,
-                                       font.strikethrough, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(font.name)));
+                                       font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, font.strikethrough,
+                                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                       DEFAULT_PITCH | FF_DONTCARE, Wide(font.name)));
 }
 
 }  // namespace
@@ -58,9 +58,9 @@ void WindowSurface::OLEDrag() { dragDrop_.StartDrag(); }
 
 bool WindowSurface::ShowPointer() const {
   // The form languages' pointers 1 to 15, in their order; 0 is the window's own.
-  static const LPCWSTR kCursors[] = {IDC_ARROW, IDC_ARROW,  IDC_CROSS,   IDC_IBEAM,  IDC_ARROW,  IDC_SIZEALL,
-                                     IDC_SIZENESW, IDC_SIZENS, IDC_SIZENWSE, IDC_SIZEWE, IDC_UPARROW, IDC_WAIT,
-                                     IDC_NO,    IDC_APPSTARTING, IDC_HELP, IDC_SIZEALL};
+  static const LPCWSTR kCursors[] = {IDC_ARROW,    IDC_ARROW,       IDC_CROSS,    IDC_IBEAM,  IDC_ARROW,   IDC_SIZEALL,
+                                     IDC_SIZENESW, IDC_SIZENS,      IDC_SIZENWSE, IDC_SIZEWE, IDC_UPARROW, IDC_WAIT,
+                                     IDC_NO,       IDC_APPSTARTING, IDC_HELP,     IDC_SIZEALL};
   HCURSOR cursor = nullptr;
   if (mousePointer_ == 99) {
     auto picture = std::dynamic_pointer_cast<PlatformPicture>(mouseIcon_);

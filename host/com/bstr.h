@@ -16,9 +16,7 @@ inline host::String FromBstr(BSTR text) {
   return host::String(reinterpret_cast<const char16_t*>(text), SysStringLen(text));
 }
 
-inline host::String FromWide(const wchar_t* text) {
-  return host::String(reinterpret_cast<const char16_t*>(text));
-}
+inline host::String FromWide(const wchar_t* text) { return host::String(reinterpret_cast<const char16_t*>(text)); }
 
 inline const wchar_t* Wide(const host::String& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 

@@ -64,8 +64,8 @@ class Gdi {
   virtual GdiHandle SelectObject(GdiHandle dc, GdiHandle object) = 0;
   virtual bool DeleteObject(GdiHandle object) = 0;
   virtual bool DeleteDC(GdiHandle dc) = 0;
-  virtual bool BitBlt(GdiHandle destination, int32_t x, int32_t y, int32_t width, int32_t height,
-                      GdiHandle source, int32_t sourceX, int32_t sourceY, std::uint32_t rasterOperation) = 0;
+  virtual bool BitBlt(GdiHandle destination, int32_t x, int32_t y, int32_t width, int32_t height, GdiHandle source,
+                      int32_t sourceX, int32_t sourceY, std::uint32_t rasterOperation) = 0;
 
   virtual ColorRef GetBkColor(GdiHandle dc) = 0;
   // Each setter returns the previous value.

@@ -21,8 +21,8 @@ WindowHandle SimContainedControl::Hwnd() const {
 void SimContainedControl::Move(double left, double top, double width, double height) {
   Require("Move");
   bounds_ = Rectangle{left, top, width, height};
-  log_.Add("Move " + SimTrace::Text(name_) + " " + SimTrace::Number(left) + " " + SimTrace::Number(top) +
-           " " + SimTrace::Number(width) + " " + SimTrace::Number(height));
+  log_.Add("Move " + SimTrace::Text(name_) + " " + SimTrace::Number(left) + " " + SimTrace::Number(top) + " " +
+           SimTrace::Number(width) + " " + SimTrace::Number(height));
 }
 
 void SimContainedControl::Refresh() {

@@ -120,8 +120,8 @@ bool SimGdi::DeleteDC(GdiHandle dcHandle) {
   return true;
 }
 
-bool SimGdi::BitBlt(GdiHandle destination, int32_t x, int32_t y, int32_t width, int32_t height,
-                    GdiHandle source, int32_t sourceX, int32_t sourceY, std::uint32_t rasterOperation) {
+bool SimGdi::BitBlt(GdiHandle destination, int32_t x, int32_t y, int32_t width, int32_t height, GdiHandle source,
+                    int32_t sourceX, int32_t sourceY, std::uint32_t rasterOperation) {
   Dc* to = FindDc(destination);
   Dc* from = FindDc(source);
   if (!to || !from || rasterOperation != gdi::kSrcCopy) return false;
@@ -176,8 +176,8 @@ int32_t SimGdi::DrawText(GdiHandle dcHandle, StringView text, GdiRect& rect, std
   Dc* dc = FindDc(dcHandle);
   if (!dc) return 0;
   const Font& font = fonts_.at(dc->state.font);
-  texts_.push_back({dcHandle, String(text), rect, format, dc->state.textColor, dc->state.backColor,
-                    dc->state.backMode, font.description, font.height});
+  texts_.push_back({dcHandle, String(text), rect, format, dc->state.textColor, dc->state.backColor, dc->state.backMode,
+                    font.description, font.height});
   return font.height;
 }
 

@@ -107,9 +107,7 @@ class SimGdi : public Gdi {
   const SimRaster* Target(const Dc& dc) const;
   bool IsSelectedAnywhere(GdiHandle object) const;
   void SelectBitmap(GdiHandle dcHandle, Dc& dc, GdiHandle bitmap);
-  bool IsStock(GdiHandle object) const {
-    return object == stockBitmap_ || object == stockPen_ || object == stockFont_;
-  }
+  bool IsStock(GdiHandle object) const { return object == stockBitmap_ || object == stockPen_ || object == stockFont_; }
 
   GdiHandle nextHandle_ = 0x10000;
   GdiHandle stockBitmap_ = 0;

@@ -20,20 +20,17 @@ namespace host::sim {
 
 class SimPlatform {
  public:
-  explicit SimPlatform(int logicalPixelsPerInch = 96)
-      : screen(logicalPixelsPerInch, logicalPixelsPerInch) {
+  explicit SimPlatform(int logicalPixelsPerInch = 96) : screen(logicalPixelsPerInch, logicalPixelsPerInch) {
     GdiHandle dc = gdi.CreateWindowDC(320, 240);
     surface.AttachWindowDC(
-        [this, dc](float width, float height) {
-          gdi.ResizeWindowDC(dc, NearestLong(width), NearestLong(height));
-        },
-        dc);
+        [this, dc](float width, float height) { gdi.ResizeWindowDC(dc, NearestLong(width), NearestLong(height)); }, dc);
   }
   SimPlatform(const SimPlatform&) = delete;
   SimPlatform& operator=(const SimPlatform&) = delete;
 
   ControlSite Site() {
-    return {surface, extender, ambient, containedControls, propertyChanges, events, resources, dialogs, screen, windows, gdi};
+    return {surface, extender, ambient, containedControls, propertyChanges, events, resources, dialogs,
+            screen,  windows,  gdi};
   }
 
   SimTrace trace;

@@ -38,7 +38,9 @@ class SimRaster {
   }
 
  private:
-  size_t Offset(int32_t x, int32_t y) const { return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x); }
+  size_t Offset(int32_t x, int32_t y) const {
+    return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x);
+  }
   ColorRef Stored(ColorRef color) const {
     color &= 0xFFFFFF;
     if (!monochrome_) return color;

@@ -23,8 +23,8 @@ class WindowSubclassing;
 // The portable procedure that every subclassed window shares. The platform enters it for
 // each message of such a window, on the thread that receives the message, passing itself so
 // that the procedure can reach the window's previous procedure and properties.
-using SharedWindowProcedure = MessageResult (*)(WindowSubclassing& platform, WindowHandle window,
-                                                uint32_t message, WParam wParam, LParam lParam);
+using SharedWindowProcedure = MessageResult (*)(WindowSubclassing& platform, WindowHandle window, uint32_t message,
+                                                WParam wParam, LParam lParam);
 
 class WindowSubclassing {
  public:
@@ -37,8 +37,8 @@ class WindowSubclassing {
   // Makes `procedure` the window's procedure again.
   virtual void PutBackProcedure(WindowHandle window, WindowProcedure procedure) = 0;
   // Runs `procedure` for one message and returns its result; 0 for procedure 0.
-  virtual MessageResult CallProcedure(WindowProcedure procedure, WindowHandle window, uint32_t message,
-                                      WParam wParam, LParam lParam) = 0;
+  virtual MessageResult CallProcedure(WindowProcedure procedure, WindowHandle window, uint32_t message, WParam wParam,
+                                      LParam lParam) = 0;
 
   // Window properties by name; a missing property reads 0.
   virtual void SetProperty(WindowHandle window, StringView name, std::uintptr_t value) = 0;

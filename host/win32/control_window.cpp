@@ -52,9 +52,15 @@ class ClassRegistration {
 bool IsMouseMessage(UINT message) {
   switch (message) {
     case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
       return true;
     default:
       return false;
@@ -67,11 +73,11 @@ ControlWindow::ControlWindow(Owner& owner, int width, int height) : owner_(owner
   ClassRegistration::Acquire(&Procedure);
   try {
     HINSTANCE module = ThisModule();
-    parking_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                   module, nullptr));
+    parking_.reset(
+        CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, module, nullptr));
     if (!parking_) ThrowLastError("CreateWindowExW (parking)");
-    window_.reset(CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, width,
-                                  height, parking_.get(), nullptr, module, nullptr));
+    window_.reset(CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, width, height,
+                                  parking_.get(), nullptr, module, nullptr));
     if (!window_) ThrowLastError("CreateWindowExW");
   } catch (...) {
     window_.reset();
@@ -141,8 +147,7 @@ LRESULT CALLBACK ControlWindow::Procedure(HWND window, UINT message, WPARAM wPar
   ISimpleFrameSite* frame = self->owner_.FrameSite();
   LRESULT result = 0;
   DWORD cookie = 0;
-  if (frame && frame->PreMessageFilter(window, message, wParam, lParam, &result, &cookie) == S_FALSE)
-    return result;
+  if (frame && frame->PreMessageFilter(window, message, wParam, lParam, &result, &cookie) == S_FALSE) return result;
   try {
     result = self->Dispatch(message, wParam, lParam);
   } catch (...) {
@@ -157,8 +162,10 @@ LRESULT CALLBACK ControlWindow::Procedure(HWND window, UINT message, WPARAM wPar
 
 LRESULT ControlWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: return OnPaint();
-    case WM_SIZE: return OnSize();
+    case WM_PAINT:
+      return OnPaint();
+    case WM_SIZE:
+      return OnSize();
     case WM_SETCURSOR:
       // Over the client area the control's mouse pointer decides.
       if (LOWORD(lParam) == HTCLIENT && owner_.OnWindowMouse(message, wParam, lParam)) return TRUE;

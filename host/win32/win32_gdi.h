@@ -13,8 +13,8 @@ class Win32Gdi : public host::Gdi {
   host::GdiHandle SelectObject(host::GdiHandle dc, host::GdiHandle object) override;
   bool DeleteObject(host::GdiHandle object) override;
   bool DeleteDC(host::GdiHandle dc) override;
-  bool BitBlt(host::GdiHandle destination, int32_t x, int32_t y, int32_t width, int32_t height,
-              host::GdiHandle source, int32_t sourceX, int32_t sourceY, std::uint32_t rasterOperation) override;
+  bool BitBlt(host::GdiHandle destination, int32_t x, int32_t y, int32_t width, int32_t height, host::GdiHandle source,
+              int32_t sourceX, int32_t sourceY, std::uint32_t rasterOperation) override;
   host::ColorRef GetBkColor(host::GdiHandle dc) override;
   host::ColorRef SetBkColor(host::GdiHandle dc, host::ColorRef color) override;
   int SetBkMode(host::GdiHandle dc, int mode) override;

@@ -45,8 +45,8 @@ Win32WindowSubclassing& Win32WindowSubclassing::Instance() {
 host::WindowProcedure Win32WindowSubclassing::InstallSharedProcedure(host::WindowHandle window,
                                                                      host::SharedWindowProcedure shared) {
   gShared.store(shared, std::memory_order_release);
-  return static_cast<host::WindowProcedure>(::SetWindowLongPtrW(
-      Hwnd(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SharedProcedureTrampoline)));
+  return static_cast<host::WindowProcedure>(
+      ::SetWindowLongPtrW(Hwnd(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SharedProcedureTrampoline)));
 }
 
 void Win32WindowSubclassing::PutBackProcedure(host::WindowHandle window, host::WindowProcedure procedure) {

@@ -41,8 +41,8 @@ TEST_F(OvMessagesTest, AddTakesEveryArgumentQuietlyAndRaisesOnlyAdded) {
   EXPECT_TRUE(plain->ProcessDefaultProc());
   EXPECT_EQ(plain->ProcessType(), hook::OvBeforeDefaultProc);
 
-  auto full = messages->Add(kMissing, Variant(u"move"), Variant(u"512"), Variant(int32_t{7}), Variant(false),
-                            Variant(2.5));
+  auto full =
+      messages->Add(kMissing, Variant(u"move"), Variant(u"512"), Variant(int32_t{7}), Variant(false), Variant(2.5));
   EXPECT_EQ(full->Key().ToString(), u"move");
   EXPECT_EQ(full->Value(), 512);
   EXPECT_EQ(full->Text(), u"7");
@@ -114,9 +114,9 @@ TEST_F(OvMessagesTest, KeyChangesAreReportedOnlyWhenTheKeyDiffers) {
 
 TEST_F(OvMessagesTest, PositionsFollowInsertionAndRemoval) {
   for (int32_t value : {1, 2, 3}) messages->Add(kMissing, Variant(host::DecimalText(value) + u"k"), Variant(value));
-  messages->Add(Variant(int32_t{1}), kMissing, Variant(int32_t{4}));    // after the first
-  messages->Add(Variant(u"3k"), kMissing, Variant(int32_t{5}));         // after the one keyed "3k"
-  messages->Add(Variant(u" 2 "), kMissing, Variant(int32_t{6}));        // a numeric string is a position
+  messages->Add(Variant(int32_t{1}), kMissing, Variant(int32_t{4}));  // after the first
+  messages->Add(Variant(u"3k"), kMissing, Variant(int32_t{5}));       // after the one keyed "3k"
+  messages->Add(Variant(u" 2 "), kMissing, Variant(int32_t{6}));      // a numeric string is a position
   EXPECT_EQ(ValuesWithIndex(), (std::vector<int32_t>{11, 42, 63, 24, 35, 56}));
   events.log.clear();
 

@@ -25,7 +25,8 @@ class OvWindowsTest : public testing::Test {
   }
   Strings NamesWithIndex() const {
     Strings rows;
-    for (const auto& w : registry->Windows()) rows.push_back(host::ToUtf8(w->Name()) + "#" + std::to_string(w->Index()));
+    for (const auto& w : registry->Windows())
+      rows.push_back(host::ToUtf8(w->Name()) + "#" + std::to_string(w->Index()));
     return rows;
   }
 
@@ -78,10 +79,10 @@ TEST_F(OvWindowsTest, ChangesOfWindowsAndTheirMessagesArriveAsRegistryEvents) {
   m->SetProcessDefaultProc(false);
   w->Messages()->Remove(Variant(int32_t{1}));
   w->Messages()->Clear();
-  EXPECT_EQ(events.log, (Strings{"Changed window main Name", "Changed window main Tag", "Changed window main Key",
-                                 "Changed window main SubClassHwnd", "MessageAdded message 512",
-                                 "MessageChanged message 512 Text", "MessageRemoved message 512",
-                                 "MessageRemoved Nothing"}));
+  EXPECT_EQ(events.log,
+            (Strings{"Changed window main Name", "Changed window main Tag", "Changed window main Key",
+                     "Changed window main SubClassHwnd", "MessageAdded message 512", "MessageChanged message 512 Text",
+                     "MessageRemoved message 512", "MessageRemoved Nothing"}));
 }
 
 TEST_F(OvWindowsTest, RemovedWindowsKeepReportingAndClearRaisesNothingOnce) {
@@ -95,8 +96,8 @@ TEST_F(OvWindowsTest, RemovedWindowsKeepReportingAndClearRaisesNothingOnce) {
   EXPECT_EQ(registry->Count(), 0);
   a->SetName(u"gone");
   a->Messages()->Add();
-  EXPECT_EQ(events.log, (Strings{"Removed window b", "Removed Nothing", "Changed window gone Name",
-                                 "MessageAdded message 0"}));
+  EXPECT_EQ(events.log,
+            (Strings{"Removed window b", "Removed Nothing", "Changed window gone Name", "MessageAdded message 0"}));
 }
 
 TEST_F(OvWindowsTest, AWindowThatOutlivesItsRegistryStillTakesValues) {

@@ -14,7 +14,7 @@ TEST(SimPropertyBag, LeavesOutValuesEqualToTheirDefaultAsFormLanguagesCompare) {
   bag.WriteProperty(u"ZeroAsEmpty", int16_t{0}, Variant());
   bag.WriteProperty(u"LongAsInteger", int32_t{3}, int16_t{3});
   bag.WriteProperty(u"Null", Variant::Null(), Variant::Null());  // Null never equals
-  bag.WriteProperty(u"DigitsAsNumber", u"0", int16_t{0});         // a text never equals a number
+  bag.WriteProperty(u"DigitsAsNumber", u"0", int16_t{0});        // a text never equals a number
   bag.WriteProperty(u"BorderStyle", int32_t{0}, int32_t{1});
 
   EXPECT_EQ(bag.Keys(), (std::vector<String>{u"Null", u"DigitsAsNumber", u"BorderStyle"}));

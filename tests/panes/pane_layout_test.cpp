@@ -28,7 +28,11 @@ TEST(LayOutPanes, StartsAccumulateExtentsAndBarsFromTheOrigin) {
       {"a zero extent still takes its bar", {0, 10}, 5, 1, {{1, 0}, {6, 10}}},
       {"a wide bar", {10, 10, 10}, 32767, 0, {{0, 10}, {32777, 10}, {65554, 10}}},
       // Beyond the Long range the sum is still exact; the readers check the range.
-      {"sums past 32 bits", {INT32_MAX, INT32_MAX, 1}, 1, 2, {{2, INT32_MAX}, {2147483650LL, INT32_MAX}, {4294967298LL, 1}}},
+      {"sums past 32 bits",
+       {INT32_MAX, INT32_MAX, 1},
+       1,
+       2,
+       {{2, INT32_MAX}, {2147483650LL, INT32_MAX}, {4294967298LL, 1}}},
   };
   for (const LayoutRow& row : rows) {
     PaneLayout layout = LayOutPanes(row.extents, row.bar, row.origin);
@@ -45,7 +49,7 @@ TEST(PaneLayoutBarAt, GripReachesTwoPixelsIntoEachNeighbour) {
   // Panes 100 and 50 wide with a 4-pixel bar from the origin 0; the bar covers 100..103.
   const PaneLayout layout = LayOutPanes(std::vector<int32_t>{100, 50, 70}, 4, 0);
   const GripRow rows[] = {
-      {0, std::nullopt},   {98, std::nullopt}, {98.5, 0},          {99, 0},   {105, 0},
+      {0, std::nullopt},   {98, std::nullopt},  {98.5, 0},           {99, 0},  {105, 0},
       {105.5, 0},          {106, std::nullopt}, {151, std::nullopt}, {153, 1}, {159, 1},
       {160, std::nullopt}, {220, std::nullopt}, {-5, std::nullopt},
   };

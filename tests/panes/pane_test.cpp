@@ -125,7 +125,7 @@ TEST_F(Pane, TagLetIgnoresAnEqualValueButSetAlwaysNotifies) {
   events.log.clear();
   pane->SetTag(Variant(u"x"));
   pane->SetTag(Variant(u"x"));
-  pane->SetTag(Variant());  // Empty differs from "x"
+  pane->SetTag(Variant());     // Empty differs from "x"
   pane->SetTag(Variant(u""));  // "" equals Empty
   auto object = std::make_shared<host::Object>();
   pane->SetTagReference(Variant(object));

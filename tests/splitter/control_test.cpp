@@ -54,7 +54,8 @@ TEST_F(Control, SplitterSizeKeepsItsRangeAndRelaysOut) {
 TEST_F(Control, PicturesMustBeIconsAndTheCustomPointerShowsTheIcon) {
   auto bitmap = host::sim::SimPicture::Make(host::PictureType::Bitmap, "bmp");
   auto icon = host::sim::SimPicture::Make(host::PictureType::Icon, "ico");
-  EXPECT_OV_ERROR(control.SetMouseIcon(bitmap), err::kInvalidValue, "MouseIcon only accepts a picture of type icon or cursor.");
+  EXPECT_OV_ERROR(control.SetMouseIcon(bitmap), err::kInvalidValue,
+                  "MouseIcon only accepts a picture of type icon or cursor.");
   EXPECT_OV_ERROR(control.SetSplitterMouseIcon(bitmap), err::kInvalidValue,
                   "SplitterMouseIcon only accepts a picture of type iconor cursor.");
   EXPECT_TRUE(platform.trace.Lines().empty());  // nothing stored, nothing notified

@@ -41,9 +41,9 @@ TEST_F(NewInstance, ExtenderWithoutPositionDoesNotStopCreation) {
 
 TEST_F(NewInstance, UnitsPerPixelFollowTheAmbientScaleUnits) {
   control.Initialize();
-  const std::pair<const char16_t*, int16_t> table[] = {
-      {u"Twip", 15}, {u"Pixel", 1}, {u"Inch", 0}, {u"User", 1}, {u"Point", 1},
-      {u"Millimeter", 0}, {u"Centimeter", 0}, {u"twip", 0}, {u"", 0}};
+  const std::pair<const char16_t*, int16_t> table[] = {{u"Twip", 15},      {u"Pixel", 1}, {u"Inch", 0},
+                                                       {u"User", 1},       {u"Point", 1}, {u"Millimeter", 0},
+                                                       {u"Centimeter", 0}, {u"twip", 0},  {u"", 0}};
   for (auto [units, factor] : table) {
     platform.ambient.SetScaleUnits(units);
     control.AmbientChanged(u"ScaleUnits");

@@ -56,8 +56,7 @@ TEST_P(PaintWindowMatch, EveryPixelAsTheRealWindowShowsIt) {
   EXPECT_EQ(mismatches, 0) << "pixels that differ";
 }
 
-INSTANTIATE_TEST_SUITE_P(Configurations, PaintWindowMatch,
-                         ::testing::ValuesIn(testing_support::PaintConfigurations()),
+INSTANTIATE_TEST_SUITE_P(Configurations, PaintWindowMatch, ::testing::ValuesIn(testing_support::PaintConfigurations()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

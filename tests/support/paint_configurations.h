@@ -37,7 +37,17 @@ inline constexpr int kPaintSystemColors[] = {13, 15, 16, 18, 20, 21, 22};
 
 inline const std::vector<PaintConfiguration>& PaintConfigurations() {
   static const std::vector<PaintConfiguration> all = {
-      {"horizontal_3d_round_sunken_border", 300, 60, 0, 1, 1, 2, 1, 4, panes::OvPane3D, {100, 50, 80},
+      {"horizontal_3d_round_sunken_border",
+       300,
+       60,
+       0,
+       1,
+       1,
+       2,
+       1,
+       4,
+       panes::OvPane3D,
+       {100, 50, 80},
        kSelectionBackColor},
       {"horizontal_flat_flat_border", 300, 60, 0, 0, 1, 1, 0, 3, panes::OvPaneFlat, {90, 60, 80}, kSelectionBackColor},
       {"vertical_3d_round", 120, 200, 1, 1, 0, 0, 1, 5, panes::OvPane3D, {60, 40, 50}, host::kButtonFaceColor},

@@ -9,40 +9,35 @@
 namespace {
 
 void Check(HRESULT hr, const wchar_t* step) {
-    if (FAILED(hr))
-        throw DispatchError(hr, step);
+  if (FAILED(hr)) throw DispatchError(hr, step);
 }
 
 // The [default, source] interface of the coclass that describes source.
 activex::ComPtr<ITypeInfo> DefaultSourceInfo(IUnknown* source) {
-    activex::ComPtr<IProvideClassInfo> provider;
-    Check(source->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(provider.Out())),
-          L"QueryInterface(IProvideClassInfo)");
-    activex::ComPtr<ITypeInfo> coclass;
-    Check(provider->GetClassInfo(coclass.Out()), L"IProvideClassInfo::GetClassInfo");
+  activex::ComPtr<IProvideClassInfo> provider;
+  Check(source->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(provider.Out())),
+        L"QueryInterface(IProvideClassInfo)");
+  activex::ComPtr<ITypeInfo> coclass;
+  Check(provider->GetClassInfo(coclass.Out()), L"IProvideClassInfo::GetClassInfo");
 
-    WORD implemented = 0;
-    {
-        win32::TypeAttributes attributes(coclass.Get());
-        Check(attributes.result(), L"ITypeInfo::GetTypeAttr");
-        implemented = attributes->cImplTypes;
-    }
+  WORD implemented = 0;
+  {
+    win32::TypeAttributes attributes(coclass.Get());
+    Check(attributes.result(), L"ITypeInfo::GetTypeAttr");
+    implemented = attributes->cImplTypes;
+  }
 
-    activex::ComPtr<ITypeInfo> found;
-    for (UINT i = 0; i < implemented && !found; ++i) {
-        INT flags = 0;
-        if (FAILED(coclass->GetImplTypeFlags(i, &flags)))
-            continue;
-        const INT wanted = IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE;
-        if ((flags & wanted) != wanted)
-            continue;
-        HREFTYPE reference = 0;
-        if (SUCCEEDED(coclass->GetRefTypeOfImplType(i, &reference)))
-            coclass->GetRefTypeInfo(reference, found.Out());
-    }
-    if (!found)
-        throw DispatchError(E_NOINTERFACE, L"default source interface");
-    return found;
+  activex::ComPtr<ITypeInfo> found;
+  for (UINT i = 0; i < implemented && !found; ++i) {
+    INT flags = 0;
+    if (FAILED(coclass->GetImplTypeFlags(i, &flags))) continue;
+    const INT wanted = IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE;
+    if ((flags & wanted) != wanted) continue;
+    HREFTYPE reference = 0;
+    if (SUCCEEDED(coclass->GetRefTypeOfImplType(i, &reference))) coclass->GetRefTypeInfo(reference, found.Out());
+  }
+  if (!found) throw DispatchError(E_NOINTERFACE, L"default source interface");
+  return found;
 }
 
 }  // namespace
@@ -50,117 +45,105 @@ activex::ComPtr<ITypeInfo> DefaultSourceInfo(IUnknown* source) {
 EventRecorder* EventRecorder::Create() { return new EventRecorder(); }
 
 EventRecorder::~EventRecorder() {
-    if (point_)
-        point_->Release();
-    if (eventInfo_)
-        eventInfo_->Release();
+  if (point_) point_->Release();
+  if (eventInfo_) eventInfo_->Release();
 }
 
 void EventRecorder::Connect(IUnknown* source) {
-    Disconnect();
-    if (eventInfo_)
-        eventInfo_->Release();
-    eventInfo_ = DefaultSourceInfo(source).Detach();
-    {
-        win32::TypeAttributes attributes(eventInfo_);
-        Check(attributes.result(), L"ITypeInfo::GetTypeAttr");
-        eventInterface_ = attributes->guid;
-    }
+  Disconnect();
+  if (eventInfo_) eventInfo_->Release();
+  eventInfo_ = DefaultSourceInfo(source).Detach();
+  {
+    win32::TypeAttributes attributes(eventInfo_);
+    Check(attributes.result(), L"ITypeInfo::GetTypeAttr");
+    eventInterface_ = attributes->guid;
+  }
 
-    IConnectionPointContainer* container = nullptr;
-    Check(source->QueryInterface(IID_IConnectionPointContainer,
-                                 reinterpret_cast<void**>(&container)),
-          L"QueryInterface(IConnectionPointContainer)");
-    HRESULT hr = container->FindConnectionPoint(eventInterface_, &point_);
-    container->Release();
-    Check(hr, L"FindConnectionPoint");
-    hr = point_->Advise(static_cast<IDispatch*>(this), &cookie_);
-    if (FAILED(hr)) {
-        point_->Release();
-        point_ = nullptr;
-        Check(hr, L"IConnectionPoint::Advise");
-    }
+  IConnectionPointContainer* container = nullptr;
+  Check(source->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)),
+        L"QueryInterface(IConnectionPointContainer)");
+  HRESULT hr = container->FindConnectionPoint(eventInterface_, &point_);
+  container->Release();
+  Check(hr, L"FindConnectionPoint");
+  hr = point_->Advise(static_cast<IDispatch*>(this), &cookie_);
+  if (FAILED(hr)) {
+    point_->Release();
+    point_ = nullptr;
+    Check(hr, L"IConnectionPoint::Advise");
+  }
 }
 
 void EventRecorder::Disconnect() {
-    if (!point_)
-        return;
-    point_->Unadvise(cookie_);
-    Abandon();
+  if (!point_) return;
+  point_->Unadvise(cookie_);
+  Abandon();
 }
 
 void EventRecorder::Abandon() {
-    if (point_)
-        point_->Release();
-    point_ = nullptr;
-    cookie_ = 0;
+  if (point_) point_->Release();
+  point_ = nullptr;
+  cookie_ = 0;
 }
 
 std::vector<std::wstring> EventRecorder::Summaries() const {
-    std::vector<std::wstring> summaries;
-    for (const RecordedEvent& event : events_)
-        summaries.push_back(event.summary);
-    return summaries;
+  std::vector<std::wstring> summaries;
+  for (const RecordedEvent& event : events_) summaries.push_back(event.summary);
+  return summaries;
 }
 
 std::wstring EventRecorder::EventName(DISPID id) const {
-    win32::UniqueBstr name;
-    if (eventInfo_ && SUCCEEDED(eventInfo_->GetDocumentation(id, name.put(), nullptr, nullptr,
-                                                             nullptr)) && name)
-        return std::wstring(name.get(), SysStringLen(name.get()));
-    return L"#" + std::to_wstring(id);
+  win32::UniqueBstr name;
+  if (eventInfo_ && SUCCEEDED(eventInfo_->GetDocumentation(id, name.put(), nullptr, nullptr, nullptr)) && name)
+    return std::wstring(name.get(), SysStringLen(name.get()));
+  return L"#" + std::to_wstring(id);
 }
 
 std::wstring EventRecorder::Describe(const VariantValue& argument) {
-    if (argument.IsNothing() || argument.IsEmpty())
-        return L"Nothing";
-    if (argument.AsUnknown()) {
-        try {
-            return DispatchClient::From(argument).Get(L"Name").AsString();
-        } catch (const DispatchError&) {
-            return L"(object without Name)";
-        }
-    }
+  if (argument.IsNothing() || argument.IsEmpty()) return L"Nothing";
+  if (argument.AsUnknown()) {
     try {
-        return argument.AsString();
+      return DispatchClient::From(argument).Get(L"Name").AsString();
     } catch (const DispatchError&) {
-        return L"(vt " + std::to_wstring(argument.Type()) + L")";
+      return L"(object without Name)";
     }
+  }
+  try {
+    return argument.AsString();
+  } catch (const DispatchError&) {
+    return L"(vt " + std::to_wstring(argument.Type()) + L")";
+  }
 }
 
 STDMETHODIMP EventRecorder::QueryInterface(REFIID iid, void** object) {
-    static constexpr activex::InterfaceEntry<EventRecorder> kInterfaces[] = {
-        {{&IID_IUnknown, &IID_IDispatch}, activex::As<IDispatch>}};
-    // The event interface, once connected, is the sink's IDispatch too.
-    bool events = !IsEqualIID(eventInterface_, IID_NULL) && IsEqualIID(iid, eventInterface_);
-    return activex::QueryInterfaceFrom(this, kInterfaces, events ? IID_IDispatch : iid, object);
+  static constexpr activex::InterfaceEntry<EventRecorder> kInterfaces[] = {
+      {{&IID_IUnknown, &IID_IDispatch}, activex::As<IDispatch>}};
+  // The event interface, once connected, is the sink's IDispatch too.
+  bool events = !IsEqualIID(eventInterface_, IID_NULL) && IsEqualIID(iid, eventInterface_);
+  return activex::QueryInterfaceFrom(this, kInterfaces, events ? IID_IDispatch : iid, object);
 }
 
-STDMETHODIMP EventRecorder::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params,
-                                   VARIANT*, EXCEPINFO*, UINT*) {
-    // Nothing may escape into the server that raised the event.
-    try {
-        RecordedEvent event;
-        event.name = EventName(id);
-        std::wstring arguments;
-        if (params) {
-            // rgvarg holds the last argument first.
-            for (UINT i = params->cArgs; i-- > 0;) {
-                const VARIANT& raw = params->rgvarg[i];
-                event.allByReference = event.allByReference && (raw.vt & VT_BYREF);
-                event.arguments.push_back(VariantValue::CopyOf(raw));
-                if (!arguments.empty())
-                    arguments += L", ";
-                arguments += Describe(event.arguments.back());
-            }
-        }
-        event.summary = event.name + L"(" + arguments + L")";
-        events_.push_back(event);
-        // A handler may raise further events, so it gets its own copy.
-        if (onEvent && params)
-            onEvent(event, *params);
-    } catch (const std::exception& error) {
-        events_.push_back(RecordedEvent{L"(recorder failed)", {}, false, L"(recorder failed)"});
+STDMETHODIMP EventRecorder::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) {
+  // Nothing may escape into the server that raised the event.
+  try {
+    RecordedEvent event;
+    event.name = EventName(id);
+    std::wstring arguments;
+    if (params) {
+      // rgvarg holds the last argument first.
+      for (UINT i = params->cArgs; i-- > 0;) {
+        const VARIANT& raw = params->rgvarg[i];
+        event.allByReference = event.allByReference && (raw.vt & VT_BYREF);
+        event.arguments.push_back(VariantValue::CopyOf(raw));
+        if (!arguments.empty()) arguments += L", ";
+        arguments += Describe(event.arguments.back());
+      }
     }
-    return S_OK;
+    event.summary = event.name + L"(" + arguments + L")";
+    events_.push_back(event);
+    // A handler may raise further events, so it gets its own copy.
+    if (onEvent && params) onEvent(event, *params);
+  } catch (const std::exception& error) {
+    events_.push_back(RecordedEvent{L"(recorder failed)", {}, false, L"(recorder failed)"});
+  }
+  return S_OK;
 }

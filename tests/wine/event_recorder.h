@@ -16,49 +16,49 @@
 #include "variant_value.h"
 
 struct RecordedEvent {
-    std::wstring name;
-    std::vector<VariantValue> arguments;  // in declaration order, dereferenced
-    bool allByReference = true;
-    std::wstring summary;
+  std::wstring name;
+  std::vector<VariantValue> arguments;  // in declaration order, dereferenced
+  bool allByReference = true;
+  std::wstring summary;
 };
 
 class EventRecorder : public NameDispatch, private RefCounted {
-public:
-    // Starts with one reference, the caller's.
-    static EventRecorder* Create();
+ public:
+  // Starts with one reference, the caller's.
+  static EventRecorder* Create();
 
-    // Advises on source's connection point for its default source interface.
-    void Connect(IUnknown* source);
-    void Disconnect();
-    // Forgets the connection without Unadvise, to see the source drop it by itself.
-    void Abandon();
+  // Advises on source's connection point for its default source interface.
+  void Connect(IUnknown* source);
+  void Disconnect();
+  // Forgets the connection without Unadvise, to see the source drop it by itself.
+  void Abandon();
 
-    // Runs inside the event, after it was recorded; arguments are the live ones.
-    std::function<void(const RecordedEvent&, DISPPARAMS&)> onEvent;
+  // Runs inside the event, after it was recorded; arguments are the live ones.
+  std::function<void(const RecordedEvent&, DISPPARAMS&)> onEvent;
 
-    const std::vector<RecordedEvent>& Events() const { return events_; }
-    std::vector<std::wstring> Summaries() const;
-    void Clear() { events_.clear(); }
-    const IID& EventInterface() const { return eventInterface_; }
-    ULONG References() const { return RefCounted::References(); }
+  const std::vector<RecordedEvent>& Events() const { return events_; }
+  std::vector<std::wstring> Summaries() const;
+  void Clear() { events_.clear(); }
+  const IID& EventInterface() const { return eventInterface_; }
+  ULONG References() const { return RefCounted::References(); }
 
-    // IUnknown
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    FORMHOST_IUNKNOWN_REFCOUNT
+  // IUnknown
+  STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
+  FORMHOST_IUNKNOWN_REFCOUNT
 
-    // IDispatch: the events, by their DISPIDs only
-    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
-                        VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
+  // IDispatch: the events, by their DISPIDs only
+  STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
+                      EXCEPINFO* exception, UINT* argumentError) override;
 
-private:
-    EventRecorder() = default;
-    ~EventRecorder() override;
-    std::wstring EventName(DISPID id) const;
-    static std::wstring Describe(const VariantValue& argument);
+ private:
+  EventRecorder() = default;
+  ~EventRecorder() override;
+  std::wstring EventName(DISPID id) const;
+  static std::wstring Describe(const VariantValue& argument);
 
-    IID eventInterface_ = IID_NULL;
-    ITypeInfo* eventInfo_ = nullptr;
-    IConnectionPoint* point_ = nullptr;
-    DWORD cookie_ = 0;
-    std::vector<RecordedEvent> events_;
+  IID eventInterface_ = IID_NULL;
+  ITypeInfo* eventInfo_ = nullptr;
+  IConnectionPoint* point_ = nullptr;
+  DWORD cookie_ = 0;
+  std::vector<RecordedEvent> events_;
 };

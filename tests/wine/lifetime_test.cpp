@@ -8,65 +8,63 @@
 namespace {
 
 TEST(Registration, BothProgIdsNameOneInProcessClass) {
-    CLSID current, versioned;
-    ASSERT_EQ(CLSIDFromProgID(L"OrvaneSplitter.OvSplitter", &current), S_OK);
-    ASSERT_EQ(CLSIDFromProgID(L"OrvaneSplitter.OvSplitter.1", &versioned), S_OK);
-    EXPECT_TRUE(IsEqualCLSID(current, versioned));
-    SplitterInstance splitter;
-    EXPECT_NE(GetModuleHandleW(kServerModule), nullptr);
+  CLSID current, versioned;
+  ASSERT_EQ(CLSIDFromProgID(L"OrvaneSplitter.OvSplitter", &current), S_OK);
+  ASSERT_EQ(CLSIDFromProgID(L"OrvaneSplitter.OvSplitter.1", &versioned), S_OK);
+  EXPECT_TRUE(IsEqualCLSID(current, versioned));
+  SplitterInstance splitter;
+  EXPECT_NE(GetModuleHandleW(kServerModule), nullptr);
 }
 
 TEST(Registration, ControlReportsErrorsThroughErrorInfo) {
-    SplitterInstance splitter;
-    ISupportErrorInfo* support = nullptr;
-    ASSERT_EQ(splitter.Control().Pointer()->QueryInterface(
-                  IID_ISupportErrorInfo, reinterpret_cast<void**>(&support)),
-              S_OK);
-    support->Release();
+  SplitterInstance splitter;
+  ISupportErrorInfo* support = nullptr;
+  ASSERT_EQ(splitter.Control().Pointer()->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support)),
+            S_OK);
+  support->Release();
 }
 
 TEST(Lifetime, ControlLetsGoOfItsSiteAndItsSinks) {
-    SplitterInstance splitter;
-    AmbientSite* site = splitter.Site();
-    site->AddRef();
-    EventRecorder* recorder = EventRecorder::Create();
-    recorder->Connect(splitter.Panes().Pointer());
-    recorder->Abandon();  // no Unadvise: the collection must drop the sink as it goes
-    splitter.Close();
-    EXPECT_EQ(site->References(), 1u);
-    EXPECT_EQ(recorder->References(), 1u);
-    site->Release();
-    recorder->Release();
+  SplitterInstance splitter;
+  AmbientSite* site = splitter.Site();
+  site->AddRef();
+  EventRecorder* recorder = EventRecorder::Create();
+  recorder->Connect(splitter.Panes().Pointer());
+  recorder->Abandon();  // no Unadvise: the collection must drop the sink as it goes
+  splitter.Close();
+  EXPECT_EQ(site->References(), 1u);
+  EXPECT_EQ(recorder->References(), 1u);
+  site->Release();
+  recorder->Release();
 }
 
 TEST(Lifetime, APaneOutlivesItsControl) {
-    DispatchClient pane;
-    {
-        SplitterInstance splitter;
-        DispatchClient panes = splitter.Panes();
-        panes.Call(L"Add", VariantValue::Missing(), L"kept");
-        pane = panes.Object(L"Item", L"kept");
-    }
-    EXPECT_EQ(pane.Get(L"Name").AsString(), L"Pane 2");
-    EXPECT_EQ(pane.Get(L"Key").AsString(), L"kept");
+  DispatchClient pane;
+  {
+    SplitterInstance splitter;
+    DispatchClient panes = splitter.Panes();
+    panes.Call(L"Add", VariantValue::Missing(), L"kept");
+    pane = panes.Object(L"Item", L"kept");
+  }
+  EXPECT_EQ(pane.Get(L"Name").AsString(), L"Pane 2");
+  EXPECT_EQ(pane.Get(L"Key").AsString(), L"kept");
 }
 
 TEST(Lifetime, ServerCanUnloadOnceEverythingIsReleased) {
-    {
-        SplitterInstance splitter;
-        DispatchClient panes = splitter.Panes();
-        panes.Call(L"Add");
-        DispatchClient pane = panes.Object(L"Item", 2);
-        VariantValue enumerator = panes.Invoke(DISPID_NEWENUM, DISPATCH_METHOD | DISPATCH_PROPERTYGET,
-                                               {}, L"NewEnum");
-        EXPECT_EQ(ServerCanUnloadNow(), S_FALSE);
-        splitter.Close();
-        panes.Reset();
-        // The pane and the enumerator still hold the server.
-        EXPECT_EQ(ServerCanUnloadNow(), S_FALSE);
-        EXPECT_EQ(pane.Get(L"Name").AsString(), L"Pane 2");
-    }
-    EXPECT_EQ(ServerCanUnloadNow(), S_OK);
+  {
+    SplitterInstance splitter;
+    DispatchClient panes = splitter.Panes();
+    panes.Call(L"Add");
+    DispatchClient pane = panes.Object(L"Item", 2);
+    VariantValue enumerator = panes.Invoke(DISPID_NEWENUM, DISPATCH_METHOD | DISPATCH_PROPERTYGET, {}, L"NewEnum");
+    EXPECT_EQ(ServerCanUnloadNow(), S_FALSE);
+    splitter.Close();
+    panes.Reset();
+    // The pane and the enumerator still hold the server.
+    EXPECT_EQ(ServerCanUnloadNow(), S_FALSE);
+    EXPECT_EQ(pane.Get(L"Name").AsString(), L"Pane 2");
+  }
+  EXPECT_EQ(ServerCanUnloadNow(), S_OK);
 }
 
 }  // namespace

@@ -20,168 +20,163 @@
 namespace {
 
 class OutParameters : public SplitterTest {
-protected:
-    void SetUp() override {
-        SplitterTest::SetUp();
-        Add();
-        splitter_->Control().Pointer()->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown_));
-        pane_ = Pane(1);
-    }
-    void TearDown() override {
-        pane_.Reset();
-        if (unknown_)
-            unknown_->Release();
-        SplitterTest::TearDown();
-    }
+ protected:
+  void SetUp() override {
+    SplitterTest::SetUp();
+    Add();
+    splitter_->Control().Pointer()->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown_));
+    pane_ = Pane(1);
+  }
+  void TearDown() override {
+    pane_.Reset();
+    if (unknown_) unknown_->Release();
+    SplitterTest::TearDown();
+  }
 
-    // The dual interfaces' IDispatch is their own vtable.
-    _OvSplitter* Splitter() const { return static_cast<_OvSplitter*>(splitter_->Control().Pointer()); }
-    _OvPanes* Collection() const { return static_cast<_OvPanes*>(panes_.Pointer()); }
-    _OvPane* OnePane() const { return static_cast<_OvPane*>(pane_.Pointer()); }
-    template <typename Interface>
-    Interface* As(REFIID iid) {
-        Interface* found = nullptr;
-        unknown_->QueryInterface(iid, reinterpret_cast<void**>(&found));
-        if (found)
-            found->Release();  // the control holds it as long as the test needs it
-        return found;
-    }
+  // The dual interfaces' IDispatch is their own vtable.
+  _OvSplitter* Splitter() const { return static_cast<_OvSplitter*>(splitter_->Control().Pointer()); }
+  _OvPanes* Collection() const { return static_cast<_OvPanes*>(panes_.Pointer()); }
+  _OvPane* OnePane() const { return static_cast<_OvPane*>(pane_.Pointer()); }
+  template <typename Interface>
+  Interface* As(REFIID iid) {
+    Interface* found = nullptr;
+    unknown_->QueryInterface(iid, reinterpret_cast<void**>(&found));
+    if (found) found->Release();  // the control holds it as long as the test needs it
+    return found;
+  }
 
-    // The control's event interface, as a client learns it.
-    IID Events() {
-        IID events = IID_NULL;
-        As<IProvideClassInfo2>(IID_IProvideClassInfo2)->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events);
-        return events;
-    }
+  // The control's event interface, as a client learns it.
+  IID Events() {
+    IID events = IID_NULL;
+    As<IProvideClassInfo2>(IID_IProvideClassInfo2)->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events);
+    return events;
+  }
 
-    IUnknown* unknown_ = nullptr;
-    DispatchClient pane_;
+  IUnknown* unknown_ = nullptr;
+  DispatchClient pane_;
 };
 
 // A property sink, which is no event sink: it has neither the event interface nor IDispatch.
 class UnfitSink : public TestObject<IPropertyNotifySink, &IID_IPropertyNotifySink> {
-public:
-    STDMETHODIMP OnChanged(DISPID) override { return S_OK; }
-    STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
+ public:
+  STDMETHODIMP OnChanged(DISPID) override { return S_OK; }
+  STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
 };
 
 struct Call {
-    const char* what;
-    std::function<HRESULT()> call;
+  const char* what;
+  std::function<HRESULT()> call;
 };
 
 TEST_F(OutParameters, NullIsEPointer) {
-    VARIANT index;
-    VariantInit(&index);
-    V_VT(&index) = VT_I4;
-    V_I4(&index) = 1;
-    VARIANT missing;
-    V_VT(&missing) = VT_ERROR;
-    V_ERROR(&missing) = DISP_E_PARAMNOTFOUND;
-    const long panes = Count();
-    const Call calls[] = {
-        {"splitter QueryInterface", [&] { return unknown_->QueryInterface(IID_IDispatch, nullptr); }},
-        {"panes QueryInterface", [&] { return Collection()->QueryInterface(IID_IDispatch, nullptr); }},
-        {"pane QueryInterface", [&] { return OnePane()->QueryInterface(IID_IDispatch, nullptr); }},
-        {"get_Panes", [&] { return Splitter()->get_Panes(nullptr); }},
-        {"get_BackColor", [&] { return Splitter()->get_BackColor(nullptr); }},
-        {"get_Orientation", [&] { return Splitter()->get_Orientation(nullptr); }},
-        {"get_WhatsThisHelpID", [&] { return Splitter()->get_WhatsThisHelpID(nullptr); }},
-        {"GetContainedControls", [&] { return Splitter()->GetContainedControls(nullptr); }},
-        {"get_Count", [&] { return Collection()->get_Count(nullptr); }},
-        {"get_Item", [&] { return Collection()->get_Item(&index, nullptr); }},
-        {"Add", [&] { return Collection()->Add(missing, missing, missing, missing, nullptr); }},
-        {"NewEnum", [&] { return Collection()->NewEnum(nullptr); }},
-        {"Remove", [&] { return Collection()->Remove(nullptr); }},
-        {"pane get_Left", [&] { return OnePane()->get_Left(nullptr); }},
-        {"pane put_Left", [&] { return OnePane()->put_Left(nullptr); }},
-        {"pane get_Name", [&] { return OnePane()->get_Name(nullptr); }},
-        {"pane put_Name", [&] { return OnePane()->put_Name(nullptr); }},
-        {"pane get_Tag", [&] { return OnePane()->get_Tag(nullptr); }},
-        {"pane put_Key", [&] { return OnePane()->put_Key(nullptr); }},
-        {"pane get_Appearance", [&] { return OnePane()->get_Appearance(nullptr); }},
-        {"FindConnectionPoint", [&] {
-             return As<IConnectionPointContainer>(IID_IConnectionPointContainer)
-                 ->FindConnectionPoint(Events(), nullptr);
-         }},
-        {"GetClientSite", [&] { return As<IOleObject>(IID_IOleObject)->GetClientSite(nullptr); }},
-        {"GetWindow", [&] { return As<IOleInPlaceObject>(IID_IOleInPlaceObject)->GetWindow(nullptr); }},
-    };
-    for (const Call& row : calls)
-        EXPECT_EQ(row.call(), E_POINTER) << row.what;
-    EXPECT_EQ(Count(), panes);  // the failed Add and Remove changed nothing
+  VARIANT index;
+  VariantInit(&index);
+  V_VT(&index) = VT_I4;
+  V_I4(&index) = 1;
+  VARIANT missing;
+  V_VT(&missing) = VT_ERROR;
+  V_ERROR(&missing) = DISP_E_PARAMNOTFOUND;
+  const long panes = Count();
+  const Call calls[] = {
+      {"splitter QueryInterface", [&] { return unknown_->QueryInterface(IID_IDispatch, nullptr); }},
+      {"panes QueryInterface", [&] { return Collection()->QueryInterface(IID_IDispatch, nullptr); }},
+      {"pane QueryInterface", [&] { return OnePane()->QueryInterface(IID_IDispatch, nullptr); }},
+      {"get_Panes", [&] { return Splitter()->get_Panes(nullptr); }},
+      {"get_BackColor", [&] { return Splitter()->get_BackColor(nullptr); }},
+      {"get_Orientation", [&] { return Splitter()->get_Orientation(nullptr); }},
+      {"get_WhatsThisHelpID", [&] { return Splitter()->get_WhatsThisHelpID(nullptr); }},
+      {"GetContainedControls", [&] { return Splitter()->GetContainedControls(nullptr); }},
+      {"get_Count", [&] { return Collection()->get_Count(nullptr); }},
+      {"get_Item", [&] { return Collection()->get_Item(&index, nullptr); }},
+      {"Add", [&] { return Collection()->Add(missing, missing, missing, missing, nullptr); }},
+      {"NewEnum", [&] { return Collection()->NewEnum(nullptr); }},
+      {"Remove", [&] { return Collection()->Remove(nullptr); }},
+      {"pane get_Left", [&] { return OnePane()->get_Left(nullptr); }},
+      {"pane put_Left", [&] { return OnePane()->put_Left(nullptr); }},
+      {"pane get_Name", [&] { return OnePane()->get_Name(nullptr); }},
+      {"pane put_Name", [&] { return OnePane()->put_Name(nullptr); }},
+      {"pane get_Tag", [&] { return OnePane()->get_Tag(nullptr); }},
+      {"pane put_Key", [&] { return OnePane()->put_Key(nullptr); }},
+      {"pane get_Appearance", [&] { return OnePane()->get_Appearance(nullptr); }},
+      {"FindConnectionPoint",
+       [&] {
+         return As<IConnectionPointContainer>(IID_IConnectionPointContainer)->FindConnectionPoint(Events(), nullptr);
+       }},
+      {"GetClientSite", [&] { return As<IOleObject>(IID_IOleObject)->GetClientSite(nullptr); }},
+      {"GetWindow", [&] { return As<IOleInPlaceObject>(IID_IOleInPlaceObject)->GetWindow(nullptr); }},
+  };
+  for (const Call& row : calls) EXPECT_EQ(row.call(), E_POINTER) << row.what;
+  EXPECT_EQ(Count(), panes);  // the failed Add and Remove changed nothing
 }
 
 TEST_F(OutParameters, ACallThatFailsBeforeWritingLeavesTheCallersValue) {
-    auto* sentinelPane = reinterpret_cast<_OvPane*>(static_cast<INT_PTR>(0x5E17));
-    _OvPane* pane = sentinelPane;
-    EXPECT_EQ(Collection()->get_Item(nullptr, &pane), E_POINTER);
-    EXPECT_EQ(pane, sentinelPane);
+  auto* sentinelPane = reinterpret_cast<_OvPane*>(static_cast<INT_PTR>(0x5E17));
+  _OvPane* pane = sentinelPane;
+  EXPECT_EQ(Collection()->get_Item(nullptr, &pane), E_POINTER);
+  EXPECT_EQ(pane, sentinelPane);
 
-    SIZEL size{1234, 5678};
-    EXPECT_EQ(As<IOleObject>(IID_IOleObject)->GetExtent(DVASPECT_ICON, &size), DV_E_DVASPECT);
-    EXPECT_EQ(size.cx, 1234);
-    EXPECT_EQ(size.cy, 5678);
+  SIZEL size{1234, 5678};
+  EXPECT_EQ(As<IOleObject>(IID_IOleObject)->GetExtent(DVASPECT_ICON, &size), DV_E_DVASPECT);
+  EXPECT_EQ(size.cx, 1234);
+  EXPECT_EQ(size.cy, 5678);
 
-    CONTROLINFO info{};
-    info.cb = 1;  // shorter than any CONTROLINFO
-    info.cAccel = 77;
-    EXPECT_EQ(As<IOleControl>(IID_IOleControl)->GetControlInfo(&info), E_INVALIDARG);
-    EXPECT_EQ(info.cAccel, 77);
+  CONTROLINFO info{};
+  info.cb = 1;  // shorter than any CONTROLINFO
+  info.cAccel = 77;
+  EXPECT_EQ(As<IOleControl>(IID_IOleControl)->GetControlInfo(&info), E_INVALIDARG);
+  EXPECT_EQ(info.cAccel, 77);
 
-    IConnectionPoint* point = nullptr;
-    ASSERT_EQ(As<IConnectionPointContainer>(IID_IConnectionPointContainer)
-                  ->FindConnectionPoint(Events(), &point),
-              S_OK);
-    DWORD cookie = 0x5E17;
-    EXPECT_EQ(point->Advise(nullptr, &cookie), E_POINTER);
-    EXPECT_EQ(cookie, 0x5E17u);
-    point->Release();
+  IConnectionPoint* point = nullptr;
+  ASSERT_EQ(As<IConnectionPointContainer>(IID_IConnectionPointContainer)->FindConnectionPoint(Events(), &point), S_OK);
+  DWORD cookie = 0x5E17;
+  EXPECT_EQ(point->Advise(nullptr, &cookie), E_POINTER);
+  EXPECT_EQ(cookie, 0x5E17u);
+  point->Release();
 }
 
 TEST_F(OutParameters, AFailedCallClearsTheInterfaceOrCookieItWouldHaveGiven) {
-    auto sentinel = [] { return reinterpret_cast<void*>(static_cast<INT_PTR>(0x5E17)); };
+  auto sentinel = [] { return reinterpret_cast<void*>(static_cast<INT_PTR>(0x5E17)); };
 
-    void* object = sentinel();
-    EXPECT_EQ(unknown_->QueryInterface(IID_IStream, &object), E_NOINTERFACE);
-    EXPECT_EQ(object, nullptr);
-    object = sentinel();
-    EXPECT_EQ(OnePane()->QueryInterface(IID_IConnectionPointContainer, &object), E_NOINTERFACE);
-    EXPECT_EQ(object, nullptr);
+  void* object = sentinel();
+  EXPECT_EQ(unknown_->QueryInterface(IID_IStream, &object), E_NOINTERFACE);
+  EXPECT_EQ(object, nullptr);
+  object = sentinel();
+  EXPECT_EQ(OnePane()->QueryInterface(IID_IConnectionPointContainer, &object), E_NOINTERFACE);
+  EXPECT_EQ(object, nullptr);
 
-    VARIANT index;
-    VariantInit(&index);
-    V_VT(&index) = VT_I4;
-    V_I4(&index) = 99;
-    _OvPane* pane = static_cast<_OvPane*>(sentinel());
-    EXPECT_TRUE(FAILED(Collection()->get_Item(&index, &pane)));
-    EXPECT_EQ(pane, nullptr);
+  VARIANT index;
+  VariantInit(&index);
+  V_VT(&index) = VT_I4;
+  V_I4(&index) = 99;
+  _OvPane* pane = static_cast<_OvPane*>(sentinel());
+  EXPECT_TRUE(FAILED(Collection()->get_Item(&index, &pane)));
+  EXPECT_EQ(pane, nullptr);
 
-    auto* points = As<IConnectionPointContainer>(IID_IConnectionPointContainer);
-    IConnectionPoint* point = static_cast<IConnectionPoint*>(sentinel());
-    EXPECT_EQ(points->FindConnectionPoint(IID_IDispatch, &point), CONNECT_E_NOCONNECTION);
-    EXPECT_EQ(point, nullptr);
-    IEnumConnectionPoints* all = static_cast<IEnumConnectionPoints*>(sentinel());
-    EXPECT_EQ(points->EnumConnectionPoints(&all), E_NOTIMPL);
-    EXPECT_EQ(all, nullptr);
+  auto* points = As<IConnectionPointContainer>(IID_IConnectionPointContainer);
+  IConnectionPoint* point = static_cast<IConnectionPoint*>(sentinel());
+  EXPECT_EQ(points->FindConnectionPoint(IID_IDispatch, &point), CONNECT_E_NOCONNECTION);
+  EXPECT_EQ(point, nullptr);
+  IEnumConnectionPoints* all = static_cast<IEnumConnectionPoints*>(sentinel());
+  EXPECT_EQ(points->EnumConnectionPoints(&all), E_NOTIMPL);
+  EXPECT_EQ(all, nullptr);
 
-    // A sink with neither the event interface nor IDispatch cannot connect.
-    UnfitSink unfit;
-    ASSERT_EQ(points->FindConnectionPoint(Events(), &point), S_OK);
-    DWORD cookie = 0x5E17;
-    EXPECT_EQ(point->Advise(&unfit, &cookie), CONNECT_E_CANNOTCONNECT);
-    EXPECT_EQ(cookie, 0u);
-    IEnumConnections* connections = static_cast<IEnumConnections*>(sentinel());
-    EXPECT_EQ(point->EnumConnections(&connections), E_NOTIMPL);
-    EXPECT_EQ(connections, nullptr);
-    point->Release();
-    EXPECT_EQ(unfit.references, 1u);
+  // A sink with neither the event interface nor IDispatch cannot connect.
+  UnfitSink unfit;
+  ASSERT_EQ(points->FindConnectionPoint(Events(), &point), S_OK);
+  DWORD cookie = 0x5E17;
+  EXPECT_EQ(point->Advise(&unfit, &cookie), CONNECT_E_CANNOTCONNECT);
+  EXPECT_EQ(cookie, 0u);
+  IEnumConnections* connections = static_cast<IEnumConnections*>(sentinel());
+  EXPECT_EQ(point->EnumConnections(&connections), E_NOTIMPL);
+  EXPECT_EQ(connections, nullptr);
+  point->Release();
+  EXPECT_EQ(unfit.references, 1u);
 }
 
 TEST_F(OutParameters, MembersNotThereYetSayNotImplemented) {
-    EXPECT_EQ(Splitter()->ShowAboutBox(), E_NOTIMPL);
-    EXPECT_EQ(Splitter()->AboutBox(), E_NOTIMPL);
-    EXPECT_EQ(As<IPersistPropertyBag>(IID_IPersistPropertyBag)->Load(nullptr, nullptr), E_NOTIMPL);
+  EXPECT_EQ(Splitter()->ShowAboutBox(), E_NOTIMPL);
+  EXPECT_EQ(Splitter()->AboutBox(), E_NOTIMPL);
+  EXPECT_EQ(As<IPersistPropertyBag>(IID_IPersistPropertyBag)->Load(nullptr, nullptr), E_NOTIMPL);
 }
 
 }  // namespace

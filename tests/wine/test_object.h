@@ -9,14 +9,14 @@
 
 template <typename Interface, const IID* InterfaceId>
 class TestObject : public Interface {
-public:
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        static constexpr activex::InterfaceEntry<TestObject> kInterfaces[] = {
-            {{&IID_IUnknown, InterfaceId}, activex::As<Interface>}};
-        return activex::QueryInterfaceFrom(this, kInterfaces, iid, out);
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references; }
-    STDMETHODIMP_(ULONG) Release() override { return --references; }
+ public:
+  STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
+    static constexpr activex::InterfaceEntry<TestObject> kInterfaces[] = {
+        {{&IID_IUnknown, InterfaceId}, activex::As<Interface>}};
+    return activex::QueryInterfaceFrom(this, kInterfaces, iid, out);
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return ++references; }
+  STDMETHODIMP_(ULONG) Release() override { return --references; }
 
-    ULONG references = 1;
+  ULONG references = 1;
 };

@@ -8,9 +8,9 @@
 namespace {
 
 TEST(Unregistered, ProgIdsNoLongerResolve) {
-    CLSID clsid;
-    EXPECT_HRESULT_FAILED(CLSIDFromProgID(L"OrvaneSplitter.OvSplitter", &clsid));
-    EXPECT_HRESULT_FAILED(CLSIDFromProgID(L"OrvaneSplitter.OvSplitter.1", &clsid));
+  CLSID clsid;
+  EXPECT_HRESULT_FAILED(CLSIDFromProgID(L"OrvaneSplitter.OvSplitter", &clsid));
+  EXPECT_HRESULT_FAILED(CLSIDFromProgID(L"OrvaneSplitter.OvSplitter.1", &clsid));
 }
 
 }  // namespace

@@ -12,22 +12,21 @@ namespace {
 // After the last test every object the tests made must be gone: a leak anywhere shows
 // up here as a server that cannot unload.
 class ServerReleaseCheck : public ::testing::Environment {
-public:
-    void TearDown() override {
-        if (GetModuleHandleW(kServerModule)) {
-            EXPECT_EQ(ServerCanUnloadNow(), S_OK) << "objects of the server are still alive";
-        }
+ public:
+  void TearDown() override {
+    if (GetModuleHandleW(kServerModule)) {
+      EXPECT_EQ(ServerCanUnloadNow(), S_OK) << "objects of the server are still alive";
     }
+  }
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    ::testing::AddGlobalTestEnvironment(new ServerReleaseCheck);
-    if (FAILED(OleInitialize(nullptr)))
-        return 2;
-    int result = RUN_ALL_TESTS();
-    OleUninitialize();
-    return result;
+  ::testing::InitGoogleTest(&argc, argv);
+  ::testing::AddGlobalTestEnvironment(new ServerReleaseCheck);
+  if (FAILED(OleInitialize(nullptr))) return 2;
+  int result = RUN_ALL_TESTS();
+  OleUninitialize();
+  return result;
 }
