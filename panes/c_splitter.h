@@ -1,25 +1,73 @@
 #pragma once
-// The drag bar of the collection: the feedback rectangle's size and its window.
+// The drag bar of the collection: the range a bar may travel in during one drag, and the
+// feedback rectangle that follows the mouse, drawn by inverting screen pixels so that
+// drawing it a second time erases it. Positions are client pixels of the control; the
+// rectangle on screen is held in screen coordinates.
 #include <cstdint>
+
+#include "host/site/pointer_services.h"
+#include "panes/axis.h"
 
 namespace panes {
 
 class CSplitter {
  public:
   int16_t Orientation() const { return orientation_; }
-  void SetOrientation(int16_t value) { orientation_ = value; }
-  int32_t Width() const { return width_; }
-  void SetWidth(int32_t value) { width_ = value; }
-  int32_t Height() const { return height_; }
-  void SetHeight(int32_t value) { height_ = value; }
+  void SetOrientation(int16_t value) {
+    orientation_ = value;
+    axis_ = Axis::Of(value);
+  }
+  int32_t Width() const { return size_.x; }
+  void SetWidth(int32_t value) { size_.x = value; }
+  int32_t Height() const { return size_.y; }
+  void SetHeight(int32_t value) { size_.y = value; }
   std::uintptr_t ParentHwnd() const { return parentHwnd_; }
   void SetParentHwnd(std::uintptr_t value) { parentHwnd_ = value; }
+  int32_t ParentWidth() const { return range_.x; }
+  void SetParentWidth(int32_t value) { range_.x = value; }
+  int32_t ParentHeight() const { return range_.y; }
+  void SetParentHeight(int32_t value) { range_.y = value; }
+  void SetRangeLeft(int32_t value) { rangeStart_.x = value; }
+  void SetRangeTop(int32_t value) { rangeStart_.y = value; }
+  // Where the bar's leading edge was last moved to; -1 before the first move of a drag.
+  int32_t Value() const { return value_; }
+  void SetValue(int32_t value) { value_ = value; }
+  bool Dragging() const { return dragging_; }
+  const host::ScreenRect& BarRect() const { return barRect_; }
+
+  // The drag range along the axis: where it starts and how long it is.
+  void SetRange(Dimension d, int32_t start, int32_t length) {
+    rangeStart_[d] = start;
+    range_[d] = length;
+  }
+  // Where the feedback is drawn; without it (a collection of no control) nothing is drawn.
+  void SetPointerServices(host::PointerServices* pointer) { pointer_ = pointer; }
+
+  // Starts a drag with the feedback at the mouse, not yet limited to the range.
+  void MouseDown(int32_t offsetX, int32_t offsetY, float x, float y);
+  // Moves the feedback along the axis, kept inside the range; nothing outside a drag.
+  void MouseMove(int32_t offsetX, int32_t offsetY, float x, float y);
+  // Ends a drag and erases the feedback; false when no drag was under way.
+  bool MouseUp();
+  // Ends a drag without a result: the feedback erased and no position reached.
+  bool Cancel();
 
  private:
-  int16_t orientation_ = 0;
-  int32_t width_ = 0;
-  int32_t height_ = 0;
+  void DrawBar(int32_t x, int32_t y);
+  void InvertBar();
+  // The mouse along the axis with the offset added, rounded.
+  int32_t AlongFrom(int32_t offsetX, int32_t offsetY, float x, float y) const;
+
+  int16_t orientation_ = OvHorizontal;
+  Axis axis_ = Axis::Of(OvHorizontal);
+  XY<int32_t> size_;
+  XY<int32_t> range_;
+  XY<int32_t> rangeStart_;
+  int32_t value_ = -1;
+  bool dragging_ = false;
+  host::ScreenRect barRect_;
   std::uintptr_t parentHwnd_ = 0;
+  host::PointerServices* pointer_ = nullptr;
 };
 
 }  // namespace panes

@@ -249,4 +249,52 @@ PanePtr OvPanes::PaneAtPoint(float x, float y) const {
   return before ? panes_[*before] : nullptr;
 }
 
+void OvPanes::SplitterMouseDown(PanePtr& pane, float x, float y) {
+  if (!pane) return;
+  const Dimension along = axis_.Along();
+  PanePtr next = Item(Variant(pane->Index() + 1));
+  // From the outer edge of the pane to the outer edge of the next, the bar included.
+  const int32_t start = PanePositionPixels(*pane, along);
+  bar_.SetRange(along, start, PanePositionPixels(*next, along) + next->GetExtentPixels(along) - start);
+  bar_.MouseDown(0, 0, x, y);
+}
+
+void OvPanes::SplitterMouseMove(PanePtr& pane, float x, float y) {
+  if (pane) bar_.MouseMove(0, 0, x, y);
+}
+
+void OvPanes::SplitterMouseUp(PanePtr& pane) {
+  if (bar_.MouseUp()) {
+    const int32_t value = bar_.Value();
+    if (value == -1) return;  // pressed and released without a move
+    const Dimension along = axis_.Along();
+    PanePtr next = Item(Variant(pane->Index() + 1));
+    const int32_t wanted = value - PanePositionPixels(*pane, along);
+    const int32_t extent = pane->GetExtentPixels(along), nextExtent = next->GetExtentPixels(along);
+    const int32_t minimum = pane->GetMinimumPixels(), nextMinimum = next->GetMinimumPixels();
+    // The next pane is always set first. Outside the first rule the pair keeps its total, so
+    // no other pane moves.
+    auto resize = [&](int64_t nextNew, int64_t paneNew) {
+      next->SetExtentPixels(along, CheckedLong(nextNew));
+      pane->SetExtentPixels(along, CheckedLong(paneNew));
+    };
+    if (wanted <= minimum) {
+      resize(int64_t{extent} + nextExtent - minimum, minimum);
+    } else if (wanted < extent) {
+      resize(int64_t{nextExtent} + (extent - wanted), wanted);
+    } else if (value > parent_[along] && nextMinimum == 0) {
+      resize(int64_t{splitterSize_} + 1, int64_t{wanted} - (splitterSize_ + 1));
+    } else if (wanted == extent) {
+      // the bar is where it was
+    } else if (int64_t{nextExtent} - (wanted - extent) < nextMinimum) {
+      if (nextExtent != nextMinimum) resize(nextMinimum, int64_t{extent} + nextExtent - nextMinimum);
+    } else {
+      resize(int64_t{nextExtent} - (wanted - extent), wanted);
+    }
+  }
+  PanePtr before = pane;
+  PanePtr after = Item(Variant(pane->Index() + 1));
+  RaiseToListeners([&](PanesListener& l) { l.SplitterResized(before, after); });
+}
+
 }  // namespace panes

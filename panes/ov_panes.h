@@ -74,7 +74,10 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   void SetInitialWidth(int32_t width) { initial_.x = width; }
   void SetInitialHeight(int32_t height) { initial_.y = height; }
   void SetParentHwnd(std::uintptr_t hwnd) { bar_.SetParentHwnd(hwnd); }
+  // Where the drag draws its feedback.
+  void SetPointerServices(host::PointerServices* pointer) { bar_.SetPointerServices(pointer); }
   const CSplitter& Bar() const { return bar_; }
+  CSplitter& Bar() { return bar_; }
   const host::Screen& GetScreen() const { return screen_; }
 
   // Geometry.
@@ -90,6 +93,15 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   void EqualizePanes();
   void AddFirstPane();
   PanePtr PaneAtPoint(float x, float y) const;
+
+  // The drag of the bar after `pane` (Nothing: no bar, nothing happens). The press starts
+  // the feedback, the moves move it inside the two panes' outer edges, the release gives
+  // the two panes their new extents, each at least its minimum, and raises SplitterResized.
+  void SplitterMouseDown(PanePtr& pane, float x, float y);
+  void SplitterMouseMove(PanePtr& pane, float x, float y);
+  void SplitterMouseUp(PanePtr& pane);
+  // Ends a drag under way with its feedback erased and no pane changed; false when none was.
+  bool CancelSplitterDrag() { return bar_.Cancel(); }
 
   // Used by the panes.
   void NotifyPaneChanged(OvPane& pane, const host::String& property);

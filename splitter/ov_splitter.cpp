@@ -26,6 +26,13 @@ void CheckPictureType(const host::PictureRef& picture, const char16_t* descripti
   if (picture && picture->Type() != host::PictureType::Icon) throw Error::Component(err::kInvalidValue, description);
 }
 
+constexpr int16_t kLeftButton = 1;
+constexpr uint32_t kWmMouseMove = 512, kWmLButtonDown = 513, kWmLButtonUp = 514;
+constexpr host::WParam kMkLButton = 1, kMkRButton = 2, kMkShift = 4, kMkControl = 8, kMkMButton = 16;
+// The cursor resources of the component: up-down over a horizontal bar, left-right over a
+// vertical one.
+constexpr int32_t kCursorSplitterH = 120, kCursorSplitterV = 121;
+
 Variant PaneArgument(const panes::PanePtr& pane) { return pane ? Variant(host::ObjectRef(pane)) : Variant::Nothing(); }
 
 }  // namespace
@@ -35,9 +42,19 @@ OvSplitter::OvSplitter(host::ControlSite site) : site_(site) {}
 OvSplitter::~OvSplitter() { Terminate(); }
 
 void OvSplitter::Initialize() {
+  const host::WindowHandle hwnd = site_.surface.Hwnd();
+  // The hook sits on the control; nothing asks it for the names of its parent's controls.
+  KpMsgHook1 = std::make_unique<hook::KpMsgHook>(hook::HookSite{.subclassing = site_.subclassing,
+                                                                .ambient = site_.ambient,
+                                                                .propertyChanges = hookChanges_,
+                                                                .parent = {}});
+  KpMsgHook1->AddListener(this);
+  KpMsgHook1->Windows()->Add(Variant::Missing(), Variant::Missing(), Variant::Missing(),
+                             Variant(static_cast<int32_t>(hwnd)));
   panes_ = panes::OvPanes::Create(site_.screen);
   panes_->AddListener(this);
-  panes_->SetParentHwnd(site_.surface.Hwnd());
+  panes_->SetParentHwnd(hwnd);
+  panes_->SetPointerServices(&site_.pointer);
   ready_ = true;
 }
 
@@ -81,6 +98,14 @@ void OvSplitter::AmbientChanged(host::StringView name) {
 
 void OvSplitter::Terminate() {
   if (!panes_) return;
+  CancelDrag();
+  if (isCaptured_) site_.pointer.ReleaseCapture();
+  isCaptured_ = false;
+  if (KpMsgHook1) {
+    KpMsgHook1->RemoveListener(this);
+    KpMsgHook1->Terminate();
+  }
+  hotPane_.reset();
   painter_.Release();
   panes_->RemoveListener(this);
   panes_->Detach();
@@ -359,6 +384,180 @@ void OvSplitter::SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane)
   RaiseSplitterResize(pane, nextPane);
   MoveChildControls();
   RefreshChildControls();
+}
+
+void OvSplitter::RegisterHookedMouseMessages() {
+  if (!site_.ambient.UserMode() || KpMsgHook1->Windows()->Count() == 0) return;
+  const auto& messages = KpMsgHook1->Windows()->Item(Variant(int32_t{1}))->Messages();
+  for (int16_t message : {kWmMouseMove, kWmLButtonDown, kWmLButtonUp})
+    messages->Add(Variant::Missing(), Variant::Missing(), Variant(message), Variant::Missing(), Variant(false));
+}
+
+void OvSplitter::RaiseMouse(const host::EventId& event, int16_t& button, int16_t& shift, float& x, float& y) {
+  // The handler's writes come back to the caller's own variables.
+  Variant arguments[] = {Variant(button), Variant(shift), Variant(x), Variant(y)};
+  site_.events.RaiseEvent(event, arguments);
+  button = arguments[0].ToInteger();
+  shift = arguments[1].ToInteger();
+  x = static_cast<float>(arguments[2].ToDouble());
+  y = static_cast<float>(arguments[3].ToDouble());
+}
+
+void OvSplitter::MouseDown(int16_t& button, int16_t& shift, float& x, float& y) {
+  if (button == kLeftButton) {
+    TrackMouseCapture(x, y, button, CaptureMode::Press);
+    TrackMouseCapture(x, y, button, CaptureMode::Track);
+    HitTestSplitters(x, y);
+    panes_->SplitterMouseDown(hotPane_, x, y);
+  }
+  RaiseMouse(events::MouseDown, button, shift, x, y);
+}
+
+void OvSplitter::MouseMove(int16_t& button, int16_t& shift, float& x, float& y) {
+  if (button == 0) {
+    HitTestSplitters(x, y);
+    TrackMouseCapture(x, y, button, hotPane_ ? CaptureMode::Track : CaptureMode::Release);
+  }
+  if (button == kLeftButton) {
+    // Esc ends the drag even when the keyboard's focus is elsewhere.
+    if (panes_->Bar().Dragging() && (site_.pointer.GetAsyncKeyState(host::vk::kEscape) & 0x8000))
+      CancelDrag();
+    else
+      panes_->SplitterMouseMove(hotPane_, x, y);
+  }
+  RaiseMouse(events::MouseMove, button, shift, x, y);
+}
+
+void OvSplitter::MouseUp(int16_t& button, int16_t& shift, float& x, float& y) {
+  TrackMouseCapture(x, y, button, CaptureMode::Track);
+  if (hotPane_ && button == kLeftButton) {
+    panes_->SplitterMouseUp(hotPane_);
+    Redraw();
+    RefreshChildControls();
+  }
+  RaiseMouse(events::MouseUp, button, shift, x, y);
+}
+
+void OvSplitter::CancelDrag() {
+  if (!panes_) return;
+  // Forgetting the pane keeps the release that follows from touching the panes at all.
+  if (panes_->CancelSplitterDrag()) hotPane_.reset();
+  // Another window took the capture: the control no longer holds it, so the next move or
+  // press takes it afresh instead of believing it still does.
+  if (isCaptured_ && site_.pointer.GetCapture() != site_.surface.Hwnd()) {
+    isCaptured_ = false;
+    KpMsgHook1->SetSubclass(false);
+  }
+}
+
+void OvSplitter::HitTestSplitters(float x, float y) {
+  panes::PanePtr hit = panes_->PaneAtPoint(x, y);
+  if (!hit) {
+    site_.surface.SetMouseIcon(mouseIcon_);
+    site_.surface.SetMousePointer(Variant(MousePointer()).ToInteger());
+    splitterCursorOn_ = false;
+  } else if (!splitterCursorOn_) {
+    site_.surface.SetMousePointer(kCustomPointer);
+    if (!splitterMouseIcon_)
+      site_.surface.SetMouseIcon(site_.resources.LoadCursorPicture(
+          panes_->IsHorizontal() ? kCursorSplitterV : kCursorSplitterH));
+    else
+      site_.surface.SetMouseIcon(splitterMouseIcon_);
+    splitterCursorOn_ = true;
+  }
+  hotPane_ = hit;
+}
+
+bool OvSplitter::TrackMouseCapture(float x, float y, int16_t button, CaptureMode mode) {
+  if (!isCaptured_) {
+    KpMsgHook1->SetSubclass(true);
+    site_.pointer.SetCapture(site_.surface.Hwnd());
+    isCaptured_ = true;
+  } else if (mode == CaptureMode::Press) {
+    isCaptured_ = false;
+    ActivateTopParent();
+  } else if (mode == CaptureMode::Release) {
+    KpMsgHook1->SetSubclass(false);
+    site_.pointer.ReleaseCapture();
+    isCaptured_ = false;
+  } else {
+    const bool inside =
+        0 <= x && x <= site_.surface.ScaleWidth() && 0 <= y && y <= site_.surface.ScaleHeight();
+    if (inside || button != 0) {
+      KpMsgHook1->SetSubclass(true);
+    } else {
+      KpMsgHook1->SetSubclass(false);
+      site_.pointer.ReleaseCapture();
+      isCaptured_ = false;
+    }
+  }
+  return isCaptured_;
+}
+
+void OvSplitter::CallBack(host::WindowHandle, uint32_t lMsg, host::WParam wParam, host::LParam lParam) {
+  if (lMsg >= kWmMouseMove && lMsg <= kWmLButtonUp) DispatchHookedMouse(lMsg, wParam, lParam);
+}
+
+void OvSplitter::DispatchHookedMouse(uint32_t lMsg, host::WParam wParam, host::LParam lParam) {
+  // The client coordinates are the two signed 16-bit halves of the low 32 bits.
+  auto signedWord = [](int32_t word) { return static_cast<float>(word > 32767 ? word - 65536 : word); };
+  const auto packed = static_cast<int32_t>(lParam);
+  float x = signedWord(hook::KpMsgHook::LoWord(packed));
+  float y = signedWord(hook::KpMsgHook::HiWord(packed));
+  int16_t buttons = ButtonsFromKeyFlags(wParam);
+  int16_t shift = ShiftFromKeyFlags(wParam);
+  int16_t left = kLeftButton;
+  switch (lMsg) {
+    case kWmMouseMove:
+      return MouseMove(buttons, shift, x, y);
+    case kWmLButtonDown:
+      return MouseDown(left, shift, x, y);
+    case kWmLButtonUp:
+      return MouseUp(left, shift, x, y);
+  }
+}
+
+int16_t OvSplitter::ButtonsFromKeyFlags(host::WParam wParam) {
+  int16_t buttons = 0;
+  if (wParam & kMkLButton) buttons |= 1;
+  if (wParam & kMkRButton) buttons |= 2;
+  if (wParam & kMkMButton) buttons |= 16;
+  return buttons;
+}
+
+int16_t OvSplitter::ShiftFromKeyFlags(host::WParam wParam) {
+  int16_t shift = 0;
+  if (wParam & kMkShift) shift |= 1;
+  if (wParam & kMkControl) shift |= 2;
+  // Both Alt keys are asked every time, the right one first.
+  const bool rightAlt = site_.pointer.GetAsyncKeyState(host::vk::kRightAlt) & 0x8000;
+  const bool leftAlt = site_.pointer.GetAsyncKeyState(host::vk::kLeftAlt) & 0x8000;
+  if (rightAlt || leftAlt) shift |= 4;
+  return shift;
+}
+
+host::WindowHandle OvSplitter::GetTopParentHwnd() const {
+  // Errors are ignored throughout: the chain ends where a Parent cannot be read.
+  host::ParentRef object;
+  Skipping([&] { object = site_.extender.Parent(); });
+  while (object) {
+    host::ParentRef parent;
+    try {
+      parent = object->Parent();
+    } catch (const Error&) {
+      break;
+    }
+    object = parent;
+    if (!object) break;
+  }
+  host::WindowHandle hwnd = 0;
+  if (object) Skipping([&] { hwnd = object->Hwnd(); });
+  return hwnd;
+}
+
+void OvSplitter::ActivateTopParent() {
+  host::WindowHandle top = GetTopParentHwnd();
+  if (top != site_.pointer.GetActiveWindow()) site_.pointer.SetForegroundWindow(top);
 }
 
 }  // namespace splitter

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "hook/kp_msg_hook.h"
 #include "host/site/control_site.h"
 #include "host/site/picture.h"
 #include "panes/ov_panes.h"
@@ -21,11 +22,14 @@ using panes::OvVertical;
 namespace events {
 inline constexpr host::EventId Click{-600, u"Click"};
 inline constexpr host::EventId DblClick{-601, u"DblClick"};
+inline constexpr host::EventId MouseDown{-605, u"MouseDown"};
+inline constexpr host::EventId MouseMove{-606, u"MouseMove"};
+inline constexpr host::EventId MouseUp{-607, u"MouseUp"};
 inline constexpr host::EventId SplitterResize{7, u"SplitterResize"};
 inline constexpr host::EventId Resize{8, u"Resize"};
 }  // namespace events
 
-class OvSplitter : private panes::PanesListener {
+class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener {
  public:
   explicit OvSplitter(host::ControlSite site);
   ~OvSplitter() override;
@@ -41,6 +45,23 @@ class OvSplitter : private panes::PanesListener {
   void Terminate();
   void Click();
   void DblClick();
+  // The host's mouse notifications: Button (1 left, 2 right, 4 or through the hook 16
+  // middle; for a move the buttons held), Shift (1 Shift, 2 Ctrl, 4 Alt), X and Y in pixels
+  // of the client area. Passed on by reference to the events they raise.
+  void MouseDown(int16_t& button, int16_t& shift, float& x, float& y);
+  void MouseMove(int16_t& button, int16_t& shift, float& x, float& y);
+  void MouseUp(int16_t& button, int16_t& shift, float& x, float& y);
+  // The control lost the mouse capture to another window, or the user pressed Esc: a drag
+  // under way ends without resizing anything, its feedback erased; the next press starts
+  // afresh.
+  void CancelDrag();
+  // At run time, once per control: the hook reports the mouse move and the left button's
+  // press and release of the control's window instead of passing them on, whenever its
+  // subclassing is on (while the control holds the capture).
+  void RegisterHookedMouseMessages();
+  const hook::KpMsgHook& MessageHook() const { return *KpMsgHook1; }
+  // The pane before the bar last found under the pointer.
+  const panes::PanePtr& HotPane() const { return hotPane_; }
 
   // Public properties.
   const std::shared_ptr<panes::OvPanes>& Panes() const { return panes_; }
@@ -103,8 +124,29 @@ class OvSplitter : private panes::PanesListener {
   int32_t InnerExtent(float scaleExtent) const;
   void PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control);
 
+  enum class CaptureMode : uint8_t { Track = 0, Press = 1, Release = 2 };
+  void HitTestSplitters(float x, float y);
+  bool TrackMouseCapture(float x, float y, int16_t button, CaptureMode mode);
+  void CallBack(host::WindowHandle hWnd, uint32_t lMsg, host::WParam wParam, host::LParam lParam) override;
+  void DispatchHookedMouse(uint32_t lMsg, host::WParam wParam, host::LParam lParam);
+  static int16_t ButtonsFromKeyFlags(host::WParam wParam);
+  int16_t ShiftFromKeyFlags(host::WParam wParam);
+  host::WindowHandle GetTopParentHwnd() const;
+  void ActivateTopParent();
+  void RaiseMouse(const host::EventId& event, int16_t& button, int16_t& shift, float& x, float& y);
+
+  // The hook's own property changes concern nobody: it is private to the control.
+  struct IgnoredChanges : host::PropertyChangeSink {
+    void PropertyChanged(host::StringView) override {}
+  };
+
   host::ControlSite site_;
+  IgnoredChanges hookChanges_;
+  std::unique_ptr<hook::KpMsgHook> KpMsgHook1;
   std::shared_ptr<panes::OvPanes> panes_;
+  panes::PanePtr hotPane_;
+  bool splitterCursorOn_ = false;
+  bool isCaptured_ = false;
   bool ready_ = false;
   ControlLook look_;
   host::PictureRef splitterMouseIcon_;

@@ -14,6 +14,8 @@
 #include "host/sim/sim_property_change_recorder.h"
 #include "host/sim/sim_resource_loader.h"
 #include "host/sim/sim_trace.h"
+#include "host/sim/sim_pointer_services.h"
+#include "host/sim/sim_window_subclassing.h"
 #include "host/sim/sim_window_system.h"
 
 namespace host::sim {
@@ -29,13 +31,33 @@ class SimPlatform {
   SimPlatform& operator=(const SimPlatform&) = delete;
 
   ControlSite Site() {
-    return {surface, extender, ambient, containedControls, propertyChanges, events, resources, dialogs,
-            screen,  windows,  gdi};
+    return {.surface = surface,
+            .extender = extender,
+            .ambient = ambient,
+            .containedControls = containedControls,
+            .propertyChanges = propertyChanges,
+            .events = events,
+            .resources = resources,
+            .dialogs = dialogs,
+            .screen = screen,
+            .windows = windows,
+            .gdi = gdi,
+            .pointer = pointer,
+            .subclassing = subclassing};
   }
 
   SimTrace trace;
   Screen screen;
-  SimControlSurface surface{0x1000, &trace};
+  // The control window's own procedure: what the window does with a message that the hook
+  // lets through. A test that sends the window messages sets it; unset, it answers 0.
+  SimWindowSubclassing::Procedure controlWindowProcedure;
+  SimWindowSubclassing subclassing{&trace};
+  SimControlSurface surface{subclassing.CreateWindow([this](WindowHandle window, uint32_t message, WParam wParam,
+                                                            LParam lParam) -> MessageResult {
+                              return controlWindowProcedure ? controlWindowProcedure(window, message, wParam, lParam)
+                                                            : 0;
+                            }),
+                            &trace};
   SimExtender extender;
   SimAmbientProperties ambient;
   SimContainedControls containedControls{&trace};
@@ -45,6 +67,7 @@ class SimPlatform {
   SimDialogs dialogs{&trace};
   SimWindowSystem windows{&trace};
   SimGdi gdi;
+  SimPointerServices pointer{&trace};
 };
 
 }  // namespace host::sim

@@ -8,9 +8,11 @@
 #include "host/site/event_raiser.h"
 #include "host/site/extender.h"
 #include "host/gdi/gdi.h"
+#include "host/site/pointer_services.h"
 #include "host/site/property_change_sink.h"
 #include "host/site/resource_loader.h"
 #include "host/screen.h"
+#include "host/site/window_subclassing.h"
 #include "host/site/window_system.h"
 
 namespace host {
@@ -27,6 +29,9 @@ struct ControlSite {
   const Screen& screen;
   WindowSystem& windows;
   Gdi& gdi;
+  PointerServices& pointer;
+  // For the control's message hook on its own window.
+  WindowSubclassing& subclassing;
 };
 
 }  // namespace host
