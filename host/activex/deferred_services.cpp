@@ -9,7 +9,6 @@ namespace {
 
 }  // namespace
 
-host::PictureRef DeferredServices::LoadCursorPicture(int32_t) { NotImplemented(); }
 int32_t DeferredServices::ShowMessage(host::StringView, int32_t, host::StringView) { NotImplemented(); }
 void DeferredServices::ShowModal(host::ModalWindow&) { NotImplemented(); }
 void DeferredServices::StartProgram(host::StringView) { NotImplemented(); }

@@ -385,7 +385,7 @@ void OleControl::OnWindowSized(int width, int height) {
   owner_.OnSizeChanged();
 }
 
-bool OleControl::OnWindowMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+bool OleControl::OnWindowInput(UINT message, WPARAM wParam, LPARAM lParam) {
   return owner_.OnWindowMessage(message, wParam, lParam);
 }
 

@@ -109,7 +109,7 @@ class OleControl final : public IOleObject,
   // win32::ControlWindow::Owner
   void OnWindowPaint(HDC dc) override;
   void OnWindowSized(int width, int height) override;
-  bool OnWindowMouse(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnWindowInput(UINT message, WPARAM wParam, LPARAM lParam) override;
   ISimpleFrameSite* FrameSite() override { return frameSite_.Get(); }
 
   HRESULT InPlaceActivate(IOleClientSite* activeSite, const RECT* position, bool uiActivate);

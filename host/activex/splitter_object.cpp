@@ -2,6 +2,8 @@
 
 #include <olectl.h>
 
+#include <windowsx.h>
+
 #include <utility>
 
 #include "host/activex/panes_object.h"
@@ -11,6 +13,7 @@
 #include "host/com/query_interface.h"
 #include "host/com/unique_handle.h"
 #include "host/win32/display_screen.h"
+#include "host/win32/win32_window_subclassing.h"
 
 namespace activex {
 
@@ -32,8 +35,19 @@ SplitterObject::SplitterObject()
       surface_(ole_, screen_, dragDrop_),
       raiser_(events_),
       dragDrop_(raiser_),
-      control_(host::ControlSite{surface_, site_, site_, containedControls_, propertyChanges_, raiser_, deferred_,
-                                 deferred_, screen_, windows_, gdi_}) {
+      control_(host::ControlSite{.surface = surface_,
+                                 .extender = site_,
+                                 .ambient = site_,
+                                 .containedControls = containedControls_,
+                                 .propertyChanges = propertyChanges_,
+                                 .events = raiser_,
+                                 .resources = resources_,
+                                 .dialogs = deferred_,
+                                 .screen = screen_,
+                                 .windows = windows_,
+                                 .gdi = gdi_,
+                                 .pointer = pointer_,
+                                 .subclassing = win32::Win32WindowSubclassing::Instance()}) {
   control_.Initialize();
 }
 
@@ -208,25 +222,111 @@ void SplitterObject::OnAmbientPropertyChange(DISPID id) {
   });
 }
 
-// Mouse handling comes with its own component; until then the window's defaults apply.
-bool SplitterObject::OnWindowMessage(UINT message, WPARAM, LPARAM) {
-  // A click is a left press and release on the control; a double click replaces the
-  // second click.
+bool SplitterObject::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_MOUSEMOVE:
+      return OnMouseMove(wParam, lParam);
     case WM_LBUTTONDOWN:
-      leftPressed_ = true;
-      break;
     case WM_LBUTTONUP:
-      if (std::exchange(leftPressed_, false)) ComBoundary([&] { control_.Click(); });
-      break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      return OnMouseButton(message, wParam, lParam);
     case WM_LBUTTONDBLCLK:
-      leftPressed_ = false;
-      ComBoundary([&] { control_.DblClick(); });
-      break;
+      return OnDoubleClick();
+    case WM_CAPTURECHANGED:
+      return OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+    case WM_KEYDOWN:
+      return OnKeyDown(wParam);
     case WM_SETCURSOR:
       return surface_.ShowPointer();
+    default:
+      return false;
   }
-  return false;
+}
+
+namespace {
+
+// The mouse arguments as form languages give them: Button 1 left, 2 right, 4 middle; Shift
+// 1 Shift, 2 Ctrl, 4 Alt; X and Y in pixels of the client area, negative left of or above
+// it while the control holds the capture.
+struct MouseArguments {
+  int16_t button;
+  int16_t shift;
+  float x;
+  float y;
+};
+
+int16_t ButtonsHeld(WPARAM keys) {
+  return static_cast<int16_t>(((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
+                              ((keys & MK_MBUTTON) ? 4 : 0));
+}
+
+int16_t ButtonOf(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      return 1;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      return 2;
+    default:
+      return 4;
+  }
+}
+
+MouseArguments MouseFrom(int16_t button, WPARAM keys, LPARAM position) {
+  // The message carries Shift and Ctrl; Alt is read as the message is handled.
+  int16_t shift = static_cast<int16_t>(((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) |
+                                       (GetKeyState(VK_MENU) < 0 ? 4 : 0));
+  return {button, shift, static_cast<float>(GET_X_LPARAM(position)), static_cast<float>(GET_Y_LPARAM(position))};
+}
+
+}  // namespace
+
+bool SplitterObject::OnMouseMove(WPARAM keys, LPARAM position) {
+  MouseArguments mouse = MouseFrom(ButtonsHeld(keys), keys, position);
+  ComBoundary([&] { control_.MouseMove(mouse.button, mouse.shift, mouse.x, mouse.y); });
+  return true;
+}
+
+// A click is a left press and release on the control, raised after the MouseUp.
+bool SplitterObject::OnMouseButton(UINT message, WPARAM keys, LPARAM position) {
+  MouseArguments mouse = MouseFrom(ButtonOf(message), keys, position);
+  bool left = mouse.button == 1;
+  if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
+    if (left) {
+      leftPressed_ = true;
+      // As a clicked control does: Esc during a drag then comes to this window.
+      if (GetFocus() != ole_.Window()) SetFocus(ole_.Window());
+    }
+    ComBoundary([&] { control_.MouseDown(mouse.button, mouse.shift, mouse.x, mouse.y); });
+    return true;
+  }
+  ComBoundary([&] { control_.MouseUp(mouse.button, mouse.shift, mouse.x, mouse.y); });
+  if (left && std::exchange(leftPressed_, false)) ComBoundary([&] { control_.Click(); });
+  return true;
+}
+
+// A double click replaces the second click.
+bool SplitterObject::OnDoubleClick() {
+  leftPressed_ = false;
+  ComBoundary([&] { control_.DblClick(); });
+  return true;
+}
+
+// Another window took the mouse capture (a click elsewhere, a switch of windows, a
+// message box): a drag under way ends without resizing anything.
+bool SplitterObject::OnCaptureChanged(HWND gaining) {
+  if (gaining != ole_.Window()) ComBoundary([&] { control_.CancelDrag(); });
+  return true;
+}
+
+bool SplitterObject::OnKeyDown(WPARAM key) {
+  if (key != VK_ESCAPE) return false;
+  ComBoundary([&] { control_.CancelDrag(); });
+  return true;
 }
 
 HRESULT SplitterObject::GetClassID(CLSID* clsid) {

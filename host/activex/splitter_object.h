@@ -13,6 +13,7 @@
 #include "host/activex/connection_event_raiser.h"
 #include "host/activex/event_source.h"
 #include "host/activex/deferred_services.h"
+#include "host/activex/module_resources.h"
 #include "host/activex/dual_dispatch.h"
 #include "host/activex/window_surface.h"
 #include "host/activex/ole_control.h"
@@ -22,6 +23,7 @@
 #include "host/activex/ole_control_owner.h"
 #include "host/screen.h"
 #include "host/win32/win32_gdi.h"
+#include "host/win32/win32_pointer_services.h"
 #include "host/win32/win32_window_system.h"
 #include "splitter/ov_splitter.h"
 
@@ -108,12 +110,20 @@ class SplitterObject final : public ComObject,
   void OnAmbientPropertyChange(DISPID id) override;
   bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+  // The control window's input, as form hosts report it to the control.
+  bool OnMouseMove(WPARAM keys, LPARAM position);
+  bool OnMouseButton(UINT message, WPARAM keys, LPARAM position);
+  bool OnDoubleClick();
+  bool OnCaptureChanged(HWND gaining);
+  bool OnKeyDown(WPARAM key);
+
   host::Screen screen_;
   // Before the surface and the control: the control window exists from the start.
   OleControl ole_;
   WindowSurface surface_;
   ClientSite site_;
   DeferredServices deferred_;
+  ModuleResources resources_;
   SiteContainedControls containedControls_{site_};
   PropertyNotifier propertyChanges_{*this, IID__OvSplitter};
   ConnectionEventRaiser raiser_;
@@ -121,6 +131,7 @@ class SplitterObject final : public ComObject,
   OleDragDrop dragDrop_;
   win32::Win32WindowSystem windows_;
   win32::Win32Gdi gdi_;
+  win32::Win32PointerServices pointer_;
   splitter::OvSplitter control_;
   bool initialized_ = false;
   bool leftPressed_ = false;

@@ -45,6 +45,12 @@ void WindowSurface::SetMousePointer(int16_t pointer) {
   if ((pointer < 0 || pointer > 15) && pointer != 99)
     throw host::Error(kInvalidPropertyValue, host::kApplicationTitle, u"Invalid property value", host::String());
   mousePointer_ = pointer;
+  ShowPointerWhileCaptured();
+}
+
+void WindowSurface::SetMouseIcon(host::PictureRef icon) {
+  mouseIcon_ = std::move(icon);
+  ShowPointerWhileCaptured();
 }
 
 void WindowSurface::SetOLEDropMode(int16_t mode) {
@@ -71,6 +77,11 @@ bool WindowSurface::ShowPointer() const {
   if (!cursor) return false;
   SetCursor(cursor);
   return true;
+}
+
+void WindowSurface::ShowPointerWhileCaptured() const {
+  if (GetCapture() != Window() || ShowPointer()) return;
+  SetCursor(reinterpret_cast<HCURSOR>(GetClassLongPtrW(Window(), GCLP_HCURSOR)));
 }
 
 float WindowSurface::TextHeight(host::StringView text) const {

@@ -29,7 +29,7 @@ class WindowSurface final : public host::ControlSurface {
   int16_t MousePointer() const override { return mousePointer_; }
   void SetMousePointer(int16_t pointer) override;
   host::PictureRef MouseIcon() const override { return mouseIcon_; }
-  void SetMouseIcon(host::PictureRef icon) override { mouseIcon_ = std::move(icon); }
+  void SetMouseIcon(host::PictureRef icon) override;
   int16_t OLEDropMode() const override { return oleDropMode_; }
   void SetOLEDropMode(int16_t mode) override;
   void OLEDrag() override;
@@ -40,6 +40,9 @@ class WindowSurface final : public host::ControlSurface {
 
  private:
   HWND Window() const;
+  // A window that holds the mouse capture gets no WM_SETCURSOR: while the control holds
+  // it, a new pointer shows at once, the window's own cursor standing for none.
+  void ShowPointerWhileCaptured() const;
 
   const OleControl& control_;
   const host::Screen& screen_;

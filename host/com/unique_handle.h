@@ -57,10 +57,13 @@ struct ScopedOwner {
   ScopedOwner& operator=(const ScopedOwner&) = delete;
 };
 
-// GetDC of a window (null: the screen) and ReleaseDC of the same window.
+// GetDC of a window's client area (null: the screen), or GetWindowDC of the whole window
+// with its frame, and ReleaseDC of the same window.
 class WindowDc : ScopedOwner {
  public:
-  explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
+  enum Area { kClientArea, kWholeWindow };
+  explicit WindowDc(HWND window, Area area = kClientArea)
+      : window_(window), dc_(area == kWholeWindow ? ::GetWindowDC(window) : ::GetDC(window)) {}
   ~WindowDc() {
     if (dc_) ::ReleaseDC(window_, dc_);
   }

@@ -49,24 +49,6 @@ class ClassRegistration {
   static inline int users_ = 0;
 };
 
-bool IsMouseMessage(UINT message) {
-  switch (message) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
 ControlWindow::ControlWindow(Owner& owner, int width, int height) : owner_(owner) {
@@ -167,14 +149,23 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       return OnSize();
     case WM_SETCURSOR:
-      // Over the client area the control's mouse pointer decides.
-      if (LOWORD(lParam) == HTCLIENT && owner_.OnWindowMouse(message, wParam, lParam)) return TRUE;
-      break;
+      return OnSetCursor(wParam, lParam);
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+    case WM_CAPTURECHANGED:
+    case WM_KEYDOWN:
+      return OnInput(message, wParam, lParam);
     default:
-      break;
+      return DefWindowProcW(window_.get(), message, wParam, lParam);
   }
-  if (IsMouseMessage(message) && owner_.OnWindowMouse(message, wParam, lParam)) return 0;
-  return DefWindowProcW(window_.get(), message, wParam, lParam);
 }
 
 LRESULT ControlWindow::OnPaint() {
@@ -188,6 +179,17 @@ LRESULT ControlWindow::OnSize() {
   SIZE size = ClientSize();
   owner_.OnWindowSized(size.cx, size.cy);
   return 0;
+}
+
+LRESULT ControlWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) {
+  // Over the client area the control's mouse pointer decides.
+  if (LOWORD(lParam) == HTCLIENT && owner_.OnWindowInput(WM_SETCURSOR, wParam, lParam)) return TRUE;
+  return DefWindowProcW(window_.get(), WM_SETCURSOR, wParam, lParam);
+}
+
+LRESULT ControlWindow::OnInput(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (owner_.OnWindowInput(message, wParam, lParam)) return 0;
+  return DefWindowProcW(window_.get(), message, wParam, lParam);
 }
 
 }  // namespace win32

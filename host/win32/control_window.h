@@ -16,8 +16,9 @@ class ControlWindow {
    public:
     virtual void OnWindowPaint(HDC dc) = 0;
     virtual void OnWindowSized(int width, int height) = 0;
-    // WM_MOUSEMOVE and the button messages; true when the owner handled the message.
-    virtual bool OnWindowMouse(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    // Input: WM_MOUSEMOVE and the button messages, WM_SETCURSOR over the client area,
+    // WM_CAPTURECHANGED and WM_KEYDOWN; true when the owner handled the message.
+    virtual bool OnWindowInput(UINT message, WPARAM wParam, LPARAM lParam) = 0;
     // The container's ISimpleFrameSite while the control is sited on one, else null;
     // borrowed, not owned.
     virtual ISimpleFrameSite* FrameSite() = 0;
@@ -55,6 +56,8 @@ class ControlWindow {
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnPaint();
   LRESULT OnSize();
+  LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
+  LRESULT OnInput(UINT message, WPARAM wParam, LPARAM lParam);
 
   Owner& owner_;
   UniqueWindow parking_;
