@@ -138,6 +138,7 @@ void OvSplitter::SetMousePointer(int32_t pointer) {
   // Checked before storing, so that a value the platform cannot take is never saved.
   int16_t platformPointer = Variant(pointer).ToInteger();
   site_.surface.SetMousePointer(platformPointer);
+  mousePointer_ = pointer;
   if (pointer == kCustomPointer) site_.surface.SetMouseIcon(mouseIcon_);
   Notify(u"MousePointer");
 }

@@ -72,7 +72,8 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   void SetEnabled(bool enabled);
   const host::PictureRef& MouseIcon() const { return mouseIcon_; }
   void SetMouseIcon(host::PictureRef icon);
-  int32_t MousePointer() const { return site_.surface.MousePointer(); }
+  // The stored pointer; the surface shows another one while the mouse is over a bar.
+  int32_t MousePointer() const { return mousePointer_; }
   void SetMousePointer(int32_t pointer);
   int32_t OLEDropMode() const { return site_.surface.OLEDropMode(); }
   void SetOLEDropMode(int32_t mode);
@@ -151,6 +152,7 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   ControlLook look_;
   host::PictureRef splitterMouseIcon_;
   int32_t whatsThisHelpId_ = 0;
+  int32_t mousePointer_ = 0;
   host::PictureRef mouseIcon_;
   ControlPainter painter_;
 };
