@@ -6,8 +6,10 @@
 namespace host::sim {
 
 void SimTrace::Add(std::string line) {
-  if (forwardTo_) forwardTo_->Add(line);
-  lines_.push_back(std::move(line));
+  if (forwardTo_)
+    forwardTo_->Add(std::move(line));
+  else
+    lines_.push_back(std::move(line));
 }
 
 std::string SimTrace::Number(double value) {

@@ -1,7 +1,8 @@
 #pragma once
 // An ordered record of the platform traffic a test watches, one readable line per call.
 // A trace may pass its lines on to another, so one shared trace keeps the order across
-// several simulated services.
+// several simulated services; one that passes its lines on keeps none itself, so that a
+// long run holds each line once.
 #include <string>
 #include <vector>
 

@@ -61,9 +61,9 @@ TEST_F(Mouse, OverABarTheSplitterCursorShowsOnceAndOffItTheStoredPointerComesBac
   Move(0, 101, 50);
   EXPECT_EQ(platform.surface.MousePointer(), 99);
   EXPECT_EQ(Icon(platform), "cursor 121");  // left-right over the vertical bar of a row
-  const size_t surfaceCalls = platform.surface.Log().Lines().size();
+  platform.trace.Clear();
   Move(0, 104, 250);  // along the bar: nothing about the cursor changes
-  EXPECT_EQ(platform.surface.Log().Lines().size(), surfaceCalls);
+  for (const std::string& line : platform.trace.Lines()) EXPECT_NE(line.rfind("Mouse", 0), 0u) << line;
   Move(0, 50, 50);
   EXPECT_EQ(platform.surface.MousePointer(), 2);
   EXPECT_EQ(control.MousePointer(), 2);  // the property kept its value all along
