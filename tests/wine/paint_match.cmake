@@ -6,7 +6,7 @@ if(WIN32)
   target_link_libraries(ov_paint_dump PRIVATE ov_splitter ov_win32)
   target_link_options(ov_paint_dump PRIVATE -static)
 else()
-  add_executable(ov_paint_window_match ${PROJECT_SOURCE_DIR}/tests/splitter/paint_window_match_test.cpp)
+  add_executable(ov_paint_window_match ${PROJECT_SOURCE_DIR}/tests/splitter/control_painter_window_match_test.cpp)
   target_link_libraries(ov_paint_window_match PRIVATE ov_panes ov_splitter ov_sim GTest::gtest)
 
   set(ov_paint_dumps ${CMAKE_BINARY_DIR}/paint_window_dumps)
