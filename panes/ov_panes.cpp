@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "host/error.h"
+#include "host/keyed_list.h"
 
 namespace panes {
 
@@ -19,17 +20,6 @@ int32_t CheckedLong(int64_t value) {
   return static_cast<int32_t>(value);
 }
 
-// Clears a flag when the scope ends, whether Add finishes or fails.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 }  // namespace
 
@@ -96,7 +86,7 @@ PanePtr OvPanes::Add(const Variant& index, const Variant& key, const Variant& ap
   auto pane = std::make_shared<OvPane>();
   pane->SetOwner(shared_from_this());
   {
-    FlagScope adding(isAdding_);
+    host::FlagScope adding(isAdding_);
     bool hasIndex = !index.IsMissing();
     int32_t position = hasIndex ? ResolveIndex(index) : 0;
     if (!key.IsMissing()) pane->SetKey(key);

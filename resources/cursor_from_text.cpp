@@ -9,6 +9,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -57,23 +58,12 @@ int main(int argc, char** argv) {
   std::vector<uint8_t> colour(kMaskBytes, 0), mask(kMaskBytes, 0);
   for (int y = 0; y < kSize; ++y) {
     for (int x = 0; x < kSize; ++x) {
-      bool white, transparent;
-      switch (rows[y][x]) {
-        case '#':
-          white = false, transparent = false;
-          break;
-        case 'o':
-          white = true, transparent = false;
-          break;
-        case '.':
-          white = false, transparent = true;
-          break;
-        case '~':
-          white = true, transparent = true;
-          break;
-        default:
-          Fail(std::string("unknown pixel '") + rows[y][x] + "' in row " + std::to_string(y + 1));
-      }
+      // '#' black, 'o' white, '.' transparent, '~' inverted: the colour bit and the mask bit.
+      const std::string_view kinds = "#o.~";
+      const auto kind = kinds.find(rows[y][x]);
+      if (kind == std::string_view::npos)
+        Fail(std::string("unknown pixel '") + rows[y][x] + "' in row " + std::to_string(y + 1));
+      const bool white = kind & 1, transparent = kind & 2;
       const int at = (kSize - 1 - y) * kRowBytes + x / 8;
       const uint8_t bit = 0x80 >> (x % 8);
       if (white) colour[at] |= bit;

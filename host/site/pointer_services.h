@@ -5,6 +5,7 @@
 // area. None of the calls reports failure.
 #include <cstdint>
 
+#include "host/gdi/gdi.h"
 #include "host/window_handle.h"
 
 namespace host {
@@ -15,13 +16,8 @@ struct ScreenPoint {
   bool operator==(const ScreenPoint&) const = default;
 };
 
-struct ScreenRect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t right = 0;
-  int32_t bottom = 0;
-  bool operator==(const ScreenRect&) const = default;
-};
+// A rectangle of the screen, as GDI takes one.
+using ScreenRect = GdiRect;
 
 namespace vk {
 inline constexpr int32_t kEscape = 0x1B;

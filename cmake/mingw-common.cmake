@@ -1,0 +1,12 @@
+# The mingw-w64 cross build, for the processor and wine folder the including file sets.
+set(CMAKE_SYSTEM_NAME Windows)
+set(OV_TRIPLET ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
+set(CMAKE_C_COMPILER ${OV_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${OV_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${OV_TRIPLET}-windres)
+set(OV_WIDL ${OV_TRIPLET}-widl)
+set(OV_WIDL_LIBDIR /usr/lib/x86_64-linux-gnu/wine/${OV_WINE_ARCH}-windows)
+set(CMAKE_FIND_ROOT_PATH /usr/${OV_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
