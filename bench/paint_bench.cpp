@@ -4,7 +4,7 @@
 
 #include "host/sim/sim_gdi.h"
 #include "panes/ov_panes.h"
-#include "splitter/control_painter.h"
+#include "bench/bench_paint_request.h"
 
 namespace {
 
@@ -24,18 +24,9 @@ void FullRedraw(benchmark::State& state) {
   panes->SetBounds(0, 0, width, kHeight);
   panes->SetInitialWidth(kPaneWidth);
   for (int32_t i = 1; i <= paneCount; ++i) panes->Add()->SetName(u"Pane " + host::DecimalText(i));
-  using namespace splitter;
-  const PaintRequest request{
-      .gdi = gdi,
-      .targetDc = screen,
-      .scaleWidth = static_cast<float>(width),
-      .scaleHeight = static_cast<float>(kHeight),
-      .backColor = host::kButtonFaceColor,
-      .look = {.appearance = Ov3D, .borderStyle = OvFixedSingle, .splitterStyle = OvSplitterRound},
-      .panes = *panes,
-      .designMode = true,
-      .font = host::FontDescription{u"MS Sans Serif"},
-      .textHeight = 13};
+  const splitter::PaintRequest request = bench::RoundBarsRequest(
+      gdi, screen, static_cast<float>(width), static_cast<float>(kHeight), host::kButtonFaceColor,
+      splitter::OvFixedSingle, *panes, true);
   splitter::ControlPainter painter;
   for (auto _ : state) {
     painter.Redraw(request);

@@ -19,34 +19,31 @@ Error Error::Bare(int32_t number, StringView description) {
   return Error(number, String(), String(description), String());
 }
 
+namespace {
+
+struct RuntimeText {
+  int32_t number;
+  const char16_t* text;
+};
+
+// The run-time errors' own descriptions, as the form languages word them.
+constexpr RuntimeText kRuntimeTexts[] = {
+    {err::kInvalidArgument, u"Invalid procedure call or argument"},
+    {err::kOverflow, u"Overflow"},
+    {err::kDivisionByZero, u"Division by zero"},
+    {err::kTypeMismatch, u"Type mismatch"},
+    {err::kInvalidUseOfNull, u"Invalid use of Null"},
+    {err::kObjectRequired, u"Object required"},
+    {err::kMemberNotSupported, u"Object doesn't support this property or method"},
+    {err::kNotImplemented, u"Not implemented"},
+};
+
+}  // namespace
+
 Error Error::Runtime(int32_t number) {
   const char16_t* text = u"Application-defined or object-defined error";
-  switch (number) {
-    case err::kInvalidArgument:
-      text = u"Invalid procedure call or argument";
-      break;
-    case err::kOverflow:
-      text = u"Overflow";
-      break;
-    case err::kDivisionByZero:
-      text = u"Division by zero";
-      break;
-    case err::kTypeMismatch:
-      text = u"Type mismatch";
-      break;
-    case err::kInvalidUseOfNull:
-      text = u"Invalid use of Null";
-      break;
-    case err::kObjectRequired:
-      text = u"Object required";
-      break;
-    case err::kMemberNotSupported:
-      text = u"Object doesn't support this property or method";
-      break;
-    case err::kNotImplemented:
-      text = u"Not implemented";
-      break;
-  }
+  for (const RuntimeText& known : kRuntimeTexts)
+    if (known.number == number) text = known.text;
   return Error(number, kApplicationTitle, text, String());
 }
 

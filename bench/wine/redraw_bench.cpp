@@ -9,7 +9,7 @@
 #include "host/com/unique_handle.h"
 #include "host/win32/win32_gdi.h"
 #include "panes/ov_panes.h"
-#include "splitter/control_painter.h"
+#include "bench/bench_paint_request.h"
 
 namespace {
 
@@ -57,17 +57,8 @@ int main() {
   panes->SetInitialWidth(0);
   panes->Relayout(false);
 
-  using namespace splitter;
-  const PaintRequest request{.gdi = gdi,
-                             .targetDc = reinterpret_cast<host::GdiHandle>(screen),
-                             .scaleWidth = kWidth,
-                             .scaleHeight = kHeight,
-                             .backColor = 0x8000000F,
-                             .look = {.appearance = Ov3D, .borderStyle = OvNone, .splitterStyle = OvSplitterRound},
-                             .panes = *panes,
-                             .designMode = false,
-                             .font = host::FontDescription{u"MS Sans Serif"},
-                             .textHeight = 13};
+  const splitter::PaintRequest request = bench::RoundBarsRequest(
+      gdi, reinterpret_cast<host::GdiHandle>(screen), kWidth, kHeight, 0x8000000F, splitter::OvNone, *panes, false);
   splitter::ControlPainter painter;
   double redraw = TimePerRound([&] { painter.Redraw(request); });
 

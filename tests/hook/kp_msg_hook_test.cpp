@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "hook/kp_msg_hook.h"
+#include "tests/support/hook_events.h"
 #include "hook/m_call_back.h"
 #include "host/sim/sim_ambient_properties.h"
 #include "host/sim/sim_contained_control.h"
@@ -16,8 +17,8 @@ namespace {
 
 using host::Variant;
 namespace err = host::err;
-using Strings = std::vector<std::string>;
-const Variant kMissing = Variant::Missing();
+using testing_support::kMissing;
+using testing_support::Strings;
 constexpr uint32_t kPaint = 15, kMouseMove = 512, kLeftDown = 513, kLeftUp = 514;
 constexpr const char* kNoWindows =
     "No windows have been subclassed. MsgHook needs the hWnd of at least one window to subclass.";

@@ -13,9 +13,9 @@
 namespace {
 
 using host::Variant;
-using Strings = std::vector<std::string>;
 namespace MCallBack = hook::MCallBack;
-const Variant kMissing = Variant::Missing();
+using testing_support::kMissing;
+using testing_support::Strings;
 constexpr uint32_t kPaint = 15, kMouseMove = 512, kLeftDown = 513;
 
 std::string Prop(const char16_t* name) { return host::ToUtf8(name); }

@@ -10,8 +10,8 @@ namespace {
 
 using host::Variant;
 namespace err = host::err;
-using Strings = std::vector<std::string>;
-const Variant kMissing = Variant::Missing();
+using testing_support::kMissing;
+using testing_support::Strings;
 
 // A registry with one window whose messages the tests edit; the registry's events show
 // what the messages raise.

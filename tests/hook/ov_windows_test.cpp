@@ -12,8 +12,8 @@ namespace {
 
 using host::Variant;
 namespace err = host::err;
-using Strings = std::vector<std::string>;
-const Variant kMissing = Variant::Missing();
+using testing_support::kMissing;
+using testing_support::Strings;
 
 class OvWindowsTest : public testing::Test {
  protected:

@@ -14,10 +14,7 @@ TEST_F(PaintFrame, SunkenFrameIsTwoRingsOfFourColours) {
   const auto pen = gdi.CreatePen(host::gdi::kPenSolid, 1, 0);
   const auto before = gdi.SelectObject(screen, pen);
   splitter::CDrawRect(gdi).Draw3DRect(screen, 0, 0, 100, 60, Rect3DStyle::Sunken);
-  EXPECT_EQ(Row(0), "sh:0-98 hi:99");
-  EXPECT_EQ(Column(0), "sh:0-58 hi:59");
-  EXPECT_EQ(Row(59), "hi:0-99");
-  EXPECT_EQ(Column(99), "hi:0-59");
+  EXPECT_EQ(Edges(), (std::vector<std::string>{"sh:0-98 hi:99", "hi:0-99", "sh:0-58 hi:59", "hi:0-59"}));
   EXPECT_EQ(Row(1), "sh:0 dk:1-97 lt:98 hi:99");
   EXPECT_EQ(Column(1), "sh:0 dk:1-57 lt:58 hi:59");
   EXPECT_EQ(Row(58), "sh:0 lt:1-98 hi:99");
@@ -36,10 +33,7 @@ TEST_F(PaintFrame, FlatFrameIsOneBlackRing) {
   gdi.ExtTextOut(screen, 0, 0, host::gdi::kEtoOpaque, &all, u"");
   const auto live = gdi.LiveObjectCount();
   splitter::CDrawRect(gdi).Draw3DRect(screen, 0, 0, 20, 10, Rect3DStyle::FlatBlack);
-  EXPECT_EQ(Row(0), "black:0-19");
-  EXPECT_EQ(Row(9), "black:0-19");
-  EXPECT_EQ(Column(0), "black:0-9");
-  EXPECT_EQ(Column(19), "black:0-9");
+  EXPECT_EQ(Edges(), (std::vector<std::string>{"black:0-19", "black:0-19", "black:0-9", "black:0-9"}));
   EXPECT_EQ(Row(1), "black:0 bg:1-18 black:19");
   EXPECT_EQ(gdi.LiveObjectCount(), live);
 }

@@ -69,20 +69,24 @@ TEST_F(PaintRedraw, BorderFollowsBorderStyleAndAppearance) {
 TEST_F(PaintRedraw, PaneFramesStartInsideTheBorderAndTheBorderCoversWhatItMeets) {
   Resize(100, 60);
   borderStyle = 1;
-  borderOffset = 2;
-  MakePanes({40, 40});
-  Redraw();
-  EXPECT_EQ(Row(30), "sh:0 dk:1 sh:2 dk:3 bg:4-39 lt:40 hi:41 bg:42-44 sh:45 dk:46 bg:47-95 lt:96 hi:97 lt:98 hi:99");
-  EXPECT_EQ(Row(2), "sh:0 dk:1 sh:2-40 hi:41 bg:42-44 sh:45-96 hi:97 lt:98 hi:99");
-
-  // Without the offset the frames lie under the border, which is drawn last.
-  panes->Clear();
-  appearance = 0;
-  borderOffset = 0;
-  MakePanes({40, 40});
-  Redraw();
-  EXPECT_EQ(Row(0), "black:0-99");
-  EXPECT_EQ(Column(0), "black:0-59");
+  struct Case {
+    int32_t appearance;
+    int16_t offset;
+    std::vector<std::string> rows;  // rows 30 and 2, or 0 and the first column
+  } cases[] = {
+      {1, 2, {"sh:0 dk:1 sh:2 dk:3 bg:4-39 lt:40 hi:41 bg:42-44 sh:45 dk:46 bg:47-95 lt:96 hi:97 lt:98 hi:99",
+              "sh:0 dk:1 sh:2-40 hi:41 bg:42-44 sh:45-96 hi:97 lt:98 hi:99"}},
+      // Without the offset the frames lie under the border, which is drawn last.
+      {0, 0, {"black:0-99", "black:0-59"}},
+  };
+  for (const Case& c : cases) {
+    panes->Clear();
+    appearance = c.appearance;
+    borderOffset = c.offset;
+    MakePanes({40, 40});
+    Redraw();
+    EXPECT_EQ((std::vector<std::string>{c.offset ? Row(30) : Row(0), c.offset ? Row(2) : Column(0)}), c.rows);
+  }
 }
 
 TEST_F(PaintRedraw, SystemBackColorIsLookedUp) {

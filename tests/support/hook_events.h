@@ -9,6 +9,10 @@
 
 namespace testing_support {
 
+// What the hook's tests share: an argument left out, and event logs as lines.
+inline const host::Variant kMissing = host::Variant::Missing();
+using Strings = std::vector<std::string>;
+
 inline std::string Describe(const hook::WindowPtr& window) {
   return window ? "window " + host::ToUtf8(window->Name()) : std::string("Nothing");
 }
