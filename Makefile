@@ -52,7 +52,8 @@ test: build
 demo: native win64
 	tools/demo.sh $(WIN64) $(NATIVE)
 
-# Speed targets: native benchmarks from an optimised tree, the repaint under wine64.
+# Speed targets: native benchmarks from an optimised tree, the repaint and a drag move
+# under wine64.
 BENCH := $(BUILD)/bench
 $(BENCH)/CMakeCache.txt: | deps
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release
@@ -61,8 +62,9 @@ bench: $(BENCH)/CMakeCache.txt win64
 	$(BENCH)/bench/ov_layout_bench
 	$(BENCH)/bench/ov_paint_bench
 	$(BENCH)/bench/ov_hook_bench
-	cmake --build $(WIN64) -j$(JOBS) --target ov_redraw_bench
+	cmake --build $(WIN64) -j$(JOBS) --target ov_redraw_bench ov_drag_bench
 	tools/wine-run.sh $(WIN64) $(WIN64)/bench/wine/ov_redraw_bench.exe
+	tools/wine-x11-run.sh $(WIN64) $(WIN64)/bench/wine/ov_drag_bench.exe
 
 clean:
 	rm -rf $(BUILD)

@@ -7,8 +7,11 @@
 #include "dispatch_error.h"
 #include "form_window.h"
 #include "gdi_census.h"
+#include "nested_form.h"
+#include "real_pointer.h"
 #include "screen_capture.h"
 #include "server_module.h"
+#include "splitter_geometry.h"
 
 namespace {
 
@@ -120,6 +123,26 @@ void Screenshot(const FormWindow& form, const std::wstring& path) {
   std::printf("screenshot file=%s\n", Narrow(path).c_str());
 }
 
+// A drag of the first bar as a person makes it, with the X server's own pointer.
+void DragWithScreenshots(const FormWindow& form, const std::wstring& prefix) {
+  if (!RealPointer::Available())
+    throw std::runtime_error("--drag-screenshots needs xdotool and a display under Wine's x11 driver");
+  const SplitterSite& splitter = *form.Splitters().front().Get();
+  const long by = IsHorizontal(splitter) ? -120 : 60;
+  RealPointer pointer;
+  pointer.MoveTo(OnScreen(splitter, BarPoint(splitter)));
+  Screenshot(form, prefix + L"-before.bmp");
+  pointer.Press();
+  pointer.MoveTo(OnScreen(splitter, BarPoint(splitter, by / 2)));
+  pointer.MoveTo(OnScreen(splitter, BarPoint(splitter, by)));
+  Screenshot(form, prefix + L"-during.bmp");
+  pointer.Release();
+  // Off the bar, so that the last picture shows the form's own pointer.
+  pointer.MoveTo(OnScreen(splitter, BarPoint(splitter, by < 0 ? -40 : 40)));
+  Screenshot(form, prefix + L"-after.bmp");
+  PrintState(form, "dragged");
+}
+
 void PrintClose(const FormCloseReport& report) {
   for (size_t i = 0; i < report.controlReleases.size(); ++i)
     std::printf("close splitter=%zu control_release=%lu site_refs=%lu\n", i + 1, report.controlReleases[i],
@@ -172,6 +195,10 @@ FormScript ParseFormScript(int argc, wchar_t** argv) {
       script.orientation = which == L"h" ? 0 : 1;
     } else if (option == L"--bind")
       script.bind = SplitList(value());
+    else if (option == L"--nested")
+      script.nested = true;
+    else if (option == L"--drag-screenshots")
+      script.dragScreenshots = value();
     else if (option == L"--resize")
       script.resizes.push_back(ParseSize(value()));
     else if (option == L"--repaint")
@@ -200,7 +227,10 @@ int RunFormScript(const FormScript& script) {
   options.quickActivate = script.quickActivate;
   FormWindow form(options);
   try {
-    Build(form, script);
+    if (script.nested)
+      BuildNestedSplitters(form);
+    else
+      Build(form, script);
     PumpMessages();
     PrintState(form, "built");
     for (SIZE size : script.resizes) {
@@ -211,6 +241,7 @@ int RunFormScript(const FormScript& script) {
     if (script.repaints > 0) Repaint(form, script.repaints);
     if (script.waitMs > 0) PumpMessagesFor(script.waitMs);
     if (!script.screenshot.empty()) Screenshot(form, script.screenshot);
+    if (!script.dragScreenshots.empty()) DragWithScreenshots(form, script.dragScreenshots);
   } catch (const DispatchError& error) {
     std::fprintf(stderr, "formhost: %s\n", error.what());
     form.Close();

@@ -3,13 +3,18 @@
 // what to print for the tests. Without --close the form stays open for the user.
 //
 //   formhost [--design] [--size WxH] [--splitters N] [--panes N] [--orientation h|v]
-//            [--bind name,name,...] [--resize WxH]... [--repaint N]
-//            [--wait MS] [--screenshot file.bmp] [--quick] [--no-frame-site] [--close]
+//            [--bind name,name,...] [--nested] [--resize WxH]... [--repaint N]
+//            [--wait MS] [--screenshot file.bmp] [--drag-screenshots PREFIX]
+//            [--quick] [--no-frame-site] [--close]
 //
 // --bind places one control per name in the first splitter (the name's start picks the
 // kind: tree, list, edit; anything else is a windowless label) and names it as the
-// ControlName of the pane at the same position; "-" leaves that pane unbound. --wait runs
-// the form's messages for a while before the screenshot, so that a display shows it all.
+// ControlName of the pane at the same position; "-" leaves that pane unbound. --nested
+// builds the form of nested_form.h instead. --wait runs the form's messages for a while
+// before the screenshot, so that a display shows it all. --drag-screenshots drags the
+// first splitter's first bar with the X server's own pointer (xdotool, under Wine's x11
+// driver) and saves the form before, during and after the drag as PREFIX-before.bmp,
+// PREFIX-during.bmp and PREFIX-after.bmp.
 
 #include <windows.h>
 
@@ -24,10 +29,12 @@ struct FormScript {
   int panes = 1;
   std::optional<long> orientation;
   std::vector<std::wstring> bind;
+  bool nested = false;
   std::vector<SIZE> resizes;
   int repaints = 0;
   int waitMs = 0;
   std::wstring screenshot;
+  std::wstring dragScreenshots;
   bool quickActivate = false;
   bool frameSite = true;
   bool close = false;

@@ -62,13 +62,33 @@ RECT FormWindow::SplitterSlot(size_t index, size_t count) const {
 SplitterSite& FormWindow::AddSplitter(const std::wstring& name) {
   SplitterSiteOptions options;
   options.name = name;
-  options.pixels = SplitterSlot(splitters_.size(), splitters_.size() + 1);
+  options.pixels = SplitterSlot(SplittersOnForm(), SplittersOnForm() + 1);
+  SplitterSite& site = AddSplitterSite(window_.get(), options);
+  Layout();
+  return site;
+}
+
+SplitterSite& FormWindow::AddSplitter(const std::wstring& name, SplitterSite& inside, const RECT& pixels) {
+  SplitterSiteOptions options;
+  options.name = name;
+  options.pixels = pixels;
+  options.container = inside.ExtenderObject();
+  return AddSplitterSite(inside.Window(), options);
+}
+
+SplitterSite& FormWindow::AddSplitterSite(HWND parent, const SplitterSiteOptions& common) {
+  SplitterSiteOptions options = common;
   options.userMode = userMode_;
   options.frameSite = frameSite_;
   options.quickActivate = quickActivate_;
-  splitters_.push_back(SplitterSite::Create(*container_.Get(), window_.get(), options));
-  Layout();
+  splitters_.push_back(SplitterSite::Create(*container_.Get(), parent, options));
   return *splitters_.back().Get();
+}
+
+size_t FormWindow::SplittersOnForm() const {
+  size_t count = 0;
+  for (const auto& splitter : splitters_) count += !splitter->IsNested();
+  return count;
 }
 
 ChildControl& FormWindow::AddChild(ChildKind kind, const std::wstring& name, SplitterSite* splitter,
@@ -81,7 +101,9 @@ ChildControl& FormWindow::AddChild(ChildKind kind, const std::wstring& name, Spl
 }
 
 void FormWindow::Layout() {
-  for (size_t i = 0; i < splitters_.size(); ++i) splitters_[i]->SetRect(SplitterSlot(i, splitters_.size()));
+  size_t slot = 0, count = SplittersOnForm();
+  for (const auto& splitter : splitters_)
+    if (!splitter->IsNested()) splitter->SetRect(SplitterSlot(slot++, count));
 }
 
 void FormWindow::ResizeClient(int width, int height) {
@@ -106,10 +128,13 @@ FormCloseReport FormWindow::Close() {
   // The child windows live inside the splitters' windows: they go first.
   for (const auto& child : children_) container_->RemoveEmbedding(child->ExtenderObject());
   children_.clear();
+  // A nested splitter's window lives inside its outer one's: the later ones go first.
   FormCloseReport report;
-  for (auto& splitter : splitters_) {
-    report.controlReleases.push_back(splitter->Close());
-    report.siteReferences.push_back(splitter->SiteReferences());
+  report.controlReleases.resize(splitters_.size());
+  report.siteReferences.resize(splitters_.size());
+  for (size_t i = splitters_.size(); i-- > 0;) {
+    report.controlReleases[i] = splitters_[i]->Close();
+    report.siteReferences[i] = splitters_[i]->SiteReferences();
   }
   splitters_.clear();
   container_->Detach();

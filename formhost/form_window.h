@@ -43,7 +43,10 @@ class FormWindow {
   FormContainer& Container() { return *container_.Get(); }
   bool UserMode() const { return userMode_; }
 
+  // A splitter on the form, which lays it out in a slot of its own; or, given inside, a
+  // splitter placed in that one (at pixels of its client area) for one of its panes to hold.
   SplitterSite& AddSplitter(const std::wstring& name);
+  SplitterSite& AddSplitter(const std::wstring& name, SplitterSite& inside, const RECT& pixels);
   // A control inside splitter, or on the form itself when splitter is null; pixels of
   // its container's client area.
   ChildControl& AddChild(ChildKind kind, const std::wstring& name, SplitterSite* splitter, const RECT& pixels);
@@ -67,6 +70,8 @@ class FormWindow {
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   void OnPaint();
   RECT SplitterSlot(size_t index, size_t count) const;
+  SplitterSite& AddSplitterSite(HWND parent, const SplitterSiteOptions& options);
+  size_t SplittersOnForm() const;
   void Layout();
 
   bool userMode_;

@@ -20,9 +20,9 @@ int LogicalPixels(int axis) {
 
 }  // namespace
 
-activex::ComPtr<SplitterSite> SplitterSite::Create(FormContainer& container, HWND form,
+activex::ComPtr<SplitterSite> SplitterSite::Create(FormContainer& container, HWND parent,
                                                    const SplitterSiteOptions& options) {
-  auto site = activex::ComPtr<SplitterSite>::Adopt(new SplitterSite(container, form, options));
+  auto site = activex::ComPtr<SplitterSite>::Adopt(new SplitterSite(container, parent, options));
   try {
     site->Start(options.quickActivate);
   } catch (...) {
@@ -32,9 +32,10 @@ activex::ComPtr<SplitterSite> SplitterSite::Create(FormContainer& container, HWN
   return site;
 }
 
-SplitterSite::SplitterSite(FormContainer& container, HWND form, const SplitterSiteOptions& options)
+SplitterSite::SplitterSite(FormContainer& container, HWND parent, const SplitterSiteOptions& options)
     : container_(activex::ComPtr<FormContainer>::Share(&container)),
-      form_(form),
+      form_(parent),
+      containerObject_(options.container),
       name_(options.name),
       rect_(options.pixels),
       userMode_(options.userMode),
@@ -201,7 +202,7 @@ STDMETHODIMP SplitterSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlac
   *position = rect_;
   GetClientRect(form_, clip);
   info->fMDIApp = FALSE;
-  info->hwndFrame = form_;
+  info->hwndFrame = GetAncestor(form_, GA_ROOT);
   info->haccel = nullptr;
   info->cAccelEntries = 0;
   return S_OK;

@@ -21,7 +21,10 @@
 
 struct SplitterSiteOptions {
   std::wstring name = L"OvSplitter1";
-  RECT pixels{8, 8, 328, 248};  // in the form's client area
+  RECT pixels{8, 8, 328, 248};  // in its parent window's client area
+  // The extender of the splitter it is placed in (borrowed; that one outlives this one);
+  // null for a splitter on the form.
+  IDispatch* container = nullptr;
   bool userMode = true;
   std::wstring scaleUnits = L"Twip";
   bool frameSite = true;       // offer ISimpleFrameSite
@@ -39,8 +42,9 @@ class SplitterSite final : public IOleClientSite,
   static constexpr const wchar_t* kProgId = L"OrvaneSplitter.OvSplitter";
 
   // Creates the control by ProgID, sites it, gives it its extent, initialises it as a
-  // new instance and activates it in place. Throws DispatchError when a step fails.
-  static activex::ComPtr<SplitterSite> Create(FormContainer& container, HWND form, const SplitterSiteOptions& options);
+  // new instance and activates it in place in parent (the form's window, or the window of
+  // the splitter it is placed in). Throws DispatchError when a step fails.
+  static activex::ComPtr<SplitterSite> Create(FormContainer& container, HWND parent, const SplitterSiteOptions& options);
 
   const DispatchClient& Control() const { return control_; }
   IDispatch* ExtenderObject() const { return extender_; }
@@ -49,6 +53,7 @@ class SplitterSite final : public IOleClientSite,
   void SetRect(const RECT& pixels);
   void SetUserMode(bool userMode);
   bool IsInPlaceActive() const { return inPlaceActive_; }
+  bool IsNested() const { return containerObject_ != nullptr; }
   ULONG SiteReferences() const { return References(); }
   int FilteredMessages() const { return filteredMessages_; }
 
@@ -62,7 +67,9 @@ class SplitterSite final : public IOleClientSite,
   void Move(double left, double top, double width, double height) override;
   HWND Window() const override;
   void Refresh() override;
-  IDispatch* ContainerObject() const override { return container_->FormObject(); }
+  IDispatch* ContainerObject() const override {
+    return containerObject_ ? containerObject_ : container_->FormObject();
+  }
   IDispatch* ParentObject() const override { return container_->FormObject(); }
 
   STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
@@ -112,14 +119,16 @@ class SplitterSite final : public IOleClientSite,
   STDMETHODIMP PostMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD) override;
 
  private:
-  SplitterSite(FormContainer& container, HWND form, const SplitterSiteOptions& options);
+  SplitterSite(FormContainer& container, HWND parent, const SplitterSiteOptions& options);
   ~SplitterSite() override;
   void Start(bool quickActivate);
   double TwipsPerPixelX() const;
   double TwipsPerPixelY() const;
 
   activex::ComPtr<FormContainer> container_;
+  // The window it is in place in: the form's, or an outer splitter's.
   HWND form_;
+  IDispatch* containerObject_;
   std::wstring name_;
   RECT rect_;
   bool userMode_;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "bench/wine/bench_timing.h"
 #include "host/com/unique_handle.h"
 #include "host/win32/win32_gdi.h"
 #include "panes/ov_panes.h"
@@ -18,23 +19,6 @@ constexpr int kHeight = 800;
 constexpr int kPanes = 8;
 constexpr int kSplitterSize = 4;
 constexpr int kRounds = 200;
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename Work>
-double TimePerRound(Work&& work) {
-  work();  // warm up
-  LARGE_INTEGER start, end;
-  QueryPerformanceCounter(&start);
-  for (int i = 0; i < kRounds; ++i) work();
-  GdiFlush();
-  QueryPerformanceCounter(&end);
-  return Seconds(start, end) / kRounds;
-}
 
 }  // namespace
 
@@ -60,10 +44,10 @@ int main() {
   const splitter::PaintRequest request = bench::RoundBarsRequest(
       gdi, reinterpret_cast<host::GdiHandle>(screen), kWidth, kHeight, 0x8000000F, splitter::OvNone, *panes, false);
   splitter::ControlPainter painter;
-  double redraw = TimePerRound([&] { painter.Redraw(request); });
+  double redraw = bench::TimePerRound(kRounds, [&] { painter.Redraw(request); });
 
   win32::UniqueMemoryDc memory(CreateCompatibleDC(screen));
-  double floor = TimePerRound([&] {
+  double floor = bench::TimePerRound(kRounds, [&] {
     win32::UniqueBitmap bitmap(CreateCompatibleBitmap(screen, kWidth, kHeight));
     win32::SelectedObject selected(memory.get(), bitmap.get());
     BitBlt(screen, 0, 0, kWidth, kHeight, memory.get(), 0, 0, SRCCOPY);

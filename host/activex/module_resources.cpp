@@ -15,13 +15,11 @@ namespace {
 
 constexpr int32_t kResourceNotFound = 326;
 
-using UniqueCursor = win32::UniqueHandle<HCURSOR, &::DestroyCursor>;
-
 }  // namespace
 
 host::PictureRef ModuleResources::LoadCursorPicture(int32_t resourceId) {
   // At the size the resource was drawn, not the system's cursor size.
-  UniqueCursor cursor(static_cast<HCURSOR>(
+  win32::UniqueCursor cursor(static_cast<HCURSOR>(
       LoadImageW(ModuleHandle(), MAKEINTRESOURCEW(resourceId), IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR)));
   if (!cursor)
     throw host::Error(kResourceNotFound, host::kApplicationTitle,

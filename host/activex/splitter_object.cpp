@@ -277,9 +277,10 @@ int16_t ButtonOf(UINT message) {
 }
 
 MouseArguments MouseFrom(int16_t button, WPARAM keys, LPARAM position) {
-  // The message carries Shift and Ctrl; Alt is read as the message is handled.
+  // The message carries Shift and Ctrl; Alt is read as the message is handled, as the
+  // hook's road reads it.
   int16_t shift = static_cast<int16_t>(((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) |
-                                       (GetKeyState(VK_MENU) < 0 ? 4 : 0));
+                                       ((GetAsyncKeyState(VK_MENU) & 0x8000) ? 4 : 0));
   return {button, shift, static_cast<float>(GET_X_LPARAM(position)), static_cast<float>(GET_Y_LPARAM(position))};
 }
 
@@ -296,12 +297,11 @@ bool SplitterObject::OnMouseButton(UINT message, WPARAM keys, LPARAM position) {
   MouseArguments mouse = MouseFrom(ButtonOf(message), keys, position);
   bool left = mouse.button == 1;
   if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
-    if (left) {
-      leftPressed_ = true;
-      // As a clicked control does: Esc during a drag then comes to this window.
-      if (GetFocus() != ole_.Window()) SetFocus(ole_.Window());
-    }
+    if (left) leftPressed_ = true;
     ComBoundary([&] { control_.MouseDown(mouse.button, mouse.shift, mouse.x, mouse.y); });
+    // As a clicked control does, after the press may have brought its form forward: Esc
+    // during a drag then comes to this window.
+    if (left && GetFocus() != ole_.Window()) SetFocus(ole_.Window());
     return true;
   }
   ComBoundary([&] { control_.MouseUp(mouse.button, mouse.shift, mouse.x, mouse.y); });

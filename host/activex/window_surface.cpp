@@ -45,12 +45,12 @@ void WindowSurface::SetMousePointer(int16_t pointer) {
   if ((pointer < 0 || pointer > 15) && pointer != 99)
     throw host::Error(kInvalidPropertyValue, host::kApplicationTitle, u"Invalid property value", host::String());
   mousePointer_ = pointer;
-  ShowPointerWhileCaptured();
+  ShowPointerNow();
 }
 
 void WindowSurface::SetMouseIcon(host::PictureRef icon) {
   mouseIcon_ = std::move(icon);
-  ShowPointerWhileCaptured();
+  ShowPointerNow();
 }
 
 void WindowSurface::SetOLEDropMode(int16_t mode) {
@@ -79,9 +79,11 @@ bool WindowSurface::ShowPointer() const {
   return true;
 }
 
-void WindowSurface::ShowPointerWhileCaptured() const {
-  if (GetCapture() != Window() || ShowPointer()) return;
-  SetCursor(reinterpret_cast<HCURSOR>(GetClassLongPtrW(Window(), GCLP_HCURSOR)));
+void WindowSurface::ShowPointerNow() const {
+  POINT at{};
+  GetCursorPos(&at);
+  if (GetCapture() != Window() && WindowFromPoint(at) != Window()) return;
+  if (!ShowPointer()) SetCursor(reinterpret_cast<HCURSOR>(GetClassLongPtrW(Window(), GCLP_HCURSOR)));
 }
 
 float WindowSurface::TextHeight(host::StringView text) const {

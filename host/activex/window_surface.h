@@ -40,9 +40,9 @@ class WindowSurface final : public host::ControlSurface {
 
  private:
   HWND Window() const;
-  // A window that holds the mouse capture gets no WM_SETCURSOR: while the control holds
-  // it, a new pointer shows at once, the window's own cursor standing for none.
-  void ShowPointerWhileCaptured() const;
+  // A new pointer shows at once while the mouse is over the window or the window holds
+  // the capture (which keeps WM_SETCURSOR away), the window's own cursor standing for none.
+  void ShowPointerNow() const;
 
   const OleControl& control_;
   const host::Screen& screen_;

@@ -95,7 +95,9 @@ TEST_F(ControlMembers, PropertyChangedReachesTheNotifySinkAndMakesTheControlDirt
   container->Release();
 }
 
-TEST_F(ControlMembers, ClicksOnTheWindowRaiseClickAndDblClick) {
+// A form host's order: MouseDown, MouseUp, Click, then for a double click DblClick and
+// the second release's MouseUp; a release without a press raises no Click.
+TEST_F(ControlMembers, ClicksOnTheWindowRaiseTheMouseEventsClickAndDblClickInTheFormOrder) {
   HWND window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(splitter_->Control().Get(L"hWnd").AsLong()));
   EventRecorder* events = RecordControl(splitter_->Control().Pointer());
   SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -103,7 +105,36 @@ TEST_F(ControlMembers, ClicksOnTheWindowRaiseClickAndDblClick) {
   SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
   SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));  // a release without a press
-  EXPECT_EQ(events->Summaries(), (Strings{L"Click()", L"DblClick()"}));
+  EXPECT_EQ(events->Summaries(), (Strings{L"MouseDown(1, 0, 5, 5)", L"MouseUp(1, 0, 5, 5)", L"Click()", L"DblClick()",
+                                          L"MouseUp(1, 0, 5, 5)", L"MouseUp(1, 0, 5, 5)"}));
+  events->Disconnect();
+  events->Release();
+}
+
+// Button: for a press or release the button that changed, for a move the buttons held;
+// Shift from the message's key flags; X and Y signed, from the two halves of lParam.
+TEST_F(ControlMembers, MouseMessagesArriveWithButtonShiftAndSignedClientCoordinates) {
+  HWND window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(splitter_->Control().Get(L"hWnd").AsLong()));
+  struct Row {
+    UINT message;
+    WPARAM keys;
+    short x, y;
+    const wchar_t* raised;
+  };
+  const Row rows[] = {
+      {WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, 7, 9, L"MouseDown(2, 1, 7, 9)"},
+      {WM_RBUTTONUP, MK_CONTROL, 7, 9, L"MouseUp(2, 2, 7, 9)"},
+      {WM_MBUTTONDOWN, MK_MBUTTON | MK_SHIFT | MK_CONTROL, 30, 4, L"MouseDown(4, 3, 30, 4)"},
+      {WM_MBUTTONUP, 0, 30, 4, L"MouseUp(4, 0, 30, 4)"},
+      {WM_MOUSEMOVE, MK_RBUTTON | MK_MBUTTON, -1, -2, L"MouseMove(6, 0, -1, -2)"},
+      {WM_MOUSEMOVE, MK_RBUTTON, 400, 12, L"MouseMove(2, 0, 400, 12)"},
+  };
+  EventRecorder* events = RecordControl(splitter_->Control().Pointer());
+  for (const Row& row : rows) {
+    events->Clear();
+    SendMessageW(window, row.message, row.keys, MAKELPARAM(row.x, row.y));
+    EXPECT_EQ(events->Summaries(), Strings{row.raised}) << "message " << row.message << " keys " << row.keys;
+  }
   events->Disconnect();
   events->Release();
 }

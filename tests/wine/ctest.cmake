@@ -2,3 +2,7 @@
 add_test(NAME wine_integration
          COMMAND bash ${PROJECT_SOURCE_DIR}/tests/wine/run_integration.sh ${OV_WIN64_DIR})
 set_tests_properties(wine_integration PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
+# The drag with real input, under an Xvfb of its own (skips only without Xvfb or xdotool).
+add_test(NAME wine_real_input
+         COMMAND bash ${PROJECT_SOURCE_DIR}/tests/wine/run_real_input.sh ${OV_WIN64_DIR})
+set_tests_properties(wine_real_input PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)

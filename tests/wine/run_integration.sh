@@ -12,15 +12,10 @@ repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$(cd "$1" && pwd)
 ocx="$build/OvSplitr.ocx"
 tests="$build/tests/wine/ov_wine_tests.exe"
-for file in "$ocx" "$tests"; do
-    if [ ! -f "$file" ]; then
-        echo "missing $file (build the Win64 tree first)" >&2
-        exit 1
-    fi
-done
-
 # shellcheck source=../../tools/wine-env.sh
 . "$repo/tools/wine-env.sh"
+ov_require_built "$ocx" "$tests"
+
 ov_wine_setup "$build"
 work=$(mktemp -d "$build/wine-integration.XXXXXX")
 trap 'ov_wine_stop; rm -rf "$work"' EXIT
