@@ -162,7 +162,7 @@ host::MessageResult WindowProc(host::WindowSubclassing& platform, host::WindowHa
     for (const WindowPtr& entry : registry->Windows()) {
       if (entry->SubClassHwnd() != hWnd) continue;
       if (!first) first = entry.get();
-      if (OvWindows::FindMessage(*entry, hWnd, uMsg)) {
+      if (entry->Watches(uMsg)) {
         registered = true;
         break;
       }

@@ -21,15 +21,25 @@ void OvWindow::SetSubClassHwnd(host::WindowHandle value) {
   Notify(u"SubClassHwnd");
 }
 
+void OvWindow::RefreshWatched() {
+  watched_.clear();
+  for (const MessagePtr& message : messages_->Messages()) watched_.push_back(static_cast<uint32_t>(message->Value()));
+}
+
+// The numbers are refreshed before the registry hears of the change: a handler that sends
+// the window a message already finds them right.
 void OvWindow::Added(MessagePtr& message) {
+  RefreshWatched();
   if (auto owner = GetOwner()) owner->RaiseMessageAdded(message);
 }
 
 void OvWindow::Removed(MessagePtr& message) {
+  RefreshWatched();
   if (auto owner = GetOwner()) owner->RaiseMessageRemoved(message);
 }
 
 void OvWindow::Changed(MessagePtr& message, host::String& property) {
+  RefreshWatched();
   if (auto owner = GetOwner()) owner->RaiseMessageChanged(message, property);
 }
 

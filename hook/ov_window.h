@@ -3,6 +3,7 @@
 // when this entry subclassed it. It passes its messages' events on to its registry.
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "hook/ov_messages.h"
 #include "host/keyed_list.h"
@@ -36,6 +37,14 @@ class OvWindow : public host::Object,
 
   // Used by the subclassing.
   void SetPreviousWndProc(host::WindowProcedure procedure) { previousWndProc_ = procedure; }
+  // Whether any of this window's messages has that number. Kept beside the list as plain
+  // numbers, so that the shared window procedure answers the many messages nobody watches
+  // without walking the message objects.
+  bool Watches(uint32_t message) const {
+    for (uint32_t number : watched_)
+      if (number == message) return true;
+    return false;
+  }
   host::WindowProcedure GetPreviousWndProc() const { return previousWndProc_; }
 
  private:
@@ -44,11 +53,13 @@ class OvWindow : public host::Object,
   void Added(MessagePtr& message) override;
   void Removed(MessagePtr& message) override;
   void Changed(MessagePtr& message, host::String& property) override;
+  void RefreshWatched();
 
   host::WindowHandle subClassHwnd_ = 0;
   host::String name_;
   host::WindowProcedure previousWndProc_ = 0;
   std::shared_ptr<OvMessages> messages_;
+  std::vector<uint32_t> watched_;
 };
 
 using WindowPtr = std::shared_ptr<OvWindow>;

@@ -293,3 +293,28 @@ TEST_F(MCallBackTest, AHandleThatIsNoWindowRecordsNothingAndChangesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MCallBackTest, TheWatchedNumbersFollowEveryEditOfTheMessages) {
+  Registry& a = AddRegistry("A", window);
+  Watch(a, kMouseMove, true, 0);
+  Subclass(a, true);
+  auto messages = a.entry->Messages();
+  messages->Item(Variant(int32_t{1}))->SetValue(kLeftDown);  // renumbered: the old number is nobody's
+  Send(kMouseMove);
+  EXPECT_EQ(TakeLog(), (Strings{"proc 512"}));
+  Send(kLeftDown);
+  EXPECT_EQ(TakeLog(), (Strings{"cb A 513 1 2", "proc 513"}));
+  Watch(a, kMouseMove, true, 0);
+  messages->Remove(Variant(int32_t{1}));
+  Send(kLeftDown);
+  Send(kMouseMove);
+  EXPECT_EQ(TakeLog(), (Strings{"proc 513", "cb A 512 1 2", "proc 512"}));
+  messages->Clear();
+  Send(kMouseMove);
+  EXPECT_EQ(TakeLog(), (Strings{"proc 512"}));
+  Subclass(a, false);
+}
+
+}  // namespace
