@@ -9,6 +9,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "host/activex/by_ref_arguments.h"
 #include "host/activex/error_info.h"
 #include "host/activex/type_library.h"
 #include "host/activex/variant_bridge.h"
@@ -49,7 +50,14 @@ class DualDispatch : public Interface, public ISupportErrorInfo {
     ComPtr<ITypeInfo> info = VtableTypeInfoOf(iid_);
     if (!info) return TYPE_E_ELEMENTNOTFOUND;
     ReportFailure(S_OK);
-    HRESULT hr = info->Invoke(static_cast<Interface*>(this), member, flags, params, result, exception, argumentError);
+    ByRefArguments arguments(info.Get(), member, flags, params);
+    if (FAILED(arguments.result())) {
+      if (argumentError) *argumentError = arguments.failedArgument();
+      return arguments.result();  // DISP_E_TYPEMISMATCH or DISP_E_OVERFLOW, as a by-value argument
+    }
+    HRESULT hr = info->Invoke(static_cast<Interface*>(this), member, flags, arguments.Params(), result, exception,
+                              argumentError);
+    if (SUCCEEDED(hr)) arguments.WriteBack();
     if (hr == DISP_E_EXCEPTION && exception && exception->bstrDescription == nullptr) {
       FillExcepInfo(exception->scode, exception);
     } else if (FAILED(hr) && FillExcepInfo(hr, exception)) {

@@ -217,4 +217,21 @@ class TypeAttributes : ScopedOwner {
   HRESULT result_;
 };
 
+// A FUNCDESC of a type description, released back to it when the scope ends.
+class FunctionDescription : ScopedOwner {
+ public:
+  FunctionDescription(ITypeInfo* info, UINT index) : info_(info) {
+    if (FAILED(info_->GetFuncDesc(index, &description_))) description_ = nullptr;
+  }
+  ~FunctionDescription() {
+    if (description_) info_->ReleaseFuncDesc(description_);
+  }
+  const FUNCDESC* operator->() const { return description_; }
+  explicit operator bool() const { return description_ != nullptr; }
+
+ private:
+  ITypeInfo* info_;
+  FUNCDESC* description_ = nullptr;
+};
+
 }  // namespace win32
