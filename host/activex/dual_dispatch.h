@@ -50,6 +50,7 @@ class DualDispatch : public Interface, public ISupportErrorInfo {
     ComPtr<ITypeInfo> info = VtableTypeInfoOf(iid_);
     if (!info) return TYPE_E_ELEMENTNOTFOUND;
     ReportFailure(S_OK);
+    BeforeLateBoundCall();
     ByRefArguments arguments(info.Get(), member, flags, params);
     if (FAILED(arguments.result())) {
       if (argumentError) *argumentError = arguments.failedArgument();
@@ -67,6 +68,9 @@ class DualDispatch : public Interface, public ISupportErrorInfo {
   }
 
  protected:
+  // Runs before every member called through Invoke, the road of script engines.
+  virtual void BeforeLateBoundCall() {}
+
   // The crossing for this interface's members: errors carry the interface as source.
   template <typename Body>
   HRESULT ComBoundary(Body&& body) {

@@ -342,6 +342,13 @@ HRESULT SplitterObject::InitNew() {
   return hr;
 }
 
+void SplitterObject::BeforeLateBoundCall() {
+  // A container sets its site before it initialises the control and may read members in
+  // between; only a control that no container holds initialises itself. A failure leaves
+  // it uninitialised, and the member then reports its own error.
+  if (!initialized_ && !ole_.ClientSite()) InitNew();
+}
+
 HRESULT SplitterObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
   if (!point || iid != IID_IPropertyNotifySink) return EventSource::FindConnectionPoint(iid, point);
   *point = &propertyChanges_.Sinks();

@@ -76,6 +76,10 @@ class SplitterObject final : public ComObject,
   // IPersist, IPersistPropertyBag, IPersistStreamInit
   HRESULT STDMETHODCALLTYPE GetClassID(CLSID* clsid) override;
   HRESULT STDMETHODCALLTYPE InitNew() override;
+  // A script that creates the control with no container never has it initialised: its first
+  // late-bound call initialises it as InitNew would (320 x 240 pixels, one pane), and a later
+  // InitNew or Load is then a second initialisation.
+  void BeforeLateBoundCall() override;
   HRESULT STDMETHODCALLTYPE Load(IPropertyBag*, IErrorLog*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE Save(IPropertyBag*, BOOL, BOOL) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE IsDirty() override { return propertyChanges_.IsDirty() ? S_OK : S_FALSE; }

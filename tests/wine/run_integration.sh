@@ -42,6 +42,12 @@ failed=0
 echo "== registered: ov_wine_tests"
 ov_wine "$tests_w" "--gtest_filter=-Unregistered.*" || failed=1
 
+# Wine's own script engines, as a script user drives the control.
+for script in "$repo"/tests/wine/scripts/*.vbs "$repo"/tests/wine/scripts/*.js; do
+    echo "== cscript $(basename "$script")"
+    ov_wine cscript //nologo "$(ov_winepath "$script")" || { echo "$(basename "$script") failed" >&2; failed=1; }
+done
+
 echo "== regsvr32 /u $ocx_w"
 ov_wine regsvr32 /u /s "$ocx_w" || { echo "unregistration failed" >&2; failed=1; }
 
