@@ -55,4 +55,6 @@ STDAPI DllRegisterServer() { return activex::RegisterServer(); }
 
 STDAPI DllUnregisterServer() { return activex::UnregisterServer(); }
 
+STDAPI DllInstall(BOOL install, LPCWSTR commandLine) { return activex::InstallForUser(install != FALSE, commandLine); }
+
 }  // extern "C"

@@ -3,6 +3,7 @@
 #include <comcat.h>
 #include <olectl.h>
 
+#include <cwchar>
 #include <string>
 
 #include "OvSplitr_h.h"
@@ -12,6 +13,12 @@
 #include "host/activex/splitter_object.h"
 #include "host/activex/type_library.h"
 #include "resource_ids.h"
+
+// Declared by the platform's oleauto.h but missing from the cross headers used here.
+extern "C" {
+WINOLEAUTAPI RegisterTypeLibForUser(ITypeLib* library, OLECHAR* path, OLECHAR* helpDirectory);
+WINOLEAUTAPI UnRegisterTypeLibForUser(REFGUID libid, WORD major, WORD minor, LCID lcid, SYSKIND kind);
+}
 
 namespace activex {
 
@@ -36,77 +43,119 @@ std::wstring GuidText(REFGUID guid) {
 
 std::wstring ClsidKey(REFCLSID clsid) { return L"CLSID\\" + GuidText(clsid); }
 
-// Creates (or opens) a key under HKEY_CLASSES_ROOT; an empty owner when that fails.
-win32::UniqueRegistryKey CreateKey(const std::wstring& key) {
+// Where the classes are written: HKEY_CLASSES_ROOT for every user of the machine, or the
+// current user's own classes (HKEY_CURRENT_USER\Software\Classes), which need no
+// administrator rights. Every key below is named relative to this root. The type library
+// goes with the classes: registered for the current user alone with the user's classes.
+struct ClassesRoot {
+  HKEY key;
+  const wchar_t* prefix;
+  bool perUser;
+  std::wstring Path(const std::wstring& key) const { return prefix + key; }
+};
+
+const ClassesRoot kMachineClasses{HKEY_CLASSES_ROOT, L"", false};
+const ClassesRoot kUserClasses{HKEY_CURRENT_USER, L"Software\\Classes\\", true};
+
+// Creates (or opens) a key under the root; an empty owner when that fails.
+win32::UniqueRegistryKey CreateKey(const ClassesRoot& root, const std::wstring& key) {
   win32::UniqueRegistryKey handle;
-  if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, handle.put(), nullptr) !=
+  if (RegCreateKeyExW(root.key, root.Path(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, handle.put(), nullptr) !=
       ERROR_SUCCESS)
     handle.release();  // not a key: nothing to close
   return handle;
 }
 
-// Writes one value (the default value when name is null) under HKEY_CLASSES_ROOT.
-bool SetValue(const std::wstring& key, const wchar_t* name, const std::wstring& value) {
-  win32::UniqueRegistryKey handle = CreateKey(key);
+// Writes one value (the default value when name is null) under the root.
+bool SetValue(const ClassesRoot& root, const std::wstring& key, const wchar_t* name, const std::wstring& value) {
+  win32::UniqueRegistryKey handle = CreateKey(root, key);
   return handle && RegSetValueExW(handle.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
-void DeleteTree(const std::wstring& key) {
-  RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
-  RegDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
+void DeleteTree(const ClassesRoot& root, const std::wstring& key) {
+  std::wstring path = root.Path(key);
+  RegDeleteTreeW(root.key, path.c_str());
+  RegDeleteKeyW(root.key, path.c_str());
 }
 
-bool RegisterInprocServer(REFCLSID clsid, const std::wstring& name, const std::wstring& path) {
+bool RegisterInprocServer(const ClassesRoot& root, REFCLSID clsid, const std::wstring& name, const std::wstring& path) {
   std::wstring key = ClsidKey(clsid);
-  return SetValue(key, nullptr, name) && SetValue(key + L"\\InprocServer32", nullptr, path) &&
-         SetValue(key + L"\\InprocServer32", L"ThreadingModel", L"Apartment");
+  return SetValue(root, key, nullptr, name) && SetValue(root, key + L"\\InprocServer32", nullptr, path) &&
+         SetValue(root, key + L"\\InprocServer32", L"ThreadingModel", L"Apartment");
 }
 
-bool RegisterControl(const std::wstring& path) {
+bool RegisterControl(const ClassesRoot& root, const std::wstring& path) {
   std::wstring key = ClsidKey(CLSID_OvSplitter);
   std::wstring libid = GuidText(LIBID_OrvaneSplitter);
   std::wstring categories = key + L"\\Implemented Categories\\";
-  return RegisterInprocServer(CLSID_OvSplitter, kDisplayName, path) &&
-         SetValue(key + L"\\ProgID", nullptr, kVersionedProgId) &&
-         SetValue(key + L"\\VersionIndependentProgID", nullptr, kProgId) && CreateKey(key + L"\\Control") &&
-         SetValue(key + L"\\MiscStatus", nullptr, L"0") &&
-         SetValue(key + L"\\MiscStatus\\1", nullptr, std::to_wstring(SplitterObject::kMiscStatus)) &&
-         SetValue(key + L"\\ToolboxBitmap32", nullptr, path + L", " + std::to_wstring(IDB_TOOLBOX)) &&
-         SetValue(key + L"\\TypeLib", nullptr, libid) && SetValue(key + L"\\Version", nullptr, L"1.0") &&
-         CreateKey(categories + GuidText(CATID_Control)) &&
-         CreateKey(categories + GuidText(kSimpleFrameControlCategory)) && SetValue(kProgId, nullptr, kDisplayName) &&
-         SetValue(std::wstring(kProgId) + L"\\CLSID", nullptr, GuidText(CLSID_OvSplitter)) &&
-         SetValue(std::wstring(kProgId) + L"\\CurVer", nullptr, kVersionedProgId) &&
-         SetValue(kVersionedProgId, nullptr, kDisplayName) &&
-         SetValue(std::wstring(kVersionedProgId) + L"\\CLSID", nullptr, GuidText(CLSID_OvSplitter));
+  return RegisterInprocServer(root, CLSID_OvSplitter, kDisplayName, path) &&
+         SetValue(root, key + L"\\ProgID", nullptr, kVersionedProgId) &&
+         SetValue(root, key + L"\\VersionIndependentProgID", nullptr, kProgId) && CreateKey(root, key + L"\\Control") &&
+         SetValue(root, key + L"\\MiscStatus", nullptr, L"0") &&
+         SetValue(root, key + L"\\MiscStatus\\1", nullptr, std::to_wstring(SplitterObject::kMiscStatus)) &&
+         SetValue(root, key + L"\\ToolboxBitmap32", nullptr, path + L", " + std::to_wstring(IDB_TOOLBOX)) &&
+         SetValue(root, key + L"\\TypeLib", nullptr, libid) && SetValue(root, key + L"\\Version", nullptr, L"1.0") &&
+         CreateKey(root, categories + GuidText(CATID_Control)) &&
+         CreateKey(root, categories + GuidText(kSimpleFrameControlCategory)) &&
+         SetValue(root, kProgId, nullptr, kDisplayName) &&
+         SetValue(root, std::wstring(kProgId) + L"\\CLSID", nullptr, GuidText(CLSID_OvSplitter)) &&
+         SetValue(root, std::wstring(kProgId) + L"\\CurVer", nullptr, kVersionedProgId) &&
+         SetValue(root, kVersionedProgId, nullptr, kDisplayName) &&
+         SetValue(root, std::wstring(kVersionedProgId) + L"\\CLSID", nullptr, GuidText(CLSID_OvSplitter));
 }
 
-}  // namespace
+constexpr SYSKIND kSysKind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
 
-HRESULT RegisterServer() {
+// Removes every class key the component writes, under one root.
+void DeleteClasses(const ClassesRoot& root) {
+  DeleteTree(root, ClsidKey(CLSID_OvSplitter));
+  DeleteTree(root, ClsidKey(kGeneralPageClsid));
+  DeleteTree(root, ClsidKey(kPanesPageClsid));
+  DeleteTree(root, kVersionedProgId);
+  DeleteTree(root, kProgId);
+}
+
+HRESULT UnregisterClasses(const ClassesRoot& root) {
+  DeleteClasses(root);
+  if (root.perUser)
+    UnRegisterTypeLibForUser(LIBID_OrvaneSplitter, 1, 0, 0x409, kSysKind);
+  else
+    UnRegisterTypeLib(LIBID_OrvaneSplitter, 1, 0, 0x409, kSysKind);
+  return S_OK;
+}
+
+HRESULT RegisterClasses(const ClassesRoot& root) {
   std::wstring path(Wide(ModulePath()));
   ComPtr<ITypeLib> library = ComponentTypeLib();
   if (!library) return SELFREG_E_TYPELIB;
-  if (FAILED(RegisterTypeLib(library.Get(), const_cast<LPOLESTR>(path.c_str()), nullptr))) return SELFREG_E_TYPELIB;
-  bool written = RegisterControl(path) && RegisterInprocServer(kGeneralPageClsid, L"General", path) &&
-                 RegisterInprocServer(kPanesPageClsid, L"PanesPP", path);
+  auto* file = const_cast<LPOLESTR>(path.c_str());
+  HRESULT typeLib = root.perUser ? RegisterTypeLibForUser(library.Get(), file, nullptr)
+                            : RegisterTypeLib(library.Get(), file, nullptr);
+  if (FAILED(typeLib)) return SELFREG_E_TYPELIB;
+  bool written = RegisterControl(root, path) && RegisterInprocServer(root, kGeneralPageClsid, L"General", path) &&
+                 RegisterInprocServer(root, kPanesPageClsid, L"PanesPP", path);
   if (!written) {
-    UnregisterServer();
+    UnregisterClasses(root);
     return SELFREG_E_CLASS;
   }
   return S_OK;
 }
 
-HRESULT UnregisterServer() {
-  DeleteTree(ClsidKey(CLSID_OvSplitter));
-  DeleteTree(ClsidKey(kGeneralPageClsid));
-  DeleteTree(ClsidKey(kPanesPageClsid));
-  DeleteTree(kVersionedProgId);
-  DeleteTree(kProgId);
-  SYSKIND kind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
-  UnRegisterTypeLib(LIBID_OrvaneSplitter, 1, 0, 0x409, kind);
-  return S_OK;
+// "user", in any case: the only command line the per-user installation takes.
+bool IsPerUserCommand(const wchar_t* commandLine) {
+  return commandLine && _wcsicmp(commandLine, L"user") == 0;
+}
+
+}  // namespace
+
+HRESULT RegisterServer() { return RegisterClasses(kMachineClasses); }
+
+HRESULT UnregisterServer() { return UnregisterClasses(kMachineClasses); }
+
+HRESULT InstallForUser(bool install, const wchar_t* commandLine) {
+  if (!IsPerUserCommand(commandLine)) return E_INVALIDARG;
+  return install ? RegisterClasses(kUserClasses) : UnregisterClasses(kUserClasses);
 }
 
 }  // namespace activex

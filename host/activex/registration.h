@@ -11,4 +11,10 @@ extern const CLSID kPanesPageClsid;
 HRESULT RegisterServer();
 HRESULT UnregisterServer();
 
+// DllInstall: with the command line "user" (any case), registers or removes everything
+// RegisterServer writes, under the current user's classes and with the type library
+// registered for that user only; no administrator rights needed. Any other command
+// line: E_INVALIDARG.
+HRESULT InstallForUser(bool install, const wchar_t* commandLine);
+
 }  // namespace activex

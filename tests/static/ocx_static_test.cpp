@@ -79,7 +79,8 @@ TEST_P(OcxFileTest, IsADllOfItsArchitecture) {
 
 TEST_P(OcxFileTest, ExportsTheComServerEntryPointsUndecorated) {
   const auto exports = Image().ExportNames();
-  for (const char* name : {"DllRegisterServer", "DllUnregisterServer", "DllGetClassObject", "DllCanUnloadNow"})
+  for (const char* name :
+       {"DllRegisterServer", "DllUnregisterServer", "DllInstall", "DllGetClassObject", "DllCanUnloadNow"})
     EXPECT_NE(std::find(exports.begin(), exports.end(), name), exports.end()) << name;
 }
 

@@ -33,6 +33,13 @@ export_classes() {
 # A registration left over from an aborted run would hide in the first export.
 ov_wine regsvr32 /u /s "$ocx_w" >/dev/null 2>&1 || true
 
+# Wine registers its script engines' own classes the first time cscript runs; let that
+# happen before the first export, so the comparison sees only what the OCX writes.
+echo 'WScript.Quit 0' > "$work/warm.vbs"
+echo 'WScript.Quit(0);' > "$work/warm.js"
+ov_wine cscript //nologo "$(ov_winepath "$work/warm.vbs")" >/dev/null 2>&1 || true
+ov_wine cscript //nologo "$(ov_winepath "$work/warm.js")" >/dev/null 2>&1 || true
+
 export_classes "$work/before.reg"
 
 echo "== regsvr32 $ocx_w"
@@ -61,6 +68,76 @@ if ! diff -u "$work/before.reg.txt" "$work/after.reg.txt" > "$work/registry.diff
     failed=1
 else
     echo "== HKEY_CLASSES_ROOT is as it was before registration"
+fi
+
+# Per-user registration, for users without administrator rights: everything that the
+# machine-wide registration writes goes under the current user's classes instead, and
+# comes out again. Run after the machine-wide check above, so that nothing here can touch
+# what it compared. (Wine's HKEY_CLASSES_ROOT is the machine's classes alone, so COM in
+# Wine does not find a class registered per user; the keys themselves are compared.)
+user_classes='HKEY_CURRENT_USER\Software\Classes'
+export_user_classes() {
+    local file="$1"
+    ov_wine reg export "$user_classes" "$(ov_winepath "$file")" /y >/dev/null
+    iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' > "$file.txt"
+}
+# The component's own keys below one classes root, as text rooted at HKEY_CLASSES_ROOT.
+component_keys=('OrvaneSplitter.OvSplitter' 'OrvaneSplitter.OvSplitter.1'
+                'CLSID\{5ED116FF-C6D0-42FD-9972-2DDC4D5D32A6}'
+                'CLSID\{5D277210-E9F4-471F-82C1-819C41FC9E12}'
+                'CLSID\{F9022F3E-D730-4679-BA52-A992D2F631A4}')
+export_component_keys() {
+    local root="$1" out="$2" key file
+    : > "$out"
+    for key in "${component_keys[@]}"; do
+        file="$work/component-key.reg"
+        rm -f "$file"
+        if ov_wine reg export "$root\\$key" "$(ov_winepath "$file")" /y >/dev/null 2>&1; then
+            iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' |
+                sed "s/^\[HKEY_CURRENT_USER\\\\Software\\\\Classes\\\\/[HKEY_CLASSES_ROOT\\\\/I" >> "$out"
+        else
+            echo "missing: $root\\$key" >> "$out"
+        fi
+    done
+}
+
+ov_wine regsvr32 /s /u /n /i:user "$ocx_w" >/dev/null 2>&1 || true
+export_user_classes "$work/user-before.reg"
+
+echo "== regsvr32 /n /i:user $ocx_w"
+ov_wine regsvr32 /s /n /i:user "$ocx_w" || { echo "per-user registration failed" >&2; failed=1; }
+if ov_wine reg query "$user_classes\\OrvaneSplitter.OvSplitter\\CLSID" /ve >/dev/null 2>&1; then
+    echo "== per user: $user_classes\\OrvaneSplitter.OvSplitter is registered"
+else
+    echo "per user: $user_classes\\OrvaneSplitter.OvSplitter is not registered" >&2
+    failed=1
+fi
+export_component_keys "$user_classes" "$work/user-keys.txt"
+
+echo "== regsvr32 /u /n /i:user $ocx_w"
+ov_wine regsvr32 /s /u /n /i:user "$ocx_w" || { echo "per-user unregistration failed" >&2; failed=1; }
+
+export_user_classes "$work/user-after.reg"
+if ! diff -u "$work/user-before.reg.txt" "$work/user-after.reg.txt" > "$work/user-registry.diff"; then
+    echo "$user_classes differs after per-user unregistration:" >&2
+    head -100 "$work/user-registry.diff" >&2
+    failed=1
+else
+    echo "== $user_classes is as it was before per-user registration"
+fi
+
+# The same keys and values as a machine-wide registration writes.
+ov_wine regsvr32 /s "$ocx_w" || { echo "registration failed" >&2; failed=1; }
+export_component_keys 'HKEY_CLASSES_ROOT' "$work/machine-keys.txt"
+ov_wine regsvr32 /u /s "$ocx_w" || { echo "unregistration failed" >&2; failed=1; }
+if grep -q '^missing:' "$work/user-keys.txt" "$work/machine-keys.txt" ||
+   ! diff -u "$work/machine-keys.txt" "$work/user-keys.txt" > "$work/user-keys.diff"; then
+    echo "per user: the keys differ from the machine-wide registration:" >&2
+    grep -h '^missing:' "$work/user-keys.txt" "$work/machine-keys.txt" >&2 || true
+    head -100 "$work/user-keys.diff" >&2 2>/dev/null || true
+    failed=1
+else
+    echo "== per user: the same $(grep -c '^\[' "$work/user-keys.txt") keys as the machine-wide registration"
 fi
 
 if [ $failed -ne 0 ]; then
