@@ -81,8 +81,13 @@ fi
 user_classes='HKEY_CURRENT_USER\Software\Classes'
 export_user_classes() {
     local file="$1"
-    ov_wine reg export "$user_classes" "$(ov_winepath "$file")" /y >/dev/null
-    iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' > "$file.txt"
+    # A new prefix may have no user classes at all yet: that reads as empty.
+    rm -f "$file"
+    if ov_wine reg export "$user_classes" "$(ov_winepath "$file")" /y >/dev/null 2>&1 && [ -f "$file" ]; then
+        iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' > "$file.txt"
+    else
+        : > "$file.txt"
+    fi
 }
 # The component's own keys below one classes root, as text rooted at HKEY_CLASSES_ROOT.
 component_keys=('OrvaneSplitter.OvSplitter' 'OrvaneSplitter.OvSplitter.1'
@@ -105,6 +110,9 @@ export_component_keys() {
 }
 
 ov_wine regsvr32 /s /u /n /i:user "$ocx_w" >/dev/null 2>&1 || true
+# Every Windows profile has its classes key with a CLSID key below it, shared by every
+# component; a new prefix may not have them yet, and unregistration rightly leaves them.
+ov_wine reg add 'HKCU\Software\Classes\CLSID' /f >/dev/null 2>&1 || true
 export_user_classes "$work/user-before.reg"
 
 echo "== regsvr32 /n /i:user $ocx_w"
