@@ -23,11 +23,28 @@ trap 'ov_wine_stop; rm -rf "$work"' EXIT
 ocx_w=$(ov_winepath "$ocx")
 tests_w=$(ov_winepath "$tests")
 
+# A classes root as text (the export is UTF-16 with CRLF); a root that does not exist yet,
+# as the user's classes in a new prefix, reads as empty.
 export_classes() {
-    local file="$1"
-    ov_wine reg export HKEY_CLASSES_ROOT "$(ov_winepath "$file")" /y >/dev/null
-    # UTF-16 with CRLF; compare as text.
-    iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' > "$file.txt"
+    local root="$1" file="$2"
+    rm -f "$file"
+    if ov_wine reg export "$root" "$(ov_winepath "$file")" /y >/dev/null 2>&1 && [ -f "$file" ]; then
+        iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' > "$file.txt"
+    else
+        : > "$file.txt"
+    fi
+}
+# Fails the run when the root differs from its first export.
+expect_unchanged() {
+    local root="$1" before="$2" after="$3" what="$4"
+    export_classes "$root" "$after"
+    if ! diff -u "$before.txt" "$after.txt" > "$after.diff"; then
+        echo "$root differs after $what:" >&2
+        head -100 "$after.diff" >&2
+        failed=1
+    else
+        echo "== $root is as it was before $what"
+    fi
 }
 
 # A registration left over from an aborted run would hide in the first export.
@@ -40,7 +57,7 @@ echo 'WScript.Quit(0);' > "$work/warm.js"
 ov_wine cscript //nologo "$(ov_winepath "$work/warm.vbs")" >/dev/null 2>&1 || true
 ov_wine cscript //nologo "$(ov_winepath "$work/warm.js")" >/dev/null 2>&1 || true
 
-export_classes "$work/before.reg"
+export_classes HKEY_CLASSES_ROOT "$work/before.reg"
 
 echo "== regsvr32 $ocx_w"
 ov_wine regsvr32 /s "$ocx_w"
@@ -64,14 +81,7 @@ ov_wine regsvr32 /u /s "$ocx_w" || { echo "unregistration failed" >&2; failed=1;
 echo "== unregistered: ov_wine_tests"
 ov_wine "$tests_w" "--gtest_filter=Unregistered.*" || failed=1
 
-export_classes "$work/after.reg"
-if ! diff -u "$work/before.reg.txt" "$work/after.reg.txt" > "$work/registry.diff"; then
-    echo "HKEY_CLASSES_ROOT differs after unregistration:" >&2
-    head -100 "$work/registry.diff" >&2
-    failed=1
-else
-    echo "== HKEY_CLASSES_ROOT is as it was before registration"
-fi
+expect_unchanged HKEY_CLASSES_ROOT "$work/before.reg" "$work/after.reg" "registration"
 
 # Per-user registration, for users without administrator rights: everything that the
 # machine-wide registration writes goes under the current user's classes instead, and
@@ -79,16 +89,6 @@ fi
 # what it compared. (Wine's HKEY_CLASSES_ROOT is the machine's classes alone, so COM in
 # Wine does not find a class registered per user; the keys themselves are compared.)
 user_classes='HKEY_CURRENT_USER\Software\Classes'
-export_user_classes() {
-    local file="$1"
-    # A new prefix may have no user classes at all yet: that reads as empty.
-    rm -f "$file"
-    if ov_wine reg export "$user_classes" "$(ov_winepath "$file")" /y >/dev/null 2>&1 && [ -f "$file" ]; then
-        iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' > "$file.txt"
-    else
-        : > "$file.txt"
-    fi
-}
 # The component's own keys below one classes root, as text rooted at HKEY_CLASSES_ROOT.
 component_keys=('OrvaneSplitter.OvSplitter' 'OrvaneSplitter.OvSplitter.1'
                 'CLSID\{5ED116FF-C6D0-42FD-9972-2DDC4D5D32A6}'
@@ -113,7 +113,7 @@ ov_wine regsvr32 /s /u /n /i:user "$ocx_w" >/dev/null 2>&1 || true
 # Every Windows profile has its classes key with a CLSID key below it, shared by every
 # component; a new prefix may not have them yet, and unregistration rightly leaves them.
 ov_wine reg add 'HKCU\Software\Classes\CLSID' /f >/dev/null 2>&1 || true
-export_user_classes "$work/user-before.reg"
+export_classes "$user_classes" "$work/user-before.reg"
 
 echo "== regsvr32 /n /i:user $ocx_w"
 ov_wine regsvr32 /s /n /i:user "$ocx_w" || { echo "per-user registration failed" >&2; failed=1; }
@@ -128,14 +128,7 @@ export_component_keys "$user_classes" "$work/user-keys.txt"
 echo "== regsvr32 /u /n /i:user $ocx_w"
 ov_wine regsvr32 /s /u /n /i:user "$ocx_w" || { echo "per-user unregistration failed" >&2; failed=1; }
 
-export_user_classes "$work/user-after.reg"
-if ! diff -u "$work/user-before.reg.txt" "$work/user-after.reg.txt" > "$work/user-registry.diff"; then
-    echo "$user_classes differs after per-user unregistration:" >&2
-    head -100 "$work/user-registry.diff" >&2
-    failed=1
-else
-    echo "== $user_classes is as it was before per-user registration"
-fi
+expect_unchanged "$user_classes" "$work/user-before.reg" "$work/user-after.reg" "per-user registration"
 
 # The same keys and values as a machine-wide registration writes.
 ov_wine regsvr32 /s "$ocx_w" || { echo "registration failed" >&2; failed=1; }
