@@ -1,0 +1,171 @@
+#include "about/frm_about.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "host/error.h"
+#include "host/sim/sim_component_info.h"
+#include "host/sim/sim_dialogs.h"
+#include "host/sim/sim_registry.h"
+
+namespace about {
+namespace {
+
+using host::RegistryRoot;
+using host::String;
+
+constexpr char16_t kMsinfoKey[] = u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr char16_t kLocationKey[] = u"SOFTWARE\\Microsoft\\Shared Tools Location";
+constexpr char16_t kBrowserProfileKey[] = u"Software\\Microsoft\\Internet Explorer\\Main";
+constexpr char16_t kBrowserPathKey[] = u"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\IEXPLORE.EXE";
+constexpr char16_t kUnavailable[] = u"Οι πληροοφορίες συστήματος δεν είναι διαθέσιμες";
+
+struct AboutFixture {
+  explicit AboutFixture(host::ComponentVersion version = {1, 0, 45}) : component(version, u"OrvaneSplitter") {}
+  host::sim::SimDialogs dialogs;
+  host::sim::SimRegistry registry;
+  host::sim::SimComponentInfo component;
+  FrmAbout form{{dialogs, registry, component}};
+};
+
+TEST(FrmAbout, ShowsItsTextsModallyWithTheVersionFromTheComponent) {
+  struct Case {
+    host::ComponentVersion version;
+    const char16_t* line;
+  };
+  for (Case c : {Case{{1, 0, 45}, u"Version 1.0.45"}, Case{{2, 10, 0}, u"Version 2.10.0"}}) {
+    AboutFixture about(c.version);
+    std::optional<String> seenVersion;
+    about.dialogs.SetModalHandler([&](host::ModalWindow& window) {
+      EXPECT_EQ(window.Caption(), u"About OvSplitter ActiveX control");
+      EXPECT_EQ(window.ElementText(u"lblTitle"), u"Orvane Splitter ActiveX Control");
+      EXPECT_EQ(window.ElementText(u"Label1"), u"WWW :");
+      EXPECT_EQ(window.ElementText(u"cmdSysInfo"), u"&System Info...");
+      EXPECT_NE(window.ElementText(u"www").find(u"http://"), String::npos);
+      seenVersion = window.ElementText(u"lblVersion");
+    });
+    about.form.Show();
+    EXPECT_EQ(about.dialogs.ModalWindows(), std::vector<String>{u"frmAbout"});
+    EXPECT_EQ(seenVersion, String(c.line));
+  }
+}
+
+TEST(FrmAbout, OnlyOkClosesAndAnUnknownElementIsAnError) {
+  AboutFixture about;
+  EXPECT_TRUE(about.form.ElementClicked(u"cmdOK"));
+  EXPECT_FALSE(about.form.ElementClicked(u"lblTitle"));
+  EXPECT_THROW(about.form.ElementText(u"txtNothing"), host::Error);
+}
+
+TEST(FrmAbout, SystemInformationStartsFromTheFirstKeyThatLeadsToTheProgram) {
+  struct Case {
+    const char* name;
+    std::optional<String> path;      // Shared Tools\MSINFO, PATH
+    std::optional<String> location;  // Shared Tools Location, MSINFO
+    bool programPresent;             // <location>\MSINFO32.EXE exists
+    bool startFails;
+    std::optional<String> started;  // none: the message box instead
+  };
+  const Case cases[] = {
+      {"path", u"C:\\Tools\\msinfo32.exe", u"C:\\Other", true, false, u"C:\\Tools\\msinfo32.exe"},
+      {"location", std::nullopt, u"C:\\Shared\\MSInfo", true, false, u"C:\\Shared\\MSInfo\\MSINFO32.EXE"},
+      {"location without program", std::nullopt, u"C:\\Shared\\MSInfo", false, false, std::nullopt},
+      {"no keys", std::nullopt, std::nullopt, true, false, std::nullopt},
+      {"start fails", u"C:\\Tools\\msinfo32.exe", std::nullopt, false, true, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    AboutFixture about;
+    if (c.path) about.registry.SetText(RegistryRoot::kLocalMachine, kMsinfoKey, u"PATH", *c.path);
+    if (c.location) about.registry.SetText(RegistryRoot::kLocalMachine, kLocationKey, u"MSINFO", *c.location);
+    if (c.programPresent) about.dialogs.AddFile(u"c:\\shared\\msinfo\\msinfo32.exe");
+    about.dialogs.SetProgramsFail(c.startFails);
+
+    EXPECT_FALSE(about.form.ElementClicked(u"cmdSysInfo"));
+
+    if (c.started && !c.startFails) {
+      EXPECT_EQ(about.dialogs.StartedPrograms(), std::vector<String>{*c.started});
+      EXPECT_TRUE(about.dialogs.Messages().empty());
+    } else {
+      ASSERT_EQ(about.dialogs.Messages().size(), 1u);
+      EXPECT_EQ(about.dialogs.Messages()[0].prompt, kUnavailable);
+      EXPECT_EQ(about.dialogs.Messages()[0].buttons, host::kMessageBoxOkOnly);
+      EXPECT_EQ(about.dialogs.Messages()[0].title, u"OrvaneSplitter");
+    }
+  }
+}
+
+TEST(FrmAbout, KeyValuesReadAsTextOrDecimalAndOtherTypesKeepWhatWasPassed) {
+  struct Case {
+    const char* name;
+    host::RegistryValue value;
+    bool result;
+    const char16_t* keyValue;
+  };
+  host::sim::SimRegistry encode;
+  encode.SetText(RegistryRoot::kLocalMachine, u"k", u"text", u"C:\\a b");
+  encode.SetNumber(RegistryRoot::kLocalMachine, u"k", u"number", 0xFFFFFFFFu);
+  encode.SetText(RegistryRoot::kLocalMachine, u"k", u"long", String(1024, u'x'));
+  auto stored = [&](const char16_t* name) {
+    return *encode.ReadValue(RegistryRoot::kLocalMachine, u"k", name, 1 << 20);
+  };
+  host::RegistryValue unterminated = stored(u"text");
+  unterminated.bytes.resize(unterminated.bytes.size() - 2);
+  const Case cases[] = {
+      {"terminated text", stored(u"text"), true, u"C:\\a b"},
+      {"unterminated text", unterminated, true, u"C:\\a b"},
+      {"number", stored(u"number"), true, u"-1"},
+      {"binary", {3, {1, 2, 3}}, true, u"passed"},
+      {"beyond 1024 characters", stored(u"long"), false, u""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    AboutFixture about;
+    about.registry.SetValue(RegistryRoot::kLocalMachine, u"Key", u"Value", c.value);
+    String keyValue = u"passed";
+    EXPECT_EQ(about.form.GetKeyValue(RegistryRoot::kLocalMachine, u"key", u"value", keyValue), c.result);
+    EXPECT_EQ(keyValue, c.keyValue);
+  }
+  AboutFixture about;
+  String keyValue = u"passed";
+  EXPECT_FALSE(about.form.GetKeyValue(RegistryRoot::kCurrentUser, u"Key", u"Value", keyValue));
+  EXPECT_EQ(keyValue, u"");
+}
+
+TEST(FrmAbout, TheWebAddressOpensInTheRegisteredBrowserWhenTheUserHasABrowserProfile) {
+  struct Case {
+    const char* name;
+    bool profile;
+    std::optional<String> browser;
+    bool startFails;
+    std::vector<String> started;
+  };
+  const Case cases[] = {
+      {"leading blanks", true, u"  C:\\IE\\iexplore.exe", false, {u"C:\\IE\\iexplore.exe http://www.orvane.example/"}},
+      {"cut at a zero",
+       true,
+       String(u"C:\\IE\\iexplore.exe\0junk", 23),
+       false,
+       {u"C:\\IE\\iexplore.exe http://www.orvane.example/"}},
+      {"no profile", false, u"C:\\IE\\iexplore.exe", false, {}},
+      {"no browser", true, std::nullopt, false, {}},
+      {"start fails", true, u"C:\\IE\\iexplore.exe", true, {u"C:\\IE\\iexplore.exe http://www.orvane.example/"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    AboutFixture about;
+    about.form.Show();
+    if (c.profile) about.registry.AddKey(RegistryRoot::kCurrentUser, kBrowserProfileKey);
+    if (c.browser) about.registry.SetText(RegistryRoot::kLocalMachine, kBrowserPathKey, u"", *c.browser);
+    about.dialogs.SetProgramsFail(c.startFails);
+
+    EXPECT_FALSE(about.form.ElementClicked(u"www"));
+
+    EXPECT_EQ(about.dialogs.StartedPrograms(), c.started);
+    EXPECT_TRUE(about.dialogs.Messages().empty());
+  }
+}
+
+}  // namespace
+}  // namespace about
