@@ -21,11 +21,16 @@ bool ClientSite::UserMode() const {
 }
 
 host::String ClientSite::ScaleUnits() const {
+  // A control with no container at all (created by a script) takes its pane extents in
+  // twips, the unit its geometry is read in; a container that lacks the ambient gives "".
+  if (!site_) return u"Twip";
   host::Variant value = Ambient(DISPID_AMBIENT_SCALEUNITS);
   return value.IsMissing() ? host::String() : value.ToString();
 }
 
 host::Variant ClientSite::ExtenderProperty(const wchar_t* name) const {
+  // A control with no container at all stands at the origin (Left and Top are all it reads).
+  if (!site_) return host::Variant(int32_t{0});
   ComPtr<IOleControlSite> control = site_.As<IOleControlSite>(IID_IOleControlSite);
   ComPtr<IDispatch> extender;
   if (!control || FAILED(control->GetExtendedControl(extender.Out())) || !extender)

@@ -1,6 +1,8 @@
 #pragma once
 // What the control learns from its container's client site: the ambient properties
 // (UserMode, ScaleUnits) and the extender's Left and Top, each read by dispatch id or name.
+// A control created with no container at all (by a script) reads twips as its container's
+// units and stands at the origin, so its pane extents are written as they are read.
 #include <windows.h>
 #include <ole2.h>
 #include <ocidl.h>

@@ -50,6 +50,9 @@ class DualDispatch : public Interface, public ISupportErrorInfo {
     ComPtr<ITypeInfo> info = VtableTypeInfoOf(iid_);
     if (!info) return TYPE_E_ELEMENTNOTFOUND;
     ReportFailure(S_OK);
+    // A property read called as a method, as script engines do for `obj.Prop(arg);`, reads it.
+    if ((flags & DISPATCH_METHOD) && !(flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)))
+      flags |= DISPATCH_PROPERTYGET;
     BeforeLateBoundCall();
     ByRefArguments arguments(info.Get(), member, flags, params);
     if (FAILED(arguments.result())) {

@@ -168,6 +168,7 @@ struct ScaleCase {
   const char* label;
   bool withSite;
   std::optional<std::wstring> scaleUnits;
+  int32_t unitsPerPixel = 0;
 };
 
 class UnknownScaleUnits : public ::testing::TestWithParam<ScaleCase> {};
@@ -188,22 +189,31 @@ TEST_P(UnknownScaleUnits, MakeUnitWritesDivideByZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sites, UnknownScaleUnits,
-                         ::testing::Values(ScaleCase{"NoSite", false, std::nullopt},
-                                           ScaleCase{"NoAmbient", true, std::nullopt},
+                         ::testing::Values(ScaleCase{"NoAmbient", true, std::nullopt},
                                            ScaleCase{"Empty", true, std::wstring()},
                                            ScaleCase{"Unlisted", true, std::wstring(L"twip")}),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST(ScaleUnits, PixelMakesUnitsPixels) {
+class KnownScaleUnits : public ::testing::TestWithParam<ScaleCase> {};
+
+TEST_P(KnownScaleUnits, ConvertPaneWrites) {
   SplitterOptions options;
-  options.scaleUnits = L"Pixel";
+  options.withSite = GetParam().withSite;
+  options.scaleUnits = GetParam().scaleUnits;
   SplitterInstance splitter(options);
   DispatchClient panes = splitter.Panes();
   panes.Call(L"Add");
   DispatchClient pane = panes.Object(L"Item", 1);
-  EXPECT_EQ(pane.Get(L"Minimum").AsLong(), 10);
-  pane.Put(L"Width", 100);
+  const int32_t perPixel = GetParam().unitsPerPixel;
+  EXPECT_EQ(pane.Get(L"Minimum").AsLong(), 10 * perPixel);
+  pane.Put(L"Width", 100 * perPixel);
   EXPECT_EQ(pane.Get(L"Width").AsLong(), 100 * kTwipsPerPixel);
 }
+
+// A control with no container at all (a script's) writes extents in twips, as it reads them.
+INSTANTIATE_TEST_SUITE_P(Sites, KnownScaleUnits,
+                         ::testing::Values(ScaleCase{"Pixel", true, std::wstring(L"Pixel"), 1},
+                                           ScaleCase{"NoSite", false, std::nullopt, kTwipsPerPixel}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
