@@ -12,9 +12,10 @@ repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$(cd "$1" && pwd)
 ocx="$build/OvSplitr.ocx"
 tests="$build/tests/wine/ov_wine_tests.exe"
+atl_tests="$build/tests/wine/ov_wine_atl_tests.exe"
 # shellcheck source=../../tools/wine-env.sh
 . "$repo/tools/wine-env.sh"
-ov_require_built "$ocx" "$tests"
+ov_require_built "$ocx" "$tests" "$atl_tests"
 
 ov_wine_setup "$build"
 work=$(mktemp -d "$build/wine-integration.XXXXXX")
@@ -65,6 +66,10 @@ ov_wine regsvr32 /s "$ocx_w"
 failed=0
 echo "== registered: ov_wine_tests"
 ov_wine "$tests_w" "--gtest_filter=-Unregistered.*" || failed=1
+
+# Wine's own ATL container hosts the control in a window of its own.
+echo "== registered: ov_wine_atl_tests"
+ov_wine "$(ov_winepath "$atl_tests")" || failed=1
 
 # Wine's own script engines, as a script user drives the control.
 for script in "$repo"/tests/wine/scripts/*.vbs "$repo"/tests/wine/scripts/*.js; do
