@@ -33,6 +33,7 @@ constexpr RuntimeText kRuntimeTexts[] = {
     {err::kDivisionByZero, u"Division by zero"},
     {err::kTypeMismatch, u"Type mismatch"},
     {err::kInvalidUseOfNull, u"Invalid use of Null"},
+    {err::kInvalidPropertyValue, u"Invalid property value"},
     {err::kObjectRequired, u"Object required"},
     {err::kMemberNotSupported, u"Object doesn't support this property or method"},
     {err::kNotImplemented, u"Not implemented"},

@@ -26,9 +26,16 @@ inline constexpr int32_t kOverflow = 6;
 inline constexpr int32_t kDivisionByZero = 11;
 inline constexpr int32_t kTypeMismatch = 13;
 inline constexpr int32_t kInvalidUseOfNull = 94;
+inline constexpr int32_t kInvalidPropertyValue = 380;
 inline constexpr int32_t kObjectRequired = 424;
 inline constexpr int32_t kMemberNotSupported = 438;
 inline constexpr int32_t kNotImplemented = static_cast<int32_t>(0x80004001u);
+
+// Saved data that cannot be read back or cannot be written, as the storage interfaces
+// report it.
+inline constexpr int32_t kStorageReadFault = static_cast<int32_t>(0x8003001Eu);   // STG_E_READFAULT
+inline constexpr int32_t kStorageCannotSave = static_cast<int32_t>(0x80030103u);  // STG_E_CANTSAVE
+inline constexpr int32_t kInvalidParameter = static_cast<int32_t>(0x80070057u);   // E_INVALIDARG
 }  // namespace err
 
 class Error : public std::exception {
