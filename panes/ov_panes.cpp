@@ -20,7 +20,6 @@ int32_t CheckedLong(int64_t value) {
   return static_cast<int32_t>(value);
 }
 
-
 }  // namespace
 
 std::shared_ptr<OvPanes> OvPanes::Create(host::Screen screen) { return std::shared_ptr<OvPanes>(new OvPanes(screen)); }
@@ -92,6 +91,13 @@ PanePtr OvPanes::Add(const Variant& index, const Variant& key, const Variant& ap
     if (!key.IsMissing()) pane->SetKey(key);
     if (!appearance.IsMissing()) pane->SetAppearance(appearance.ToLong());
     if (!controlName.IsMissing()) pane->SetControlName(controlName.ToString());
+    if (initialMinimum_) {
+      // One that the pane refuses stays unapplied: it fails later, where it is assigned.
+      try {
+        pane->SetMinimum(*initialMinimum_);
+      } catch (const Error&) {
+      }
+    }
     SizeNewPane(*pane, hasIndex, position);
     pane->SetName(u"Pane " + host::DecimalText(Count() + 1LL));
     if (!hasIndex) {
@@ -219,17 +225,23 @@ void OvPanes::EqualizePanes() {
     for (Dimension d : {Dimension::X, Dimension::Y}) pane->SetExtentPixels(d, d == along ? share : parent_[d]);
 }
 
-void OvPanes::AddFirstPane() {
+PanePtr OvPanes::AddSized(int32_t extentPixels, std::optional<int32_t> minimumUnits) {
   const Dimension along = axis_.Along();
-  initial_[along] = parent_[along];
-  PanePtr pane;
-  try {
-    pane = Add();
-  } catch (...) {
-    initial_[along] = 0;
-    throw;
-  }
-  initial_[along] = 0;
+  struct Reset {
+    OvPanes& panes;
+    Dimension along;
+    ~Reset() {
+      panes.initial_[along] = 0;
+      panes.initialMinimum_.reset();
+    }
+  } reset{*this, along};
+  initial_[along] = extentPixels;
+  initialMinimum_ = minimumUnits;
+  return Add();
+}
+
+void OvPanes::AddFirstPane() {
+  PanePtr pane = AddSized(parent_[axis_.Along()]);
   PanePtr none;
   RaiseToListeners([&](PanesListener& l) { l.SplitterResized(pane, none); });
 }

@@ -81,6 +81,10 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   const host::Screen& GetScreen() const { return screen_; }
 
   // Geometry.
+  // Add with every argument left out, the new pane taking the given extent along the axis (0:
+  // the collection chooses, as for any Add) and first the given minimum in container units,
+  // so that an extent below the default minimum can be given; neither outlives the call.
+  PanePtr AddSized(int32_t extentPixels, std::optional<int32_t> minimumUnits = std::nullopt);
   void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
   int32_t PaneLeftPixels(const OvPane& pane) const { return PanePositionPixels(pane, Dimension::X); }
   int32_t PaneTopPixels(const OvPane& pane) const { return PanePositionPixels(pane, Dimension::Y); }
@@ -137,6 +141,7 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   XY<int32_t> parent_;
   int16_t unitsPerPixel_ = 0;
   XY<int32_t> initial_;
+  std::optional<int32_t> initialMinimum_;
   CSplitter bar_;
   host::Screen screen_;
 };

@@ -3,12 +3,14 @@
 #include <unordered_map>
 
 #include "host/error.h"
+#include "host/ole_color.h"
 
 namespace splitter {
 
 using host::Error;
 using host::ScaleMode;
 using host::Variant;
+using panes::PanePtr;
 namespace err = host::err;
 
 namespace {
@@ -35,6 +37,74 @@ constexpr int32_t kCursorSplitterH = 120, kCursorSplitterV = 121;
 
 Variant PaneArgument(const panes::PanePtr& pane) { return pane ? Variant(host::ObjectRef(pane)) : Variant::Nothing(); }
 
+// The saved record: every key is read and written with the same default, in the type given
+// here, so that a value equal to its default is never stored.
+namespace saved {
+
+struct Key {
+  const char16_t* name;
+  Variant fallback;
+};
+
+const Key kBackColor{u"BackColor", Variant(static_cast<int32_t>(host::kButtonFaceColor))};
+const Key kEnabled{u"Enabled", Variant(true)};
+const Key kMouseIcon{u"MouseIcon", Variant::Nothing()};
+const Key kMousePointer{u"MousePointer", Variant(int32_t{0})};
+const Key kOLEDropMode{u"OLEDropMode", Variant(int16_t{0})};
+// A new control starts without a border, yet a bag without the key gives it one.
+const Key kAppearance{u"Appearance", Variant(int32_t{Ov3D})};
+const Key kBorderStyle{u"BorderStyle", Variant(int32_t{OvFixedSingle})};
+const Key kSplitterMouseIcon{u"SplitterMouseIcon", Variant::Nothing()};
+const Key kSplitterStyle{u"SplitterStyle", Variant(int32_t{OvSplitterFlat})};
+const Key kSplitterSize{u"SplitterSize", Variant(int16_t{kDefaultSplitterSize})};
+const Key kOrientation{u"Orientation", Variant(int32_t{OvHorizontal})};
+const Key kWhatsThisHelpID{u"WhatsThisHelpID", Variant(int16_t{0})};
+const Key kNumPanes{u"NumPanes", Variant(int16_t{0})};
+
+// Pane keys: the name is followed by the pane's index. The default name is computed.
+const Key kPaneWidth{u"PaneWidth", Variant(int16_t{0})};
+const Key kPaneHeight{u"PaneHeight", Variant(int16_t{0})};
+const Key kPaneControlName{u"PaneControlName", Variant(u"")};
+const Key kPaneName{u"PaneName", Variant()};
+const Key kPaneTag{u"PaneTag", Variant(u"")};
+const Key kPaneAppearance{u"PaneAppearance", Variant(int16_t{1})};
+const Key kPaneMinimum{u"PaneMinimum", Variant(int16_t{10})};
+const Key kPaneResizeChildControl{u"PaneResizeChildControl", Variant(true)};
+const Key kPaneKey{u"PaneKey", Variant(u"")};
+
+const Key& PaneExtentKey(bool horizontal) { return horizontal ? kPaneWidth : kPaneHeight; }
+
+host::String Indexed(const Key& key, int32_t index) { return key.name + host::DecimalText(index); }
+
+Variant PaneFallback(const Key& key, int32_t index) {
+  return &key == &kPaneName ? Variant(u"Pane " + host::DecimalText(index)) : key.fallback;
+}
+
+Variant Read(host::PropertyBag& bag, const Key& key) { return bag.ReadProperty(key.name, key.fallback); }
+Variant Read(host::PropertyBag& bag, const Key& key, int32_t index) {
+  return bag.ReadProperty(Indexed(key, index), PaneFallback(key, index));
+}
+void Write(host::PropertyBag& bag, const Key& key, const Variant& value) {
+  bag.WriteProperty(key.name, value, key.fallback);
+}
+void Write(host::PropertyBag& bag, const Key& key, int32_t index, const Variant& value) {
+  bag.WriteProperty(Indexed(key, index), value, PaneFallback(key, index));
+}
+
+}  // namespace saved
+
+// A saved picture: Empty or Nothing for none; anything but a picture is a type mismatch.
+host::PictureRef PictureFrom(const Variant& value) {
+  if (value.IsEmpty() || value.IsNothing()) return nullptr;
+  auto picture = value.IsObject() ? std::dynamic_pointer_cast<host::Picture>(value.AsObject()) : nullptr;
+  if (!picture) throw Error::Runtime(err::kTypeMismatch);
+  return picture;
+}
+
+Variant PictureVariant(const host::PictureRef& picture) {
+  return picture ? Variant(host::ObjectRef(picture)) : Variant::Nothing();
+}
+
 }  // namespace
 
 OvSplitter::OvSplitter(host::ControlSite site) : site_(site) {}
@@ -44,10 +114,8 @@ OvSplitter::~OvSplitter() { Terminate(); }
 void OvSplitter::Initialize() {
   const host::WindowHandle hwnd = site_.surface.Hwnd();
   // The hook sits on the control; nothing asks it for the names of its parent's controls.
-  KpMsgHook1 = std::make_unique<hook::KpMsgHook>(hook::HookSite{.subclassing = site_.subclassing,
-                                                                .ambient = site_.ambient,
-                                                                .propertyChanges = hookChanges_,
-                                                                .parent = {}});
+  KpMsgHook1 = std::make_unique<hook::KpMsgHook>(hook::HookSite{
+      .subclassing = site_.subclassing, .ambient = site_.ambient, .propertyChanges = hookChanges_, .parent = {}});
   KpMsgHook1->AddListener(this);
   KpMsgHook1->Windows()->Add(Variant::Missing(), Variant::Missing(), Variant::Missing(),
                              Variant(static_cast<int32_t>(hwnd)));
@@ -72,6 +140,97 @@ void OvSplitter::InitProperties() {
   panes_->AddFirstPane();
   ready_ = true;
   Redraw();
+}
+
+void OvSplitter::ReadProperties(host::PropertyBag& bag) {
+  ready_ = false;
+  UpdateScaleUnits();
+  site_.surface.SetBackColor(static_cast<host::OleColor>(Read(bag, saved::kBackColor).ToLong()));
+  site_.surface.SetEnabled(Read(bag, saved::kEnabled).ToBoolean());
+  SetMouseIcon(PictureFrom(Read(bag, saved::kMouseIcon)));
+  mousePointer_ = Read(bag, saved::kMousePointer).ToLong();
+  // The icon goes with the pointer when the mouse next moves over the control.
+  site_.surface.SetMousePointer(Variant(mousePointer_).ToInteger());
+  site_.surface.SetOLEDropMode(Read(bag, saved::kOLEDropMode).ToInteger());
+  // Stored as saved, unchecked: every setter checks before it stores, so whatever a control
+  // saved loads again, and a hand-made value out of range fails at the 16-bit conversions
+  // below.
+  look_.appearance = Read(bag, saved::kAppearance).ToLong();
+  look_.borderStyle = Read(bag, saved::kBorderStyle).ToLong();
+  splitterMouseIcon_ = PictureFrom(Read(bag, saved::kSplitterMouseIcon));
+  look_.splitterStyle = Read(bag, saved::kSplitterStyle).ToLong();
+  const int32_t splitterSize = Read(bag, saved::kSplitterSize).ToLong();
+  const int32_t orientation = Read(bag, saved::kOrientation).ToLong();
+  whatsThisHelpId_ = Read(bag, saved::kWhatsThisHelpID).ToLong();
+  UpdateClientArea();
+  SetPaneBounds();
+  panes_->SetOrientation(Variant(orientation).ToInteger());
+  panes_->SetSplitterSize(splitterSize);
+  // The collection keeps no look of its own; the conversions still end a load whose
+  // appearance or border style is out of range.
+  Variant(look_.appearance).ToInteger();
+  Variant(look_.borderStyle).ToInteger();
+  ReadPaneRecords(bag);
+  RegisterHookedMouseMessages();
+  ready_ = true;
+  Redraw();
+}
+
+void OvSplitter::ReadPaneRecords(host::PropertyBag& bag) {
+  const int32_t count = Read(bag, saved::kNumPanes).ToLong();
+  const bool horizontal = Orientation() == OvHorizontal;
+  for (int32_t i = 1; i <= count; ++i) {
+    const int32_t extent = Read(bag, saved::PaneExtentKey(horizontal), i).ToLong();
+    // The saved minimum is given to the new pane before its extent, so that an extent the
+    // user made smaller than the default minimum loads again. A minimum that does not read
+    // is left to fail at its own step below.
+    std::optional<int32_t> minimum;
+    try {
+      minimum = Read(bag, saved::kPaneMinimum, i).ToLong();
+    } catch (const Error&) {
+    }
+    PanePtr pane = panes_->AddSized(extent, minimum);
+    pane->SetAppearance(Read(bag, saved::kPaneAppearance, i).ToLong());
+    pane->SetTag(Read(bag, saved::kPaneTag, i));
+    pane->SetName(Read(bag, saved::kPaneName, i).ToString());
+    pane->SetControlName(Read(bag, saved::kPaneControlName, i).ToString());
+    pane->SetMinimum(Read(bag, saved::kPaneMinimum, i).ToLong());
+    pane->SetResizeChildControl(Read(bag, saved::kPaneResizeChildControl, i).ToBoolean());
+    pane->SetKey(Read(bag, saved::kPaneKey, i));
+  }
+}
+
+void OvSplitter::WriteProperties(host::PropertyBag& bag) const {
+  Write(bag, saved::kBackColor, Variant(static_cast<int32_t>(BackColor())));
+  Write(bag, saved::kEnabled, Variant(Enabled()));
+  Write(bag, saved::kMouseIcon, PictureVariant(mouseIcon_));
+  Write(bag, saved::kMousePointer, Variant(mousePointer_));
+  Write(bag, saved::kOLEDropMode, Variant(OLEDropMode()));
+  Write(bag, saved::kAppearance, Variant(look_.appearance));
+  Write(bag, saved::kBorderStyle, Variant(look_.borderStyle));
+  Write(bag, saved::kSplitterMouseIcon, PictureVariant(splitterMouseIcon_));
+  Write(bag, saved::kSplitterStyle, Variant(look_.splitterStyle));
+  Write(bag, saved::kSplitterSize, Variant(SplitterSize()));
+  Write(bag, saved::kOrientation, Variant(Orientation()));
+  Write(bag, saved::kWhatsThisHelpID, Variant(whatsThisHelpId_));
+  WritePaneRecords(bag);
+}
+
+void OvSplitter::WritePaneRecords(host::PropertyBag& bag) const {
+  Write(bag, saved::kNumPanes, Variant(panes_->Count()));
+  const bool horizontal = Orientation() == OvHorizontal;
+  for (const PanePtr& pane : panes_->Panes()) {
+    const int32_t i = pane->Index();
+    Write(bag, saved::PaneExtentKey(horizontal), i,
+          Variant(horizontal ? pane->GetWidthPixels() : pane->GetHeightPixels()));
+    Write(bag, saved::kPaneControlName, i, Variant(pane->ControlName()));
+    Write(bag, saved::kPaneName, i, Variant(pane->Name()));
+    Write(bag, saved::kPaneTag, i, pane->Tag());
+    Write(bag, saved::kPaneAppearance, i, Variant(pane->Appearance()));
+    Write(bag, saved::kPaneMinimum, i, Variant(pane->Minimum()));
+    Write(bag, saved::kPaneResizeChildControl, i, Variant(pane->ResizeChildControl()));
+    Write(bag, saved::kPaneKey, i, pane->Key());
+  }
 }
 
 void OvSplitter::Show() {
@@ -460,8 +619,8 @@ void OvSplitter::HitTestSplitters(float x, float y) {
   } else if (!splitterCursorOn_) {
     site_.surface.SetMousePointer(kCustomPointer);
     if (!splitterMouseIcon_)
-      site_.surface.SetMouseIcon(site_.resources.LoadCursorPicture(
-          panes_->IsHorizontal() ? kCursorSplitterV : kCursorSplitterH));
+      site_.surface.SetMouseIcon(
+          site_.resources.LoadCursorPicture(panes_->IsHorizontal() ? kCursorSplitterV : kCursorSplitterH));
     else
       site_.surface.SetMouseIcon(splitterMouseIcon_);
     splitterCursorOn_ = true;
@@ -482,8 +641,7 @@ bool OvSplitter::TrackMouseCapture(float x, float y, int16_t button, CaptureMode
     site_.pointer.ReleaseCapture();
     isCaptured_ = false;
   } else {
-    const bool inside =
-        0 <= x && x <= site_.surface.ScaleWidth() && 0 <= y && y <= site_.surface.ScaleHeight();
+    const bool inside = 0 <= x && x <= site_.surface.ScaleWidth() && 0 <= y && y <= site_.surface.ScaleHeight();
     if (inside || button != 0) {
       KpMsgHook1->SetSubclass(true);
     } else {

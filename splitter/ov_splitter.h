@@ -8,6 +8,7 @@
 
 #include "hook/kp_msg_hook.h"
 #include "host/site/control_site.h"
+#include "host/site/property_bag.h"
 #include "host/site/picture.h"
 #include "panes/ov_panes.h"
 #include "splitter/control_painter.h"
@@ -39,6 +40,14 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   // Lifecycle, as the platform calls it.
   void Initialize();
   void InitProperties();
+  // A saved control: the host hands its bag instead of calling InitProperties. A failing
+  // step ends loading there, the control left unready with the panes read so far.
+  void ReadProperties(host::PropertyBag& bag);
+  // Saving changes nothing and notifies nothing.
+  void WriteProperties(host::PropertyBag& bag) const;
+  // The host could not read the saved record at all: the control stays as a load that
+  // failed at its first step leaves it.
+  void LoadFailed() { ready_ = false; }
   void Show();
   void Resize();
   void AmbientChanged(host::StringView name);
@@ -114,6 +123,8 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   void PaneChanged(panes::PanePtr& pane, host::String& property) override;
   void SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) override;
 
+  void ReadPaneRecords(host::PropertyBag& bag);
+  void WritePaneRecords(host::PropertyBag& bag) const;
   void Notify(const char16_t* property) { site_.propertyChanges.PropertyChanged(property); }
   void ReLayout();
   void SetPaneBounds();

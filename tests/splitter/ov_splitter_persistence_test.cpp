@@ -1,0 +1,263 @@
+// Saving a control into a bag and loading it into a new one: the exact keys written, what
+// comes back, and where a damaged bag stops the load.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "host/sim/sim_picture.h"
+#include "host/sim/sim_platform.h"
+#include "host/sim/sim_property_bag.h"
+#include "splitter/ov_splitter.h"
+#include "tests/support/error_matchers.h"
+
+namespace {
+
+using host::String;
+using host::Variant;
+using host::sim::SimPropertyBag;
+namespace err = host::err;
+
+// One control on its own platform, 400 x 300 pixels.
+struct Instance {
+  explicit Instance(String units = u"Twip", bool userMode = true) {
+    platform.surface.SetScaleSize(400, 300);
+    platform.ambient.SetScaleUnits(std::move(units));
+    platform.ambient.SetUserMode(userMode);
+    control.Initialize();
+  }
+  panes::OvPanes& Panes() { return *control.Panes(); }
+  panes::OvPane& Pane(int position) { return *Panes().Panes()[position - 1]; }
+  SimPropertyBag Saved() {
+    SimPropertyBag bag;
+    control.WriteProperties(bag);
+    return bag;
+  }
+
+  host::sim::SimPlatform platform;
+  splitter::OvSplitter control{platform.Site()};
+};
+
+std::vector<String> Keys(const SimPropertyBag& bag) { return bag.Keys(); }
+
+// Everything a user can see of the panes and of the control, for comparing two controls.
+std::string Describe(Instance& instance) {
+  std::string text;
+  auto add = [&](const Variant& v) { text += host::ToUtf8(v.IsNull() ? String(u"<null>") : v.ToString()) + "|"; };
+  splitter::OvSplitter& c = instance.control;
+  for (int32_t value : {c.Appearance(), c.BorderStyle(), c.SplitterStyle(), c.SplitterSize(), c.Orientation(),
+                        c.WhatsThisHelpID(), c.MousePointer(), c.OLEDropMode()})
+    add(Variant(value));
+  add(Variant(static_cast<int32_t>(c.BackColor())));
+  add(Variant(c.Enabled()));
+  text += host::sim::SimPicture::Describe(c.MouseIcon()) + host::sim::SimPicture::Describe(c.SplitterMouseIcon());
+  for (const panes::PanePtr& pane : instance.Panes().Panes()) {
+    text += "\n";
+    // Only the extent along the axis is saved: a pane spans the whole extent across it.
+    const int32_t along = c.Orientation() == splitter::OvHorizontal ? pane->GetWidthPixels() : pane->GetHeightPixels();
+    for (int32_t value : {along, pane->Appearance(), pane->Minimum()}) add(Variant(value));
+    add(Variant(pane->Name()));
+    add(Variant(pane->ControlName()));
+    add(Variant(pane->ResizeChildControl()));
+    add(pane->Tag());
+    add(Variant(static_cast<int32_t>(pane->Tag().type())));
+    add(pane->Key());
+  }
+  return text;
+}
+
+TEST(Persistence, ANewControlSavedUnchangedStoresOnlyWhatDiffersFromTheDefaults) {
+  Instance fresh;
+  fresh.control.InitProperties();
+  SimPropertyBag bag = fresh.Saved();
+  EXPECT_EQ(Keys(bag), (std::vector<String>{u"BorderStyle", u"NumPanes", u"PaneWidth1", u"PaneMinimum1"}));
+  EXPECT_TRUE(VariantEquals(bag.Value(u"BorderStyle"), Variant(int32_t{0})));
+  EXPECT_TRUE(VariantEquals(bag.Value(u"PaneWidth1"), Variant(int32_t{400})));
+  EXPECT_TRUE(VariantEquals(bag.Value(u"PaneMinimum1"), Variant(int32_t{150})));  // 10 pixels in twips
+
+  // A bag without keys: the table's defaults, a border, no pane at all.
+  Instance empty;
+  SimPropertyBag none;
+  empty.control.ReadProperties(none);
+  EXPECT_EQ(empty.control.BorderStyle(), splitter::OvFixedSingle);
+  EXPECT_EQ(empty.Panes().Count(), 0);
+  EXPECT_TRUE(empty.control.IsReady());
+}
+
+TEST(Persistence, ThreePanesComeBackInOrderWithEverySetting) {
+  Instance original;
+  original.control.InitProperties();
+  auto& panes = original.Panes();
+  panes.Add(Variant::Missing(), Variant(u"second"));
+  panes.Add(Variant::Missing(), Variant(u"third"), Variant(int32_t{0}), Variant(u"Text1"));
+  original.Pane(1).SetWidthPixels(100);
+  original.Pane(2).SetWidthPixels(150);
+  original.Pane(3).SetWidthPixels(200);
+  original.Pane(1).SetName(u"Pane 2");  // another index's default name is stored
+  original.Pane(2).SetName(u"Pane 2");  // its own index's is not
+  original.Pane(2).SetTag(Variant(2.5));
+  original.Pane(3).SetTag(Variant::Null());
+  original.Pane(3).SetMinimum(300);
+  original.Pane(3).SetResizeChildControl(false);
+  original.control.SetSplitterStyle(splitter::OvSplitterRound);
+  original.control.SetWhatsThisHelpID(Variant(int32_t{77}));
+  auto icon = host::sim::SimPicture::Make(host::PictureType::Icon, "ico");
+  original.control.SetMouseIcon(icon);
+  original.control.SetSplitterMouseIcon(icon);
+  SimPropertyBag bag = original.Saved();
+  EXPECT_TRUE(bag.Contains(u"PaneName1"));
+  EXPECT_FALSE(bag.Contains(u"PaneName2"));
+
+  Instance loaded;
+  loaded.control.ReadProperties(bag);
+  EXPECT_EQ(Describe(loaded), Describe(original));
+  EXPECT_EQ(loaded.Pane(2).Name(), u"Pane 2");
+  EXPECT_TRUE(loaded.control.IsReady());
+  // Saving the loaded control gives the same record.
+  EXPECT_EQ(Keys(loaded.Saved()), Keys(bag));
+}
+
+// Many configurations: orientation, pane frames, tags and keys of several types, minimums
+// under several units. Each survives a save and load unchanged.
+TEST(Persistence, ConfigurationsRoundTripUnderEveryScaleUnit) {
+  const Variant tags[] = {
+      Variant(),     Variant::Null(), Variant(true),        Variant(int16_t{-7}), Variant(int32_t{1 << 20}),
+      Variant(1.5f), Variant(-0.125), Variant(u"tag text"), Variant(u"")};
+  // Inches, millimetres and centimetres are less than a pixel: their minimums read 0.
+  for (const char16_t* units : {u"Twip", u"Pixel", u"Point", u"User"}) {
+    for (int32_t orientation : {splitter::OvHorizontal, splitter::OvVertical}) {
+      SCOPED_TRACE(host::ToUtf8(units) + " orientation " + std::to_string(orientation));
+      Instance original(units);
+      original.control.InitProperties();
+      original.control.SetOrientation(orientation);
+      original.control.SetAppearance(splitter::OvFlat);
+      original.control.SetBorderStyle(splitter::OvFixedSingle);
+      for (int i = 0; i < 4; ++i) original.Panes().Add();
+      int i = 0;
+      for (const panes::PanePtr& pane : original.Panes().Panes()) {
+        pane->SetAppearance(i % 2);
+        pane->SetTag(tags[i % std::size(tags)]);
+        pane->SetKey(i == 2 ? Variant(int32_t{42}) : Variant(u"key " + host::DecimalText(i)));
+        pane->SetMinimum(pane->Minimum() / 2 + i);
+        ++i;
+      }
+      Instance loaded(units);
+      SimPropertyBag bag = original.Saved();
+      loaded.control.ReadProperties(bag);
+      EXPECT_EQ(Describe(loaded), Describe(original));
+      const bool horizontal = orientation == splitter::OvHorizontal;
+      EXPECT_EQ(bag.Contains(u"PaneWidth1"), horizontal);
+      EXPECT_EQ(bag.Contains(u"PaneHeight1"), !horizontal);
+    }
+  }
+}
+
+TEST(Persistence, MinimumsAreStoredInContainerUnitsAndComeBeforeTheExtent) {
+  Instance original(u"Pixel");
+  original.control.InitProperties();
+  original.Panes().Add();
+  EXPECT_FALSE(original.Saved().Contains(u"PaneMinimum1"));
+  // A pane made narrower than a new pane's minimum still loads.
+  original.Pane(1).SetMinimum(1);
+  original.Pane(1).SetWidthPixels(5);
+  SimPropertyBag bag = original.Saved();
+  EXPECT_TRUE(VariantEquals(bag.Value(u"PaneMinimum1"), Variant(int32_t{1})));
+  Instance loaded(u"Pixel");
+  loaded.control.ReadProperties(bag);
+  EXPECT_EQ(loaded.Pane(1).GetWidthPixels(), 5);
+  EXPECT_EQ(loaded.Pane(1).Minimum(), 1);
+  EXPECT_EQ(Describe(loaded), Describe(original));
+}
+
+TEST(Persistence, LoadingAtRunTimeHooksTheMouseMessagesOfTheControlWindow) {
+  for (bool userMode : {true, false}) {
+    Instance instance(u"Twip", userMode);
+    SimPropertyBag bag;
+    bag.Set(u"NumPanes", Variant(int32_t{0}));
+    instance.control.ReadProperties(bag);
+    EXPECT_EQ(instance.Panes().Count(), 0);
+    auto messages = instance.control.MessageHook().Windows()->Item(Variant(int32_t{1}))->Messages();
+    std::vector<int32_t> values;
+    for (int32_t i = 1; i <= messages->Count(); ++i) values.push_back(messages->Item(Variant(i))->Value());
+    EXPECT_EQ(values, userMode ? std::vector<int32_t>({512, 513, 514}) : std::vector<int32_t>{});
+  }
+}
+
+TEST(Persistence, EachRestoredPaneRaisesResizeAndIsReportedInTheDesigner) {
+  Instance original;
+  original.control.InitProperties();
+  original.Panes().Add();
+  SimPropertyBag bag = original.Saved();
+  Instance loaded(u"Twip", false);
+  loaded.platform.events.Clear();
+  loaded.control.ReadProperties(bag);
+  auto names = loaded.platform.events.Names();
+  EXPECT_EQ(std::count(names.begin(), names.end(), u"Resize"), 2);
+  EXPECT_FALSE(loaded.platform.propertyChanges.Names().empty());
+}
+
+// A failing step ends the load there: the control stays unready with the panes read so far.
+TEST(Persistence, ADamagedBagStopsTheLoadAtTheFailingStep) {
+  struct Case {
+    const char* what;
+    std::vector<std::pair<String, Variant>> entries;
+    int32_t number;
+    const char* description;  // null: the run-time error's own
+    int32_t panesLeft;
+  };
+  auto bitmap = host::sim::SimPicture::Make(host::PictureType::Bitmap, "bmp");
+  const Case cases[] = {
+      {"text pane count", {{u"NumPanes", Variant(u"three")}}, err::kTypeMismatch, nullptr, 0},
+      {"bitmap mouse icon",
+       {{u"MouseIcon", Variant(host::ObjectRef(bitmap))}},
+       err::kInvalidValue,
+       "MouseIcon only accepts a picture of type icon or cursor.",
+       0},
+      {"appearance beyond 16 bits", {{u"Appearance", Variant(int32_t{70000})}}, err::kOverflow, nullptr, 0},
+      {"pointer beyond 16 bits", {{u"MousePointer", Variant(int32_t{-40000})}}, err::kOverflow, nullptr, 0},
+      {"duplicate key",
+       {{u"NumPanes", Variant(int32_t{3})}, {u"PaneKey1", Variant(u"a")}, {u"PaneKey2", Variant(u" A ")}},
+       err::kInvalidValue,
+       "Key already exists.",
+       2},
+      {"extent below minimum",
+       {{u"NumPanes", Variant(int32_t{2})},
+        {u"PaneWidth2", Variant(int32_t{4})},
+        {u"PaneMinimum2", Variant(int32_t{150})}},
+       err::kBelowMinimum,
+       "Width cannot be less than Min.",
+       1},
+      {"text minimum",
+       {{u"NumPanes", Variant(int32_t{1})}, {u"PaneMinimum1", Variant(u"x")}},
+       err::kTypeMismatch,
+       nullptr,
+       1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Instance instance;
+    SimPropertyBag bag;
+    for (const auto& [name, value] : c.entries) bag.Set(name, value);
+    try {
+      instance.control.ReadProperties(bag);
+      ADD_FAILURE() << "no error";
+    } catch (const host::Error& e) {
+      EXPECT_EQ(e.number(), c.number);
+      if (c.description) EXPECT_EQ(host::ToUtf8(e.description()), c.description);
+    }
+    EXPECT_FALSE(instance.control.IsReady());
+    EXPECT_EQ(instance.Panes().Count(), c.panesLeft);
+  }
+
+  // The bar size loads as stored, without the setter's range; a missing Left stops the load.
+  Instance wide;
+  SimPropertyBag bag;
+  bag.Set(u"SplitterSize", Variant(int32_t{0}));
+  wide.control.ReadProperties(bag);
+  EXPECT_EQ(wide.control.SplitterSize(), 0);
+  Instance leftless;
+  leftless.platform.extender.RemoveLeft();
+  EXPECT_THROW(leftless.control.ReadProperties(bag), host::Error);
+  EXPECT_FALSE(leftless.control.IsReady());
+}
+
+}  // namespace
