@@ -2,11 +2,172 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 #include "host/error.h"
 
 namespace host {
+
+namespace {
+
+// The 96-bit mantissa of a Decimal as three 32-bit words, least significant first.
+struct Mantissa {
+  uint32_t words[3];
+
+  explicit Mantissa(const DecimalNumber& d)
+      : words{static_cast<uint32_t>(d.low), static_cast<uint32_t>(d.low >> 32), d.high} {}
+  bool IsZero() const { return (words[0] | words[1] | words[2]) == 0; }
+  // Divides by 10 in place and returns the remainder.
+  uint32_t DivideBy10() {
+    uint64_t remainder = 0;
+    for (int i = 2; i >= 0; --i) {
+      uint64_t current = (remainder << 32) | words[i];
+      words[i] = static_cast<uint32_t>(current / 10);
+      remainder = current % 10;
+    }
+    return static_cast<uint32_t>(remainder);
+  }
+  void StoreIn(DecimalNumber& d) const {
+    d.low = (static_cast<uint64_t>(words[1]) << 32) | words[0];
+    d.high = words[2];
+  }
+};
+
+constexpr double kCurrencyScale = 10000.0;
+
+// The calendar date of a day number counted from 1 March of year 0 (proleptic Gregorian).
+void CivilFromDays(int64_t days, int64_t& year, int& month, int& day) {
+  int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+  int64_t dayOfEra = days - era * 146097;
+  int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
+  day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
+  month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
+  year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+}
+
+// A date as the form languages print it in the US English locale: "M/D/YYYY h:mm:ss AM",
+// the date left out on day 0 (30 December 1899) and the time left out at midnight.
+String DateText(double value) {
+  // Beyond 1 January 100 to 31 December 9999 no date exists.
+  if (!(value > -657435.0 && value < 2958466.0)) throw Error::Runtime(err::kOverflow);
+  double dayPart = std::trunc(value);
+  int64_t seconds = static_cast<int64_t>(std::llround(std::fabs(value - dayPart) * 86400.0));
+  int64_t dayNumber = static_cast<int64_t>(dayPart);
+  if (seconds == 86400) {
+    seconds = 0;
+    dayNumber += 1;
+  }
+  char buffer[64];
+  std::string text;
+  if (dayNumber != 0) {
+    int64_t year;
+    int month, day;
+    // 30 December 1899 is day 693899 counted from 1 March of year 0.
+    CivilFromDays(dayNumber + 693899, year, month, day);
+    std::snprintf(buffer, sizeof buffer, "%d/%d/%lld", month, day, static_cast<long long>(year));
+    text = buffer;
+  }
+  if (seconds != 0 || dayNumber == 0) {
+    int hour = static_cast<int>(seconds / 3600);
+    std::snprintf(buffer, sizeof buffer, "%s%d:%02d:%02d %s", text.empty() ? "" : " ", hour % 12 == 0 ? 12 : hour % 12,
+                  static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60), hour < 12 ? "AM" : "PM");
+    text += buffer;
+  }
+  return FromUtf8(text);
+}
+
+// Digits of a magnitude with `scale` of them after the point, trailing zeros of the
+// fraction and a point left bare dropped.
+String ScaledDigits(std::string digits, size_t scale, bool negative) {
+  if (digits.size() <= scale) digits.insert(0, scale + 1 - digits.size(), '0');
+  if (scale > 0) {
+    digits.insert(digits.size() - scale, 1, '.');
+    digits.erase(digits.find_last_not_of('0') + 1);
+    if (digits.back() == '.') digits.pop_back();
+  }
+  if (negative && digits != "0") digits.insert(0, 1, '-');
+  return FromUtf8(digits);
+}
+
+std::string UnsignedDigits(uint64_t magnitude) { return std::to_string(magnitude); }
+
+uint64_t Magnitude(int64_t value) {
+  return value < 0 ? ~static_cast<uint64_t>(value) + 1 : static_cast<uint64_t>(value);
+}
+
+}  // namespace
+
+double DecimalNumber::ToDouble() const {
+  double magnitude = (static_cast<double>(high) * 18446744073709551616.0 + static_cast<double>(low)) /
+                     std::pow(10.0, static_cast<double>(scale));
+  return negative ? -magnitude : magnitude;
+}
+
+String DecimalNumber::ToString() const {
+  Mantissa mantissa(*this);
+  std::string digits;
+  do digits.insert(digits.begin(), static_cast<char>('0' + mantissa.DivideBy10()));
+  while (!mantissa.IsZero());
+  return ScaledDigits(std::move(digits), scale, negative);
+}
+
+DecimalNumber DecimalNumber::Normalized() const {
+  DecimalNumber result = *this;
+  Mantissa mantissa(*this);
+  while (result.scale > 0) {
+    Mantissa divided = mantissa;
+    if (divided.DivideBy10() != 0) break;
+    mantissa = divided;
+    --result.scale;
+  }
+  mantissa.StoreIn(result);
+  if (mantissa.IsZero()) result.negative = false;
+  return result;
+}
+
+std::optional<uint32_t> ArrayElementCount(std::span<const ArrayBound> bounds) {
+  uint64_t count = bounds.empty() ? 0 : 1;
+  for (const ArrayBound& bound : bounds) {
+    count *= bound.count;
+    if (count > std::numeric_limits<uint32_t>::max()) return std::nullopt;
+  }
+  return static_cast<uint32_t>(count);
+}
+
+Variant Variant::Decimal(const DecimalNumber& value) {
+  if (value.scale > DecimalNumber::kMaxScale) throw Error::Runtime(err::kOverflow);
+  Variant v(Type::Decimal);
+  v.decimal_ = value;
+  return v;
+}
+
+Variant Variant::ErrorValue(int32_t code) { return code == kParamNotFound ? Missing() : Variant(Type::Error, 0, code); }
+
+Variant Variant::Array(Type elementType, std::vector<ArrayBound> bounds, std::vector<Variant> elements) {
+  switch (elementType) {
+    case Type::Empty:
+    case Type::Null:
+    case Type::Missing:
+    case Type::Array:
+      throw Error::Runtime(err::kTypeMismatch);
+    default:
+      break;
+  }
+  std::optional<uint32_t> count = ArrayElementCount(bounds);
+  if (!count || *count != elements.size()) throw Error::Runtime(err::kTypeMismatch);
+  if (elementType != Type::Variant)
+    for (const Variant& element : elements) {
+      bool missingError = elementType == Type::Error && element.IsMissing();
+      if (element.type() != elementType && !missingError) throw Error::Runtime(err::kTypeMismatch);
+    }
+  Variant v(Type::Array);
+  v.array_ = std::make_shared<const VariantArray>(VariantArray{elementType, std::move(bounds), std::move(elements)});
+  return v;
+}
 
 double RoundHalfEven(double value) {
   double floor = std::floor(value);
@@ -81,10 +242,14 @@ std::optional<double> Variant::ParseNumber(StringView raw) {
 bool Variant::IsNumber() const {
   switch (type_) {
     case Type::Boolean:
+    case Type::Byte:
     case Type::Integer:
     case Type::Long:
+    case Type::LongLong:
     case Type::Single:
     case Type::Double:
+    case Type::Currency:
+    case Type::Decimal:
       return true;
     default:
       return false;
@@ -108,8 +273,17 @@ double Variant::ToDouble() const {
       if (TextEqualsIgnoringCase(Trim(text_), u"False")) return 0;
       throw Error::Runtime(err::kTypeMismatch);
     }
+    case Type::LongLong:
+      return static_cast<double>(whole_);
+    case Type::Currency:
+      return static_cast<double>(whole_) / kCurrencyScale;
+    case Type::Decimal:
+      return decimal_.ToDouble();
     case Type::Missing:
     case Type::Object:
+    case Type::Error:
+    case Type::Variant:
+    case Type::Array:
       throw Error::Runtime(err::kTypeMismatch);
     default:
       return number_;
@@ -136,14 +310,27 @@ String Variant::ToString() const {
       throw Error::Runtime(err::kInvalidUseOfNull);
     case Type::Missing:
     case Type::Object:
+    case Type::Variant:
+    case Type::Array:
       throw Error::Runtime(err::kTypeMismatch);
     case Type::Boolean:
       return number_ != 0 ? u"True" : u"False";
     case Type::String:
       return text_;
+    case Type::Byte:
     case Type::Integer:
     case Type::Long:
       return DecimalText(static_cast<long long>(number_));
+    case Type::LongLong:
+      return DecimalText(whole_);
+    case Type::Currency:
+      return ScaledDigits(UnsignedDigits(Magnitude(whole_)), 4, whole_ < 0);
+    case Type::Decimal:
+      return decimal_.ToString();
+    case Type::Date:
+      return DateText(number_);
+    case Type::Error:
+      return u"Error " + DecimalText(whole_);
     case Type::Single:
       std::snprintf(buffer, sizeof buffer, "%.7G", number_);
       break;
@@ -161,8 +348,13 @@ bool SameObject(const ObjectRef& a, const ObjectRef& b) {
 
 bool VariantEquals(const Variant& a, const Variant& b) {
   using T = Variant::Type;
-  if (a.IsNull() || b.IsNull() || a.IsMissing() || b.IsMissing()) return false;
+  if (a.IsNull() || b.IsNull() || a.IsMissing() || b.IsMissing() || a.IsArray() || b.IsArray()) return false;
   if (a.IsObject() || b.IsObject()) return a.IsObject() && b.IsObject() && SameObject(a.AsObject(), b.AsObject());
+  if (a.type() == T::Error || b.type() == T::Error) return a.type() == b.type() && a.ErrorCode() == b.ErrorCode();
+  // Types wider than a double's 53 bits compare exactly with their own kind.
+  if (a.type() == b.type() && (a.type() == T::LongLong || a.type() == T::Currency))
+    return a.AsLongLong() == b.AsLongLong();
+  if (a.type() == T::Decimal && b.type() == T::Decimal) return a.AsDecimal().Normalized() == b.AsDecimal().Normalized();
   if (a.IsEmpty() && b.IsEmpty()) return true;
   if (a.type() == T::String && b.type() == T::String) return a.ToString() == b.ToString();
   if (a.type() == T::String || b.type() == T::String) {
@@ -171,6 +363,44 @@ bool VariantEquals(const Variant& a, const Variant& b) {
     return other.IsEmpty() && text.ToString().empty();
   }
   return a.ToDouble() == b.ToDouble();
+}
+
+namespace {
+
+bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+}  // namespace
+
+bool Identical(const Variant& a, const Variant& b) {
+  using T = Variant::Type;
+  if (a.type() != b.type()) return false;
+  switch (a.type()) {
+    case T::Empty:
+    case T::Null:
+    case T::Missing:
+      return true;
+    case T::LongLong:
+    case T::Currency:
+    case T::Error:
+      return a.AsLongLong() == b.AsLongLong();
+    case T::Decimal:
+      return a.AsDecimal() == b.AsDecimal();
+    case T::String:
+      return a.ToString() == b.ToString();
+    case T::Object:
+      return SameObject(a.AsObject(), b.AsObject());
+    case T::Array: {
+      const VariantArray& x = a.AsArray();
+      const VariantArray& y = b.AsArray();
+      if (x.elementType != y.elementType || x.bounds != y.bounds || x.elements.size() != y.elements.size())
+        return false;
+      for (size_t i = 0; i < x.elements.size(); ++i)
+        if (!Identical(x.elements[i], y.elements[i])) return false;
+      return true;
+    }
+    default:
+      return SameBits(a.Number(), b.Number());
+  }
 }
 
 }  // namespace host

@@ -19,6 +19,10 @@ class PlatformPicture final : public host::Picture {
   static IPictureDisp* ToDispatch(const host::PictureRef& picture);
 
   host::PictureType Type() const override;
+  // The picture's persistent stream (IPersistStream::Save), which Load reads back.
+  std::vector<uint8_t> Save() const override;
+  // A host::PictureLoader: OleLoadPicture of saved bytes; null when they are no picture.
+  static host::PictureRef Load(std::span<const uint8_t> saved);
   // The picture's icon or cursor handle; null when it has none.
   HCURSOR CursorHandle() const;
   const void* Identity() const override { return picture_.Get(); }

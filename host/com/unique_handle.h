@@ -52,6 +52,7 @@ using UniqueKernelHandle = UniqueHandle<HANDLE, &::CloseHandle>;
 using UniqueRegistryKey = UniqueHandle<HKEY, &::RegCloseKey>;
 using UniqueBstr = UniqueHandle<BSTR, &::SysFreeString>;
 using UniqueSafeArray = UniqueHandle<SAFEARRAY*, &::SafeArrayDestroy>;
+using UniqueGlobal = UniqueHandle<HGLOBAL, &::GlobalFree>;
 
 // Owners that undo with context: not copyable, not movable, scoped to one block.
 struct ScopedOwner {

@@ -20,6 +20,11 @@ class SimPicture : public Picture {
   PictureType Type() const override { return type_; }
   const std::string& Label() const { return label_; }
 
+  // "SP", the type, the label: Load makes an equal picture (a new object) of it.
+  std::vector<uint8_t> Save() const override;
+  // A PictureLoader; null for bytes that Save cannot have written.
+  static PictureRef Load(std::span<const uint8_t> saved);
+
  private:
   PictureType type_;
   std::string label_;

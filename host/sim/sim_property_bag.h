@@ -1,34 +1,24 @@
 #pragma once
-// A property bag in memory: keys compare exactly and keep the order of their first write.
-// Every ReadProperty is recorded by name, the keys it found and those it did not.
+// A property bag in memory (a PropertyRecord) that records every ReadProperty by name,
+// the keys it found and those it did not.
 #include <optional>
-#include <utility>
 #include <vector>
 
-#include "host/site/property_bag.h"
+#include "host/property_record.h"
 
 namespace host::sim {
 
-class SimPropertyBag : public PropertyBag {
+class SimPropertyBag : public PropertyRecord {
  public:
-  // Puts a value in as a saved record holds it, bypassing the default rule.
-  void Set(StringView name, Variant value) { Store(name, value); }
+  SimPropertyBag() = default;
+  explicit SimPropertyBag(PropertyRecord record) : PropertyRecord(std::move(record)) {}
 
-  bool Contains(StringView name) const { return Lookup(name) != nullptr; }
-  // The stored value; Empty when the key is absent (use Contains to tell).
-  Variant Value(StringView name) const;
-  // The stored keys in the order of their first write.
-  std::vector<String> Keys() const;
   const std::vector<String>& ReadNames() const { return readNames_; }
 
  protected:
   std::optional<Variant> Find(StringView name) override;
-  void Store(StringView name, const Variant& value) override;
 
  private:
-  const Variant* Lookup(StringView name) const;
-
-  std::vector<std::pair<String, Variant>> entries_;
   std::vector<String> readNames_;
 };
 

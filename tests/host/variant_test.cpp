@@ -78,6 +78,90 @@ TEST(VariantEquality, FollowsTheFormLanguagesEqualSign) {
   EXPECT_TRUE(VariantEquals(Variant::Nothing(), Variant::Nothing()));
 }
 
+host::DecimalNumber Dec(uint64_t low, uint8_t scale, bool negative = false, uint32_t high = 0) {
+  return host::DecimalNumber{high, low, scale, negative};
+}
+
+TEST(VariantWiderTypes, ConvertAndPrintAsTheFormLanguagesDo) {
+  struct Case {
+    Variant value;
+    const char* text;
+    double number;
+  };
+  const Case cases[] = {
+      {Variant::Byte(200), "200", 200},
+      {Variant::LongLong(-9007199254740993LL), "-9007199254740993", -9007199254740992.0},
+      {Variant::Currency(15000), "1.5", 1.5},
+      {Variant::Currency(-1), "-0.0001", -0.0001},
+      {Variant::Currency(INT64_MIN), "-922337203685477.5808", -922337203685477.5808},
+      {Variant::Decimal(Dec(1500, 3, true)), "-1.5", -1.5},
+      {Variant::Decimal(Dec(0, 28, false, 1)), "0.0000000018446744073709551616", 18446744073709551616e-28},
+      {Variant::Decimal(Dec(0, 0, false, 0xFFFFFFFF)), "79228162495817593519834398720",
+       79228162495817593519834398720.0},
+      {Variant::Date(36527.0), "1/2/2000", 36527},
+      {Variant::Date(36527.0 + 15.0 / 24 + 4.0 / 1440 + 5.0 / 86400), "1/2/2000 3:04:05 PM", 36527.62783564815},
+      {Variant::Date(0.5), "12:00:00 PM", 0.5},
+      {Variant::Date(0), "12:00:00 AM", 0},
+      {Variant::Date(-1.25), "12/29/1899 6:00:00 AM", -1.25},
+      {Variant::Date(2958465), "12/31/9999", 2958465},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(host::ToUtf8(c.value.ToString()), c.text);
+    EXPECT_DOUBLE_EQ(c.value.ToDouble(), c.number) << c.text;
+    EXPECT_EQ(c.value.ToBoolean(), c.number != 0) << c.text;
+  }
+  EXPECT_EQ(Variant::Currency(25000).ToLong(), 2);
+  EXPECT_EQ(Variant::Currency(35000).ToInteger(), 4);
+  EXPECT_OV_ERROR(Variant::LongLong(1LL << 31).ToLong(), err::kOverflow, "Overflow");
+  EXPECT_OV_ERROR(Variant::Date(1e7).ToString(), err::kOverflow, "Overflow");
+  EXPECT_EQ(host::ToUtf8(Variant::ErrorValue(5).ToString()), "Error 5");
+  EXPECT_TRUE(Variant::ErrorValue(Variant::kParamNotFound).IsMissing());
+  for (const Variant& v : {Variant::Byte(1), Variant::LongLong(1), Variant::Currency(1), Variant::Decimal(Dec(1, 0))})
+    EXPECT_TRUE(v.IsNumeric());
+  Variant array = Variant::Array(Variant::Type::Long, {{0, 2}}, {Variant(int32_t{1}), Variant(int32_t{2})});
+  EXPECT_FALSE(Variant::Date(1).IsNumeric());  // yet it converts to a number
+  for (const Variant& v : {Variant::ErrorValue(5), array}) {
+    EXPECT_FALSE(v.IsNumeric());
+    EXPECT_OV_ERROR(v.ToLong(), err::kTypeMismatch, "Type mismatch");
+  }
+  EXPECT_OV_ERROR(array.ToString(), err::kTypeMismatch, "Type mismatch");
+}
+
+TEST(VariantWiderTypes, CompareByValueAndArraysNever) {
+  Variant two = Variant(int32_t{2});
+  for (const Variant& v : {Variant::Byte(2), Variant::LongLong(2), Variant::Currency(20000), Variant::Date(2),
+                           Variant::Decimal(Dec(200, 2))})
+    EXPECT_TRUE(VariantEquals(v, two)) << host::ToUtf8(v.ToString());
+  EXPECT_FALSE(VariantEquals(Variant::LongLong(9007199254740993LL), Variant::LongLong(9007199254740992LL)));
+  EXPECT_TRUE(VariantEquals(Variant::Decimal(Dec(0, 0, true)), Variant::Decimal(Dec(0, 5))));
+  EXPECT_FALSE(VariantEquals(Variant::Decimal(Dec(1, 28)), Variant::Decimal(Dec(2, 28))));
+  EXPECT_TRUE(VariantEquals(Variant::Date(0), Variant()));
+  EXPECT_FALSE(VariantEquals(Variant::Date(0), Variant(u"")));
+  EXPECT_TRUE(VariantEquals(Variant::ErrorValue(5), Variant::ErrorValue(5)));
+  EXPECT_FALSE(VariantEquals(Variant::ErrorValue(5), Variant(int32_t{5})));
+  Variant empty = Variant::Array(Variant::Type::Variant, {}, {});
+  EXPECT_FALSE(VariantEquals(empty, empty));
+  EXPECT_FALSE(VariantEquals(empty, Variant()));
+  EXPECT_TRUE(host::Identical(empty, Variant::Array(Variant::Type::Variant, {}, {})));
+  EXPECT_FALSE(host::Identical(Variant::Date(2), Variant(2.0)));
+  EXPECT_FALSE(host::Identical(Variant::Decimal(Dec(20, 1)), Variant::Decimal(Dec(2, 0))));
+}
+
+TEST(VariantArrays, HoldElementsOfTheirTypeInEveryDimension) {
+  using T = Variant::Type;
+  std::vector<Variant> six(6, Variant(int16_t{7}));
+  Variant grid = Variant::Array(T::Integer, {{1, 2}, {-1, 3}}, six);
+  EXPECT_EQ(grid.AsArray().elements.size(), 6u);
+  EXPECT_OV_ERROR(Variant::Array(T::Integer, {{1, 2}, {0, 2}}, six), err::kTypeMismatch, "Type mismatch");
+  EXPECT_OV_ERROR(Variant::Array(T::Long, {{0, 6}}, six), err::kTypeMismatch, "Type mismatch");
+  EXPECT_OV_ERROR(Variant::Array(T::Empty, {}, {}), err::kTypeMismatch, "Type mismatch");
+  EXPECT_NO_THROW(Variant::Array(T::Error, {{0, 1}}, {Variant::Missing()}));
+  EXPECT_NO_THROW(Variant::Array(T::Variant, {{0, 2}}, {grid, Variant::Null()}));
+  host::ArrayBound huge{0, 0x10000};
+  EXPECT_FALSE(host::ArrayElementCount(std::vector{huge, huge}).has_value());
+  EXPECT_EQ(host::ArrayElementCount(std::vector{huge, host::ArrayBound{5, 0}}), 0u);
+}
+
 TEST(Text, TrimsBlanksAndComparesWithoutCase) {
   EXPECT_EQ(host::Trim(u"  a b \t "), u"a b \t");
   EXPECT_EQ(host::Trim(u"   "), u"");

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
 #include "expect_dispatch_error.h"
+#include "host/com/unique_handle.h"
 #include "splitter_test.h"
 
 namespace {
@@ -137,6 +141,164 @@ TEST_F(PaneProperties, KeysAreUniqueIgnoringCaseAndBlanks) {
   second.Put(L"Key", L"   ");
   second.Put(L"Key", L"abc");
   EXPECT_EQ(second.Get(L"Key").AsString(), L"abc");
+}
+
+// VARIANTs of every automation type as a client builds them.
+VariantValue Made(VARTYPE type, void (*fill)(VARIANT&)) {
+  VariantValue value;
+  fill(value.Raw());
+  value.Raw().vt = type;  // after the fields: a DECIMAL shares the type's bytes
+  return value;
+}
+
+// A SAFEARRAY of the element type, its elements given in storage order.
+VariantValue ArrayOf(VARTYPE type, std::vector<SAFEARRAYBOUND> bounds, const std::vector<VariantValue>& elements) {
+  VariantValue value;
+  value.Raw().vt = VT_ARRAY | type;
+  if (bounds.empty()) return value;  // an array not dimensioned yet
+  SAFEARRAY* array = SafeArrayCreate(type, static_cast<UINT>(bounds.size()), bounds.data());
+  V_ARRAY(&value.Raw()) = array;
+  UINT size = SafeArrayGetElemsize(array);
+  win32::AccessedArray access(array);
+  for (size_t i = 0; i < elements.size(); ++i) {
+    auto* slot = static_cast<BYTE*>(access.data()) + i * size;
+    VARIANT copy;
+    VariantInit(&copy);
+    VariantCopy(&copy, const_cast<VARIANT*>(&elements[i].Raw()));
+    DECIMAL decimal = V_DECIMAL(&copy);
+    decimal.wReserved = 0;
+    if (type == VT_VARIANT)
+      *reinterpret_cast<VARIANT*>(slot) = copy;
+    else if (type == VT_DECIMAL)
+      std::memcpy(slot, &decimal, size);
+    else
+      std::memcpy(slot, &V_UI1(&copy), size);  // the array owns what the copy held
+  }
+  return value;
+}
+
+size_t ScalarSize(VARTYPE type) {
+  switch (type) {
+    case VT_EMPTY:
+    case VT_NULL:
+      return 0;
+    case VT_UI1:
+      return 1;
+    case VT_I2:
+    case VT_BOOL:
+      return 2;
+    case VT_I4:
+    case VT_R4:
+    case VT_ERROR:
+      return 4;
+    default:
+      return 8;
+  }
+}
+
+::testing::AssertionResult Same(const VARIANT& a, const VARIANT& b);
+
+::testing::AssertionResult SameArray(VARTYPE type, SAFEARRAY* a, SAFEARRAY* b) {
+  if (!a || !b) return a == b ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "one array is null";
+  UINT dimensions = SafeArrayGetDim(a);
+  if (dimensions != SafeArrayGetDim(b)) return ::testing::AssertionFailure() << "dimensions differ";
+  size_t count = 1;
+  for (UINT d = 1; d <= dimensions; ++d) {
+    LONG la, lb, ua, ub;
+    SafeArrayGetLBound(a, d, &la), SafeArrayGetLBound(b, d, &lb), SafeArrayGetUBound(a, d, &ua),
+        SafeArrayGetUBound(b, d, &ub);
+    if (la != lb || ua != ub) return ::testing::AssertionFailure() << "bounds of dimension " << d << " differ";
+    count *= static_cast<size_t>(ua - la + 1);
+  }
+  UINT size = SafeArrayGetElemsize(a);
+  win32::AccessedArray x(a), y(b);
+  for (size_t i = 0; i < count; ++i) {
+    VARIANT ra, rb;  // each element as a reference to a value of the element type
+    V_VT(&ra) = V_VT(&rb) = VT_BYREF | type;
+    V_BYREF(&ra) = static_cast<BYTE*>(x.data()) + i * size;
+    V_BYREF(&rb) = static_cast<BYTE*>(y.data()) + i * size;
+    VariantValue ea = VariantValue::CopyOf(ra), eb = VariantValue::CopyOf(rb);
+    if (auto same = Same(ea.Raw(), eb.Raw()); !same) return same << " (element " << i << ")";
+  }
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult Same(const VARIANT& a, const VARIANT& b) {
+  if (a.vt != b.vt) return ::testing::AssertionFailure() << "type " << a.vt << " came back as " << b.vt;
+  if (a.vt & VT_ARRAY) return SameArray(a.vt & VT_TYPEMASK, V_ARRAY(&a), V_ARRAY(&b));
+  bool same = a.vt == VT_BSTR      ? VarBstrCmp(V_BSTR(&a), V_BSTR(&b), 0, 0) == static_cast<HRESULT>(VARCMP_EQ)
+              : a.vt == VT_DECIMAL ? std::memcmp(&V_DECIMAL(&a).scale, &V_DECIMAL(&b).scale, sizeof(DECIMAL) - 2) == 0
+                                   : std::memcmp(&V_UI1(&a), &V_UI1(&b), ScalarSize(a.vt)) == 0;
+  return same ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "value of type " << a.vt << " differs";
+}
+
+std::vector<VariantValue> EveryAutomationType() {
+  VariantValue grid = ArrayOf(VT_I4, {{2, 1}, {3, -1}}, {1L, 2L, 3L, 4L, 5L, 6L});
+  VariantValue date = Made(VT_DATE, [](VARIANT& v) { V_DATE(&v) = 36527.75; });
+  VariantValue decimal = Made(VT_DECIMAL, [](VARIANT& v) {
+    V_DECIMAL(&v).scale = 10, V_DECIMAL(&v).sign = DECIMAL_NEG, V_DECIMAL(&v).Hi32 = 7, V_DECIMAL(&v).Lo64 = 99;
+  });
+  VariantValue currency = Made(VT_CY, [](VARIANT& v) { V_CY(&v).int64 = -123456789; });
+  return {
+      Made(VT_UI1, [](VARIANT& v) { V_UI1(&v) = 200; }),
+      Made(VT_I2, [](VARIANT& v) { V_I2(&v) = -300; }),
+      70000L,
+      Made(VT_I8, [](VARIANT& v) { V_I8(&v) = (1LL << 40) + 1; }),
+      Made(VT_R4, [](VARIANT& v) { V_R4(&v) = 1.5f; }),
+      -2.25,
+      currency,
+      date,
+      decimal,
+      L" text ",
+      Made(VT_ERROR, [](VARIANT& v) { V_ERROR(&v) = 0x800A0005; }),
+      true,
+      Made(VT_NULL, [](VARIANT&) {}),
+      VariantValue(),
+      grid,
+      ArrayOf(VT_BSTR, {{2, 0}}, {L"a", L""}),
+      ArrayOf(VT_VARIANT, {{3, 1}}, {grid, date, ArrayOf(VT_VARIANT, {}, {})}),
+      ArrayOf(VT_UI1, {{0, 0}}, {}),
+      ArrayOf(VT_DECIMAL, {{1, 0}}, {decimal}),
+      ArrayOf(VT_CY, {{1, 0}, {1, 0}}, {currency}),
+      ArrayOf(VT_ERROR, {{1, 0}}, {Made(VT_ERROR, [](VARIANT& v) { V_ERROR(&v) = DISP_E_PARAMNOTFOUND; })}),
+  };
+}
+
+TEST_F(PaneProperties, TagAndKeyKeepEveryAutomationType) {
+  DispatchClient pane = Pane(1);
+  for (const VariantValue& value : EveryAutomationType()) {
+    pane.Put(L"Tag", value);
+    EXPECT_TRUE(Same(value.Raw(), pane.Get(L"Tag").Raw())) << "Tag of type " << value.Type();
+    if (value.Type() & VT_ARRAY) continue;  // a key is text to compare: an array is a type mismatch
+    pane.Put(L"Key", value);
+    EXPECT_TRUE(Same(value.Raw(), pane.Get(L"Key").Raw())) << "Key of type " << value.Type();
+  }
+  EXPECT_DISPATCH_ERROR(pane.Put(L"Key", ArrayOf(VT_I4, {{1, 0}}, {1L})), 0x800A000D, L"Type mismatch",
+                        ErrorOrigin::Runtime);
+}
+
+TEST_F(PaneProperties, IntegerTypesTheFormLanguagesLackComeBackWidened) {
+  struct Case {
+    VariantValue given;
+    VariantValue expected;
+  };
+  const Case cases[] = {
+      {Made(VT_I1, [](VARIANT& v) { V_I1(&v) = -5; }), Made(VT_I2, [](VARIANT& v) { V_I2(&v) = -5; })},
+      {Made(VT_UI2, [](VARIANT& v) { V_UI2(&v) = 60000; }), 60000L},
+      {Made(VT_INT, [](VARIANT& v) { V_INT(&v) = -7; }), -7L},
+      {Made(VT_UI4, [](VARIANT& v) { V_UI4(&v) = 4000000000u; }),
+       Made(VT_I8, [](VARIANT& v) { V_I8(&v) = 4000000000LL; })},
+      {Made(VT_UI8, [](VARIANT& v) { V_UI8(&v) = ~0ull; }), Made(VT_DECIMAL,
+                                                                 [](VARIANT& v) {
+                                                                   V_DECIMAL(&v).scale = 0, V_DECIMAL(&v).sign = 0,
+                                                                   V_DECIMAL(&v).Hi32 = 0, V_DECIMAL(&v).Lo64 = ~0ull;
+                                                                 })},
+  };
+  DispatchClient pane = Pane(1);
+  for (const Case& c : cases) {
+    pane.Put(L"Tag", c.given);
+    EXPECT_TRUE(Same(c.expected.Raw(), pane.Get(L"Tag").Raw())) << "type " << c.given.Type();
+  }
 }
 
 class VerticalPaneProperties : public SplitterTest {
