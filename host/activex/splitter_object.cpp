@@ -8,6 +8,7 @@
 
 #include "host/activex/panes_object.h"
 #include "host/activex/platform_picture.h"
+#include "host/activex/property_pages.h"
 #include "host/activex/safe_array.h"
 #include "host/activex/variant_bridge.h"
 #include "host/com/query_interface.h"
@@ -42,7 +43,7 @@ SplitterObject::SplitterObject()
                                  .propertyChanges = propertyChanges_,
                                  .events = raiser_,
                                  .resources = resources_,
-                                 .dialogs = deferred_,
+                                 .dialogs = dialogs_,
                                  .screen = screen_,
                                  .windows = windows_,
                                  .gdi = gdi_,
@@ -66,10 +67,12 @@ HRESULT SplitterObject::QueryInterface(REFIID iid, void** out) {
       {{&IID_IOleControl}, OleInterface<IOleControl>},
       {{&IID_IViewObject, &IID_IViewObject2}, OleInterface<IViewObject2>},
       {{&IID_IQuickActivate}, OleInterface<IQuickActivate>},
-      {{&IID_IPersist, &IID_IPersistPropertyBag}, As<IPersistPropertyBag>},
-      {{&IID_IPersistStreamInit}, As<IPersistStreamInit>},
+      {{&IID_IPersist, &IID_IPersistPropertyBag}, PersistInterface<IPersistPropertyBag>},
+      {{&IID_IPersistStreamInit}, PersistInterface<IPersistStreamInit>},
+      {{&IID_IPersistStorage}, PersistInterface<IPersistStorage>},
       {{&IID_IConnectionPointContainer}, As<IConnectionPointContainer>},
       {{&IID_IProvideClassInfo, &IID_IProvideClassInfo2}, As<IProvideClassInfo2>},
+      {{&IID_ISpecifyPropertyPages}, As<ISpecifyPropertyPages>},
       {{&IID_ISupportErrorInfo}, As<ISupportErrorInfo>},
   };
   return QueryInterfaceFrom(this, kInterfaces, iid, out);
@@ -187,9 +190,17 @@ HRESULT SplitterObject::GetContainedControls(VARIANT* result) {
   });
 }
 
-// Not yet: the About box comes with its own window.
-HRESULT SplitterObject::AboutBox() { return E_NOTIMPL; }
-HRESULT SplitterObject::ShowAboutBox() { return E_NOTIMPL; }
+HRESULT SplitterObject::AboutBox() {
+  return ComBoundary([&] { activex::ShowAboutBox(dialogs_); });
+}
+
+// The standard About member stays hidden and does nothing; AboutBox shows the box.
+HRESULT SplitterObject::ShowAboutBox() { return S_OK; }
+
+HWND SplitterObject::DialogOwner() const {
+  HWND active = GetActiveWindow();
+  return active ? active : GetAncestor(ole_.Window(), GA_ROOT);
+}
 
 // The OLE control's notifications. Errors inside them stay inside: the window system or
 // the container that sent them cannot take them.
@@ -197,11 +208,11 @@ void SplitterObject::OnClientSiteChanged(IOleClientSite* site) { site_.Attach(si
 
 void SplitterObject::OnSizeChanged() {
   // Before InitNew there are no properties to lay out; InitProperties takes the size.
-  if (initialized_) ComBoundary([&] { control_.Resize(); });
+  if (persistence_.IsInitialized()) ComBoundary([&] { control_.Resize(); });
 }
 
 void SplitterObject::OnShow() {
-  if (initialized_) ComBoundary([&] { control_.Show(); });
+  if (persistence_.IsInitialized()) ComBoundary([&] { control_.Show(); });
 }
 
 void SplitterObject::OnPaint(HDC) {
@@ -329,24 +340,11 @@ bool SplitterObject::OnKeyDown(WPARAM key) {
   return true;
 }
 
-HRESULT SplitterObject::GetClassID(CLSID* clsid) {
-  if (!clsid) return E_POINTER;
-  *clsid = CLSID_OvSplitter;
-  return S_OK;
-}
-
-HRESULT SplitterObject::InitNew() {
-  if (initialized_) return CO_E_ALREADYINITIALIZED;
-  HRESULT hr = ComBoundary([&] { control_.InitProperties(); });
-  if (SUCCEEDED(hr)) initialized_ = true;
-  return hr;
-}
-
 void SplitterObject::BeforeLateBoundCall() {
   // A container sets its site before it initialises the control and may read members in
   // between; only a control that no container holds initialises itself. A failure leaves
   // it uninitialised, and the member then reports its own error.
-  if (!initialized_ && !ole_.ClientSite()) InitNew();
+  if (!persistence_.IsInitialized() && !ole_.ClientSite()) persistence_.InitNew();
 }
 
 HRESULT SplitterObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
@@ -355,5 +353,7 @@ HRESULT SplitterObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point
   (*point)->AddRef();
   return S_OK;
 }
+
+HRESULT SplitterObject::GetPages(CAUUID* pages) { return ControlPropertyPages(pages); }
 
 }  // namespace activex

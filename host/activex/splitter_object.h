@@ -11,8 +11,10 @@
 #include "host/activex/client_site.h"
 #include "host/activex/com_object.h"
 #include "host/activex/connection_event_raiser.h"
+#include "host/activex/control_persistence.h"
 #include "host/activex/event_source.h"
-#include "host/activex/deferred_services.h"
+#include "host/activex/about_box.h"
+#include "host/activex/module.h"
 #include "host/activex/module_resources.h"
 #include "host/activex/dual_dispatch.h"
 #include "host/activex/window_surface.h"
@@ -22,6 +24,7 @@
 #include "host/activex/site_contained_controls.h"
 #include "host/activex/ole_control_owner.h"
 #include "host/screen.h"
+#include "host/win32/win32_dialogs.h"
 #include "host/win32/win32_gdi.h"
 #include "host/win32/win32_pointer_services.h"
 #include "host/win32/win32_window_system.h"
@@ -31,8 +34,7 @@ namespace activex {
 
 class SplitterObject final : public ComObject,
                              public DualDispatch<_OvSplitter>,
-                             public IPersistPropertyBag,
-                             public IPersistStreamInit,
+                             public ISpecifyPropertyPages,
                              public EventSource<&CLSID_OvSplitter, &DIID___OvSplitter>,
                              private OleControlOwner {
  public:
@@ -73,19 +75,13 @@ class SplitterObject final : public ComObject,
   HRESULT STDMETHODCALLTYPE GetContainedControls(VARIANT* result) override;
   HRESULT STDMETHODCALLTYPE AboutBox() override;
 
-  // IPersist, IPersistPropertyBag, IPersistStreamInit
-  HRESULT STDMETHODCALLTYPE GetClassID(CLSID* clsid) override;
-  HRESULT STDMETHODCALLTYPE InitNew() override;
   // A script that creates the control with no container never has it initialised: its first
   // late-bound call initialises it as InitNew would (320 x 240 pixels, one pane), and a later
   // InitNew or Load is then a second initialisation.
   void BeforeLateBoundCall() override;
-  HRESULT STDMETHODCALLTYPE Load(IPropertyBag*, IErrorLog*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Save(IPropertyBag*, BOOL, BOOL) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE IsDirty() override { return propertyChanges_.IsDirty() ? S_OK : S_FALSE; }
-  HRESULT STDMETHODCALLTYPE Load(LPSTREAM) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Save(LPSTREAM, BOOL) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetSizeMax(ULARGE_INTEGER*) override { return E_NOTIMPL; }
+
+  // ISpecifyPropertyPages
+  HRESULT STDMETHODCALLTYPE GetPages(CAUUID* pages) override;
 
   // The event interface's connection point, and the one for IPropertyNotifySink.
   HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
@@ -104,6 +100,10 @@ class SplitterObject final : public ComObject,
   static void* OleInterface(SplitterObject* self) {
     return static_cast<Interface*>(&self->ole_);
   }
+  template <typename Interface>
+  static void* PersistInterface(SplitterObject* self) {
+    return static_cast<Interface*>(&self->persistence_);
+  }
 
   // OleControlOwner
   void OnClientSiteChanged(IOleClientSite* site) override;
@@ -121,12 +121,15 @@ class SplitterObject final : public ComObject,
   bool OnCaptureChanged(HWND gaining);
   bool OnKeyDown(WPARAM key);
 
+  HWND DialogOwner() const;
+
   host::Screen screen_;
   // Before the surface and the control: the control window exists from the start.
   OleControl ole_;
   WindowSurface surface_;
   ClientSite site_;
-  DeferredServices deferred_;
+  // Owned by the active window or else the form that holds the control.
+  win32::Win32Dialogs dialogs_{ModuleHandle(), [this] { return DialogOwner(); }, ComponentWindows()};
   ModuleResources resources_;
   SiteContainedControls containedControls_{site_};
   PropertyNotifier propertyChanges_{*this, IID__OvSplitter};
@@ -137,7 +140,7 @@ class SplitterObject final : public ComObject,
   win32::Win32Gdi gdi_;
   win32::Win32PointerServices pointer_;
   splitter::OvSplitter control_;
-  bool initialized_ = false;
+  ControlPersistence persistence_{*static_cast<_OvSplitter*>(this), CLSID_OvSplitter, control_, propertyChanges_};
   bool leftPressed_ = false;
 };
 
