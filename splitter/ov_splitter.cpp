@@ -489,26 +489,29 @@ void OvSplitter::RaiseSplitterResize(const panes::PanePtr& first, const panes::P
   site_.events.RaiseEvent(events::SplitterResize, arguments);
 }
 
-void OvSplitter::ReportPanesChangedInDesigner() {
-  if (!site_.ambient.UserMode()) Notify(u"Panes");
+void OvSplitter::ReportPanesChanged() {
+  if (site_.ambient.UserMode())
+    site_.propertyChanges.SavedStateChanged();
+  else
+    Notify(u"Panes");
 }
 
 void OvSplitter::CommonEnding() {
   Redraw();
   RefreshChildControls();
-  ReportPanesChangedInDesigner();
+  ReportPanesChanged();
 }
 
 void OvSplitter::PaneAdded(panes::PanePtr& pane) {
   if (pane->ResizeChildControl()) MoveChildControls();
   Redraw();
-  ReportPanesChangedInDesigner();
+  ReportPanesChanged();
 }
 
 void OvSplitter::PaneRemoved(panes::PanePtr) {
   Redraw();
   MoveChildControls();
-  ReportPanesChangedInDesigner();
+  ReportPanesChanged();
 }
 
 void OvSplitter::ExchangeSize(const panes::PanePtr& pane) {

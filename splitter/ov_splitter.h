@@ -130,7 +130,7 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   void SetPaneBounds();
   void ExchangeSize(const panes::PanePtr& pane);
   void CommonEnding();
-  void ReportPanesChangedInDesigner();
+  void ReportPanesChanged();
   void RaiseSplitterResize(const panes::PanePtr& first, const panes::PanePtr& second);
   void Raise(const host::EventId& event);
   int32_t InnerExtent(float scaleExtent) const;

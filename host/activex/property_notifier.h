@@ -16,6 +16,7 @@ class PropertyNotifier final : public host::PropertyChangeSink {
       : sinks_(container, IID_IPropertyNotifySink), interface_(dispatchInterface) {}
 
   void PropertyChanged(host::StringView name) override;
+  void SavedStateChanged() override { dirty_ = true; }
   ConnectionPoint& Sinks() { return sinks_; }
   bool IsDirty() const { return dirty_; }
   void ClearDirty() { dirty_ = false; }

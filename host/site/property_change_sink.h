@@ -8,6 +8,9 @@ class PropertyChangeSink {
  public:
   virtual ~PropertyChangeSink() = default;
   virtual void PropertyChanged(StringView name) = 0;
+  // A change that the next save keeps but that is reported to nobody (the panes at run
+  // time): the control is still to be saved.
+  virtual void SavedStateChanged() {}
 };
 
 }  // namespace host

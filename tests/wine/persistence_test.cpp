@@ -1,0 +1,266 @@
+// The three roads by which containers save and restore the control, on the real OCX: a
+// property bag, a stream on global memory and a compound file. Each loads into a fresh
+// control what was saved from a configured one; damaged binary data is refused cleanly.
+#include <windows.h>
+#include <ole2.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "dispatch_client.h"
+#include "host/com/com_ptr.h"
+#include "splitter_instance.h"
+
+namespace {
+
+using activex::ComPtr;
+
+// A container's property bag in memory: a missing key is an error, as in real bags.
+class MemoryBag final : public IPropertyBag {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (!out) return E_POINTER;
+    *out = (iid == IID_IUnknown || iid == IID_IPropertyBag) ? this : nullptr;
+    if (!*out) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+  ULONG STDMETHODCALLTYPE Release() override { return --refs_; }  // lives on the stack
+  HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
+    for (auto& [key, stored] : entries_)
+      if (key == name) return VariantCopy(value, &stored.Raw());
+    return E_INVALIDARG;
+  }
+  HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override {
+    for (auto& [key, stored] : entries_)
+      if (key == name) return VariantCopy(&stored.Raw(), value);
+    entries_.emplace_back(name, VariantValue::CopyOf(*value));
+    return S_OK;
+  }
+  std::vector<std::wstring> Keys() const {
+    std::vector<std::wstring> keys;
+    for (const auto& entry : entries_) keys.push_back(entry.first);
+    return keys;
+  }
+  const VariantValue* Find(const std::wstring& name) const {
+    for (const auto& entry : entries_)
+      if (entry.first == name) return &entry.second;
+    return nullptr;
+  }
+
+ private:
+  ULONG refs_ = 1;
+  std::vector<std::pair<std::wstring, VariantValue>> entries_;
+};
+
+template <typename Interface>
+ComPtr<Interface> As(const DispatchClient& control, REFIID iid) {
+  ComPtr<Interface> result;
+  control.Pointer()->QueryInterface(iid, reinterpret_cast<void**>(result.Out()));
+  return result;
+}
+
+std::wstring ErrorDescription() {
+  ComPtr<IErrorInfo> info;
+  if (GetErrorInfo(0, info.Out()) != S_OK || !info) return L"";
+  BSTR text = nullptr;
+  info->GetDescription(&text);
+  std::wstring description = text ? text : L"";
+  SysFreeString(text);
+  return description;
+}
+
+VariantValue Of(VARTYPE type, double number) {
+  VariantValue value(number);
+  EXPECT_EQ(VariantChangeType(&value.Raw(), &value.Raw(), 0, type), S_OK);
+  return value;
+}
+
+// Every pane setting and splitter setting a user can see, with the types of Tag and Key.
+std::wstring Describe(const DispatchClient& control) {
+  std::wstring text;
+  auto add = [&](const VariantValue& value) {
+    VariantValue shown = value;
+    if (VariantChangeType(&shown.Raw(), &shown.Raw(), 0, VT_BSTR) != S_OK) shown = VariantValue(L"<object>");
+    text += std::to_wstring(value.Type()) + L":" + (value.Type() == VT_NULL ? L"null" : shown.AsString()) + L"|";
+  };
+  for (const wchar_t* name : {L"Orientation", L"Appearance", L"BorderStyle", L"SplitterStyle", L"SplitterSize",
+                              L"MousePointer", L"BackColor", L"Enabled", L"WhatsThisHelpID"})
+    add(control.Get(name));
+  VariantValue icon = control.Get(L"MouseIcon");
+  text += icon.IsNothing() ? L"no icon" : L"icon " + std::to_wstring(DispatchClient::From(icon).Get(L"Type").AsLong());
+  DispatchClient panes = control.Object(L"Panes");
+  for (long i = 1, n = panes.Get(L"Count").AsLong(); i <= n; ++i) {
+    text += L"\n";
+    DispatchClient pane = panes.Object(L"Item", i);
+    // Only the extent along the axis is saved: a pane spans the whole extent across it.
+    add(pane.Get(control.Get(L"Orientation").AsLong() == 0 ? L"Width" : L"Height"));
+    for (const wchar_t* name :
+         {L"Name", L"Key", L"Tag", L"Minimum", L"Appearance", L"ControlName", L"ResizeChildControl"})
+      add(pane.Get(name));
+  }
+  return text;
+}
+
+class Persistence : public ::testing::Test {
+ protected:
+  // A configured control: vertical, a border, three panes with settings of many types.
+  void SetUp() override {
+    const DispatchClient& control = original_.Control();
+    control.Put(L"Orientation", 1L);
+    control.Put(L"BorderStyle", 1L);
+    control.Put(L"SplitterStyle", 1L);
+    control.Put(L"WhatsThisHelpID", 12L);
+    PICTDESC description{sizeof(PICTDESC), PICTYPE_ICON};
+    description.icon.hicon = LoadIconW(nullptr, IDI_APPLICATION);
+    ComPtr<IPictureDisp> icon;
+    ASSERT_EQ(OleCreatePictureIndirect(&description, IID_IPictureDisp, FALSE, reinterpret_cast<void**>(icon.Out())),
+              S_OK);
+    control.PutRef(L"MouseIcon", VariantValue(static_cast<IDispatch*>(icon.Get())));
+    DispatchClient panes = control.Object(L"Panes");
+    panes.Call(L"Add", VariantValue::Missing(), L"second");
+    panes.Call(L"Add", VariantValue::Missing(), L"third", 0L, L"Text1");
+    const VariantValue tags[] = {Of(VT_CY, 12.3456), Of(VT_DATE, 45000.25), Of(VT_UI1, 200), Of(VT_BOOL, -1)};
+    for (long i = 1; i <= 3; ++i) {
+      DispatchClient pane = panes.Object(L"Item", i);
+      pane.Put(L"Tag", tags[i - 1]);
+      pane.Put(L"Name", L"Pan\u00e9 \u03a9 " + std::to_wstring(i));
+      pane.Put(L"Minimum", 150L * i);
+    }
+    panes.Object(L"Item", 1L).Put(L"Key", Of(VT_R8, 2.5));
+    panes.Object(L"Item", 2L).Put(L"ResizeChildControl", false);
+  }
+
+  SplitterInstance original_;
+  SplitterInstance loaded_{SplitterOptions{.initNew = false}};
+};
+
+TEST_F(Persistence, APropertyBagKeepsEverySettingWithItsType) {
+  MemoryBag bag;
+  ASSERT_EQ(As<IPersistPropertyBag>(original_.Control(), IID_IPersistPropertyBag)->Save(&bag, TRUE, TRUE), S_OK);
+  // Long keys are VT_I4, and a value equal to its default is left out.
+  EXPECT_EQ(bag.Find(L"BorderStyle"), nullptr);
+  ASSERT_NE(bag.Find(L"Orientation"), nullptr);
+  EXPECT_EQ(bag.Find(L"Orientation")->Type(), VT_I4);
+  EXPECT_EQ(bag.Find(L"NumPanes")->AsLong(), 3);
+  EXPECT_NE(bag.Find(L"PaneHeight3"), nullptr);
+  EXPECT_EQ(bag.Find(L"PaneWidth1"), nullptr);
+  EXPECT_EQ(bag.Find(L"MouseIcon")->Type(), VT_DISPATCH);
+
+  auto persist = As<IPersistPropertyBag>(loaded_.Control(), IID_IPersistPropertyBag);
+  ASSERT_EQ(persist->Load(&bag, nullptr), S_OK) << ErrorDescription();
+  EXPECT_EQ(Describe(loaded_.Control()), Describe(original_.Control()));
+  EXPECT_EQ(persist->Load(&bag, nullptr), CO_E_ALREADYINITIALIZED);
+}
+
+TEST_F(Persistence, AStreamKeepsEverySettingAndTracksChanges) {
+  auto original = As<IPersistStreamInit>(original_.Control(), IID_IPersistStreamInit);
+  ComPtr<IStream> stream;
+  ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, stream.Out()), S_OK);
+  EXPECT_EQ(original->IsDirty(), S_OK);
+  ULARGE_INTEGER expected{};
+  ASSERT_EQ(original->GetSizeMax(&expected), S_OK);
+  ASSERT_EQ(original->Save(stream.Get(), TRUE), S_OK) << ErrorDescription();
+  EXPECT_EQ(original->IsDirty(), S_FALSE);
+  STATSTG stat{};
+  stream->Stat(&stat, STATFLAG_NONAME);
+  EXPECT_EQ(stat.cbSize.QuadPart, expected.QuadPart);
+
+  // A saved control that changes is dirty again until the next save that clears it.
+  original_.Control().Object(L"Panes").Object(L"Item", 1L).Put(L"Name", L"changed");
+  EXPECT_EQ(original->IsDirty(), S_OK);
+  ComPtr<IStream> scratch;
+  CreateStreamOnHGlobal(nullptr, TRUE, scratch.Out());
+  EXPECT_EQ(original->Save(scratch.Get(), FALSE), S_OK);
+  EXPECT_EQ(original->IsDirty(), S_OK);
+
+  LARGE_INTEGER start{};
+  stream->Seek(start, STREAM_SEEK_SET, nullptr);
+  auto loaded = As<IPersistStreamInit>(loaded_.Control(), IID_IPersistStreamInit);
+  ASSERT_EQ(loaded->Load(stream.Get()), S_OK) << ErrorDescription();
+  EXPECT_EQ(loaded->IsDirty(), S_FALSE);
+  original_.Control().Object(L"Panes").Object(L"Item", 1L).Put(L"Name", L"Pan\u00e9 \u03a9 1");
+  EXPECT_EQ(Describe(loaded_.Control()), Describe(original_.Control()));
+}
+
+TEST_F(Persistence, ACompoundFileKeepsEverySetting) {
+  wchar_t folder[MAX_PATH], path[MAX_PATH];
+  GetTempPathW(MAX_PATH, folder);
+  GetTempFileNameW(folder, L"ovs", 0, path);
+  {
+    ComPtr<IStorage> storage;
+    ASSERT_EQ(StgCreateDocfile(path, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, storage.Out()), S_OK);
+    auto persist = As<IPersistStorage>(original_.Control(), IID_IPersistStorage);
+    ASSERT_EQ(persist->Save(storage.Get(), FALSE), S_OK) << ErrorDescription();
+    EXPECT_EQ(persist->SaveCompleted(nullptr), S_OK);
+    ASSERT_EQ(storage->Commit(STGC_DEFAULT), S_OK);
+  }
+  ComPtr<IStorage> storage;
+  ASSERT_EQ(StgOpenStorage(path, nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, nullptr, 0, storage.Out()), S_OK);
+  ASSERT_EQ(As<IPersistStorage>(loaded_.Control(), IID_IPersistStorage)->Load(storage.Get()), S_OK)
+      << ErrorDescription();
+  EXPECT_EQ(Describe(loaded_.Control()), Describe(original_.Control()));
+  storage = {};
+  DeleteFileW(path);
+}
+
+// Damaged records: cut short anywhere, bytes changed, a newer format. Each is refused with
+// an error the host can show; the control stays unready and empty, and says it is loaded.
+TEST_F(Persistence, DamagedBinaryDataIsRefusedWithADescription) {
+  ComPtr<IStream> stream;
+  CreateStreamOnHGlobal(nullptr, TRUE, stream.Out());
+  ASSERT_EQ(As<IPersistStreamInit>(original_.Control(), IID_IPersistStreamInit)->Save(stream.Get(), FALSE), S_OK);
+  HGLOBAL memory = nullptr;
+  GetHGlobalFromStream(stream.Get(), &memory);
+  STATSTG stat{};
+  stream->Stat(&stat, STATFLAG_NONAME);
+  const auto* start = static_cast<const uint8_t*>(GlobalLock(memory));
+  const std::vector<uint8_t> saved(start, start + stat.cbSize.QuadPart);
+  GlobalUnlock(memory);
+
+  std::vector<std::vector<uint8_t>> damaged;
+  for (size_t length : {size_t{0}, size_t{3}, size_t{9}, size_t{12}, saved.size() / 2, saved.size() - 1})
+    damaged.emplace_back(saved.begin(), saved.begin() + length);
+  auto changed = [&](size_t at, uint8_t value) {
+    std::vector<uint8_t> bytes = saved;
+    bytes[at] = value;
+    damaged.push_back(bytes);
+  };
+  changed(0, 'X');   // not our signature
+  changed(4, 0x7f);  // a newer format version
+  for (size_t at = 10; at < saved.size(); at += saved.size() / 40 + 1) changed(at, 0xff);
+  for (const std::vector<uint8_t>& bytes : damaged) {
+    SplitterInstance fresh(SplitterOptions{.initNew = false});
+    ComPtr<IStream> input;
+    CreateStreamOnHGlobal(nullptr, TRUE, input.Out());
+    input->Write(bytes.data(), static_cast<ULONG>(bytes.size()), nullptr);
+    LARGE_INTEGER origin{};
+    input->Seek(origin, STREAM_SEEK_SET, nullptr);
+    auto persist = As<IPersistStreamInit>(fresh.Control(), IID_IPersistStreamInit);
+    HRESULT hr = persist->Load(input.Get());
+    if (SUCCEEDED(hr)) continue;  // a changed byte inside a text or a number can still be a record
+    EXPECT_FALSE(ErrorDescription().empty()) << "length " << bytes.size();
+    EXPECT_EQ(persist->InitNew(), CO_E_ALREADYINITIALIZED);
+    EXPECT_GE(fresh.Control().Object(L"Panes").Get(L"Count").AsLong(), 0);
+  }
+  // The cut and re-signed ones can never load.
+  for (size_t i = 0; i < 8; ++i) {
+    SplitterInstance fresh(SplitterOptions{.initNew = false});
+    ComPtr<IStream> input;
+    CreateStreamOnHGlobal(nullptr, TRUE, input.Out());
+    input->Write(damaged[i].data(), static_cast<ULONG>(damaged[i].size()), nullptr);
+    LARGE_INTEGER origin{};
+    input->Seek(origin, STREAM_SEEK_SET, nullptr);
+    EXPECT_TRUE(FAILED(As<IPersistStreamInit>(fresh.Control(), IID_IPersistStreamInit)->Load(input.Get())))
+        << "damage " << i;
+  }
+}
+
+}  // namespace
