@@ -1,7 +1,6 @@
 #include "host/activex/class_factory.h"
 
 #include "host/activex/module.h"
-#include "host/activex/splitter_object.h"
 #include "host/com/query_interface.h"
 
 namespace activex {
@@ -16,7 +15,7 @@ HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
   if (outer) return CLASS_E_NOAGGREGATION;
-  return SplitterObject::Create(iid, out);
+  return create_(iid, out);
 }
 
 HRESULT ClassFactory::LockServer(BOOL lock) {

@@ -5,7 +5,9 @@
 #include "OvSplitr_h.h"
 #include "host/com/bstr.h"
 #include "host/activex/class_factory.h"
+#include "host/activex/property_pages.h"
 #include "host/activex/registration.h"
+#include "host/activex/splitter_object.h"
 
 namespace activex {
 namespace {
@@ -13,7 +15,14 @@ namespace {
 HINSTANCE moduleHandle = nullptr;
 LONG liveObjects = 0;
 LONG serverLocks = 0;
-ClassFactory splitterFactory;
+
+struct ClassObject {
+  const CLSID* clsid;
+  ClassFactory factory;
+};
+ClassObject classObjects[] = {{&CLSID_OvSplitter, ClassFactory(SplitterObject::Create)},
+                              {&kGeneralPageClsid, ClassFactory(CreateGeneralPage)},
+                              {&kPanesPageClsid, ClassFactory(CreatePanesPage)}};
 
 }  // namespace
 
@@ -45,8 +54,9 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
-  if (clsid != CLSID_OvSplitter) return CLASS_E_CLASSNOTAVAILABLE;
-  return activex::splitterFactory.QueryInterface(iid, out);
+  for (activex::ClassObject& object : activex::classObjects)
+    if (clsid == *object.clsid) return object.factory.QueryInterface(iid, out);
+  return CLASS_E_CLASSNOTAVAILABLE;
 }
 
 STDAPI DllCanUnloadNow() { return activex::ModuleInUse() ? S_FALSE : S_OK; }

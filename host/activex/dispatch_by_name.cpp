@@ -1,0 +1,98 @@
+#include "host/activex/dispatch_by_name.h"
+
+#include "host/activex/variant_bridge.h"
+#include "host/com/bstr.h"
+#include "host/com/unique_handle.h"
+#include "host/error.h"
+
+namespace activex {
+namespace {
+
+// What an Invoke failure means to the caller: the object's own error from EXCEPINFO, or the
+// run-time error that the failure stands for.
+host::Error InvokeError(HRESULT result, EXCEPINFO& info) {
+  if (result == DISP_E_EXCEPTION) {
+    if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
+    win32::UniqueBstr source(info.bstrSource), description(info.bstrDescription), helpFile(info.bstrHelpFile);
+    int32_t number = info.scode ? static_cast<int32_t>(info.scode) : info.wCode;
+    return host::Error(number, FromBstr(source.get()), FromBstr(description.get()), FromBstr(helpFile.get()));
+  }
+  switch (result) {
+    case DISP_E_TYPEMISMATCH:
+      return host::Error::Runtime(host::err::kTypeMismatch);
+    case DISP_E_OVERFLOW:
+      return host::Error::Runtime(host::err::kOverflow);
+    case DISP_E_BADPARAMCOUNT:
+    case DISP_E_PARAMNOTOPTIONAL:
+      return host::Error::Runtime(host::err::kInvalidArgument);
+    default:
+      return host::Error::Runtime(host::err::kMemberNotSupported);
+  }
+}
+
+}  // namespace
+
+DispatchByName::DispatchByName(IUnknown* object) {
+  if (object) object->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(object_.Out()));
+  if (!object_) throw host::Error::Runtime(host::err::kObjectRequired);
+  object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(identity_.Out()));
+}
+
+DISPID DispatchByName::IdOf(host::StringView member) const {
+  host::String name(member);
+  LPOLESTR names[] = {const_cast<LPOLESTR>(Wide(name))};
+  DISPID id;
+  if (FAILED(object_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id)))
+    throw host::Error::Runtime(host::err::kMemberNotSupported);
+  return id;
+}
+
+win32::UniqueVariant DispatchByName::Invoke(host::StringView member, WORD flags,
+                                            const std::vector<host::Variant>& arguments) {
+  DISPID id = IdOf(member);
+  std::vector<win32::UniqueVariant> values(arguments.size());
+  size_t slot = arguments.size();
+  for (const host::Variant& argument : arguments) ToVariant(argument, values[--slot].put());  // last to first
+  static_assert(sizeof(win32::UniqueVariant) == sizeof(VARIANT));
+  DISPID named = DISPID_PROPERTYPUT;
+  DISPPARAMS params = {reinterpret_cast<VARIANT*>(values.data()), flags == DISPATCH_PROPERTYPUT ? &named : nullptr,
+                       static_cast<UINT>(values.size()), flags == DISPATCH_PROPERTYPUT ? 1u : 0u};
+  win32::UniqueVariant result;
+  EXCEPINFO info = {};
+  UINT badArgument = 0;
+  HRESULT hr = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                               flags == DISPATCH_PROPERTYPUT ? nullptr : result.put(), &info, &badArgument);
+  if (FAILED(hr)) throw InvokeError(hr, info);
+  return result;
+}
+
+host::Variant DispatchByName::Get(host::StringView member, const std::vector<host::Variant>& arguments) {
+  win32::UniqueVariant result = Invoke(member, DISPATCH_PROPERTYGET | DISPATCH_METHOD, arguments);
+  const VARIANT& value = result.get();
+  if (V_VT(&value) == VT_DISPATCH && V_DISPATCH(&value))
+    return host::Variant(host::ObjectRef(std::make_shared<DispatchByName>(V_DISPATCH(&value))));
+  return FromVariant(value);
+}
+
+void DispatchByName::Let(host::StringView member, const host::Variant& value) {
+  Invoke(member, DISPATCH_PROPERTYPUT, {value});
+}
+
+std::optional<std::vector<host::Variant>> DispatchByName::GetArray(host::StringView member) {
+  win32::UniqueVariant result = Invoke(member, DISPATCH_PROPERTYGET | DISPATCH_METHOD, {});
+  const VARIANT& value = result.get();
+  if (V_VT(&value) != (VT_ARRAY | VT_VARIANT) || !V_ARRAY(&value) || SafeArrayGetDim(V_ARRAY(&value)) != 1)
+    return std::nullopt;
+  SAFEARRAY* array = V_ARRAY(&value);
+  LONG lower = 0, upper = -1;
+  SafeArrayGetLBound(array, 1, &lower);
+  SafeArrayGetUBound(array, 1, &upper);
+  win32::AccessedArray access(array);
+  if (!access.data()) return std::nullopt;
+  const VARIANT* elements = static_cast<const VARIANT*>(access.data());
+  std::vector<host::Variant> values;
+  for (LONG i = 0; i <= upper - lower; ++i) values.push_back(FromVariant(elements[i]));
+  return values;
+}
+
+}  // namespace activex
