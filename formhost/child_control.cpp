@@ -51,6 +51,20 @@ ChildKind ChildKindOfName(const std::wstring& name) {
   return ChildKind::Label;
 }
 
+const char* ChildKindName(ChildKind kind) {
+  switch (kind) {
+    case ChildKind::Edit:
+      return "edit";
+    case ChildKind::List:
+      return "list";
+    case ChildKind::Tree:
+      return "tree";
+    case ChildKind::Label:
+      return "label";
+  }
+  return "?";
+}
+
 ChildControl::ChildControl(ChildKind kind, std::wstring name, IDispatch* container, HWND parentWindow, IDispatch* form,
                            const RECT& pixels)
     : kind_(kind),

@@ -15,6 +15,8 @@ enum class ChildKind { Edit, List, Tree, Label };
 
 // The kind a control name starts with ("tree1" is a tree view); Label for other names.
 ChildKind ChildKindOfName(const std::wstring& name);
+// "tree", "list", "edit" or "label".
+const char* ChildKindName(ChildKind kind);
 
 class ChildControl final : public FormControl {
  public:

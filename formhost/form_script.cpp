@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "dispatch_error.h"
+#include "form_file.h"
 #include "form_window.h"
 #include "gdi_census.h"
 #include "nested_form.h"
@@ -40,20 +41,6 @@ std::vector<std::wstring> SplitList(const std::wstring& text) {
   }
 }
 
-const char* KindName(ChildKind kind) {
-  switch (kind) {
-    case ChildKind::Edit:
-      return "edit";
-    case ChildKind::List:
-      return "list";
-    case ChildKind::Tree:
-      return "tree";
-    case ChildKind::Label:
-      return "label";
-  }
-  return "?";
-}
-
 std::string ContainerName(const FormWindow& form, const ChildControl& child) {
   for (const auto& splitter : form.Splitters())
     if (child.IsIn(splitter->ExtenderObject())) return Narrow(splitter->Name());
@@ -84,8 +71,8 @@ void PrintState(const FormWindow& form, const char* stage) {
   for (const auto& child : form.Children()) {
     RECT r = child->PixelRect();
     std::printf("child %s kind=%s container=%s rect=%ld,%ld,%ld,%ld moves=%d refreshes=%d\n",
-                Narrow(child->Name()).c_str(), KindName(child->Kind()), ContainerName(form, *child).c_str(), r.left,
-                r.top, r.right - r.left, r.bottom - r.top, child->Moves(), child->Refreshes());
+                Narrow(child->Name()).c_str(), ChildKindName(child->Kind()), ContainerName(form, *child).c_str(),
+                r.left, r.top, r.right - r.left, r.bottom - r.top, child->Moves(), child->Refreshes());
   }
   std::fflush(stdout);
 }
@@ -179,12 +166,16 @@ FormScript ParseFormScript(int argc, wchar_t** argv) {
       if (i + 1 >= argc) throw std::invalid_argument("missing value after " + Narrow(option));
       return argv[++i];
     };
-    if (option == L"--design")
-      script.design = true;
-    else if (option == L"--run")
-      script.design = false;
-    else if (option == L"--size")
+    if (option == L"--design" || option == L"--run") {
+      script.design = option == L"--design";
+      script.modeGiven = true;
+    } else if (option == L"--size") {
       script.size = ParseSize(value());
+      script.sizeGiven = true;
+    } else if (option == L"--open")
+      script.open = value();
+    else if (option == L"--save")
+      script.save = value();
     else if (option == L"--splitters")
       script.splitters = ParseCount(value(), 1);
     else if (option == L"--panes")
@@ -216,18 +207,32 @@ FormScript ParseFormScript(int argc, wchar_t** argv) {
     else
       throw std::invalid_argument("unknown option " + Narrow(option));
   }
+  if (!script.open.empty() &&
+      (script.nested || script.splitters != 1 || script.panes != 1 || script.orientation || !script.bind.empty()))
+    throw std::invalid_argument("--open takes the splitters and controls from the form file");
   return script;
 }
 
 int RunFormScript(const FormScript& script) {
+  SavedForm saved;
+  if (!script.open.empty()) {
+    try {
+      saved = ReadFormFile(script.open);
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "formhost: %s\n", error.what());
+      return 1;
+    }
+  }
   FormOptions options;
-  options.client = script.size;
-  options.userMode = !script.design;
+  options.client = script.open.empty() || script.sizeGiven ? script.size : saved.size;
+  options.userMode = !(script.open.empty() || script.modeGiven ? script.design : saved.design);
   options.frameSite = script.frameSite;
   options.quickActivate = script.quickActivate;
   FormWindow form(options);
   try {
-    if (script.nested)
+    if (!script.open.empty())
+      OpenForm(form, saved);
+    else if (script.nested)
       BuildNestedSplitters(form);
     else
       Build(form, script);
@@ -242,6 +247,10 @@ int RunFormScript(const FormScript& script) {
     if (script.waitMs > 0) PumpMessagesFor(script.waitMs);
     if (!script.screenshot.empty()) Screenshot(form, script.screenshot);
     if (!script.dragScreenshots.empty()) DragWithScreenshots(form, script.dragScreenshots);
+    if (!script.save.empty()) {
+      WriteFormFile(script.save, SaveForm(form));
+      std::printf("saved file=%s\n", Narrow(script.save).c_str());
+    }
   } catch (const DispatchError& error) {
     std::fprintf(stderr, "formhost: %s\n", error.what());
     form.Close();

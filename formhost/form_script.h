@@ -2,10 +2,10 @@
 // The form host's command line: a form configuration to build, steps to run on it, and
 // what to print for the tests. Without --close the form stays open for the user.
 //
-//   formhost [--design] [--size WxH] [--splitters N] [--panes N] [--orientation h|v]
-//            [--bind name,name,...] [--nested] [--resize WxH]... [--repaint N]
-//            [--wait MS] [--screenshot file.bmp] [--drag-screenshots PREFIX]
-//            [--quick] [--no-frame-site] [--close]
+//   formhost [--design | --run] [--size WxH] [--splitters N] [--panes N] [--orientation h|v]
+//            [--bind name,name,...] [--nested] [--open form.frm] [--resize WxH]...
+//            [--repaint N] [--wait MS] [--screenshot file.bmp] [--drag-screenshots PREFIX]
+//            [--save form.frm] [--quick] [--no-frame-site] [--close]
 //
 // --bind places one control per name in the first splitter (the name's start picks the
 // kind: tree, list, edit; anything else is a windowless label) and names it as the
@@ -15,6 +15,10 @@
 // first splitter's first bar with the X server's own pointer (xdotool, under Wine's x11
 // driver) and saves the form before, during and after the drag as PREFIX-before.bmp,
 // PREFIX-during.bmp and PREFIX-after.bmp.
+// --open builds the form of a form file (form_file.h) instead, in the file's size and
+// mode unless --size, --design or --run say otherwise; a damaged file or a control that
+// refuses its saved properties ends the run with the error and nothing opened. --save
+// writes the form as it is after every other step to a form file.
 
 #include <windows.h>
 
@@ -24,6 +28,8 @@
 
 struct FormScript {
   bool design = false;
+  bool modeGiven = false;  // --design or --run
+  bool sizeGiven = false;
   SIZE size{640, 480};
   int splitters = 1;
   int panes = 1;
@@ -38,6 +44,8 @@ struct FormScript {
   bool quickActivate = false;
   bool frameSite = true;
   bool close = false;
+  std::wstring open;
+  std::wstring save;
 };
 
 // Throws std::invalid_argument with a message for the user.

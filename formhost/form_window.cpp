@@ -76,6 +76,24 @@ SplitterSite& FormWindow::AddSplitter(const std::wstring& name, SplitterSite& in
   return AddSplitterSite(inside.Window(), options);
 }
 
+SplitterSite& FormWindow::AddSavedSplitter(const std::wstring& name, IPropertyBag& saved, SplitterSite* inside,
+                                           const RECT& pixels) {
+  SplitterSiteOptions options;
+  options.name = name;
+  options.pixels = pixels;
+  options.container = inside ? inside->ExtenderObject() : nullptr;
+  options.saved = &saved;
+  options.activate = false;
+  return AddSplitterSite(inside ? inside->Window() : window_.get(), options);
+}
+
+void FormWindow::ActivateSplitters() {
+  // Outer splitters first: showing one places the splitters bound to its panes.
+  for (const auto& splitter : splitters_)
+    if (!splitter->IsInPlaceActive()) splitter->Activate();
+  Layout();
+}
+
 SplitterSite& FormWindow::AddSplitterSite(HWND parent, const SplitterSiteOptions& common) {
   SplitterSiteOptions options = common;
   options.userMode = userMode_;

@@ -47,6 +47,12 @@ class FormWindow {
   // splitter placed in that one (at pixels of its client area) for one of its panes to hold.
   SplitterSite& AddSplitter(const std::wstring& name);
   SplitterSite& AddSplitter(const std::wstring& name, SplitterSite& inside, const RECT& pixels);
+  // Opening a saved form: a splitter loaded from its saved properties, on the form (inside
+  // null) or in inside, and left parked; ActivateSplitters shows them all once the
+  // controls bound to their panes are in them.
+  SplitterSite& AddSavedSplitter(const std::wstring& name, IPropertyBag& saved, SplitterSite* inside,
+                                 const RECT& pixels);
+  void ActivateSplitters();
   // A control inside splitter, or on the form itself when splitter is null; pixels of
   // its container's client area.
   ChildControl& AddChild(ChildKind kind, const std::wstring& name, SplitterSite* splitter, const RECT& pixels);

@@ -12,6 +12,18 @@ void Check(HRESULT hr, const wchar_t* step) {
   if (FAILED(hr)) throw DispatchError(hr, step);
 }
 
+// A failed call to an interface that reports its errors through IErrorInfo.
+void CheckWithErrorInfo(HRESULT hr, const wchar_t* step) {
+  if (SUCCEEDED(hr)) return;
+  activex::ComPtr<IErrorInfo> info;
+  win32::UniqueBstr description, source;
+  if (GetErrorInfo(0, info.Out()) == S_OK) {
+    info->GetDescription(description.put());
+    info->GetSource(source.put());
+  }
+  throw DispatchError(hr, step, description ? description.get() : L"", source ? source.get() : L"");
+}
+
 int LogicalPixels(int axis) {
   win32::WindowDc screen(nullptr);
   int perInch = GetDeviceCaps(screen.get(), axis);
@@ -24,7 +36,8 @@ activex::ComPtr<SplitterSite> SplitterSite::Create(FormContainer& container, HWN
                                                    const SplitterSiteOptions& options) {
   auto site = activex::ComPtr<SplitterSite>::Adopt(new SplitterSite(container, parent, options));
   try {
-    site->Start(options.quickActivate);
+    site->Start(options.quickActivate, options.saved);
+    if (options.activate) site->Activate();
   } catch (...) {
     site->Close();
     throw;
@@ -50,7 +63,7 @@ SplitterSite::~SplitterSite() {
   extender_->Release();
 }
 
-void SplitterSite::Start(bool quickActivate) {
+void SplitterSite::Start(bool quickActivate, IPropertyBag* saved) {
   CLSID clsid;
   Check(CLSIDFromProgID(kProgId, &clsid), L"CLSIDFromProgID");
   Check(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, reinterpret_cast<void**>(object_.Out())),
@@ -75,13 +88,27 @@ void SplitterSite::Start(bool quickActivate) {
     Check(object_->SetExtent(DVASPECT_CONTENT, &extent), L"IOleObject::SetExtent");
     if (!(status & OLEMISC_SETCLIENTSITEFIRST)) Check(object_->SetClientSite(this), L"IOleObject::SetClientSite");
   }
-  if (auto stream = object_.As<IPersistStreamInit>(IID_IPersistStreamInit))
+  if (saved) {
+    auto bag = object_.As<IPersistPropertyBag>(IID_IPersistPropertyBag);
+    if (!bag) throw DispatchError(E_NOINTERFACE, L"IPersistPropertyBag");
+    CheckWithErrorInfo(bag->Load(saved, nullptr), L"IPersistPropertyBag::Load");
+  } else if (auto stream = object_.As<IPersistStreamInit>(IID_IPersistStreamInit)) {
     Check(stream->InitNew(), L"IPersistStreamInit::InitNew");
-  else if (auto bag = object_.As<IPersistPropertyBag>(IID_IPersistPropertyBag))
+  } else if (auto bag = object_.As<IPersistPropertyBag>(IID_IPersistPropertyBag)) {
     Check(bag->InitNew(), L"IPersistPropertyBag::InitNew");
+  }
   inPlaceObject_ = object_.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
+}
+
+void SplitterSite::Activate() {
   Check(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, this, 0, form_, &rect_),
         L"IOleObject::DoVerb(OLEIVERB_INPLACEACTIVATE)");
+}
+
+void SplitterSite::SaveProperties(IPropertyBag& bag) {
+  auto persist = object_.As<IPersistPropertyBag>(IID_IPersistPropertyBag);
+  if (!persist) throw DispatchError(E_NOINTERFACE, L"IPersistPropertyBag");
+  CheckWithErrorInfo(persist->Save(&bag, TRUE, TRUE), L"IPersistPropertyBag::Save");
 }
 
 ULONG SplitterSite::Close() {

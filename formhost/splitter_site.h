@@ -29,6 +29,11 @@ struct SplitterSiteOptions {
   std::wstring scaleUnits = L"Twip";
   bool frameSite = true;       // offer ISimpleFrameSite
   bool quickActivate = false;  // start through IQuickActivate
+  // A saved control's properties (IPersistPropertyBag::Load); null for a new one (InitNew).
+  IPropertyBag* saved = nullptr;
+  // False leaves the control parked until Activate, so that the controls bound to its
+  // panes can be placed inside it first and its Show finds them.
+  bool activate = true;
 };
 
 class SplitterSite final : public IOleClientSite,
@@ -42,9 +47,15 @@ class SplitterSite final : public IOleClientSite,
   static constexpr const wchar_t* kProgId = L"OrvaneSplitter.OvSplitter";
 
   // Creates the control by ProgID, sites it, gives it its extent, initialises it as a
-  // new instance and activates it in place in parent (the form's window, or the window of
-  // the splitter it is placed in). Throws DispatchError when a step fails.
-  static activex::ComPtr<SplitterSite> Create(FormContainer& container, HWND parent, const SplitterSiteOptions& options);
+  // new instance or loads it from its saved properties, and activates it in place in
+  // parent (the form's window, or the window of the splitter it is placed in). Throws
+  // DispatchError when a step fails, with the control's own error description.
+  static activex::ComPtr<SplitterSite> Create(FormContainer& container, HWND parent,
+                                              const SplitterSiteOptions& options);
+  void Activate();
+  // The control's properties written into bag (IPersistPropertyBag::Save, clearing its
+  // dirty state); throws DispatchError.
+  void SaveProperties(IPropertyBag& bag);
 
   const DispatchClient& Control() const { return control_; }
   IDispatch* ExtenderObject() const { return extender_; }
@@ -67,9 +78,7 @@ class SplitterSite final : public IOleClientSite,
   void Move(double left, double top, double width, double height) override;
   HWND Window() const override;
   void Refresh() override;
-  IDispatch* ContainerObject() const override {
-    return containerObject_ ? containerObject_ : container_->FormObject();
-  }
+  IDispatch* ContainerObject() const override { return containerObject_ ? containerObject_ : container_->FormObject(); }
   IDispatch* ParentObject() const override { return container_->FormObject(); }
 
   STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
@@ -121,7 +130,7 @@ class SplitterSite final : public IOleClientSite,
  private:
   SplitterSite(FormContainer& container, HWND parent, const SplitterSiteOptions& options);
   ~SplitterSite() override;
-  void Start(bool quickActivate);
+  void Start(bool quickActivate, IPropertyBag* saved);
   double TwipsPerPixelX() const;
   double TwipsPerPixelY() const;
 

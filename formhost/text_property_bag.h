@@ -1,0 +1,43 @@
+#pragma once
+// The property bag of a form file: the properties a control saved, in the order it wrote
+// them, each as one line "Name = value" with the value's type (variant_text.h), so that
+// each reads back as the type it was written in.
+
+#include <windows.h>
+#include <ocidl.h>
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "host/com/com_ptr.h"
+#include "host/com/unique_handle.h"
+#include "ref_counted.h"
+
+class TextPropertyBag final : public IPropertyBag, private RefCounted {
+ public:
+  static activex::ComPtr<TextPropertyBag> Create();
+
+  // One line per property; throws std::invalid_argument naming a property whose value no
+  // text holds.
+  std::vector<std::wstring> Lines() const;
+  // Adds the property of one such line; throws std::invalid_argument saying what is wrong.
+  void AddLine(std::wstring_view line);
+  size_t Count() const { return properties_.size(); }
+
+  STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
+  FORMHOST_IUNKNOWN_REFCOUNT
+
+  // A name the bag lacks is E_INVALIDARG, so that the control takes its default. Asked as
+  // VT_EMPTY the value comes in the type it was written in, otherwise converted.
+  STDMETHODIMP Read(LPCOLESTR name, VARIANT* value, IErrorLog* errorLog) override;
+  // A name written again replaces its value.
+  STDMETHODIMP Write(LPCOLESTR name, VARIANT* value) override;
+
+ private:
+  TextPropertyBag() = default;
+  win32::UniqueVariant* Find(std::wstring_view name);
+
+  std::vector<std::pair<std::wstring, win32::UniqueVariant>> properties_;
+};
