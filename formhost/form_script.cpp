@@ -13,6 +13,7 @@
 #include "screen_capture.h"
 #include "server_module.h"
 #include "splitter_geometry.h"
+#include "variant_text.h"
 
 namespace {
 
@@ -63,9 +64,12 @@ void PrintState(const FormWindow& form, const char* stage) {
     DispatchClient panes = splitter->Control().Object(L"Panes");
     for (long i = 1, n = panes.Get(L"Count").AsLong(); i <= n; ++i) {
       DispatchClient pane = panes.Object(L"Item", i);
-      std::printf("pane %ld left=%ld top=%ld width=%ld height=%ld control=%s\n", i, pane.Get(L"Left").AsLong(),
-                  pane.Get(L"Top").AsLong(), pane.Get(L"Width").AsLong(), pane.Get(L"Height").AsLong(),
-                  Narrow(pane.Get(L"ControlName").AsString()).c_str());
+      std::printf("pane %ld left=%ld top=%ld width=%ld height=%ld control=%s name=%s key=%s tag=%s\n", i,
+                  pane.Get(L"Left").AsLong(), pane.Get(L"Top").AsLong(), pane.Get(L"Width").AsLong(),
+                  pane.Get(L"Height").AsLong(), Narrow(pane.Get(L"ControlName").AsString()).c_str(),
+                  Narrow(Quote(pane.Get(L"Name").AsString())).c_str(),
+                  Narrow(VariantText(pane.Get(L"Key").Raw())).c_str(),
+                  Narrow(VariantText(pane.Get(L"Tag").Raw())).c_str());
     }
   }
   for (const auto& child : form.Children()) {

@@ -373,12 +373,13 @@ std::wstring ArrayText(const VARIANT& value, int depth) {
   if (!array) return std::wstring(L"Array ") + elementName + L" ()";
   const UINT dimensions = SafeArrayGetDim(array);
   std::wstring text = std::wstring(L"Array ") + elementName + L" (";
-  // indices[k] is dimension dimensions - k: the last dimension varies fastest.
+  // indices[k] is dimension k + 1, as SafeArrayGetElement takes them; the first varies
+  // fastest, as the elements lie in memory.
   std::vector<LONG> lower(dimensions), upper(dimensions), indices(dimensions);
   size_t count = 1;
   for (UINT d = 1; d <= dimensions; ++d) {
-    LONG& low = lower[dimensions - d];
-    LONG& high = upper[dimensions - d];
+    LONG& low = lower[d - 1];
+    LONG& high = upper[d - 1];
     SafeArrayGetLBound(array, d, &low);
     SafeArrayGetUBound(array, d, &high);
     text += (d > 1 ? L", " : L"") + std::to_wstring(low) + L" To " + std::to_wstring(high);
@@ -484,8 +485,8 @@ UniqueVariant ParseArray(TextCursor& cursor, int depth) {
   const size_t dimensions = bounds.size();
   std::vector<LONG> lower(dimensions), upper(dimensions);
   for (size_t d = 0; d < dimensions; ++d) {
-    lower[dimensions - 1 - d] = bounds[d].lLbound;
-    upper[dimensions - 1 - d] = static_cast<LONG>(bounds[d].lLbound + int64_t(bounds[d].cElements) - 1);
+    lower[d] = bounds[d].lLbound;
+    upper[d] = static_cast<LONG>(bounds[d].lLbound + int64_t(bounds[d].cElements) - 1);
   }
   std::vector<LONG> indices = lower;
   cursor.Expect(L'{');

@@ -11,8 +11,8 @@
 //   BSTR "a \"quote\",\\ a new line\n, ü and \u0001"   Bool True   Error 0x80020004
 //   Picture 6C740000...   (the picture's own saved stream, IPersistStream, in hexadecimal)
 //   Array I4 (1 To 3) {10, 20, 30}
-//   Array BSTR (0 To 1, 1 To 2) {"a", "b", "c", "d"}   (the last dimension varies fastest:
-//                                                     (0,1) (0,2) (1,1) (1,2))
+//   Array BSTR (0 To 1, 1 To 2) {"a", "b", "c", "d"}   (the first dimension varies fastest,
+//                                                     as in memory: (0,1) (1,1) (0,2) (1,2))
 //   Array Variant (0 To 2) {I2 1, BSTR "x", Array Bool (0 To 0) {False}}
 //
 // Elements of a typed array go without their type; a Variant array's carry theirs.
