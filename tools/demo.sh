@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The demo: registers the Win64 OCX in the build's wine prefix and opens formhost's form
-# with nested splitters: a horizontal one whose first pane holds a tree view and whose
-# second holds a vertical splitter with a list box and an edit box, all bound by
-# ControlName. On $DISPLAY the form stays open until the user closes it, so that every
-# bar can be dragged by hand. Without a display it runs the same form under an Xvfb of its
-# own, drags a bar with the X server's pointer (xdotool) and writes screenshots before,
-# during and after the drag into the build tree, saying where. The late-bound script
-# client runs first.
+# file formhost/forms/demo.frm, with nested splitters: a horizontal one whose first pane
+# holds a tree view and whose second holds a vertical splitter with a list box and an edit
+# box, all bound by ControlName. On $DISPLAY the form stays open until the user closes it,
+# so that every bar can be dragged by hand. Without a display it runs the same form under
+# an Xvfb of its own, drags a bar with the X server's pointer (xdotool) and writes
+# screenshots before, during and after the drag into the build tree, saying where; then it
+# saves the dragged form there and a second formhost opens that file again. The late-bound
+# script client runs first.
 #   demo.sh <win64-build-dir> [<native-build-dir>]
 # The native tree is accepted for the targets that build it; the demo needs only the
 # Win64 one.
@@ -43,10 +44,12 @@ ov_wine "$(ov_winepath "$build/formhost/script_client.exe")"
 
 shots="$build/demo"
 mkdir -p "$shots"
-form_args=(--size 640x400 --nested --wait 500)
+saved="$shots/dragged.frm"
+rm -f "$saved"
+form_args=(--open "$(ov_winepath "$repo/formhost/forms/demo.frm")" --wait 500)
 if [ $own_display -eq 1 ]; then
     names=(drag-before drag-during drag-after)
-    form_args+=(--drag-screenshots "$(ov_winepath "$shots/drag")" --close)
+    form_args+=(--drag-screenshots "$(ov_winepath "$shots/drag")" --save "$(ov_winepath "$saved")" --close)
 else
     names=(formhost)
     form_args+=(--screenshot "$(ov_winepath "$shots/formhost.bmp")")
@@ -60,3 +63,7 @@ for name in "${names[@]}"; do
     rm -f "$shots/$name.bmp"
     echo "== screenshot: $shots/$name.png"
 done
+if [ -f "$saved" ]; then
+    echo "== the dragged form, saved: $saved; formhost opens it again"
+    ov_wine "$(ov_winepath "$formhost")" --open "$(ov_winepath "$saved")" --close
+fi
