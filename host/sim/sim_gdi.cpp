@@ -202,13 +202,22 @@ bool SimGdi::MoveToEx(GdiHandle dc, int32_t x, int32_t y) {
 }
 
 bool SimGdi::LineTo(GdiHandle dcHandle, int32_t x, int32_t y) {
+  const int32_t endX = x, endY = y;
   Dc* dc = FindDc(dcHandle);
   if (!dc) return false;
   const Pen& pen = pens_.at(dc->state.pen);
   SimRaster* target = Target(*dc);
   if (target && pen.style != gdi::kPenNull) {
-    // Bresenham; exact for the straight lines that painting draws.
+    // Bresenham; exact for the straight lines that painting draws. A horizontal or vertical
+    // line is first cut to the raster (one pixel beyond each edge), so a far end costs nothing.
     int32_t px = dc->state.x, py = dc->state.y;
+    if (py == y) {
+      px = std::clamp(px, -1, target->Width());
+      x = std::clamp(x, -1, target->Width());
+    } else if (px == x) {
+      py = std::clamp(py, -1, target->Height());
+      y = std::clamp(y, -1, target->Height());
+    }
     const int32_t dx = std::abs(x - px), dy = -std::abs(y - py);
     const int32_t stepX = px < x ? 1 : -1, stepY = py < y ? 1 : -1;
     int32_t error = dx + dy;
@@ -225,8 +234,8 @@ bool SimGdi::LineTo(GdiHandle dcHandle, int32_t x, int32_t y) {
       }
     }
   }
-  dc->state.x = x;
-  dc->state.y = y;
+  dc->state.x = endX;
+  dc->state.y = endY;
   return true;
 }
 

@@ -1,0 +1,96 @@
+// Writes the seed records of the fuzz corpus: records that a control saved, one value of
+// every type, and damaged ones of each kind the reader refuses.
+//   ov_fuzz_write_corpus <record-corpus-dir> <bag-reader-corpus-dir>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "host/property_record.h"
+#include "host/sim/sim_picture.h"
+#include "host/sim/sim_platform.h"
+#include "host/sim/sim_property_bag.h"
+#include "splitter/ov_splitter.h"
+
+namespace {
+
+using host::Variant;
+using T = Variant::Type;
+
+void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+std::vector<uint8_t> SavedControl(int32_t orientation, int panes) {
+  host::sim::SimPlatform platform;
+  platform.surface.SetScaleSize(400, 300);
+  platform.ambient.SetScaleUnits(u"Twip");
+  splitter::OvSplitter control(platform.Site());
+  control.Initialize();
+  control.InitProperties();
+  control.SetOrientation(orientation);
+  control.SetMouseIcon(host::sim::SimPicture::Make(host::PictureType::Icon, "icon"));
+  for (int i = 1; i < panes; ++i) control.Panes()->Add();
+  const Variant tags[] = {Variant::Date(36527.5), Variant::Currency(15000), Variant(u"tag"), Variant::Null()};
+  int i = 0;
+  for (const panes::PanePtr& pane : control.Panes()->Panes()) {
+    pane->SetTag(tags[i % std::size(tags)]);
+    pane->SetKey(Variant(u"key " + host::DecimalText(i++)));
+  }
+  host::sim::SimPropertyBag bag;
+  control.WriteProperties(bag);
+  return bag.Serialize();
+}
+
+std::vector<uint8_t> EveryType() {
+  host::PropertyRecord record;
+  const Variant values[] = {Variant(),
+                            Variant::Null(),
+                            Variant::Missing(),
+                            Variant(true),
+                            Variant::Byte(7),
+                            Variant(int16_t{-2}),
+                            Variant(int32_t{3}),
+                            Variant::LongLong(-4),
+                            Variant(0.5f),
+                            Variant(0.25),
+                            Variant::Currency(-6),
+                            Variant::Date(7.5),
+                            Variant::Decimal({1, 2, 3, true}),
+                            Variant(u"text"),
+                            Variant::ErrorValue(9),
+                            Variant::Nothing(),
+                            Variant(host::ObjectRef(host::sim::SimPicture::Make(host::PictureType::Bitmap, "bmp"))),
+                            Variant::Array(T::Long, {{1, 2}, {0, 1}}, {Variant(int32_t{1}), Variant(int32_t{2})}),
+                            Variant::Array(T::Variant, {{0, 2}}, {Variant(u"a"), Variant::Array(T::Byte, {}, {})})};
+  for (const Variant& value : values) record.Set(u"v" + host::DecimalText(static_cast<int>(value.type())), value);
+  return record.Serialize();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s <record-corpus-dir> <bag-reader-corpus-dir>\n", argv[0]);
+    return 2;
+  }
+  const std::string records = argv[1], bags = argv[2];
+  const std::vector<uint8_t> horizontal = SavedControl(0, 3), vertical = SavedControl(1, 2), every = EveryType();
+  for (const std::string& dir : {records, bags}) {
+    Write(dir + "/saved-horizontal", horizontal);
+    Write(dir + "/saved-vertical", vertical);
+    Write(dir + "/every-type", every);
+  }
+  auto damaged = [&](const char* name, size_t at, uint8_t value) {
+    std::vector<uint8_t> bytes = horizontal;
+    bytes.at(at) = value;
+    Write(records + "/damaged-" + name, bytes);
+  };
+  Write(records + "/damaged-truncated", std::vector<uint8_t>(horizontal.begin(), horizontal.end() - 3));
+  damaged("signature", 1, 'X');
+  damaged("newer-version", 4, 2);
+  damaged("huge-count", 13, 0x7F);
+  damaged("type-code", 10 + 4 + 2 + 2 * 9, 0x63);  // the value of "MouseIcon", the first key
+  return 0;
+}
