@@ -7,6 +7,7 @@
 
 #include "host/com/bstr.h"
 #include "host/activex/pane_object.h"
+#include "host/activex/platform_picture.h"
 #include "host/com/unique_handle.h"
 #include "host/error.h"
 
@@ -22,9 +23,11 @@ ComPtr<IDispatch> PlatformObject::Dispatch() const { return object_.As<IDispatch
 
 namespace {
 
-// One of the component's own objects, found as a COM object for a client; null if none.
+// One of the component's own objects or a picture, found as a COM object for a client;
+// null if none.
 IDispatch* ComponentObjectToDispatch(const host::ObjectRef& object) {
   if (auto pane = std::dynamic_pointer_cast<panes::OvPane>(object)) return PaneObject::Wrap(pane);
+  if (auto picture = std::dynamic_pointer_cast<host::Picture>(object)) return PlatformPicture::ToDispatch(picture);
   return nullptr;
 }
 
@@ -229,7 +232,12 @@ host::Variant FromVariant(const VARIANT& raw) {
     case VT_DISPATCH:
     case VT_UNKNOWN: {
       IUnknown* object = type == VT_DISPATCH ? V_DISPATCH(&value) : V_UNKNOWN(&value);
-      return object ? Variant(host::ObjectRef(std::make_shared<PlatformObject>(object))) : Variant::Nothing();
+      if (!object) return Variant::Nothing();
+      // A picture becomes one, so that the control can ask its type and save it.
+      ComPtr<IPictureDisp> picture;
+      if (SUCCEEDED(object->QueryInterface(IID_IPictureDisp, reinterpret_cast<void**>(picture.Out()))))
+        return Variant(host::ObjectRef(PlatformPicture::From(picture.Get())));
+      return Variant(host::ObjectRef(std::make_shared<PlatformObject>(object)));
     }
     // The integer types the form languages lack, widened as HostTypeOf says.
     case VT_I1:

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <olectl.h>
+
 #include <cstring>
 #include <vector>
 
@@ -38,6 +40,16 @@ TEST_F(PaneProperties, TagHoldsAnObjectByReference) {
   pane.PutRef(L"Tag", VariantValue(panes_.Pointer()));
   EXPECT_EQ(DispatchClient::From(pane.Get(L"Tag")).Identity(), panes_.Identity());
   pane.Put(L"Tag", L"");  // drop the cycle before the control goes
+
+  // A picture, which the control keeps as a picture it can save, comes back as itself.
+  PICTDESC description{sizeof(PICTDESC), PICTYPE_ICON, {}};
+  description.icon.hicon = LoadIconW(nullptr, IDI_APPLICATION);
+  IPictureDisp* icon = nullptr;
+  ASSERT_EQ(OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&icon)), S_OK);
+  DispatchClient picture(icon);
+  icon->Release();
+  pane.PutRef(L"Tag", VariantValue(picture.Pointer()));
+  EXPECT_EQ(DispatchClient::From(pane.Get(L"Tag")).Identity(), picture.Identity());
 }
 
 TEST_F(PaneProperties, FlatAppearanceUsesTheWholePane) {
