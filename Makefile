@@ -59,10 +59,11 @@ BENCH := $(BUILD)/bench
 $(BENCH)/CMakeCache.txt: | deps
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release
 bench: $(BENCH)/CMakeCache.txt win64
-	cmake --build $(BENCH) -j$(JOBS) --target ov_paint_bench ov_layout_bench ov_hook_bench
+	cmake --build $(BENCH) -j$(JOBS) --target ov_paint_bench ov_layout_bench ov_hook_bench ov_persistence_bench
 	$(BENCH)/bench/ov_layout_bench
 	$(BENCH)/bench/ov_paint_bench
 	$(BENCH)/bench/ov_hook_bench
+	$(BENCH)/bench/ov_persistence_bench
 	cmake --build $(WIN64) -j$(JOBS) --target ov_redraw_bench ov_drag_bench
 	tools/wine-run.sh $(WIN64) $(WIN64)/bench/wine/ov_redraw_bench.exe
 	tools/wine-x11-run.sh $(WIN64) $(WIN64)/bench/wine/ov_drag_bench.exe
