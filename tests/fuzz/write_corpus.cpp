@@ -32,11 +32,19 @@ std::vector<uint8_t> SavedControl(int32_t orientation, int panes) {
   control.SetOrientation(orientation);
   control.SetMouseIcon(host::sim::SimPicture::Make(host::PictureType::Icon, "icon"));
   for (int i = 1; i < panes; ++i) control.Panes()->Add();
-  const Variant tags[] = {Variant::Date(36527.5), Variant::Currency(15000), Variant(u"tag"), Variant::Null()};
-  int i = 0;
+  // Tags and keys of many types; the vertical control's are the rarer ones.
+  const Variant tags[] = {Variant::Date(36527.5),
+                          Variant::Currency(15000),
+                          Variant(u"tag"),
+                          Variant::Null(),
+                          Variant::Array(T::Variant, {{0, 2}}, {Variant(u"a"), Variant::Decimal({0, 5, 1, true})}),
+                          Variant::ErrorValue(5),
+                          Variant(host::ObjectRef(host::sim::SimPicture::Make(host::PictureType::Bitmap, "tag")))};
+  const Variant keys[] = {Variant(u"key"), Variant::Byte(3), Variant::Date(2), Variant::LongLong(-5)};
+  int i = orientation == 0 ? 0 : 4;
   for (const panes::PanePtr& pane : control.Panes()->Panes()) {
     pane->SetTag(tags[i % std::size(tags)]);
-    pane->SetKey(Variant(u"key " + host::DecimalText(i++)));
+    pane->SetKey(keys[i++ % std::size(keys)]);
   }
   host::sim::SimPropertyBag bag;
   control.WriteProperties(bag);
@@ -76,7 +84,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string records = argv[1], bags = argv[2];
-  const std::vector<uint8_t> horizontal = SavedControl(0, 3), vertical = SavedControl(1, 2), every = EveryType();
+  const std::vector<uint8_t> horizontal = SavedControl(0, 3), vertical = SavedControl(1, 3), every = EveryType();
   for (const std::string& dir : {records, bags}) {
     Write(dir + "/saved-horizontal", horizontal);
     Write(dir + "/saved-vertical", vertical);
