@@ -19,6 +19,7 @@
 #include "resource_ids.h"
 #include "screen_capture.h"
 #include "splitter_instance.h"
+#include "window_driver.h"
 
 namespace {
 
@@ -29,38 +30,7 @@ constexpr wchar_t kBrowserProfileKey[] = L"Software\\Microsoft\\Internet Explore
 constexpr wchar_t kBrowserPathKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\IEXPLORE.EXE";
 constexpr int kMessageText = 0xFFFF;  // the static that holds a message box's text
 
-std::wstring Directory() {
-  wchar_t path[MAX_PATH];
-  DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring directory(path, length);
-  return directory.substr(0, directory.find_last_of(L'\\') + 1);
-}
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[512] = {};
-  GetWindowTextW(window, text, 512);
-  return text;
-}
-
-// The top-level dialog with that caption, once it is shown; null after ten seconds.
-HWND WaitForDialog(const wchar_t* caption) {
-  for (int tries = 0; tries < 1000; ++tries) {
-    HWND dialog = FindWindowW(L"#32770", caption);
-    if (dialog && IsWindowVisible(dialog)) return dialog;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return nullptr;
-}
-
-void SaveWindow(HWND window, const wchar_t* name) {
-  RECT bounds;
-  GetWindowRect(window, &bounds);
-  // Let the dialog finish painting before the capture.
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  SaveScreenRectangle(bounds, Directory() + name);
-}
-
-void Press(HWND dialog, int button) { PostMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
+void Press(HWND dialog, int button) { Press(GetDlgItem(dialog, button)); }
 
 // A registry value that the test sets (or removes) and puts back as it was.
 class RegistryOverride {
@@ -96,7 +66,7 @@ class RegistryOverride {
 // A file that a started program writes; gone before and after the test.
 class Marker {
  public:
-  explicit Marker(const wchar_t* name) : path_(Directory() + name) { DeleteFileW(path_.c_str()); }
+  explicit Marker(const wchar_t* name) : path_(TestDirectory() + name) { DeleteFileW(path_.c_str()); }
   ~Marker() { DeleteFileW(path_.c_str()); }
   const std::wstring& Path() const { return path_; }
   // The program's command line writes its remaining arguments into the marker.
@@ -165,7 +135,7 @@ TEST_F(AboutBox, ShowAboutBoxIsTheHiddenMemberThatShowsNothing) {
 TEST_F(AboutBox, SystemInfoSaysItIsUnavailableWhenNoKeyLeadsToTheProgram) {
   // The location key names a folder without MSINFO32.EXE.
   RegistryOverride path(HKEY_LOCAL_MACHINE, kMsinfoKey, L"PATH", std::nullopt);
-  RegistryOverride location(HKEY_LOCAL_MACHINE, kLocationKey, L"MSINFO", Directory() + L"no-msinfo");
+  RegistryOverride location(HKEY_LOCAL_MACHINE, kLocationKey, L"MSINFO", TestDirectory() + L"no-msinfo");
   ShowWhile([](HWND about) {
     Press(about, IDC_ABOUT_SYSINFO);
     HWND box = WaitForDialog(L"OrvaneSplitter");
@@ -176,9 +146,7 @@ TEST_F(AboutBox, SystemInfoSaysItIsUnavailableWhenNoKeyLeadsToTheProgram) {
     EXPECT_EQ(GetWindow(box, GW_OWNER), about);
     SaveWindow(box, L"about-box-no-sysinfo.bmp");
     Press(box, IDOK);
-    for (int tries = 0; tries < 500 && IsWindow(box); ++tries)
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_FALSE(IsWindow(box));
+    EXPECT_TRUE(WaitUntilGone(box));
     Press(about, IDOK);
   });
 }
