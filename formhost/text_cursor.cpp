@@ -31,6 +31,7 @@ int HexDigit(wchar_t c) {
 
 void TextCursor::SkipBlanks() {
   while (position_ < text_.size() && IsBlank(text_[position_])) ++position_;
+  tokenStart_ = position_;
 }
 
 bool TextCursor::AtEnd() {
@@ -39,7 +40,7 @@ bool TextCursor::AtEnd() {
 }
 
 void TextCursor::Fail(const std::string& message) const {
-  throw std::invalid_argument("column " + std::to_string(position_ + 1) + ": " + message);
+  throw std::invalid_argument("column " + std::to_string(tokenStart_ + 1) + ": " + message);
 }
 
 bool TextCursor::Take(wchar_t c) {
@@ -93,7 +94,7 @@ std::wstring TextCursor::Quoted() {
       for (const auto& entry : kEscapes)
         if (entry.letter == letter) escape = &entry;
       if (!escape) {
-        --position_;
+        tokenStart_ = position_ - 2;  // the backslash
         Fail("unknown escape \\" + std::string(1, letter < 128 ? static_cast<char>(letter) : '?'));
       }
       text += escape->character;
@@ -117,13 +118,11 @@ std::wstring TextCursor::Name(const char* what) {
 }
 
 uint64_t TextCursor::Unsigned(const char* what, uint64_t maximum) {
-  size_t start = (SkipBlanks(), position_);
   std::wstring digits = Word(what);
   uint64_t value = 0;
   for (wchar_t c : digits) {
     uint64_t digit = c - L'0';
     if (c < L'0' || c > L'9' || digit > maximum || value > (maximum - digit) / 10) {
-      position_ = start;
       Fail(std::string("expected ") + what + " from 0 to " + std::to_string(maximum));
     }
     value = value * 10 + digit;
@@ -132,15 +131,15 @@ uint64_t TextCursor::Unsigned(const char* what, uint64_t maximum) {
 }
 
 int64_t TextCursor::Integer(const char* what, int64_t minimum, int64_t maximum) {
-  size_t start = (SkipBlanks(), position_);
   bool negative = Take(L'-');
+  const size_t start = tokenStart_;
   // The magnitude of the most negative value is one more than the largest.
   uint64_t limit = negative ? uint64_t(-(minimum + 1)) + 1 : uint64_t(maximum);
   uint64_t magnitude = 0;
   try {
     magnitude = Unsigned(what, limit);
   } catch (const std::invalid_argument&) {
-    position_ = start;
+    tokenStart_ = start;
     Fail(std::string("expected ") + what + " from " + std::to_string(minimum) + " to " + std::to_string(maximum));
   }
   return negative ? int64_t(0 - magnitude) : int64_t(magnitude);

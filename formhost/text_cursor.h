@@ -1,6 +1,7 @@
 #pragma once
 // Reading one line of a form file: words, quoted texts with escapes, punctuation. A fault
-// throws std::invalid_argument saying what was expected and at which column.
+// throws std::invalid_argument saying what was expected and at which column (that of the
+// word last read, or of what comes next).
 
 #include <cstdint>
 #include <string>
@@ -36,6 +37,8 @@ class TextCursor {
 
   std::wstring_view text_;
   size_t position_ = 0;
+  // Where the word being read starts, for the column of an error.
+  size_t tokenStart_ = 0;
 };
 
 // text in double quotes: \" \\ \n \r \t, \uXXXX for other control characters and for

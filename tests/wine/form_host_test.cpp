@@ -3,17 +3,27 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "dispatch_error.h"
 #include "event_recorder.h"
+#include "form_file.h"
 #include "form_window.h"
 #include "gdi_census.h"
+#include "host/com/com_ptr.h"
 #include "host/com/unique_handle.h"
+#include "nested_form.h"
 #include "server_module.h"
+#include "splitter_geometry.h"
 #include "splitter_instance.h"
 #include "splitter_test.h"
+#include "text_property_bag.h"
+#include "variant_text.h"
 
 namespace {
 
@@ -293,6 +303,397 @@ TEST_F(FormHostTest, AThousandDrawsIntoAContainersDcLeaveNoGdiObjectBehind) {
     EXPECT_EQ(GdiObjectsInUse(), before);
   }
   view->Release();
+}
+
+// --- form files ---
+
+using win32::UniqueVariant;
+
+UniqueVariant Value(VARTYPE type, void (*fill)(VARIANT&)) {
+  UniqueVariant value;
+  fill(value.get());
+  V_VT(&value.get()) = type;
+  return value;
+}
+
+UniqueVariant Parsed(const std::wstring& text) {
+  TextCursor cursor(text);
+  return ParseVariant(cursor);
+}
+
+bool SameValue(const VARIANT& a, const VARIANT& b);
+
+size_t ScalarSize(VARTYPE type) {
+  switch (type) {
+    case VT_I1:
+    case VT_UI1:
+      return 1;
+    case VT_I2:
+    case VT_UI2:
+    case VT_BOOL:
+      return 2;
+    case VT_I8:
+    case VT_UI8:
+    case VT_R8:
+    case VT_CY:
+    case VT_DATE:
+      return 8;
+    default:
+      return 4;
+  }
+}
+
+bool SameArray(SAFEARRAY* a, SAFEARRAY* b, VARTYPE element) {
+  if (!a || !b) return a == b;
+  const UINT dimensions = SafeArrayGetDim(a);
+  if (dimensions != SafeArrayGetDim(b)) return false;
+  size_t count = 1;
+  for (UINT d = 1; d <= dimensions; ++d) {
+    LONG lowA, highA, lowB, highB;
+    SafeArrayGetLBound(a, d, &lowA), SafeArrayGetUBound(a, d, &highA);
+    SafeArrayGetLBound(b, d, &lowB), SafeArrayGetUBound(b, d, &highB);
+    if (lowA != lowB || highA != highB) return false;
+    count *= highA - lowA + 1;
+  }
+  win32::AccessedArray dataA(a), dataB(b);
+  for (size_t i = 0; i < count; ++i) {
+    if (element == VT_VARIANT &&
+        !SameValue(static_cast<VARIANT*>(dataA.data())[i], static_cast<VARIANT*>(dataB.data())[i]))
+      return false;
+    if (element == VT_BSTR) {
+      BSTR x = static_cast<BSTR*>(dataA.data())[i], y = static_cast<BSTR*>(dataB.data())[i];
+      if (VarBstrCmp(x, y, 0, 0) != VARCMP_EQ || SysStringLen(x) != SysStringLen(y)) return false;
+    }
+  }
+  const UINT size = SafeArrayGetElemsize(a);
+  return element == VT_VARIANT || element == VT_BSTR || std::memcmp(dataA.data(), dataB.data(), size * count) == 0;
+}
+
+// The same type and value, bit for bit where the value is a number.
+bool SameValue(const VARIANT& a, const VARIANT& b) {
+  if (V_VT(&a) != V_VT(&b)) return false;
+  if (V_VT(&a) & VT_ARRAY) return SameArray(V_ARRAY(&a), V_ARRAY(&b), V_VT(&a) & VT_TYPEMASK);
+  switch (V_VT(&a)) {
+    case VT_EMPTY:
+    case VT_NULL:
+      return true;
+    case VT_DISPATCH:
+      return !V_DISPATCH(&a) == !V_DISPATCH(&b);
+    case VT_ERROR:
+      return V_ERROR(&a) == V_ERROR(&b);
+    case VT_BSTR:
+      return SysStringLen(V_BSTR(&a)) == SysStringLen(V_BSTR(&b)) &&
+             std::memcmp(V_BSTR(&a), V_BSTR(&b), SysStringByteLen(V_BSTR(&a))) == 0;
+    case VT_DECIMAL:
+      return V_DECIMAL(&a).scale == V_DECIMAL(&b).scale && V_DECIMAL(&a).sign == V_DECIMAL(&b).sign &&
+             V_DECIMAL(&a).Hi32 == V_DECIMAL(&b).Hi32 && V_DECIMAL(&a).Lo64 == V_DECIMAL(&b).Lo64;
+    default:
+      return std::memcmp(&V_UI1(&a), &V_UI1(&b), ScalarSize(V_VT(&a))) == 0;
+  }
+}
+
+struct ValueCase {
+  UniqueVariant (*make)();
+  const wchar_t* text;
+};
+
+const ValueCase kValueCases[] = {
+    {[] { return UniqueVariant(); }, L"Empty"},
+    {[] { return Value(VT_NULL, [](VARIANT&) {}); }, L"Null"},
+    {[] { return Value(VT_DISPATCH, [](VARIANT& v) { V_DISPATCH(&v) = nullptr; }); }, L"Nothing"},
+    {[] { return Value(VT_I1, [](VARIANT& v) { V_I1(&v) = -128; }); }, L"I1 -128"},
+    {[] { return Value(VT_I2, [](VARIANT& v) { V_I2(&v) = -32768; }); }, L"I2 -32768"},
+    {[] { return Value(VT_I4, [](VARIANT& v) { V_I4(&v) = INT32_MIN; }); }, L"I4 -2147483648"},
+    {[] { return Value(VT_I8, [](VARIANT& v) { V_I8(&v) = INT64_MIN; }); }, L"I8 -9223372036854775808"},
+    {[] { return Value(VT_INT, [](VARIANT& v) { V_INT(&v) = 5; }); }, L"Int 5"},
+    {[] { return Value(VT_UI1, [](VARIANT& v) { V_UI1(&v) = 255; }); }, L"UI1 255"},
+    {[] { return Value(VT_UI2, [](VARIANT& v) { V_UI2(&v) = 65535; }); }, L"UI2 65535"},
+    {[] { return Value(VT_UI4, [](VARIANT& v) { V_UI4(&v) = UINT32_MAX; }); }, L"UI4 4294967295"},
+    {[] { return Value(VT_UI8, [](VARIANT& v) { V_UI8(&v) = UINT64_MAX; }); }, L"UI8 18446744073709551615"},
+    {[] { return Value(VT_UINT, [](VARIANT& v) { V_UINT(&v) = 7; }); }, L"UInt 7"},
+    {[] { return Value(VT_R4, [](VARIANT& v) { V_R4(&v) = 0.1f; }); }, L"R4 0.1"},
+    {[] { return Value(VT_R8, [](VARIANT& v) { V_R8(&v) = 1.0 / 3; }); }, L"R8 0.3333333333333333"},
+    {[] { return Value(VT_R8, [](VARIANT& v) { V_R8(&v) = -2.5e-300; }); }, L"R8 -2.5e-300"},
+    {[] { return Value(VT_R8, [](VARIANT& v) { V_R8(&v) = -HUGE_VAL; }); }, L"R8 -inf"},
+    {[] { return Value(VT_CY, [](VARIANT& v) { V_CY(&v).int64 = INT64_MIN; }); }, L"CY -922337203685477.5808"},
+    {[] { return Value(VT_CY, [](VARIANT& v) { V_CY(&v).int64 = 5; }); }, L"CY 0.0005"},
+    {[] { return Value(VT_DATE, [](VARIANT& v) { V_DATE(&v) = 45322.5; }); }, L"Date 2024-01-31 12:00:00"},
+    {[] { return Value(VT_DATE, [](VARIANT& v) { V_DATE(&v) = -1.25; }); }, L"Date 1899-12-29 06:00:00"},
+    {[] { return Value(VT_DATE, [](VARIANT& v) { V_DATE(&v) = 45322.5000001; }); }, L"Date 45322.5000001"},
+    {[] { return Value(VT_DATE, [](VARIANT& v) { V_DATE(&v) = -0.25; }); }, L"Date -0.25"},
+    {[] {
+       return Value(VT_BSTR, [](VARIANT& v) {
+         V_BSTR(&v) = SysAllocStringLen(L"say \"hi\"\\\n\t\u00fc\U0001F600\xD800\0!", 17);
+       });
+     },
+     L"BSTR \"say \\\"hi\\\"\\\\\\n\\t\u00fc\U0001F600\\uD800\\u0000!\""},
+    {[] { return Value(VT_BOOL, [](VARIANT& v) { V_BOOL(&v) = VARIANT_TRUE; }); }, L"Bool True"},
+    {[] { return Value(VT_ERROR, [](VARIANT& v) { V_ERROR(&v) = DISP_E_PARAMNOTFOUND; }); }, L"Error 0x80020004"},
+    {[] {
+       return Value(VT_DECIMAL, [](VARIANT& v) {
+         V_DECIMAL(&v) = DECIMAL{0, {{28, DECIMAL_NEG}}, 0xFFFFFFFF, {.Lo64 = UINT64_MAX}};
+       });
+     },
+     L"Decimal -7.9228162514264337593543950335"},
+    {[] { return Value(VT_DECIMAL, [](VARIANT& v) {
+            V_DECIMAL(&v) = DECIMAL{0, {{2, 0}}, 0, {.Lo64 = 150}};
+          }); },
+     L"Decimal 1.50"},
+    {[] { return Parsed(L"Array I4 (1 To 3) {10, 20, -30}"); }, L"Array I4 (1 To 3) {10, 20, -30}"},
+    {[] { return Parsed(L"Array BSTR (0 To 1, 1 To 2) {\"a\", \"\", \"c\", \"d\"}"); },
+     L"Array BSTR (0 To 1, 1 To 2) {\"a\", \"\", \"c\", \"d\"}"},
+    {[] { return Parsed(L"Array Variant (0 To 2) {CY 1.5, Array Bool (0 To 0) {False}, Null}"); },
+     L"Array Variant (0 To 2) {CY 1.5000, Array Bool (0 To 0) {False}, Null}"},
+    {[] { return Parsed(L"Array Decimal (-1 To -1) {0.001}"); }, L"Array Decimal (-1 To -1) {0.001}"},
+    {[] { return Parsed(L"Array Date (0 To -1) {}"); }, L"Array Date (0 To -1) {}"},
+    {[] { return Parsed(L"Array UI1 ()"); }, L"Array UI1 ()"},
+};
+
+TEST(FormFileValues, EveryTypeReadsBackAsTheSameTypeAndValue) {
+  for (const ValueCase& test : kValueCases) {
+    UniqueVariant original = test.make();
+    auto written = TextPropertyBag::Create();
+    ASSERT_EQ(written->Write(L"Tag", &original.get()), S_OK) << Narrow(test.text);
+    std::vector<std::wstring> lines = written->Lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], L"Tag = " + std::wstring(test.text));
+    auto read = TextPropertyBag::Create();
+    ASSERT_NO_THROW(read->AddLine(lines[0])) << Narrow(lines[0]);
+    UniqueVariant back;
+    ASSERT_EQ(read->Read(L"Tag", back.put(), nullptr), S_OK) << Narrow(test.text);
+    EXPECT_EQ(V_VT(&back.get()), V_VT(&original.get())) << Narrow(test.text);
+    EXPECT_TRUE(SameValue(original.get(), back.get())) << Narrow(test.text);
+  }
+}
+
+TEST(FormFileValues, ArrayElementsAreListedAsTheyLieInMemory) {
+  UniqueVariant array = Parsed(L"Array I4 (0 To 1, 1 To 2) {1, 2, 3, 4}");
+  win32::AccessedArray data(V_ARRAY(&array.get()));
+  const LONG* memory = static_cast<const LONG*>(data.data());
+  EXPECT_EQ(std::vector<LONG>(memory, memory + 4), (std::vector<LONG>{1, 2, 3, 4}));
+}
+
+TEST(FormFileValues, APictureTravelsAsItsSavedStream) {
+  PICTDESC description{sizeof(PICTDESC), PICTYPE_ICON, {}};
+  description.icon.hicon = LoadIconW(nullptr, IDI_APPLICATION);
+  UniqueVariant icon;
+  ASSERT_EQ(OleCreatePictureIndirect(&description, IID_IPictureDisp, FALSE,
+                                     reinterpret_cast<void**>(&V_DISPATCH(&icon.get()))),
+            S_OK);
+  V_VT(&icon.get()) = VT_DISPATCH;
+  std::wstring text = VariantText(icon.get());
+  ASSERT_EQ(text.rfind(L"Picture ", 0), 0u);
+  UniqueVariant back = Parsed(text);
+  ASSERT_EQ(V_VT(&back.get()), VT_DISPATCH);
+  activex::ComPtr<IPicture> picture;
+  ASSERT_EQ(V_DISPATCH(&back.get())->QueryInterface(IID_IPicture, reinterpret_cast<void**>(picture.Out())), S_OK);
+  SHORT type = 0;
+  picture->get_Type(&type);
+  EXPECT_EQ(type, PICTYPE_ICON);
+  EXPECT_EQ(VariantText(back.get()), text);
+}
+
+TEST(FormFileValues, TheBagAnswersAsAControlExpects) {
+  auto bag = TextPropertyBag::Create();
+  bag->AddLine(L"Number = BSTR \"12\"");
+  bag->AddLine(L"\"odd name\" = I2 1");
+  UniqueVariant value;
+  EXPECT_EQ(bag->Read(L"Missing", value.put(), nullptr), E_INVALIDARG);
+  V_VT(value.put()) = VT_I4;
+  ASSERT_EQ(bag->Read(L"NUMBER", &value.get(), nullptr), S_OK);
+  EXPECT_EQ(V_VT(&value.get()), VT_I4);
+  EXPECT_EQ(V_I4(&value.get()), 12);
+  V_VT(value.put()) = VT_DATE;
+  EXPECT_EQ(bag->Read(L"odd name", &value.get(), nullptr), S_OK);
+  UniqueVariant replaced = Parsed(L"Bool False");
+  ASSERT_EQ(bag->Write(L"number", &replaced.get()), S_OK);
+  EXPECT_EQ(bag->Lines(), (std::vector<std::wstring>{L"Number = Bool False", L"\"odd name\" = I2 1"}));
+}
+
+TEST(FormFileValues, ADamagedValueSaysWhatIsWrong) {
+  const std::pair<const wchar_t*, const char*> cases[] = {
+      {L"P = I2 40000", "expected an integer from -32768 to 32767"},
+      {L"P = UI1 -1", "expected an integer from 0 to 255"},
+      {L"P = BSTR \"open", "a quoted text does not end"},
+      {L"P = BSTR \"\\q\"", "unknown escape \\q"},
+      {L"P = BSTR \"\\u12\"", "\\u takes four hexadecimal digits"},
+      {L"P = Bool maybe", "expected True or False"},
+      {L"P = Long 1", "unknown type Long"},
+      {L"P = R8 1.5.2", "not a double-precision number"},
+      {L"P = CY 922337203685477.5808", "a currency amount out of range"},
+      {L"P = CY 1.23456", "more than 4 decimals"},
+      {L"P = Decimal 79228162514264337593543950336", "a decimal out of range"},
+      {L"P = Date 2023-02-29 00:00:00", "no such day"},
+      {L"P = Date 2023-01-01 24:00:00", "not a date and time"},
+      {L"P = Error 80020004", "an error number is 0x"},
+      {L"P = Picture 0G", "not a hexadecimal digit"},
+      {L"P = Picture 00112233", "the picture does not load"},
+      {L"P = Array I4 (0 To 2) {1, 2}", "expected ','"},
+      {L"P = Array I4 (0 To 0) {1, 2}", "more elements than the array's bounds hold"},
+      {L"P = Array I4 (0 To 2000000000) {1}", "more elements than its line holds"},
+      {L"P = Array Empty (0 To 0) {}", "not a type of array elements"},
+      {L"P = Array I4 (5 To 3) {}", "an upper bound below the lower one"},
+      {L"P = I4 1 2", "unexpected text after the end"},
+      {L"P I4 1", "expected '='"},
+      {L"P = ", "expected a type"},
+  };
+  for (const auto& [line, message] : cases) {
+    auto bag = TextPropertyBag::Create();
+    try {
+      bag->AddLine(line);
+      ADD_FAILURE() << Narrow(line) << " was taken";
+    } catch (const std::invalid_argument& error) {
+      EXPECT_NE(std::string(error.what()).find(message), std::string::npos) << Narrow(line) << ": " << error.what();
+    }
+    EXPECT_EQ(bag->Count(), 0u);
+  }
+  std::wstring deep = L"P = ";
+  for (int i = 0; i < 40; ++i) deep += L"Array Variant (0 To 0) {";
+  EXPECT_THROW(TextPropertyBag::Create()->AddLine(deep + L"Null" + std::wstring(40, L'}')), std::invalid_argument);
+}
+
+std::wstring TemporaryPath(const wchar_t* name) {
+  wchar_t directory[MAX_PATH];
+  GetTempPathW(MAX_PATH, directory);
+  return std::wstring(directory) + L"ov_form_" + std::to_wstring(GetCurrentProcessId()) + L"_" + name;
+}
+
+std::string FileText(const std::wstring& path) {
+  std::string text;
+  if (FILE* file = _wfopen(path.c_str(), L"rb")) {
+    char buffer[4096];
+    while (size_t got = std::fread(buffer, 1, sizeof buffer, file)) text.append(buffer, got);
+    std::fclose(file);
+  }
+  return text;
+}
+
+void WriteText(const std::wstring& path, const std::string& text) {
+  FILE* file = _wfopen(path.c_str(), L"wb");
+  ASSERT_NE(file, nullptr);
+  std::fwrite(text.data(), 1, text.size(), file);
+  std::fclose(file);
+}
+
+// Every pane's settings and where its bound control stands, as a client reads them.
+std::vector<std::wstring> Snapshot(const FormWindow& form) {
+  std::vector<std::wstring> lines;
+  for (const auto& splitter : form.Splitters()) {
+    DispatchClient panes = splitter->Control().Object(L"Panes");
+    VariantValue icon = splitter->Control().Get(L"MouseIcon");
+    lines.push_back(
+        splitter->Name() + L" MouseIcon " +
+        (icon.IsNothing() ? L"Nothing" : std::to_wstring(DispatchClient::From(icon).Get(L"Type").AsLong())));
+    for (long i = 1, n = panes.Get(L"Count").AsLong(); i <= n; ++i) {
+      DispatchClient pane = panes.Object(L"Item", i);
+      // A key that was never given (Empty) loads as its default, the empty string.
+      std::wstring line = pane.Get(L"Name").AsString() + L" " + pane.Get(L"Key").AsString() + L" " +
+                          VariantText(pane.Get(L"Tag").Raw()) + L" " + pane.Get(L"ControlName").AsString();
+      for (const wchar_t* number : {L"Width", L"Height", L"Minimum", L"Appearance"})
+        line += L" " + std::to_wstring(pane.Get(number).AsLong());
+      lines.push_back(line);
+    }
+  }
+  for (const auto& child : form.Children()) {
+    std::string rect = Text(child->PixelRect());
+    lines.push_back(child->Name() + L" " + std::wstring(rect.begin(), rect.end()));
+  }
+  return lines;
+}
+
+class FormFileTest : public ::testing::TestWithParam<bool> {};
+
+TEST_P(FormFileTest, AFormSavedToAFileOpensAgainAsItWas) {
+  const std::wstring first = TemporaryPath(L"first.frm"), second = TemporaryPath(L"second.frm");
+  FormOptions options;
+  options.userMode = !GetParam();
+  std::vector<std::wstring> before;
+  {
+    FormWindow form(options);
+    NestedSplitters nested = BuildNestedSplitters(form);
+    PICTDESC description{sizeof(PICTDESC), PICTYPE_ICON, {}};
+    description.icon.hicon = LoadIconW(nullptr, IDI_APPLICATION);
+    activex::ComPtr<IPictureDisp> icon;
+    ASSERT_EQ(OleCreatePictureIndirect(&description, IID_IPictureDisp, FALSE, reinterpret_cast<void**>(icon.Out())),
+              S_OK);
+    nested.outer->Control().PutRef(L"MouseIcon", VariantValue(static_cast<IDispatch*>(icon.Get())));
+    DispatchClient pane = PaneOf(*nested.inner, 1);
+    pane.Put(L"Key", L"list \u00fc");
+    pane.Put(L"Tag", VariantValue::Adopt(Parsed(L"Array Variant (1 To 2) {CY 2.5, Date 2024-01-31 12:00:00}").get()));
+    pane.Put(L"Minimum", 300L);
+    PaneOf(*nested.inner, 2).Put(L"Appearance", 0L);
+    PaneOf(*nested.outer, 1).Put(L"Tag", VariantValue::Adopt(Parsed(L"Decimal -1.50").get()));
+    before = Snapshot(form);
+    WriteFormFile(first, SaveForm(form));
+  }
+  SavedForm saved = ReadFormFile(first);
+  EXPECT_EQ(saved.design, GetParam());
+  FormOptions reopened;
+  reopened.client = saved.size;
+  reopened.userMode = !saved.design;
+  FormWindow form(reopened);
+  OpenForm(form, saved);
+  EXPECT_EQ(Snapshot(form), before);
+  WriteFormFile(second, SaveForm(form));
+  EXPECT_EQ(FileText(second), FileText(first));
+  DeleteFileW(first.c_str());
+  DeleteFileW(second.c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, FormFileTest, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Design" : "Run"; });
+
+TEST(FormFile, ADamagedFileNamesItsLineAndBuildsNothing) {
+  const std::string good =
+      "formhost form 1\nForm Width 300 Height 200 Mode Run\nSplitter S1 In Form1 Rect 8,8,200,100\n"
+      "    NumPanes = I4 1\nEnd\nControl tree1 Kind tree In S1 Rect 0,0,10,10\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "not a formhost form: the file is empty"},
+      {"formhost form 2\n", ":1: not a formhost form"},
+      {"formhost form 1\nSplitter S1 In Form1 Rect 8,8,200,100\n", ":2: expected the Form line first"},
+      {good.substr(0, good.find("End")), "the splitter S1 has no End"},
+      {good + "Control S1 Kind list In Form1 Rect 0,0,1,1\n", ":7: column 9: the name S1 is taken"},
+      {good + "Control x Kind button In Form1 Rect 0,0,1,1\n", ":7: column 16: not a kind of control"},
+      {good + "Control x Kind list In S2 Rect 0,0,1,1\n", ":7: column 24: no splitter before this line is called S2"},
+      {good + "Control x Kind list In S1 Rect 0,0,-1,1\n", ":7: column 36: expected a width from 0 to 32767"},
+      {good + "Splitter \"S\xff\" In Form1 Rect 0,0,1,1\nEnd\n", ":7: not UTF-8 text"},
+      {good + "Button b\n", ":7: column 1: expected Splitter or Control"},
+      {good.substr(0, good.find("End")) + "    Orientation I4 1\nEnd\n", ":5: column 17: expected '='"},
+  };
+  const std::wstring path = TemporaryPath(L"damaged.frm");
+  for (const auto& [text, message] : cases) {
+    WriteText(path, text);
+    try {
+      ReadFormFile(path);
+      ADD_FAILURE() << text << " was read";
+    } catch (const std::runtime_error& error) {
+      EXPECT_NE(std::string(error.what()).find(Narrow(path) + (message[0] == ':' ? "" : ": ") + message),
+                std::string::npos)
+          << error.what();
+    }
+  }
+  DeleteFileW(path.c_str());
+}
+
+TEST(FormFile, AControlThatRefusesItsPropertiesEndsTheOpeningWithItsError) {
+  SavedForm saved;
+  for (const wchar_t* name : {L"S1", L"S2"}) {
+    saved.splitters.push_back({name, L"Form1", {8, 8, 200, 100}, TextPropertyBag::Create()});
+    saved.splitters.back().properties->AddLine(L"NumPanes = I4 1");
+  }
+  saved.splitters[1].properties->AddLine(L"PaneMinimum1 = BSTR \"small\"");
+  FormWindow form;
+  try {
+    OpenForm(form, saved);
+    ADD_FAILURE() << "the form opened";
+  } catch (const DispatchError& error) {
+    EXPECT_EQ(error.Number(), static_cast<HRESULT>(0x800A000D));
+    EXPECT_EQ(error.Member(), L"S2: IPersistPropertyBag::Load");
+    EXPECT_EQ(error.Description(), L"Type mismatch");
+  }
+  // The refused control is gone; the form closes what it had.
+  ASSERT_EQ(form.Splitters().size(), 1u);
+  EXPECT_EQ(form.Close().controlReleases, std::vector<ULONG>{0});
 }
 
 }  // namespace
