@@ -73,6 +73,7 @@ HRESULT SplitterObject::QueryInterface(REFIID iid, void** out) {
       {{&IID_IConnectionPointContainer}, As<IConnectionPointContainer>},
       {{&IID_IProvideClassInfo, &IID_IProvideClassInfo2}, As<IProvideClassInfo2>},
       {{&IID_ISpecifyPropertyPages}, As<ISpecifyPropertyPages>},
+      {{&IID_IPerPropertyBrowsing}, BrowsingInterface},
       {{&IID_ISupportErrorInfo}, As<ISupportErrorInfo>},
   };
   return QueryInterfaceFrom(this, kInterfaces, iid, out);

@@ -20,6 +20,7 @@
 #include "host/activex/window_surface.h"
 #include "host/activex/ole_control.h"
 #include "host/activex/ole_drag_drop.h"
+#include "host/activex/property_browsing.h"
 #include "host/activex/property_notifier.h"
 #include "host/activex/site_contained_controls.h"
 #include "host/activex/ole_control_owner.h"
@@ -104,6 +105,7 @@ class SplitterObject final : public ComObject,
   static void* PersistInterface(SplitterObject* self) {
     return static_cast<Interface*>(&self->persistence_);
   }
+  static void* BrowsingInterface(SplitterObject* self) { return static_cast<IPerPropertyBrowsing*>(&self->browsing_); }
 
   // OleControlOwner
   void OnClientSiteChanged(IOleClientSite* site) override;
@@ -141,6 +143,7 @@ class SplitterObject final : public ComObject,
   win32::Win32PointerServices pointer_;
   splitter::OvSplitter control_;
   ControlPersistence persistence_{*static_cast<_OvSplitter*>(this), CLSID_OvSplitter, control_, propertyChanges_};
+  PropertyBrowsing browsing_{*static_cast<_OvSplitter*>(this), IID__OvSplitter};
   bool leftPressed_ = false;
 };
 

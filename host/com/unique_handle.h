@@ -52,6 +52,7 @@ using UniqueKernelHandle = UniqueHandle<HANDLE, &::CloseHandle>;
 using UniqueRegistryKey = UniqueHandle<HKEY, &::RegCloseKey>;
 using UniqueBstr = UniqueHandle<BSTR, &::SysFreeString>;
 using UniqueSafeArray = UniqueHandle<SAFEARRAY*, &::SafeArrayDestroy>;
+using UniqueTaskMemory = UniqueHandle<void*, &::CoTaskMemFree>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, &::GlobalFree>;
 
 // Owners that undo with context: not copyable, not movable, scoped to one block.
@@ -233,6 +234,24 @@ class FunctionDescription : ScopedOwner {
  private:
   ITypeInfo* info_;
   FUNCDESC* description_ = nullptr;
+};
+
+// A VARDESC of a type description (an enumeration's constant), released back to it when
+// the scope ends.
+class VariableDescription : ScopedOwner {
+ public:
+  VariableDescription(ITypeInfo* info, UINT index) : info_(info) {
+    if (FAILED(info_->GetVarDesc(index, &description_))) description_ = nullptr;
+  }
+  ~VariableDescription() {
+    if (description_) info_->ReleaseVarDesc(description_);
+  }
+  const VARDESC* operator->() const { return description_; }
+  explicit operator bool() const { return description_ != nullptr; }
+
+ private:
+  ITypeInfo* info_;
+  VARDESC* description_ = nullptr;
 };
 
 }  // namespace win32
