@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "host/activex/type_library.h"
 #include "host/com/com_ptr.h"
 
 namespace activex {
@@ -40,16 +41,6 @@ bool SameValue(const VARIANT& a, const VARIANT& b) {
 
 }  // namespace
 
-std::optional<UINT> ByRefArguments::Find(ITypeInfo* info, DISPID member, WORD flags) {
-  win32::TypeAttributes attributes(info);
-  if (!attributes) return std::nullopt;
-  for (UINT i = 0; i < attributes->cFuncs; ++i) {
-    win32::FunctionDescription candidate(info, i);
-    if (candidate && candidate->memid == member && (candidate->invkind & flags)) return i;
-  }
-  return std::nullopt;
-}
-
 ByRefArguments::ByRefArguments(ITypeInfo* info, DISPID member, WORD flags, DISPPARAMS* params) : caller_(params) {
   if (!params || params->cArgs == 0 || !params->rgvarg) return;
   bool anyVariantReference = false;
@@ -57,7 +48,7 @@ ByRefArguments::ByRefArguments(ITypeInfo* info, DISPID member, WORD flags, DISPP
     anyVariantReference |= params->rgvarg[slot].vt == (VT_BYREF | VT_VARIANT);
   if (!anyVariantReference) return;  // the common case costs one pass over the arguments
 
-  std::optional<UINT> index = Find(info, member, flags);
+  std::optional<UINT> index = FunctionIndexOf(info, member, flags);
   if (!index) return;
   win32::FunctionDescription function(info, *index);
   if (!function) return;

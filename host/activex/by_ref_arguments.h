@@ -8,7 +8,6 @@
 #include <windows.h>
 #include <oaidl.h>
 
-#include <optional>
 #include <vector>
 
 #include "host/com/unique_handle.h"
@@ -36,9 +35,6 @@ class ByRefArguments {
     win32::UniqueVariant value;     // the temporary of the declared type
     win32::UniqueVariant original;  // its value before the call
   };
-  // The member's description for these invoke flags, by its index in the type.
-  static std::optional<UINT> Find(ITypeInfo* info, DISPID member, WORD flags);
-
   DISPPARAMS* caller_;
   DISPPARAMS params_{};
   std::vector<VARIANT> arguments_;

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "host/activex/by_ref_arguments.h"
+#include "host/activex/declared_arguments.h"
 #include "host/activex/error_info.h"
 #include "host/activex/type_library.h"
 #include "host/activex/variant_bridge.h"
@@ -44,8 +45,8 @@ class DualDispatch : public Interface, public ISupportErrorInfo {
     if (!info) return TYPE_E_ELEMENTNOTFOUND;
     return info->GetIDsOfNames(names, count, ids);
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID riid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                   EXCEPINFO* exception, UINT* argumentError) override {
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID riid, LCID locale, WORD flags, DISPPARAMS* params,
+                                   VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override {
     if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
     ComPtr<ITypeInfo> info = VtableTypeInfoOf(iid_);
     if (!info) return TYPE_E_ELEMENTNOTFOUND;
@@ -54,20 +55,20 @@ class DualDispatch : public Interface, public ISupportErrorInfo {
     if ((flags & DISPATCH_METHOD) && !(flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)))
       flags |= DISPATCH_PROPERTYGET;
     BeforeLateBoundCall();
-    ByRefArguments arguments(info.Get(), member, flags, params);
-    if (FAILED(arguments.result())) {
-      if (argumentError) *argumentError = arguments.failedArgument();
-      return arguments.result();  // DISP_E_TYPEMISMATCH or DISP_E_OVERFLOW, as a by-value argument
+    if (UINT rest = ArgumentsBeyondPropertyGet(info.Get(), member, flags, params)) {
+      if (params->cNamedArgs != 0) {  // a name that the default member's arguments cannot take
+        if (argumentError) *argumentError = 0;
+        return DISP_E_PARAMNOTFOUND;
+      }
+      // The trailing arguments in source order come first in rgvarg.
+      DISPPARAMS own{params->rgvarg + rest, nullptr, params->cArgs - rest, 0};
+      win32::UniqueVariant value;
+      HRESULT hr = InvokeMember(info.Get(), member, DISPATCH_PROPERTYGET, &own, value.put(), exception, argumentError);
+      if (FAILED(hr)) return hr;
+      DISPPARAMS forwarded{params->rgvarg, nullptr, rest, 0};
+      return InvokeDefaultMember(value.get(), iid_, locale, flags, &forwarded, result, exception, argumentError);
     }
-    HRESULT hr = info->Invoke(static_cast<Interface*>(this), member, flags, arguments.Params(), result, exception,
-                              argumentError);
-    if (SUCCEEDED(hr)) arguments.WriteBack();
-    if (hr == DISP_E_EXCEPTION && exception && exception->bstrDescription == nullptr) {
-      FillExcepInfo(exception->scode, exception);
-    } else if (FAILED(hr) && FillExcepInfo(hr, exception)) {
-      hr = DISP_E_EXCEPTION;
-    }
-    return hr;
+    return InvokeMember(info.Get(), member, flags, params, result, exception, argumentError);
   }
 
  protected:
@@ -105,6 +106,27 @@ class DualDispatch : public Interface, public ISupportErrorInfo {
   }
 
  private:
+  // The member through the type library's Invoke, its arguments checked against the
+  // declaration and script variables converted.
+  HRESULT InvokeMember(ITypeInfo* info, DISPID member, WORD flags, DISPPARAMS* params, VARIANT* result,
+                       EXCEPINFO* exception, UINT* argumentError) {
+    if (HRESULT hr = CheckDeclaredArguments(info, member, flags, params, argumentError); FAILED(hr)) return hr;
+    ByRefArguments arguments(info, member, flags, params);
+    if (FAILED(arguments.result())) {
+      if (argumentError) *argumentError = arguments.failedArgument();
+      return arguments.result();  // DISP_E_TYPEMISMATCH or DISP_E_OVERFLOW, as a by-value argument
+    }
+    HRESULT hr = info->Invoke(static_cast<Interface*>(this), member, flags, arguments.Params(), result, exception,
+                              argumentError);
+    if (SUCCEEDED(hr)) arguments.WriteBack();
+    if (hr == DISP_E_EXCEPTION && exception && exception->bstrDescription == nullptr) {
+      FillExcepInfo(exception->scode, exception);
+    } else if (FAILED(hr) && FillExcepInfo(hr, exception)) {
+      hr = DISP_E_EXCEPTION;
+    }
+    return hr;
+  }
+
   IID iid_;
 };
 

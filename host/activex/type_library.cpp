@@ -39,4 +39,14 @@ ComPtr<ITypeInfo> VtableTypeInfoOf(REFIID iid) {
   return vtable ? vtable : info;
 }
 
+std::optional<UINT> FunctionIndexOf(ITypeInfo* info, DISPID member, WORD flags) {
+  win32::TypeAttributes attributes(info);
+  if (!attributes) return std::nullopt;
+  for (UINT i = 0; i < attributes->cFuncs; ++i) {
+    win32::FunctionDescription candidate(info, i);
+    if (candidate && candidate->memid == member && (candidate->invkind & flags)) return i;
+  }
+  return std::nullopt;
+}
+
 }  // namespace activex

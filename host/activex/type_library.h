@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include <optional>
+
 #include "host/com/com_ptr.h"
 
 namespace activex {
@@ -13,5 +15,7 @@ ComPtr<ITypeLib> ComponentTypeLib();
 ComPtr<ITypeInfo> TypeInfoOf(REFGUID guid);
 // For a dual interface, the vtable side that ITypeInfo::Invoke calls through.
 ComPtr<ITypeInfo> VtableTypeInfoOf(REFIID iid);
+// The index of the member's description that these invoke flags reach, as Invoke finds it.
+std::optional<UINT> FunctionIndexOf(ITypeInfo* info, DISPID member, WORD flags);
 
 }  // namespace activex

@@ -13,9 +13,10 @@ build=$(cd "$1" && pwd)
 ocx="$build/OvSplitr.ocx"
 tests="$build/tests/wine/ov_wine_tests.exe"
 atl_tests="$build/tests/wine/ov_wine_atl_tests.exe"
+sweep_tests="$build/tests/wine/ov_wine_sweep_tests.exe"
 # shellcheck source=../../tools/wine-env.sh
 . "$repo/tools/wine-env.sh"
-ov_require_built "$ocx" "$tests" "$atl_tests"
+ov_require_built "$ocx" "$tests" "$atl_tests" "$sweep_tests"
 
 ov_wine_setup "$build"
 work=$(mktemp -d "$build/wine-integration.XXXXXX")
@@ -70,6 +71,11 @@ ov_wine "$tests_w" "--gtest_filter=-Unregistered.*" || failed=1
 # Wine's own ATL container hosts the control in a window of its own.
 echo "== registered: ov_wine_atl_tests"
 ov_wine "$(ov_winepath "$atl_tests")" || failed=1
+
+# Every member against every kind of argument; a crash or a member that hangs ends the
+# sweep with its name, and the whole of it is bounded.
+echo "== registered: ov_wine_sweep_tests"
+OV_WINE_TIMEOUT=120 ov_wine "$(ov_winepath "$sweep_tests")" || failed=1
 
 # Wine's own script engines, as a script user drives the control.
 for script in "$repo"/tests/wine/scripts/*.vbs "$repo"/tests/wine/scripts/*.js; do

@@ -1,0 +1,445 @@
+// Every member a client can call, found in the OCX's type library, called through
+// IDispatch::Invoke with every argument count from none to one past the declared count,
+// every kind of Variant (and its by-reference forms) in the first position, named
+// arguments and wrong invoke flags. Each call must come back with an HRESULT that a client
+// can read; afterwards every object of the server is gone and no GDI object is left over.
+// A member that does not return within its time limit ends the run and is named.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <ole2.h>
+#include <olectl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "dispatch_client.h"
+#include "gdi_census.h"
+#include "host/com/com_ptr.h"
+#include "host/com/unique_handle.h"
+#include "server_module.h"
+#include "splitter_instance.h"
+
+namespace {
+
+using activex::ComPtr;
+
+// Ends the process, naming the member, when a member takes longer than the limit.
+class Watchdog {
+ public:
+  explicit Watchdog(std::chrono::seconds limit) : limit_(limit), thread_([this] { Watch(); }) {}
+  ~Watchdog() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stop_ = true;
+    }
+    changed_.notify_one();
+    thread_.join();
+  }
+  void Enter(std::string what) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      what_ = std::move(what);
+      ++generation_;
+    }
+    changed_.notify_one();
+  }
+
+ private:
+  void Watch() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    while (!stop_) {
+      const unsigned seen = generation_;
+      if (!changed_.wait_for(lock, limit_, [&] { return stop_ || generation_ != seen; })) {
+        std::fprintf(stderr, "HUNG: %s did not return within %lld s\n", what_.c_str(),
+                     static_cast<long long>(limit_.count()));
+        std::fflush(stderr);
+        TerminateProcess(GetCurrentProcess(), 3);
+      }
+    }
+  }
+
+  std::chrono::seconds limit_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::string what_ = "setting up";
+  unsigned generation_ = 0;
+  bool stop_ = false;
+  std::thread thread_;
+};
+
+// The call under way, for the report of a crash.
+char g_currentCall[256] = "setting up";
+
+LONG WINAPI ReportCrash(EXCEPTION_POINTERS* crash) {
+  std::fprintf(stderr, "CRASH: exception 0x%08lx in %s\n", crash->ExceptionRecord->ExceptionCode, g_currentCall);
+  std::fflush(stderr);
+  TerminateProcess(GetCurrentProcess(), 4);
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+
+// The Variants a client may pass, by value; each also goes by reference (below).
+enum class Kind { Empty, Null, I2, I4, R8, Currency, Date, Bool, NumericText, Text, Object, Nothing, Array, Missing };
+constexpr Kind kKinds[] = {Kind::Empty,    Kind::Null,  Kind::I2,      Kind::I4,         Kind::R8,
+                           Kind::Currency, Kind::Date,  Kind::Bool,    Kind::Text,       Kind::Object,
+                           Kind::Nothing,  Kind::Array, Kind::Missing, Kind::NumericText};
+
+// VT_BYREF | the value's own type, or a reference to a Variant holding it (what script
+// engines pass for a variable).
+enum class Form { Value, TypedReference, VariantReference };
+
+// The arguments of one call, owning everything they point to.
+class Arguments {
+ public:
+  explicit Arguments(IDispatch* object) : object_(object) {}
+  Arguments(const Arguments&) = delete;
+  Arguments& operator=(const Arguments&) = delete;
+  ~Arguments() {
+    for (VARIANT& slot : slots_)
+      if (!(slot.vt & VT_BYREF)) VariantClear(&slot);
+    for (VARIANT& held : storage_) VariantClear(&held);
+  }
+
+  // Appends in source order; Params() reverses them as Invoke expects.
+  void Add(Kind kind, Form form) {
+    VARIANT value = Make(kind);
+    if (form == Form::Value || (form == Form::TypedReference && !HasTypedReference(kind))) {
+      slots_.push_back(value);
+      return;
+    }
+    storage_.push_back(value);
+    VARIANT& held = storage_.back();
+    VARIANT reference;
+    VariantInit(&reference);
+    if (form == Form::VariantReference) {
+      reference.vt = VT_BYREF | VT_VARIANT;
+      reference.pvarVal = &held;
+    } else {
+      reference.vt = static_cast<VARTYPE>(VT_BYREF | held.vt);
+      reference.byref = &held.lVal;  // every by-reference member shares the one pointer slot
+    }
+    slots_.push_back(reference);
+  }
+
+  DISPPARAMS* Params(const DISPID* named, UINT namedCount) {
+    reversed_.assign(slots_.rbegin(), slots_.rend());
+    params_.rgvarg = reversed_.empty() ? nullptr : reversed_.data();
+    params_.cArgs = static_cast<UINT>(reversed_.size());
+    params_.rgdispidNamedArgs = const_cast<DISPID*>(named);
+    params_.cNamedArgs = namedCount;
+    return &params_;
+  }
+
+ private:
+  static bool HasTypedReference(Kind kind) {
+    return kind != Kind::Empty && kind != Kind::Null && kind != Kind::Missing;
+  }
+  VARIANT Make(Kind kind) const {
+    // The numbers, each converted from a double to its own type.
+    struct Number {
+      Kind kind;
+      VARTYPE type;
+      double value;
+    };
+    static constexpr Number kNumbers[] = {{Kind::I2, VT_I2, 2},
+                                          {Kind::I4, VT_I4, 2},
+                                          {Kind::R8, VT_R8, 2.5},
+                                          {Kind::Currency, VT_CY, 1.5},
+                                          {Kind::Date, VT_DATE, 45000.25},
+                                          {Kind::Bool, VT_BOOL, -1}};
+    VARIANT v;
+    VariantInit(&v);
+    for (const Number& number : kNumbers) {
+      if (number.kind != kind) continue;
+      v.vt = VT_R8;
+      v.dblVal = number.value;
+      VariantChangeType(&v, &v, 0, number.type);
+      return v;
+    }
+    if (kind == Kind::Null) v.vt = VT_NULL;
+    if (kind == Kind::NumericText || kind == Kind::Text) {
+      v.vt = VT_BSTR;
+      v.bstrVal = SysAllocString(kind == Kind::Text ? L"abc" : L"2");
+    }
+    if (kind == Kind::Object || kind == Kind::Nothing) {
+      v.vt = VT_DISPATCH;
+      v.pdispVal = kind == Kind::Object ? object_ : nullptr;
+      if (v.pdispVal) v.pdispVal->AddRef();
+    }
+    if (kind == Kind::Array) {
+      SAFEARRAYBOUND bound{2, 0};
+      v.vt = VT_ARRAY | VT_I4;
+      v.parray = SafeArrayCreate(VT_I4, 1, &bound);
+    }
+    if (kind == Kind::Missing) {
+      v.vt = VT_ERROR;
+      v.scode = DISP_E_PARAMNOTFOUND;
+    }
+    return v;
+  }
+
+  IDispatch* object_;
+  std::vector<VARIANT> slots_;
+  std::deque<VARIANT> storage_;  // what references point to; a deque keeps addresses
+  std::vector<VARIANT> reversed_;
+  DISPPARAMS params_{};
+};
+
+// One member of an interface, as the type library declares it.
+struct Member {
+  std::wstring interfaceName;
+  std::wstring name;
+  DISPID id;
+  WORD flags;        // the DISPATCH_ flag of its kind
+  UINT declared;     // parameters, without the return value
+  bool objectFirst;  // its first parameter takes an object
+};
+
+std::string Describe(const Member& m) {
+  char text[160];
+  std::snprintf(text, sizeof text, "%ls.%ls (flags %u)", m.interfaceName.c_str(), m.name.c_str(), m.flags);
+  return text;
+}
+
+WORD FlagsOf(INVOKEKIND kind) {
+  switch (kind) {
+    case INVOKE_PROPERTYGET:
+      return DISPATCH_PROPERTYGET;
+    case INVOKE_PROPERTYPUT:
+      return DISPATCH_PROPERTYPUT;
+    case INVOKE_PROPERTYPUTREF:
+      return DISPATCH_PROPERTYPUTREF;
+    default:
+      return DISPATCH_METHOD;
+  }
+}
+
+bool TakesObject(ITypeInfo* info, const TYPEDESC& declared) {
+  const TYPEDESC* type = &declared;
+  while (type->vt == VT_PTR && type->lptdesc) type = type->lptdesc;
+  if (type->vt == VT_DISPATCH || type->vt == VT_UNKNOWN) return true;
+  if (type->vt != VT_USERDEFINED) return false;
+  ComPtr<ITypeInfo> referenced;
+  if (FAILED(info->GetRefTypeInfo(type->hreftype, referenced.Out()))) return false;
+  win32::TypeAttributes attributes(referenced.Get());
+  return attributes && attributes->typekind != TKIND_ENUM;
+}
+
+// The members of the interfaces a client calls: the default interfaces of the type
+// library's classes, read from their dispatch descriptions.
+std::vector<Member> MembersOf(ITypeLib* library, const std::vector<std::wstring>& interfaces) {
+  std::vector<Member> members;
+  for (UINT t = 0, count = library->GetTypeInfoCount(); t < count; ++t) {
+    ComPtr<ITypeInfo> info;
+    if (FAILED(library->GetTypeInfo(t, info.Out()))) continue;
+    win32::UniqueBstr typeName;
+    info->GetDocumentation(MEMBERID_NIL, typeName.put(), nullptr, nullptr, nullptr);
+    std::wstring name = typeName.get() ? typeName.get() : L"";
+    if (std::find(interfaces.begin(), interfaces.end(), name) == interfaces.end()) continue;
+    // A dual interface's dispatch description, as IDispatch clients see it.
+    ComPtr<ITypeInfo> dispatch = info;
+    HREFTYPE reference;
+    if (SUCCEEDED(info->GetRefTypeOfImplType(static_cast<UINT>(-1), &reference))) {
+      ComPtr<ITypeInfo> found;
+      if (SUCCEEDED(info->GetRefTypeInfo(reference, found.Out()))) dispatch = found;
+    }
+    win32::TypeAttributes attributes(dispatch.Get());
+    for (UINT f = 0; attributes && f < attributes->cFuncs; ++f) {
+      win32::FunctionDescription function(dispatch.Get(), f);
+      if (!function || (function->wFuncFlags & FUNCFLAG_FRESTRICTED)) continue;
+      win32::UniqueBstr memberName;
+      dispatch->GetDocumentation(function->memid, memberName.put(), nullptr, nullptr, nullptr);
+      UINT declared = 0;
+      for (SHORT p = 0; p < function->cParams; ++p)
+        if (!(function->lprgelemdescParam[p].paramdesc.wParamFlags & PARAMFLAG_FRETVAL)) ++declared;
+      bool objectFirst = declared > 0 && TakesObject(dispatch.Get(), function->lprgelemdescParam[0].tdesc);
+      members.push_back({name, memberName.get(), function->memid, FlagsOf(function->invkind), declared, objectFirst});
+    }
+  }
+  return members;
+}
+
+// A failure a client can read: a dispatch error, or an exception with its number and text.
+::testing::AssertionResult Readable(HRESULT hr, const EXCEPINFO& exception) {
+  if (SUCCEEDED(hr)) return ::testing::AssertionSuccess();
+  if (hr == DISP_E_EXCEPTION) {
+    if (FAILED(exception.scode) && exception.bstrDescription && *exception.bstrDescription)
+      return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "an exception without a failing number and a description";
+  }
+  if (HRESULT_FACILITY(hr) == FACILITY_DISPATCH || hr == E_INVALIDARG || hr == E_POINTER)
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "HRESULT 0x" << std::hex << static_cast<unsigned long>(hr);
+}
+
+class DispatchSweep : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    {
+      SplitterInstance warm;  // loads the server, its cursors and cached GDI objects
+      warm.Panes().Call(L"Add");
+    }
+    HMODULE server = GetModuleHandleW(kServerModule);
+    ASSERT_NE(server, nullptr);
+    wchar_t path[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameW(server, path, MAX_PATH), 0u);
+    ASSERT_EQ(LoadTypeLibEx(path, REGKIND_NONE, library_.Out()), S_OK);
+    // Any object will do as an argument; a font is one the system makes.
+    FONTDESC description{};
+    description.cbSizeofstruct = sizeof description;
+    description.lpstrName = const_cast<LPOLESTR>(L"Arial");
+    description.cySize.int64 = 120000;
+    description.sWeight = FW_NORMAL;
+    ASSERT_EQ(OleCreateFontIndirect(&description, IID_IDispatch, reinterpret_cast<void**>(argumentObject_.Out())),
+              S_OK);
+  }
+
+  // The object of the member's interface on a new control of two panes.
+  struct Target {
+    SplitterInstance splitter;
+    DispatchClient object;
+  };
+  static DispatchClient ObjectFor(const SplitterInstance& splitter, const std::wstring& interfaceName) {
+    DispatchClient panes = splitter.Panes();
+    if (interfaceName == L"_OvPanes") return panes;
+    if (interfaceName == L"_OvPane") return panes.Object(L"Item", 1);
+    return splitter.Control();
+  }
+
+  // One call; counts its HRESULT and fails the test when a client could not read it.
+  void Call(const Member& member, IDispatch* target, WORD flags, Arguments& arguments, const DISPID* named,
+            UINT namedCount, const char* what) {
+    DISPPARAMS* params = arguments.Params(named, namedCount);
+    std::snprintf(g_currentCall, sizeof g_currentCall, "%s called with flags %u, %u arguments, %s (call %u)",
+                  Describe(member).c_str(), flags, params->cArgs, what, calls_);
+    win32::UniqueVariant result;
+    EXCEPINFO exception{};
+    UINT argumentError = 0;
+    HRESULT hr = target->Invoke(member.id, IID_NULL, LOCALE_USER_DEFAULT, flags, params, result.put(), &exception,
+                                &argumentError);
+    EXPECT_TRUE(Readable(hr, exception)) << Describe(member) << " called with flags " << flags << ", " << params->cArgs
+                                         << " arguments, " << what;
+    SysFreeString(exception.bstrSource);
+    SysFreeString(exception.bstrDescription);
+    SysFreeString(exception.bstrHelpFile);
+    ++calls_;
+    ++outcomes_[hr];
+  }
+
+  // Every argument count, every kind and form of Variant in the first position, the other
+  // positions a value of their declared kind; a property's new value named as clients name it.
+  void Sweep(const Member& member, IDispatch* target) {
+    static constexpr DISPID kPut = DISPID_PROPERTYPUT;
+    const bool put = member.flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
+    for (UINT count = 0; count <= member.declared + 1; ++count) {
+      for (Kind kind : kKinds) {
+        for (Form form : {Form::Value, Form::TypedReference, Form::VariantReference}) {
+          if (count == 0 && (kind != Kind::Empty || form != Form::Value)) continue;
+          Arguments arguments(argumentObject_.Get());
+          for (UINT position = 0; position < count; ++position) {
+            if (position == 0) {
+              arguments.Add(kind, form);
+            } else {
+              bool object = position + 1 == count && put && member.objectFirst;
+              arguments.Add(object ? Kind::Nothing : Kind::I4, Form::Value);
+            }
+          }
+          char what[64];
+          std::snprintf(what, sizeof what, "first kind %d, form %d", static_cast<int>(kind), static_cast<int>(form));
+          Call(member, target, member.flags, arguments, put && count > 0 ? &kPut : nullptr, put && count > 0 ? 1 : 0,
+               what);
+        }
+      }
+    }
+  }
+
+  // A bogus named argument, a new value not named, and every other set of invoke flags.
+  void Misuse(const Member& member, IDispatch* target) {
+    static constexpr DISPID kBogus = 0x7777;
+    static constexpr DISPID kPut = DISPID_PROPERTYPUT;
+    {
+      Arguments arguments(argumentObject_.Get());
+      arguments.Add(Kind::I4, Form::Value);
+      Call(member, target, member.flags, arguments, &kBogus, 1, "a bogus named argument");
+    }
+    {
+      Arguments arguments(argumentObject_.Get());
+      arguments.Add(Kind::I4, Form::Value);
+      Call(member, target, member.flags, arguments, nullptr, 0, "no named argument");
+    }
+    for (WORD flags : {WORD{0}, WORD{DISPATCH_METHOD}, WORD{DISPATCH_PROPERTYGET}, WORD{DISPATCH_PROPERTYPUT},
+                       WORD{DISPATCH_PROPERTYPUTREF}, WORD{DISPATCH_METHOD | DISPATCH_PROPERTYPUT}, WORD{0x40}}) {
+      if (flags == member.flags) continue;
+      for (UINT count : {0u, 1u}) {
+        Arguments arguments(argumentObject_.Get());
+        if (count) arguments.Add(Kind::I4, Form::Value);
+        const bool put = flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
+        Call(member, target, flags, arguments, put && count ? &kPut : nullptr, put && count ? 1 : 0,
+             "wrong invoke flags");
+      }
+    }
+  }
+
+  ComPtr<ITypeLib> library_;
+  ComPtr<IDispatch> argumentObject_;
+  unsigned calls_ = 0;
+  std::map<HRESULT, unsigned> outcomes_;
+};
+
+// OLEDrag starts the platform's modal drag loop and AboutBox shows a modal window: both
+// wait for the user, so they are left out.
+bool WaitsForTheUser(const Member& member) { return member.name == L"OLEDrag" || member.name == L"AboutBox"; }
+
+TEST_F(DispatchSweep, EveryMemberAnswersEveryArgumentWithAnHresultAndLeavesNothingBehind) {
+  const std::vector<std::wstring> interfaces = {L"_OvSplitter", L"_OvPanes", L"_OvPane"};
+  std::vector<Member> members = MembersOf(library_.Get(), interfaces);
+  for (const std::wstring& name : interfaces)
+    EXPECT_TRUE(std::any_of(members.begin(), members.end(), [&](const Member& m) { return m.interfaceName == name; }))
+        << "no members of " << std::string(name.begin(), name.end()) << " in the type library";
+
+  SetUnhandledExceptionFilter(ReportCrash);
+  argumentObject_->AddRef();
+  const ULONG objectReferences = argumentObject_->Release();
+  Watchdog watchdog(std::chrono::seconds(10));
+  const auto start = std::chrono::steady_clock::now();
+  // The system keeps some GDI objects once made (brushes of system colours): a leak is what
+  // a second round adds to the first.
+  unsigned gdiAfter[2];
+  for (unsigned& gdi : gdiAfter) {
+    for (const Member& member : members) {
+      if (WaitsForTheUser(member)) continue;
+      watchdog.Enter(Describe(member));
+      {
+        // A new control for each member: a member may clear or remove what the next one needs.
+        SplitterInstance splitter;
+        splitter.Panes().Call(L"Add");
+        DispatchClient target = ObjectFor(splitter, member.interfaceName);
+        Sweep(member, target.Pointer());
+        Misuse(member, target.Pointer());
+      }
+      EXPECT_EQ(ServerCanUnloadNow(), S_OK) << Describe(member) << " left an object of the server alive";
+      argumentObject_->AddRef();
+      EXPECT_EQ(argumentObject_->Release(), objectReferences) << Describe(member) << " still holds its argument";
+    }
+    watchdog.Enter("the census of GDI objects");
+    gdi = GdiObjectsInUse();
+  }
+  EXPECT_EQ(gdiAfter[1], gdiAfter[0]) << "GDI objects after the first and the second round";
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+  std::printf("%u members, %u calls in %.1f s, GDI objects %u after each round; HRESULTs:",
+              static_cast<unsigned>(members.size()), calls_, seconds, gdiAfter[1]);
+  for (const auto& [hr, count] : outcomes_) std::printf(" %08lx x%u", static_cast<unsigned long>(hr), count);
+  std::printf("\n");
+}
+
+}  // namespace
