@@ -59,6 +59,7 @@ v = "3" : Check panes(v).Key = "list", "Item by a numeric string in a variable"
 Check panes("3").Key = "list", "Item by a literal numeric string"
 v = "leaf" : Check panes.Item(v).Index = 4, "Item by a key in a variable"
 Check panes.Item("leaf").Index = 4, "Item by a literal key"
+Check s.Panes(v).Index = 4, "the control's Panes with an argument is an item of the collection"
 
 names = ""
 For Each p In panes
@@ -85,6 +86,7 @@ v = 1500 : p.Height = v : Expect &H8004041A, "Height is read-only at runtime.", 
 v = -1 : p.Minimum = v : Expect &H8004041C, "Minimum must be greater than 0.", "a negative Minimum"
 v = 1000000 : p.Minimum = v : Expect &H8004041B, "Minimum must be less than or equal to Width.", "Minimum over the width"
 v = "abc" : p.Appearance = v : Expect 13, "Type mismatch", "letters for Appearance"
+Set q = s.MouseIcon(1) : Expect 424, "Object required", "an item of a MouseIcon that is Nothing"
 p.Minimum = p.Width : Set q = panes.Add() : Expect &H8004041F, "Width cannot be less than Min.", "Add splitting a pane at its minimum"
 Check panes.Count = 4, "Add below the minimum inserts nothing"
 p.Minimum = 0 : Expect 0, "", "Minimum 0"
