@@ -173,8 +173,13 @@ TEST_F(OutParameters, AFailedCallClearsTheInterfaceOrCookieItWouldHaveGiven) {
   EXPECT_EQ(unfit.references, 1u);
 }
 
-TEST_F(OutParameters, MembersNotThereYetSayNotImplemented) {
-  EXPECT_EQ(As<IPersistPropertyBag>(IID_IPersistPropertyBag)->Load(nullptr, nullptr), E_NOTIMPL);
+TEST_F(OutParameters, PersistenceRefusesMissingObjectsAndOutParameters) {
+  EXPECT_EQ(As<IPersistPropertyBag>(IID_IPersistPropertyBag)->Load(nullptr, nullptr), E_POINTER);
+  EXPECT_EQ(As<IPersistPropertyBag>(IID_IPersistPropertyBag)->Save(nullptr, TRUE, TRUE), E_POINTER);
+  EXPECT_EQ(As<IPersistStreamInit>(IID_IPersistStreamInit)->GetSizeMax(nullptr), E_POINTER);
+  EXPECT_EQ(As<IPersistStreamInit>(IID_IPersistStreamInit)->Save(nullptr, TRUE), E_POINTER);
+  EXPECT_EQ(As<IPersistStorage>(IID_IPersistStorage)->Load(nullptr), E_POINTER);
+  EXPECT_EQ(As<IPersistStorage>(IID_IPersistStorage)->GetClassID(nullptr), E_POINTER);
 }
 
 }  // namespace

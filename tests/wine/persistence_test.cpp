@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,49 +17,11 @@
 #include "dispatch_client.h"
 #include "host/com/com_ptr.h"
 #include "splitter_instance.h"
+#include "text_property_bag.h"
 
 namespace {
 
 using activex::ComPtr;
-
-// A container's property bag in memory: a missing key is an error, as in real bags.
-class MemoryBag final : public IPropertyBag {
- public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    *out = (iid == IID_IUnknown || iid == IID_IPropertyBag) ? this : nullptr;
-    if (!*out) return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override { return --refs_; }  // lives on the stack
-  HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
-    for (auto& [key, stored] : entries_)
-      if (key == name) return VariantCopy(value, &stored.Raw());
-    return E_INVALIDARG;
-  }
-  HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override {
-    for (auto& [key, stored] : entries_)
-      if (key == name) return VariantCopy(&stored.Raw(), value);
-    entries_.emplace_back(name, VariantValue::CopyOf(*value));
-    return S_OK;
-  }
-  std::vector<std::wstring> Keys() const {
-    std::vector<std::wstring> keys;
-    for (const auto& entry : entries_) keys.push_back(entry.first);
-    return keys;
-  }
-  const VariantValue* Find(const std::wstring& name) const {
-    for (const auto& entry : entries_)
-      if (entry.first == name) return &entry.second;
-    return nullptr;
-  }
-
- private:
-  ULONG refs_ = 1;
-  std::vector<std::pair<std::wstring, VariantValue>> entries_;
-};
 
 template <typename Interface>
 ComPtr<Interface> As(const DispatchClient& control, REFIID iid) {
@@ -143,21 +106,29 @@ class Persistence : public ::testing::Test {
 };
 
 TEST_F(Persistence, APropertyBagKeepsEverySettingWithItsType) {
-  MemoryBag bag;
-  ASSERT_EQ(As<IPersistPropertyBag>(original_.Control(), IID_IPersistPropertyBag)->Save(&bag, TRUE, TRUE), S_OK);
+  // The bag of formhost's form files, which keeps each value's type.
+  ComPtr<TextPropertyBag> bag = TextPropertyBag::Create();
+  ASSERT_EQ(As<IPersistPropertyBag>(original_.Control(), IID_IPersistPropertyBag)->Save(bag.Get(), TRUE, TRUE), S_OK);
+  auto find = [&](const wchar_t* name) {
+    VariantValue value;
+    return SUCCEEDED(bag->Read(name, &value.Raw(), nullptr)) ? std::optional<VariantValue>(value) : std::nullopt;
+  };
   // Long keys are VT_I4, and a value equal to its default is left out.
-  EXPECT_EQ(bag.Find(L"BorderStyle"), nullptr);
-  ASSERT_NE(bag.Find(L"Orientation"), nullptr);
-  EXPECT_EQ(bag.Find(L"Orientation")->Type(), VT_I4);
-  EXPECT_EQ(bag.Find(L"NumPanes")->AsLong(), 3);
-  EXPECT_NE(bag.Find(L"PaneHeight3"), nullptr);
-  EXPECT_EQ(bag.Find(L"PaneWidth1"), nullptr);
-  EXPECT_EQ(bag.Find(L"MouseIcon")->Type(), VT_DISPATCH);
+  EXPECT_FALSE(find(L"BorderStyle"));
+  ASSERT_TRUE(find(L"Orientation"));
+  EXPECT_EQ(find(L"Orientation")->Type(), VT_I4);
+  EXPECT_EQ(find(L"NumPanes")->AsLong(), 3);
+  EXPECT_TRUE(find(L"PaneHeight3"));
+  EXPECT_FALSE(find(L"PaneWidth1"));
+  EXPECT_EQ(find(L"MouseIcon")->Type(), VT_DISPATCH);
+  // Through the form file's text and back.
+  ComPtr<TextPropertyBag> reread = TextPropertyBag::Create();
+  for (const std::wstring& line : bag->Lines()) reread->AddLine(line);
 
   auto persist = As<IPersistPropertyBag>(loaded_.Control(), IID_IPersistPropertyBag);
-  ASSERT_EQ(persist->Load(&bag, nullptr), S_OK) << ErrorDescription();
+  ASSERT_EQ(persist->Load(reread.Get(), nullptr), S_OK) << ErrorDescription();
   EXPECT_EQ(Describe(loaded_.Control()), Describe(original_.Control()));
-  EXPECT_EQ(persist->Load(&bag, nullptr), CO_E_ALREADYINITIALIZED);
+  EXPECT_EQ(persist->Load(reread.Get(), nullptr), CO_E_ALREADYINITIALIZED);
 }
 
 TEST_F(Persistence, AStreamKeepsEverySettingAndTracksChanges) {
