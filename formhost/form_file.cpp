@@ -95,6 +95,8 @@ void FormReader::Line(std::wstring_view line) {
     if (cursor.TakeWord(L"End")) {
       cursor.ExpectEnd();
       open_ = nullptr;
+    } else if ((cursor.TakeWord(L"Splitter") || cursor.TakeWord(L"Control")) && !cursor.Take(L'=')) {
+      throw std::invalid_argument("the splitter " + Narrow(open_->name) + " has no End before this line");
     } else {
       open_->properties->AddLine(line);
     }

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Form files across processes: what one formhost saves, another opens as it was (the same
+# state, and saved again the same file), in design and run mode; damaged form files end
+# formhost with a message naming the file, the line and the fault, and open nothing.
+#   run_form_files.sh <win64-build-dir>
+set -euo pipefail
+
+if [ $# -ne 1 ]; then
+    echo "usage: $0 <win64-build-dir>" >&2
+    exit 2
+fi
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build=$(cd "$1" && pwd)
+ocx="$build/OvSplitr.ocx"
+formhost="$build/formhost/formhost.exe"
+# shellcheck source=../../tools/wine-env.sh
+. "$repo/tools/wine-env.sh"
+ov_require_built "$ocx" "$formhost"
+
+ov_wine_setup "$build"
+work=$(mktemp -d "$build/wine-form-files.XXXXXX")
+trap 'ov_wine_stop; rm -rf "$work"' EXIT
+ov_register_ocx "$ocx"
+export OV_WINE_TIMEOUT=60
+formhost_w=$(ov_winepath "$formhost")
+demo="$repo/formhost/forms/demo.frm"
+failed=0
+
+# The last state printed, without its stage and the counters of messages and moves, which
+# differ by run. A pane key never given (Empty) loads as the key's default, "".
+form_state() {
+    tr -d '\r' < "$1" | grep -E '^(state|splitter|pane|child) ' |
+        sed -E 's/^state [a-z]+ /state /; s/ (filtered|moves|refreshes)=[0-9]+//g; s/ key=BSTR "" / key=Empty /' |
+        awk '/^state /{block = ""} {block = block $0 "\n"} END {printf "%s", block}'
+}
+
+# round_trip <what> <formhost options...>: one process builds or opens a form and saves
+# it, a second opens the saved file and saves it again.
+round_trip() {
+    local what="$1"
+    shift
+    rm -f "$work/saved.frm" "$work/again.frm"
+    if ! ov_wine "$formhost_w" "$@" --save "$(ov_winepath "$work/saved.frm")" --close > "$work/saved.txt" ||
+       ! ov_wine "$formhost_w" --open "$(ov_winepath "$work/saved.frm")" \
+             --save "$(ov_winepath "$work/again.frm")" --close > "$work/opened.txt"; then
+        echo "$what: formhost failed" >&2
+        failed=1
+        return
+    fi
+    if ! diff -u <(form_state "$work/saved.txt") <(form_state "$work/opened.txt") >&2; then
+        echo "$what: the opened form differs from the saved one" >&2
+        failed=1
+    elif ! cmp -s "$work/saved.frm" "$work/again.frm"; then
+        echo "$what: saved again, the form file differs:" >&2
+        diff -u "$work/saved.frm" "$work/again.frm" >&2 || true
+        failed=1
+    elif ! grep -q '^pane ' <(form_state "$work/opened.txt"); then
+        echo "$what: the opened form has no panes" >&2
+        failed=1
+    else
+        echo "== $what: saved by one formhost, opened by another as it was"
+    fi
+}
+
+round_trip "nested splitters in design mode" --nested --design --size 640x400
+round_trip "nested splitters at run time" --nested --size 640x400 --resize 700x420
+round_trip "the demo's form, keys and tags of many types" --open "$(ov_winepath "$demo")"
+round_trip "the demo's form in design mode" --open "$(ov_winepath "$demo")" --design
+
+# damaged <sed edit of the demo's form> <what stderr must say>
+damaged() {
+    local edit="$1" message="$2" status=0
+    sed -e "$edit" "$demo" > "$work/damaged.frm"
+    # wine itself, so that all of stderr is in the file when it returns
+    timeout 60 wine "$formhost_w" --open "$(ov_winepath "$work/damaged.frm")" --close \
+        > "$work/damaged.txt" 2> "$work/damaged.err" || status=$?
+    if [ $status -ne 1 ] || ! grep -qF -- "$message" "$work/damaged.err" || grep -q '^state' "$work/damaged.txt"; then
+        echo "damaged form ($edit): exit $status, expected \"$message\"; it said:" >&2
+        cat "$work/damaged.err" >&2
+        failed=1
+    else
+        echo "== damaged form: $(tr -d '\r' < "$work/damaged.err")"
+    fi
+}
+
+damaged 's/^Form Width 640/Form Width wide/' 'damaged.frm:5: column 12: expected the form'"'"'s width from 1 to 32767'
+damaged 's/CY -1234.5600/CY -1234.56.00/' 'damaged.frm:18: column 19: not a currency amount: -1234.56.00'
+damaged '0,/^End/{/^End/d}' 'damaged.frm:21: the splitter OvSplitter1 has no End before this line'
+damaged 's/In OvSplitter1 Rect/In OvSplitter9 Rect/' 'no splitter before this line is called OvSplitter9'
+damaged 's/PaneMinimum1 = I4 1500/PaneMinimum1 = BSTR "wide"/' \
+    '0x800A000D from OvSplitter1: IPersistPropertyBag::Load: Type mismatch'
+
+if [ $failed -ne 0 ]; then
+    echo "form files: FAILED" >&2
+    exit 1
+fi
+echo "form files: passed"
