@@ -1,6 +1,6 @@
 #pragma once
-// A container's IPropertyBag as the portable code's property bag. Pictures travel as the
-// picture objects themselves, every other value through the Variant bridge.
+// A container's IPropertyBag as the portable code's property bag: values cross through the
+// Variant bridge, pictures as the picture objects themselves.
 #include <windows.h>
 #include <ocidl.h>
 
