@@ -9,7 +9,6 @@
 
 #include <windows.h>
 #include <ole2.h>
-#include <olectl.h>
 
 #include <algorithm>
 #include <chrono>
@@ -27,7 +26,9 @@
 #include "host/com/com_ptr.h"
 #include "host/com/unique_handle.h"
 #include "server_module.h"
+#include "name_dispatch.h"
 #include "splitter_instance.h"
+#include "test_object.h"
 
 namespace {
 
@@ -194,6 +195,14 @@ class Arguments {
   DISPPARAMS params_{};
 };
 
+// An object of the test's own with no members, for an argument that is an object.
+class PlainObject final : public TestObject<NameDispatch, &IID_IDispatch> {
+ public:
+  STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+    return DISP_E_MEMBERNOTFOUND;
+  }
+};
+
 // One member of an interface, as the type library declares it.
 struct Member {
   std::wstring interfaceName;
@@ -293,14 +302,6 @@ class DispatchSweep : public ::testing::Test {
     wchar_t path[MAX_PATH];
     ASSERT_GT(GetModuleFileNameW(server, path, MAX_PATH), 0u);
     ASSERT_EQ(LoadTypeLibEx(path, REGKIND_NONE, library_.Out()), S_OK);
-    // Any object will do as an argument; a font is one the system makes.
-    FONTDESC description{};
-    description.cbSizeofstruct = sizeof description;
-    description.lpstrName = const_cast<LPOLESTR>(L"Arial");
-    description.cySize.int64 = 120000;
-    description.sWeight = FW_NORMAL;
-    ASSERT_EQ(OleCreateFontIndirect(&description, IID_IDispatch, reinterpret_cast<void**>(argumentObject_.Out())),
-              S_OK);
   }
 
   // The object of the member's interface on a new control of two panes.
@@ -344,7 +345,7 @@ class DispatchSweep : public ::testing::Test {
       for (Kind kind : kKinds) {
         for (Form form : {Form::Value, Form::TypedReference, Form::VariantReference}) {
           if (count == 0 && (kind != Kind::Empty || form != Form::Value)) continue;
-          Arguments arguments(argumentObject_.Get());
+          Arguments arguments(&argumentObject_);
           for (UINT position = 0; position < count; ++position) {
             if (position == 0) {
               arguments.Add(kind, form);
@@ -367,12 +368,12 @@ class DispatchSweep : public ::testing::Test {
     static constexpr DISPID kBogus = 0x7777;
     static constexpr DISPID kPut = DISPID_PROPERTYPUT;
     {
-      Arguments arguments(argumentObject_.Get());
+      Arguments arguments(&argumentObject_);
       arguments.Add(Kind::I4, Form::Value);
       Call(member, target, member.flags, arguments, &kBogus, 1, "a bogus named argument");
     }
     {
-      Arguments arguments(argumentObject_.Get());
+      Arguments arguments(&argumentObject_);
       arguments.Add(Kind::I4, Form::Value);
       Call(member, target, member.flags, arguments, nullptr, 0, "no named argument");
     }
@@ -380,7 +381,7 @@ class DispatchSweep : public ::testing::Test {
                        WORD{DISPATCH_PROPERTYPUTREF}, WORD{DISPATCH_METHOD | DISPATCH_PROPERTYPUT}, WORD{0x40}}) {
       if (flags == member.flags) continue;
       for (UINT count : {0u, 1u}) {
-        Arguments arguments(argumentObject_.Get());
+        Arguments arguments(&argumentObject_);
         if (count) arguments.Add(Kind::I4, Form::Value);
         const bool put = flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
         Call(member, target, flags, arguments, put && count ? &kPut : nullptr, put && count ? 1 : 0,
@@ -390,7 +391,7 @@ class DispatchSweep : public ::testing::Test {
   }
 
   ComPtr<ITypeLib> library_;
-  ComPtr<IDispatch> argumentObject_;
+  PlainObject argumentObject_;
   unsigned calls_ = 0;
   std::map<HRESULT, unsigned> outcomes_;
 };
@@ -407,8 +408,7 @@ TEST_F(DispatchSweep, EveryMemberAnswersEveryArgumentWithAnHresultAndLeavesNothi
         << "no members of " << std::string(name.begin(), name.end()) << " in the type library";
 
   SetUnhandledExceptionFilter(ReportCrash);
-  argumentObject_->AddRef();
-  const ULONG objectReferences = argumentObject_->Release();
+  const ULONG objectReferences = argumentObject_.references;
   Watchdog watchdog(std::chrono::seconds(10));
   const auto start = std::chrono::steady_clock::now();
   // The system keeps some GDI objects once made (brushes of system colours): a leak is what
@@ -427,8 +427,7 @@ TEST_F(DispatchSweep, EveryMemberAnswersEveryArgumentWithAnHresultAndLeavesNothi
         Misuse(member, target.Pointer());
       }
       EXPECT_EQ(ServerCanUnloadNow(), S_OK) << Describe(member) << " left an object of the server alive";
-      argumentObject_->AddRef();
-      EXPECT_EQ(argumentObject_->Release(), objectReferences) << Describe(member) << " still holds its argument";
+      EXPECT_EQ(argumentObject_.references, objectReferences) << Describe(member) << " still holds its argument";
     }
     watchdog.Enter("the census of GDI objects");
     gdi = GdiObjectsInUse();
