@@ -51,7 +51,8 @@ std::string ContainerName(const FormWindow& form, const ChildControl& child) {
 void PrintState(const FormWindow& form, const char* stage) {
   RECT client{};
   GetClientRect(form.Handle(), &client);
-  std::printf("state %s form=%ldx%ld usermode=%d\n", stage, client.right, client.bottom, form.UserMode() ? 1 : 0);
+  std::printf("state %s form=%ldx%ld usermode=%d changed=%d\n", stage, client.right, client.bottom,
+              form.UserMode() ? 1 : 0, form.Changed() ? 1 : 0);
   for (const auto& splitter : form.Splitters()) {
     HWND window = splitter->Window();
     RECT r{};
@@ -95,6 +96,12 @@ void Build(FormWindow& form, const FormScript& script) {
     form.AddChild(ChildKindOfName(name), name, &first, RECT{0, 0, 40, 40});
     if (position <= panes.Get(L"Count").AsLong()) panes.Object(L"Item", position).Put(L"ControlName", name);
   }
+}
+
+void Select(FormWindow& form, const std::wstring& name) {
+  for (const auto& splitter : form.Splitters())
+    if (splitter->Name() == name) return form.Select(*splitter.Get());
+  throw std::invalid_argument("--select: no splitter " + Narrow(name));
 }
 
 void Repaint(const FormWindow& form, int count) {
@@ -208,6 +215,12 @@ FormScript ParseFormScript(int argc, wchar_t** argv) {
       script.frameSite = false;
     else if (option == L"--close")
       script.close = true;
+    else if (option == L"--select")
+      script.select = value();
+    else if (option == L"--properties")
+      script.properties = true;
+    else if (option == L"--about")
+      script.about = true;
     else
       throw std::invalid_argument("unknown option " + Narrow(option));
   }
@@ -251,8 +264,16 @@ int RunFormScript(const FormScript& script) {
     if (script.waitMs > 0) PumpMessagesFor(script.waitMs);
     if (!script.screenshot.empty()) Screenshot(form, script.screenshot);
     if (!script.dragScreenshots.empty()) DragWithScreenshots(form, script.dragScreenshots);
+    if (!script.select.empty()) Select(form, script.select);
+    if (script.properties) {
+      if (form.UserMode()) throw std::invalid_argument("--properties works in design mode");
+      form.ShowPropertyPages();
+      PrintState(form, "pages");
+    }
+    if (script.about) form.ShowAboutBox();
     if (!script.save.empty()) {
       WriteFormFile(script.save, SaveForm(form));
+      form.MarkSaved();
       std::printf("saved file=%s\n", Narrow(script.save).c_str());
     }
   } catch (const DispatchError& error) {

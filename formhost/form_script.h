@@ -5,7 +5,8 @@
 //   formhost [--design | --run] [--size WxH] [--splitters N] [--panes N] [--orientation h|v]
 //            [--bind name,name,...] [--nested] [--open form.frm] [--resize WxH]...
 //            [--repaint N] [--wait MS] [--screenshot file.bmp] [--drag-screenshots PREFIX]
-//            [--save form.frm] [--quick] [--no-frame-site] [--close]
+//            [--select name] [--properties] [--about] [--save form.frm] [--quick]
+//            [--no-frame-site] [--close]
 //
 // --bind places one control per name in the first splitter (the name's start picks the
 // kind: tree, list, edit; anything else is a windowless label) and names it as the
@@ -19,6 +20,11 @@
 // mode unless --size, --design or --run say otherwise; a damaged file or a control that
 // refuses its saved properties ends the run with the error and nothing opened. --save
 // writes the form as it is after every other step to a form file.
+// --select names the splitter that --properties and --about are for (the first one
+// otherwise); --properties opens its property pages (design mode), --about its About box,
+// each until the user closes it, before the form is saved. At design time a control's
+// reported changes mark the form changed ("changed=1" in the printed state) until it is
+// saved; F4 and Shift+F1, or the form's system menu, open the pages and the About box.
 
 #include <windows.h>
 
@@ -46,6 +52,9 @@ struct FormScript {
   bool close = false;
   std::wstring open;
   std::wstring save;
+  std::wstring select;
+  bool properties = false;
+  bool about = false;
 };
 
 // Throws std::invalid_argument with a message for the user.

@@ -2,7 +2,12 @@
 
 #include <commctrl.h>
 
+#include <windowsx.h>
+
 #include <stdexcept>
+
+#include "dispatch_error.h"
+#include "property_frame.h"
 
 namespace {
 
@@ -27,6 +32,10 @@ void RegisterFormClass(WNDPROC procedure) {
 
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
+// System menu commands: their low four bits must be clear.
+constexpr UINT kPropertiesCommand = 0x0010;
+constexpr UINT kAboutCommand = 0x0020;
+
 }  // namespace
 
 FormWindow::FormWindow(const FormOptions& options)
@@ -34,11 +43,15 @@ FormWindow::FormWindow(const FormOptions& options)
   RegisterFormClass(&Procedure);
   RECT outer{0, 0, options.client.cx, options.client.cy};
   AdjustWindowRectEx(&outer, kFormStyle, FALSE, 0);
-  window_.reset(CreateWindowExW(0, kClassName, userMode_ ? L"Form1" : L"Form1 [design]", kFormStyle, CW_USEDEFAULT,
-                                CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr));
+  window_.reset(CreateWindowExW(0, kClassName, L"", kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+                                outer.bottom - outer.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
   if (!window_) throw std::runtime_error("CreateWindowExW failed for the form");
   SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  UpdateTitle();
+  HMENU system = GetSystemMenu(window_.get(), FALSE);
+  AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(system, MF_STRING, kPropertiesCommand, L"&Properties...\tF4");
+  AppendMenuW(system, MF_STRING, kAboutCommand, L"&About OvSplitter...\tShift+F1");
   container_ = activex::ComPtr<FormContainer>::Adopt(FormContainer::Create(window_.get()));
   if (options.visible) {
     ShowWindow(window_.get(), SW_SHOWNORMAL);
@@ -99,6 +112,7 @@ SplitterSite& FormWindow::AddSplitterSite(HWND parent, const SplitterSiteOptions
   options.userMode = userMode_;
   options.frameSite = frameSite_;
   options.quickActivate = quickActivate_;
+  options.changed = [this](DISPID) { OnPropertyChanged(); };
   splitters_.push_back(SplitterSite::Create(*container_.Get(), parent, options));
   return *splitters_.back().Get();
 }
@@ -135,7 +149,7 @@ void FormWindow::ResizeClient(int width, int height) {
 
 void FormWindow::SetUserMode(bool userMode) {
   userMode_ = userMode;
-  SetWindowTextW(window_.get(), userMode_ ? L"Form1" : L"Form1 [design]");
+  UpdateTitle();
   for (const auto& splitter : splitters_) splitter->SetUserMode(userMode);
   InvalidateRect(window_.get(), nullptr, TRUE);
 }
@@ -154,6 +168,7 @@ FormCloseReport FormWindow::Close() {
     report.controlReleases[i] = splitters_[i]->Close();
     report.siteReferences[i] = splitters_[i]->SiteReferences();
   }
+  selected_ = nullptr;
   splitters_.clear();
   container_->Detach();
   closeReport_ = report;
@@ -163,6 +178,12 @@ FormCloseReport FormWindow::Close() {
 void FormWindow::RunUntilClosed() {
   MSG message;
   while (!closed_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // The keys work wherever the focus is on the form, a control inside it included.
+    bool shift = GetKeyState(VK_SHIFT) < 0;
+    bool onForm = message.hwnd == window_.get() || IsChild(window_.get(), message.hwnd);
+    if (onForm && message.message == WM_KEYDOWN && (message.wParam == VK_F4 || (message.wParam == VK_F1 && shift)) &&
+        OnCommand(message.wParam == VK_F4 ? kPropertiesCommand : kAboutCommand))
+      continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -182,6 +203,12 @@ LRESULT FormWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       OnPaint();
       return 0;
+    case WM_PARENTNOTIFY:
+      if (LOWORD(wParam) == WM_LBUTTONDOWN) OnChildPressed({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_SYSCOMMAND:
+      if (OnCommand(static_cast<UINT>(wParam & 0xFFF0))) return 0;
+      return DefWindowProcW(window_.get(), message, wParam, lParam);
     case WM_CLOSE:
       // The window itself stays until the form object goes.
       Close();
@@ -203,4 +230,66 @@ void FormWindow::OnPaint() {
   }
   for (const auto& child : children_)
     if (child->IsIn(container_->FormObject())) child->Paint(paint.get());
+}
+
+void FormWindow::UpdateTitle() {
+  std::wstring title = userMode_ ? L"Form1" : L"Form1 [design]";
+  if (changed_) title += L" *";
+  SetWindowTextW(window_.get(), title.c_str());
+}
+
+void FormWindow::OnPropertyChanged() {
+  // At run time the form is not being edited; what the controls report there is theirs.
+  if (userMode_ || changed_) return;
+  changed_ = true;
+  UpdateTitle();
+}
+
+void FormWindow::MarkSaved() {
+  changed_ = false;
+  UpdateTitle();
+}
+
+SplitterSite* FormWindow::Selected() const {
+  if (selected_) return selected_;
+  return splitters_.empty() ? nullptr : splitters_.front().Get();
+}
+
+void FormWindow::Select(SplitterSite& splitter) { selected_ = &splitter; }
+
+// A press at design time selects the innermost splitter under it.
+void FormWindow::OnChildPressed(POINT formPoint) {
+  if (userMode_) return;
+  POINT screen = formPoint;
+  ClientToScreen(window_.get(), &screen);
+  SplitterSite* innermost = nullptr;
+  for (const auto& splitter : splitters_) {
+    RECT bounds{};
+    GetWindowRect(splitter->Window(), &bounds);
+    if (PtInRect(&bounds, screen) && (!innermost || IsChild(innermost->Window(), splitter->Window())))
+      innermost = splitter.Get();
+  }
+  if (innermost) Select(*innermost);
+}
+
+void FormWindow::ShowPropertyPages() {
+  if (SplitterSite* splitter = Selected())
+    ShowPropertyFrame(window_.get(), splitter->Name(), splitter->Object(), splitter->PropertyPages());
+}
+
+void FormWindow::ShowAboutBox() {
+  if (SplitterSite* splitter = Selected()) splitter->Control().Call(L"AboutBox");
+}
+
+bool FormWindow::OnCommand(UINT command) {
+  if (command != kPropertiesCommand && command != kAboutCommand) return false;
+  try {
+    if (command == kAboutCommand)
+      ShowAboutBox();
+    else if (!userMode_)
+      ShowPropertyPages();
+  } catch (const DispatchError& error) {
+    MessageBoxA(window_.get(), error.what(), "formhost", MB_OK | MB_ICONEXCLAMATION);
+  }
+  return true;
 }

@@ -62,6 +62,19 @@ class FormWindow {
   // Gives the form a new client size; the splitters follow.
   void ResizeClient(int width, int height);
   void SetUserMode(bool userMode);
+
+  // Design mode. A property change that a control reports (its panes' changes as "Panes")
+  // marks the form changed, shown by a '*' in its title, until the form is saved.
+  bool Changed() const { return changed_; }
+  void MarkSaved();
+  // The splitter that the pages and the About box are for: the last one clicked at design
+  // time, the first one until then.
+  SplitterSite* Selected() const;
+  void Select(SplitterSite& splitter);
+  // Modal, from the form's system menu or F4 (pages, design mode only) and Shift+F1 (About);
+  // throw DispatchError when the control fails.
+  void ShowPropertyPages();
+  void ShowAboutBox();
   // Removes the child controls and closes every splitter; the window stays until the
   // form goes. Later calls report nothing.
   FormCloseReport Close();
@@ -74,6 +87,11 @@ class FormWindow {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnPropertyChanged();
+  void OnChildPressed(POINT formPoint);
+  // The system menu's and the keys' commands; false for anything else.
+  bool OnCommand(UINT command);
+  void UpdateTitle();
   void OnPaint();
   RECT SplitterSlot(size_t index, size_t count) const;
   SplitterSite& AddSplitterSite(HWND parent, const SplitterSiteOptions& options);
@@ -84,6 +102,8 @@ class FormWindow {
   bool frameSite_;
   bool quickActivate_;
   bool closed_ = false;
+  bool changed_ = false;
+  SplitterSite* selected_ = nullptr;
   FormCloseReport closeReport_;
   win32::UniqueWindow window_;
   activex::ComPtr<FormContainer> container_;

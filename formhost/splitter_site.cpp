@@ -54,7 +54,8 @@ SplitterSite::SplitterSite(FormContainer& container, HWND parent, const Splitter
       userMode_(options.userMode),
       scaleUnits_(options.scaleUnits),
       frameSite_(options.frameSite),
-      extender_(Extender::Create(*this)) {
+      extender_(Extender::Create(*this)),
+      changed_(options.changed) {
   container_->AddEmbedding(extender_);
 }
 
@@ -69,6 +70,10 @@ void SplitterSite::Start(bool quickActivate, IPropertyBag* saved) {
   Check(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, reinterpret_cast<void**>(object_.Out())),
         L"CoCreateInstance");
   control_ = DispatchClient(object_.As<IDispatch>(IID_IDispatch).Get());
+  // Before the control initialises, so that nothing it reports is missed.
+  if (auto points = object_.As<IConnectionPointContainer>(IID_IConnectionPointContainer);
+      points && SUCCEEDED(points->FindConnectionPoint(IID_IPropertyNotifySink, changes_.Out())))
+    Check(changes_->Advise(static_cast<IPropertyNotifySink*>(this), &changesCookie_), L"IConnectionPoint::Advise");
   SIZEL extent{MulDiv(rect_.right - rect_.left, 2540, LogicalPixels(LOGPIXELSX)),
                MulDiv(rect_.bottom - rect_.top, 2540, LogicalPixels(LOGPIXELSY))};
   auto quick = object_.As<IQuickActivate>(IID_IQuickActivate);
@@ -113,6 +118,10 @@ void SplitterSite::SaveProperties(IPropertyBag& bag) {
 
 ULONG SplitterSite::Close() {
   control_.Reset();
+  if (changes_) {
+    changes_->Unadvise(changesCookie_);
+    changes_.Reset();
+  }
   if (inPlaceObject_) {
     inPlaceObject_->InPlaceDeactivate();
     inPlaceObject_.Reset();
@@ -180,6 +189,7 @@ STDMETHODIMP SplitterSite::QueryInterface(REFIID iid, void** object) {
       {{&IID_IOleWindow, &IID_IOleInPlaceSite, &IID_IOleInPlaceSiteEx}, As<IOleInPlaceSiteEx>},
       {{&IID_IOleControlSite}, As<IOleControlSite>},
       {{&IID_IDispatch}, As<IDispatch>},
+      {{&IID_IPropertyNotifySink}, As<IPropertyNotifySink>},
       // Offered only when the form says so, to see the control without one.
       {{&IID_ISimpleFrameSite},
        [](SplitterSite* site) -> void* { return site->frameSite_ ? static_cast<ISimpleFrameSite*>(site) : nullptr; }},
@@ -291,3 +301,17 @@ STDMETHODIMP SplitterSite::PreMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*
 }
 
 STDMETHODIMP SplitterSite::PostMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD) { return S_OK; }
+
+STDMETHODIMP SplitterSite::OnChanged(DISPID member) {
+  if (changed_) changed_(member);
+  return S_OK;
+}
+
+std::vector<CLSID> SplitterSite::PropertyPages() const {
+  auto specify = object_.As<ISpecifyPropertyPages>(IID_ISpecifyPropertyPages);
+  if (!specify) throw DispatchError(E_NOINTERFACE, L"ISpecifyPropertyPages");
+  CAUUID pages{};
+  Check(specify->GetPages(&pages), L"ISpecifyPropertyPages::GetPages");
+  win32::UniqueTaskMemory owned(pages.pElems);
+  return std::vector<CLSID>(pages.pElems, pages.pElems + pages.cElems);
+}

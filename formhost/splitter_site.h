@@ -9,7 +9,9 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "dispatch_client.h"
 #include "extender.h"
@@ -34,6 +36,9 @@ struct SplitterSiteOptions {
   // False leaves the control parked until Activate, so that the controls bound to its
   // panes can be placed inside it first and its Show finds them.
   bool activate = true;
+  // Told the member's dispatch id whenever the control reports a property change
+  // (IPropertyNotifySink::OnChanged): "Panes" for any change of its panes at design time.
+  std::function<void(DISPID member)> changed;
 };
 
 class SplitterSite final : public IOleClientSite,
@@ -41,6 +46,7 @@ class SplitterSite final : public IOleClientSite,
                            public IOleControlSite,
                            public NameDispatch,
                            public ISimpleFrameSite,
+                           public IPropertyNotifySink,
                            public FormControl,
                            private RefCounted {
  public:
@@ -127,6 +133,15 @@ class SplitterSite final : public IOleClientSite,
   STDMETHODIMP PreMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD* cookie) override;
   STDMETHODIMP PostMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD) override;
 
+  // IPropertyNotifySink
+  STDMETHODIMP OnChanged(DISPID member) override;
+  STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
+
+  // The control's property pages (ISpecifyPropertyPages), in its order; throws
+  // DispatchError when it has none.
+  std::vector<CLSID> PropertyPages() const;
+  IUnknown* Object() const { return object_.Get(); }
+
  private:
   SplitterSite(FormContainer& container, HWND parent, const SplitterSiteOptions& options);
   ~SplitterSite() override;
@@ -146,6 +161,9 @@ class SplitterSite final : public IOleClientSite,
   Extender* extender_;
   activex::ComPtr<IOleObject> object_;
   activex::ComPtr<IOleInPlaceObject> inPlaceObject_;
+  std::function<void(DISPID)> changed_;
+  activex::ComPtr<IConnectionPoint> changes_;
+  DWORD changesCookie_ = 0;
   DispatchClient control_;
   bool inPlaceActive_ = false;
   int filteredMessages_ = 0;

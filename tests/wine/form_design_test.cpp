@@ -1,0 +1,112 @@
+// formhost's design mode with the real OCX: the control's reported changes mark the form
+// changed until it is saved, the selected splitter's pages open in the form's own frame
+// and their edits show on the form at once and are saved, and the About box opens over the
+// form. Another thread plays the user's part in the modal windows; the form with the frame
+// open is saved as a BMP file beside the test program.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "form_file.h"
+#include "form_window.h"
+#include "resource_ids.h"
+#include "window_driver.h"
+
+namespace {
+
+constexpr int kApply = 0x3021;
+
+class FormDesign : public ::testing::Test {
+ protected:
+  void Open(bool userMode) {
+    FormOptions options;
+    options.userMode = userMode;
+    form_ = std::make_unique<FormWindow>(options);
+    form_->AddSplitter(L"OvSplitter1");
+    form_->AddSplitter(L"OvSplitter2");
+  }
+  void TearDown() override { form_.reset(); }
+
+  const DispatchClient& Control(size_t index) const { return form_->Splitters()[index]->Control(); }
+
+  std::unique_ptr<FormWindow> form_;
+};
+
+TEST_F(FormDesign, PaneChangesMarkTheFormChangedAtDesignTimeUntilItIsSaved) {
+  struct Case {
+    bool userMode;
+    bool changed;
+    const wchar_t* title;
+  };
+  for (Case c : {Case{true, false, L"Form1"}, Case{false, true, L"Form1 [design] *"}}) {
+    Open(c.userMode);
+    form_->MarkSaved();  // placing the second splitter resized the first one's panes
+    Control(0).Object(L"Panes").Call(L"Add");
+    EXPECT_EQ(form_->Changed(), c.changed);
+    EXPECT_EQ(TextOf(form_->Handle()), c.title);
+    form_->MarkSaved();
+    EXPECT_FALSE(form_->Changed());
+    EXPECT_EQ(TextOf(form_->Handle()).back(), c.userMode ? L'1' : L']');
+  }
+}
+
+TEST_F(FormDesign, ThePagesOfTheSelectedSplitterApplyTheirEditsToTheFormAtOnceAndTheSavedFormKeepsThem) {
+  Open(false);
+  for (size_t i : {0, 1}) Control(i).Object(L"Panes").Call(L"Add");  // bars to see
+  form_->Select(*form_->Splitters()[1].Get());
+  std::thread user([&] {
+    HWND frame = WaitForDialog(L"OvSplitter2 Properties");
+    if (!frame) return ADD_FAILURE() << "the property frame did not show";
+    HWND size = WaitFor([&] { return FindDescendant(frame, IDC_GENERAL_TXTSPLITTERSIZE); });
+    if (!size) return ADD_FAILURE() << "no General page";
+    HWND apply = GetDlgItem(frame, kApply);
+    EXPECT_FALSE(IsWindowEnabled(apply));
+    SendMessageW(size, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"9"));
+    EXPECT_TRUE(IsWindowEnabled(apply)) << "a changed field enables Apply";
+    SendMessageTimeoutW(apply, BM_CLICK, 0, 0, SMTO_NORMAL, 10000, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(apply));
+    EXPECT_EQ(TextOf(form_->Handle()), L"Form1 [design] *") << "applied while the frame is open";
+    SaveWindow(form_->Handle(), L"form-design-pages.bmp");
+    Press(GetDlgItem(frame, IDOK));
+    EXPECT_TRUE(WaitUntilGone(frame));
+  });
+  form_->ShowPropertyPages();
+  user.join();
+  // The form repaints where the frame was, then shows the thicker bar.
+  for (DWORD start = GetTickCount(); GetTickCount() - start < 300;) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  }
+  SaveWindow(form_->Handle(), L"form-design-applied.bmp");
+
+  EXPECT_EQ(Control(1).Get(L"SplitterSize").AsLong(), 9);
+  EXPECT_EQ(Control(0).Get(L"SplitterSize").AsLong(), 3);
+  std::wstring path = TestDirectory() + L"form-design.frm";
+  WriteFormFile(path, SaveForm(*form_));
+  std::ifstream file(path.c_str());
+  std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  size_t second = text.find("Splitter OvSplitter2");
+  ASSERT_NE(second, std::string::npos) << text;
+  EXPECT_NE(text.find("SplitterSize = I4 9", second), std::string::npos) << text;
+  DeleteFileW(path.c_str());
+}
+
+TEST_F(FormDesign, TheAboutBoxOpensOverTheForm) {
+  Open(false);
+  std::thread user([&] {
+    HWND about = WaitForDialog(L"About OvSplitter ActiveX control");
+    if (!about) return ADD_FAILURE() << "the About box did not show";
+    EXPECT_EQ(GetAncestor(GetWindow(about, GW_OWNER), GA_ROOT), form_->Handle());
+    Press(GetDlgItem(about, IDOK));
+    EXPECT_TRUE(WaitUntilGone(about));
+  });
+  form_->ShowAboutBox();
+  user.join();
+}
+
+}  // namespace
