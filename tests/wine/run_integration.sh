@@ -75,7 +75,7 @@ ov_wine "$(ov_winepath "$atl_tests")" || failed=1
 # Every member against every kind of argument; a crash or a member that hangs ends the
 # sweep with its name, and the whole of it is bounded.
 echo "== registered: ov_wine_sweep_tests"
-OV_WINE_TIMEOUT=120 ov_wine "$(ov_winepath "$sweep_tests")" || failed=1
+OV_WINE_TIMEOUT=60 ov_wine "$(ov_winepath "$sweep_tests")" || failed=1
 
 # Wine's own script engines, as a script user drives the control.
 for script in "$repo"/tests/wine/scripts/*.vbs "$repo"/tests/wine/scripts/*.js; do
