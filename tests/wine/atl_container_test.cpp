@@ -117,7 +117,7 @@ class WindowPixels {
 class AtlContainer : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!TheAtl().module) GTEST_SKIP() << "no ATL with AtlAxWinInit and AtlAxGetControl";
+    ASSERT_NE(TheAtl().module, nullptr) << "no ATL with AtlAxWinInit, AtlAxGetControl and its container class";
     frame_ = CreateWindowExW(0, L"Static", L"ATL host", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 600,
                              500, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(frame_, nullptr);
