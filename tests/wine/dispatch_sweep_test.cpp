@@ -3,7 +3,8 @@
 // every kind of Variant (and its by-reference forms) in the first position, named
 // arguments and wrong invoke flags. Each call must come back with an HRESULT that a client
 // can read; afterwards every object of the server is gone and no GDI object is left over.
-// A member that does not return within its time limit ends the run and is named.
+// A member that does not return within its time limit ends the run and is named. Beside
+// the sweep, the answers to the misfits that the control checks itself.
 
 #include <gtest/gtest.h>
 
@@ -15,13 +16,16 @@
 #include <condition_variable>
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "dispatch_client.h"
+#include "expect_dispatch_error.h"
 #include "gdi_census.h"
 #include "host/com/com_ptr.h"
 #include "host/com/unique_handle.h"
@@ -438,6 +442,42 @@ TEST_F(DispatchSweep, EveryMemberAnswersEveryArgumentWithAnHresultAndLeavesNothi
               static_cast<unsigned>(members.size()), calls_, seconds, gdiAfter[1]);
   for (const auto& [hr, count] : outcomes_) std::printf(" %08lx x%u", static_cast<unsigned long>(hr), count);
   std::printf("\n");
+}
+
+// The answers of the checks made before the type library's Invoke, which would keep a
+// reference to the object or call through a null one.
+TEST(DeclaredArguments, MisfitsAnswerWithTheirErrorAndKeepNoArgument) {
+  PlainObject object;
+  {
+    SplitterInstance splitter;
+    DispatchClient control = splitter.Control();
+    DispatchClient panes = splitter.Panes();
+    panes.Call(L"Add", VariantValue::Missing(), L"second");
+    struct Case {
+      const char* what;
+      std::function<void()> call;
+      HRESULT number;
+    };
+    const Case cases[] = {
+        {"an object that is no picture for MouseIcon",
+         [&] { control.PutRef(L"MouseIcon", VariantValue(static_cast<IDispatch*>(&object))); }, DISP_E_TYPEMISMATCH},
+        {"five arguments for the four of Add",
+         [&] { panes.Call(L"Add", 1, L"k", 1, L"c", VariantValue(static_cast<IDispatch*>(&object))); },
+         DISP_E_BADPARAMCOUNT},
+        {"an item of a MouseIcon that is Nothing", [&] { control.Get(L"MouseIcon", 1); },
+         static_cast<HRESULT>(0x800A01A8)},  // "Object required"
+        {"an argument for a Long property", [&] { control.Get(L"hWnd", 1); }, DISP_E_BADPARAMCOUNT}};
+    for (const Case& c : cases) {
+      std::optional<DispatchError> raised = CaptureDispatchError(c.call);
+      ASSERT_TRUE(raised.has_value()) << c.what;
+      EXPECT_EQ(static_cast<unsigned long>(raised->Number()), static_cast<unsigned long>(c.number)) << c.what;
+    }
+    EXPECT_EQ(panes.Get(L"Count").AsLong(), 2) << "the Add with too many arguments added nothing";
+    // What passes: the rest of the arguments to the value's default member, a read as a method.
+    EXPECT_EQ(control.Object(L"Panes", 2).Get(L"Key").AsString(), L"second");
+    EXPECT_EQ(panes.Call(L"Count").AsLong(), 2);
+  }
+  EXPECT_EQ(object.references, 1u);
 }
 
 }  // namespace
