@@ -16,7 +16,8 @@ constexpr int32_t kPaneWidth = 21;
 
 struct Control {
   explicit Control(int32_t paneCount) {
-    platform.surface.SetScaleSize(static_cast<float>(paneCount * (kPaneWidth + 3)), 100);
+    // Low, so that the simulated raster of the last repaint does not hide the loading itself.
+    platform.surface.SetScaleSize(static_cast<float>(paneCount * (kPaneWidth + 3)), 8);
     control.Initialize();
   }
   host::sim::SimPlatform platform;

@@ -108,6 +108,7 @@ void OvPane::SetAppearance(int32_t value) {
 void OvPane::SetKey(const host::Variant& value) {
   if (owner_->KeyExists(value)) throw Error::Bare(err::kInvalidValue, u"Key already exists.");
   key_ = value;
+  foldedKey_ = value.IsNull() || value.IsObject() ? host::String() : host::FoldedCase(host::Trim(value.ToString()));
   Notify(u"Key");
 }
 

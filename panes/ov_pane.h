@@ -40,6 +40,9 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
   int32_t Appearance() const { return appearance_; }
   void SetAppearance(int32_t value);
   const host::Variant& Key() const { return key_; }
+  // The key as the uniqueness test compares it: trimmed and case-folded; empty for a blank,
+  // Null or object key, which never collides.
+  const host::String& FoldedKey() const { return foldedKey_; }
   void SetKey(const host::Variant& value);
   int32_t Index() const { return index_; }
   void SetIndexProperty(int32_t value);
@@ -82,6 +85,7 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
 
   host::String name_;
   host::Variant key_;
+  host::String foldedKey_;
   int32_t index_ = 0;
   int32_t appearance_ = OvPane3D;
   host::String controlName_;

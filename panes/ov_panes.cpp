@@ -66,11 +66,10 @@ bool OvPanes::KeyExists(const Variant& key) const {
   if (key.IsNull() || key.IsMissing() || key.IsNothing()) return false;
   host::String wanted = host::Trim(key.ToString());
   if (wanted.empty()) return false;
-  for (const PanePtr& pane : panes_) {
-    const Variant& other = pane->Key();
-    if (other.IsNull() || other.IsObject()) continue;
-    if (host::TextEqualsIgnoringCase(host::Trim(other.ToString()), wanted)) return true;
-  }
+  // Folded once here and once per key when it was set, so that the test stays cheap.
+  wanted = host::FoldedCase(wanted);
+  for (const PanePtr& pane : panes_)
+    if (pane->FoldedKey() == wanted) return true;
   return false;
 }
 
