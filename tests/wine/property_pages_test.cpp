@@ -39,24 +39,23 @@ std::wstring RegisteredName(const CLSID& clsid) {
 }
 
 // The property frame's window: a dialog of this process whose caption names the control.
+// An EnumWindows callback of its own: a lambda has no stdcall conversion on 32-bit builds.
+BOOL CALLBACK VisitFrameCandidate(HWND window, LPARAM data) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  if (process != GetCurrentProcessId() || std::wstring(className) != L"#32770" || !IsWindowVisible(window) ||
+      TextOf(window).find(L"OvSplitter1") == std::wstring::npos)
+    return TRUE;
+  *reinterpret_cast<HWND*>(data) = window;
+  return FALSE;
+}
+
 HWND FindFrame() {
-  struct Search {
-    HWND found = nullptr;
-  } search;
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        wchar_t className[16] = {};
-        GetClassNameW(window, className, 16);
-        if (process != GetCurrentProcessId() || std::wstring(className) != L"#32770" || !IsWindowVisible(window) ||
-            TextOf(window).find(L"OvSplitter1") == std::wstring::npos)
-          return TRUE;
-        reinterpret_cast<Search*>(data)->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  HWND found = nullptr;
+  EnumWindows(&VisitFrameCandidate, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 // The user picks an entry of a page's list.

@@ -43,20 +43,22 @@ inline HWND WaitForDialog(const wchar_t* caption) {
 }
 
 // The first window below parent, at any depth, with that control id.
+struct DescendantSearch {
+  int id;
+  HWND found;
+
+  // An EnumChildWindows callback: a lambda has no stdcall conversion on 32-bit builds.
+  static BOOL CALLBACK Visit(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<DescendantSearch*>(data);
+    if (GetDlgCtrlID(window) != search->id) return TRUE;
+    search->found = window;
+    return FALSE;
+  }
+};
+
 inline HWND FindDescendant(HWND parent, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* search = reinterpret_cast<Search*>(data);
-        if (GetDlgCtrlID(window) != search->id) return TRUE;
-        search->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  DescendantSearch search{id, nullptr};
+  EnumChildWindows(parent, &DescendantSearch::Visit, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
