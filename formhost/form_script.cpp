@@ -271,11 +271,15 @@ int RunFormScript(const FormScript& script) {
       PrintState(form, "pages");
     }
     if (script.about) form.ShowAboutBox();
-    if (!script.save.empty()) {
-      WriteFormFile(script.save, SaveForm(form));
+    const std::wstring& savePath = script.save.empty() ? script.open : script.save;
+    auto save = [&form, savePath] {
+      WriteFormFile(savePath, SaveForm(form));
       form.MarkSaved();
-      std::printf("saved file=%s\n", Narrow(script.save).c_str());
-    }
+      std::printf("saved file=%s\n", Narrow(savePath).c_str());
+      std::fflush(stdout);
+    };
+    if (!script.save.empty()) save();
+    if (!savePath.empty()) form.SetSaveHandler(save);
   } catch (const DispatchError& error) {
     std::fprintf(stderr, "formhost: %s\n", error.what());
     form.Close();

@@ -19,7 +19,9 @@
 // --open builds the form of a form file (form_file.h) instead, in the file's size and
 // mode unless --size, --design or --run say otherwise; a damaged file or a control that
 // refuses its saved properties ends the run with the error and nothing opened. --save
-// writes the form as it is after every other step to a form file.
+// writes the form as it is after every other step to a form file; while the form stays
+// open, Ctrl+S or the system menu's Save writes it again there, or without --save to the
+// --open file.
 // --select names the splitter that --properties and --about are for (the first one
 // otherwise); --properties opens its property pages (design mode), --about its About box,
 // each until the user closes it, before the form is saved. At design time a control's

@@ -4,6 +4,7 @@
 
 #include <windowsx.h>
 
+#include <cstdio>
 #include <stdexcept>
 
 #include "dispatch_error.h"
@@ -35,6 +36,7 @@ constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // System menu commands: their low four bits must be clear.
 constexpr UINT kPropertiesCommand = 0x0010;
 constexpr UINT kAboutCommand = 0x0020;
+constexpr UINT kSaveCommand = 0x0030;
 
 }  // namespace
 
@@ -178,12 +180,16 @@ FormCloseReport FormWindow::Close() {
 void FormWindow::RunUntilClosed() {
   MSG message;
   while (!closed_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (message.message == WM_KEYDOWN) fprintf(stderr, "DEBUG key %x\n", (unsigned)message.wParam);
     // The keys work wherever the focus is on the form, a control inside it included.
     bool shift = GetKeyState(VK_SHIFT) < 0;
     bool onForm = message.hwnd == window_.get() || IsChild(window_.get(), message.hwnd);
-    if (onForm && message.message == WM_KEYDOWN && (message.wParam == VK_F4 || (message.wParam == VK_F1 && shift)) &&
-        OnCommand(message.wParam == VK_F4 ? kPropertiesCommand : kAboutCommand))
-      continue;
+    bool control = GetKeyState(VK_CONTROL) < 0;
+    UINT command = message.wParam == VK_F4            ? kPropertiesCommand
+                   : message.wParam == VK_F1 && shift ? kAboutCommand
+                   : message.wParam == 'S' && control ? kSaveCommand
+                                                      : 0;
+    if (onForm && message.message == WM_KEYDOWN && OnCommand(command)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -204,6 +210,7 @@ LRESULT FormWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       OnPaint();
       return 0;
     case WM_PARENTNOTIFY:
+      fprintf(stderr, "DEBUG parentnotify %x %ld,%ld\n", (unsigned)LOWORD(wParam), (long)GET_X_LPARAM(lParam), (long)GET_Y_LPARAM(lParam));
       if (LOWORD(wParam) == WM_LBUTTONDOWN) OnChildPressed({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
     case WM_SYSCOMMAND:
@@ -266,6 +273,7 @@ void FormWindow::OnChildPressed(POINT formPoint) {
   for (const auto& splitter : splitters_) {
     RECT bounds{};
     GetWindowRect(splitter->Window(), &bounds);
+    fprintf(stderr, "DEBUG %p %ld,%ld,%ld,%ld pt %ld,%ld\n", (void*)splitter.Get(), bounds.left, bounds.top, bounds.right, bounds.bottom, screen.x, screen.y);
     if (PtInRect(&bounds, screen) && (!innermost || IsChild(innermost->Window(), splitter->Window())))
       innermost = splitter.Get();
   }
@@ -281,14 +289,21 @@ void FormWindow::ShowAboutBox() {
   if (SplitterSite* splitter = Selected()) splitter->Control().Call(L"AboutBox");
 }
 
+void FormWindow::SetSaveHandler(std::function<void()> save) {
+  if (!save_) AppendMenuW(GetSystemMenu(window_.get(), FALSE), MF_STRING, kSaveCommand, L"&Save\tCtrl+S");
+  save_ = std::move(save);
+}
+
 bool FormWindow::OnCommand(UINT command) {
-  if (command != kPropertiesCommand && command != kAboutCommand) return false;
+  if (command != kPropertiesCommand && command != kAboutCommand && !(command == kSaveCommand && save_)) return false;
   try {
-    if (command == kAboutCommand)
+    if (command == kSaveCommand)
+      save_();
+    else if (command == kAboutCommand)
       ShowAboutBox();
     else if (!userMode_)
       ShowPropertyPages();
-  } catch (const DispatchError& error) {
+  } catch (const std::exception& error) {
     MessageBoxA(window_.get(), error.what(), "formhost", MB_OK | MB_ICONEXCLAMATION);
   }
   return true;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -67,6 +68,9 @@ class FormWindow {
   // marks the form changed, shown by a '*' in its title, until the form is saved.
   bool Changed() const { return changed_; }
   void MarkSaved();
+  // What saves the form: Ctrl+S and the system menu's Save run it while the form is
+  // open, and a failure is shown in a message box.
+  void SetSaveHandler(std::function<void()> save);
   // The splitter that the pages and the About box are for: the last one clicked at design
   // time, the first one until then.
   SplitterSite* Selected() const;
@@ -104,6 +108,7 @@ class FormWindow {
   bool closed_ = false;
   bool changed_ = false;
   SplitterSite* selected_ = nullptr;
+  std::function<void()> save_;
   FormCloseReport closeReport_;
   win32::UniqueWindow window_;
   activex::ComPtr<FormContainer> container_;

@@ -5,9 +5,10 @@
 # box, all bound by ControlName. On $DISPLAY the form stays open until the user closes it,
 # so that every bar can be dragged by hand. Without a display it runs the same form under
 # an Xvfb of its own, drags a bar with the X server's pointer (xdotool) and writes
-# screenshots before, during and after the drag into the build tree, saying where; then it
-# saves the dragged form there and a second formhost opens that file again. The late-bound
-# script client runs first.
+# screenshots before, during and after the drag into the build tree, saying where. Either
+# way the form is saved into the build tree (on a display Ctrl+S saves it again), and a
+# second formhost opens that file once the first is closed. The late-bound script client
+# runs first.
 #   demo.sh <win64-build-dir> [<native-build-dir>]
 # The native tree is accepted for the targets that build it; the demo needs only the
 # Win64 one.
@@ -44,16 +45,17 @@ ov_wine "$(ov_winepath "$build/formhost/script_client.exe")"
 
 shots="$build/demo"
 mkdir -p "$shots"
-saved="$shots/dragged.frm"
+saved="$shots/demo.frm"
 rm -f "$saved"
-form_args=(--open "$(ov_winepath "$repo/formhost/forms/demo.frm")" --wait 500)
+# Saved after the steps; on a display Ctrl+S saves the form there again.
+form_args=(--open "$(ov_winepath "$repo/formhost/forms/demo.frm")" --wait 500 --save "$(ov_winepath "$saved")")
 if [ $own_display -eq 1 ]; then
     names=(drag-before drag-during drag-after)
-    form_args+=(--drag-screenshots "$(ov_winepath "$shots/drag")" --save "$(ov_winepath "$saved")" --close)
+    form_args+=(--drag-screenshots "$(ov_winepath "$shots/drag")" --close)
 else
     names=(formhost)
     form_args+=(--screenshot "$(ov_winepath "$shots/formhost.bmp")")
-    echo "== the form stays open until you close it: drag its bars"
+    echo "== the form stays open until you close it: drag its bars, Ctrl+S saves it to $saved"
 fi
 for name in "${names[@]}"; do rm -f "$shots/$name.bmp" "$shots/$name.png"; done
 echo "== formhost ${form_args[*]}"
@@ -64,6 +66,6 @@ for name in "${names[@]}"; do
     echo "== screenshot: $shots/$name.png"
 done
 if [ -f "$saved" ]; then
-    echo "== the dragged form, saved: $saved; formhost opens it again"
+    echo "== the form as saved: $saved; formhost opens it again"
     ov_wine "$(ov_winepath "$formhost")" --open "$(ov_winepath "$saved")" --close
 fi

@@ -696,4 +696,26 @@ TEST(FormFile, AControlThatRefusesItsPropertiesEndsTheOpeningWithItsError) {
   EXPECT_EQ(form.Close().controlReleases, std::vector<ULONG>{0});
 }
 
+// The system menu's item whose text starts with start; 0 when there is none.
+UINT SystemMenuItem(HWND window, const std::wstring& start) {
+  HMENU menu = GetSystemMenu(window, FALSE);
+  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+    if (std::wstring(text).rfind(start, 0) == 0) return GetMenuItemID(menu, i);
+  }
+  return 0;
+}
+
+TEST(FormFile, TheFormsSaveCommandRunsItsSaveHandler) {
+  FormWindow form;
+  EXPECT_EQ(SystemMenuItem(form.Handle(), L"&Save"), 0u);
+  int saves = 0;
+  form.SetSaveHandler([&] { ++saves; });
+  UINT save = SystemMenuItem(form.Handle(), L"&Save\tCtrl+S");
+  ASSERT_NE(save, 0u);
+  SendMessageW(form.Handle(), WM_SYSCOMMAND, save, 0);
+  EXPECT_EQ(saves, 1);
+}
+
 }  // namespace
