@@ -9,9 +9,11 @@
 
 namespace {
 
-bool SameName(std::wstring_view a, std::wstring_view b) {
-  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
-         CSTR_EQUAL;
+// Property names compare without case.
+std::wstring Folded(std::wstring_view name) {
+  std::wstring folded(name);
+  CharUpperBuffW(folded.data(), static_cast<DWORD>(folded.size()));
+  return folded;
 }
 
 }  // namespace
@@ -21,9 +23,13 @@ activex::ComPtr<TextPropertyBag> TextPropertyBag::Create() {
 }
 
 win32::UniqueVariant* TextPropertyBag::Find(std::wstring_view name) {
-  for (auto& [key, value] : properties_)
-    if (SameName(key, name)) return &value;
-  return nullptr;
+  auto found = index_.find(Folded(name));
+  return found == index_.end() ? nullptr : &properties_[found->second].second;
+}
+
+void TextPropertyBag::Add(std::wstring name, win32::UniqueVariant value) {
+  index_.emplace(Folded(name), properties_.size());
+  properties_.emplace_back(std::move(name), std::move(value));
 }
 
 std::vector<std::wstring> TextPropertyBag::Lines() const {
@@ -45,7 +51,7 @@ void TextPropertyBag::AddLine(std::wstring_view line) {
   cursor.Expect(L'=');
   win32::UniqueVariant value = ParseVariant(cursor);
   cursor.ExpectEnd();
-  properties_.emplace_back(std::move(name), std::move(value));
+  Add(std::move(name), std::move(value));
 }
 
 STDMETHODIMP TextPropertyBag::QueryInterface(REFIID iid, void** object) {
@@ -83,6 +89,6 @@ STDMETHODIMP TextPropertyBag::Write(LPCOLESTR name, VARIANT* value) {
   if (win32::UniqueVariant* stored = Find(name))
     *stored = std::move(copy);
   else
-    properties_.emplace_back(name, std::move(copy));
+    Add(name, std::move(copy));
   return S_OK;
 }

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,10 @@ class TextPropertyBag final : public IPropertyBag, private RefCounted {
  private:
   TextPropertyBag() = default;
   win32::UniqueVariant* Find(std::wstring_view name);
+  void Add(std::wstring name, win32::UniqueVariant value);
 
   std::vector<std::pair<std::wstring, win32::UniqueVariant>> properties_;
+  // Names without case to their place in properties_, so that a control of many panes
+  // reads and writes its keys in constant time each.
+  std::unordered_map<std::wstring, size_t> index_;
 };
