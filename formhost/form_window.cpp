@@ -4,7 +4,6 @@
 
 #include <windowsx.h>
 
-#include <cstdio>
 #include <stdexcept>
 
 #include "dispatch_error.h"
@@ -180,7 +179,6 @@ FormCloseReport FormWindow::Close() {
 void FormWindow::RunUntilClosed() {
   MSG message;
   while (!closed_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (message.message == WM_KEYDOWN) fprintf(stderr, "DEBUG key %x\n", (unsigned)message.wParam);
     // The keys work wherever the focus is on the form, a control inside it included.
     bool shift = GetKeyState(VK_SHIFT) < 0;
     bool onForm = message.hwnd == window_.get() || IsChild(window_.get(), message.hwnd);
@@ -210,7 +208,6 @@ LRESULT FormWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       OnPaint();
       return 0;
     case WM_PARENTNOTIFY:
-      fprintf(stderr, "DEBUG parentnotify %x %ld,%ld\n", (unsigned)LOWORD(wParam), (long)GET_X_LPARAM(lParam), (long)GET_Y_LPARAM(lParam));
       if (LOWORD(wParam) == WM_LBUTTONDOWN) OnChildPressed({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
     case WM_SYSCOMMAND:
@@ -273,7 +270,6 @@ void FormWindow::OnChildPressed(POINT formPoint) {
   for (const auto& splitter : splitters_) {
     RECT bounds{};
     GetWindowRect(splitter->Window(), &bounds);
-    fprintf(stderr, "DEBUG %p %ld,%ld,%ld,%ld pt %ld,%ld\n", (void*)splitter.Get(), bounds.left, bounds.top, bounds.right, bounds.bottom, screen.x, screen.y);
     if (PtInRect(&bounds, screen) && (!innermost || IsChild(innermost->Window(), splitter->Window())))
       innermost = splitter.Get();
   }

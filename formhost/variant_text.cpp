@@ -6,10 +6,10 @@
 #include <cmath>
 #include <cstring>
 #include <cwchar>
-#include <limits>
 #include <stdexcept>
 #include <vector>
 
+#include "dispatch_error.h"
 #include "host/com/com_ptr.h"
 
 namespace {
@@ -68,13 +68,12 @@ const IntegerRange* IntegerOf(VARTYPE type) {
   throw std::invalid_argument("a value of " + what + " cannot be written as text");
 }
 
-std::string Ascii(const std::wstring& text) {
-  std::string ascii;
-  for (wchar_t c : text) ascii += c < 128 ? static_cast<char>(c) : '?';
-  return ascii;
+// VT_ILLEGAL for a name no type has.
+VARTYPE TypeOfName(const std::wstring& name) {
+  for (const auto& entry : kTypeNames)
+    if (_wcsicmp(entry.name, name.c_str()) == 0) return entry.type;
+  return VT_ILLEGAL;
 }
-
-std::wstring Widen(const char* begin, const char* end) { return std::wstring(begin, end); }
 
 // --- numbers with a decimal point: CY and Decimal ---
 
@@ -135,13 +134,13 @@ DecimalNumber ParseDecimal(TextCursor& cursor, const char* what, int maximumScal
       point = true;
       continue;
     }
-    if (c < L'0' || c > L'9') cursor.Fail(std::string("not ") + what + ": " + Ascii(word));
+    if (c < L'0' || c > L'9') cursor.Fail(std::string("not ") + what + ": " + Narrow(word));
     digits = true;
     if (point && ++number.scale > maximumScale)
-      cursor.Fail(std::string(what) + " has more than " + std::to_string(maximumScale) + " decimals: " + Ascii(word));
-    if (!number.magnitude.TimesTenPlus(c - L'0')) cursor.Fail(std::string(what) + " out of range: " + Ascii(word));
+      cursor.Fail(std::string(what) + " has more than " + std::to_string(maximumScale) + " decimals: " + Narrow(word));
+    if (!number.magnitude.TimesTenPlus(c - L'0')) cursor.Fail(std::string(what) + " out of range: " + Narrow(word));
   }
-  if (!digits) cursor.Fail(std::string("not ") + what + ": " + Ascii(word));
+  if (!digits) cursor.Fail(std::string("not ") + what + ": " + Narrow(word));
   return number;
 }
 
@@ -186,12 +185,12 @@ template <typename Float>
 std::wstring FloatText(Float value) {
   char text[64];
   auto result = std::to_chars(text, text + sizeof text, value);
-  return Widen(text, result.ptr);
+  return std::wstring(text, text + (result.ptr - text));
 }
 
 template <typename Float>
 Float ParseFloat(TextCursor& cursor, const char* what) {
-  std::string word = Ascii(cursor.Word(what));
+  std::string word = Narrow(cursor.Word(what));
   Float value{};
   auto result = std::from_chars(word.data(), word.data() + word.size(), value);
   if (result.ec != std::errc() || result.ptr != word.data() + word.size())
@@ -269,20 +268,22 @@ double ParseDate(TextCursor& cursor) {
                 usedTime == static_cast<int>(time.size());
   if (!parsed || year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 || hours < 0 || hours > 23 ||
       minutes < 0 || minutes > 59 || seconds < 0 || seconds > 59)
-    cursor.Fail("not a date and time from 0100-01-01 00:00:00 to 9999-12-31 23:59:59: " + Ascii(date + L" " + time));
+    cursor.Fail("not a date and time from 0100-01-01 00:00:00 to 9999-12-31 23:59:59: " + Narrow(date + L" " + time));
   int64_t days = DaysFromCivil(year, month, day);
   int64_t checkYear;
   unsigned checkMonth, checkDay;
   CivilFromDays(days, &checkYear, &checkMonth, &checkDay);
-  if (checkDay != static_cast<unsigned>(day)) cursor.Fail("no such day: " + Ascii(date));
+  if (checkDay != static_cast<unsigned>(day)) cursor.Fail("no such day: " + Narrow(date));
   return SerialDate(days - kDateEpoch, hours * 3600 + minutes * 60 + seconds);
 }
 
 // --- pictures: the picture's own persistent stream ---
 
 std::wstring PictureText(IUnknown* object) {
+  activex::ComPtr<IPicture> picture;
   activex::ComPtr<IPersistStream> persist;
-  if (!object || FAILED(object->QueryInterface(IID_IPersistStream, reinterpret_cast<void**>(persist.Out()))))
+  if (!object || FAILED(object->QueryInterface(IID_IPicture, reinterpret_cast<void**>(picture.Out()))) ||
+      FAILED(object->QueryInterface(IID_IPersistStream, reinterpret_cast<void**>(persist.Out()))))
     Unwritable("an object that is not a picture");
   activex::ComPtr<IStream> stream;
   LARGE_INTEGER none{};
@@ -454,11 +455,9 @@ std::wstring FullText(const VARIANT& value, int depth) {
 UniqueVariant ParseArray(TextCursor& cursor, int depth) {
   if (depth >= kMaxNesting) cursor.Fail("arrays nest deeper than " + std::to_string(kMaxNesting));
   std::wstring typeName = cursor.Word("the type of the array's elements");
-  VARTYPE element = VT_ILLEGAL;
-  for (const auto& entry : kTypeNames)
-    if (_wcsicmp(entry.name, typeName.c_str()) == 0) element = entry.type;
+  const VARTYPE element = TypeOfName(typeName);
   if (element == VT_ILLEGAL || element == VT_EMPTY || element == VT_NULL || element == VT_DISPATCH)
-    cursor.Fail("not a type of array elements: " + Ascii(typeName));
+    cursor.Fail("not a type of array elements: " + Narrow(typeName));
   cursor.Expect(L'(');
   UniqueVariant value;
   V_VT(&value.get()) = VT_ARRAY | element;
@@ -546,7 +545,7 @@ UniqueVariant ParseTyped(TextCursor& cursor, VARTYPE type, int depth) {
       wchar_t* end = nullptr;
       unsigned long number = std::wcstoul(word.c_str(), &end, 16);
       if (word.size() < 3 || word.size() > 10 || _wcsnicmp(word.c_str(), L"0x", 2) != 0 || *end)
-        cursor.Fail("an error number is 0x and up to eight hexadecimal digits: " + Ascii(word));
+        cursor.Fail("an error number is 0x and up to eight hexadecimal digits: " + Narrow(word));
       V_ERROR(&raw) = static_cast<SCODE>(number);
       break;
     }
@@ -572,10 +571,9 @@ UniqueVariant ParseVariantAt(TextCursor& cursor, int depth) {
     return nothing;
   }
   std::wstring typeName = cursor.Word("a type");
-  for (const auto& entry : kTypeNames)
-    if (entry.type != VT_VARIANT && _wcsicmp(entry.name, typeName.c_str()) == 0)
-      return ParseTyped(cursor, entry.type, depth);
-  cursor.Fail("unknown type " + Ascii(typeName));
+  const VARTYPE type = TypeOfName(typeName);
+  if (type != VT_ILLEGAL && type != VT_VARIANT) return ParseTyped(cursor, type, depth);
+  cursor.Fail("unknown type " + Narrow(typeName));
 }
 
 }  // namespace
