@@ -1,5 +1,7 @@
 #include "variant_text.h"
 
+#include "host/com/picture_stream.h"
+
 #include <olectl.h>
 
 #include <charconv>
@@ -280,26 +282,14 @@ double ParseDate(TextCursor& cursor) {
 // --- pictures: the picture's own persistent stream ---
 
 std::wstring PictureText(IUnknown* object) {
-  activex::ComPtr<IPicture> picture;
-  activex::ComPtr<IPersistStream> persist;
-  if (!object || FAILED(object->QueryInterface(IID_IPicture, reinterpret_cast<void**>(picture.Out()))) ||
-      FAILED(object->QueryInterface(IID_IPersistStream, reinterpret_cast<void**>(persist.Out()))))
-    Unwritable("an object that is not a picture");
-  activex::ComPtr<IStream> stream;
-  LARGE_INTEGER none{};
-  ULARGE_INTEGER end{};
-  HGLOBAL memory = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, stream.Out())) || FAILED(persist->Save(stream.Get(), TRUE)) ||
-      FAILED(stream->Seek(none, STREAM_SEEK_CUR, &end)) || FAILED(GetHGlobalFromStream(stream.Get(), &memory)))
-    throw std::invalid_argument("a picture did not save itself into a stream");
-  win32::LockedGlobal locked(memory);
-  const auto* bytes = static_cast<const unsigned char*>(locked.data());
+  std::optional<std::vector<uint8_t>> saved = win32::SavedPictureBytes(object);
+  if (!saved) Unwritable("an object that is not a picture that saves itself");
   static constexpr wchar_t kHex[] = L"0123456789ABCDEF";
   std::wstring text;
-  text.reserve(2 * end.QuadPart);
-  for (ULONGLONG i = 0; i < end.QuadPart; ++i) {
-    text += kHex[bytes[i] >> 4];
-    text += kHex[bytes[i] & 15];
+  text.reserve(2 * saved->size());
+  for (uint8_t byte : *saved) {
+    text += kHex[byte >> 4];
+    text += kHex[byte & 15];
   }
   return text;
 }
@@ -307,25 +297,16 @@ std::wstring PictureText(IUnknown* object) {
 IDispatch* ParsePicture(TextCursor& cursor) {
   std::wstring hex = cursor.Word("the picture's bytes in hexadecimal");
   if (hex.size() % 2) cursor.Fail("a picture's hexadecimal has an odd number of digits");
-  win32::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, hex.size() / 2));
-  if (!memory) throw std::bad_alloc();
-  {
-    win32::LockedGlobal locked(memory.get());
-    auto* bytes = static_cast<unsigned char*>(locked.data());
-    for (size_t i = 0; i < hex.size(); i += 2) {
-      wchar_t pair[3] = {hex[i], hex[i + 1], 0};
-      wchar_t* end = nullptr;
-      unsigned long value = std::wcstoul(pair, &end, 16);
-      if (!iswxdigit(pair[0]) || end != pair + 2) cursor.Fail("not a hexadecimal digit in a picture");
-      bytes[i / 2] = static_cast<unsigned char>(value);
-    }
+  std::vector<uint8_t> bytes(hex.size() / 2);
+  for (size_t i = 0; i < hex.size(); i += 2) {
+    wchar_t pair[3] = {hex[i], hex[i + 1], 0};
+    wchar_t* end = nullptr;
+    unsigned long value = std::wcstoul(pair, &end, 16);
+    if (!iswxdigit(pair[0]) || end != pair + 2) cursor.Fail("not a hexadecimal digit in a picture");
+    bytes[i / 2] = static_cast<uint8_t>(value);
   }
-  activex::ComPtr<IStream> stream;
-  if (FAILED(CreateStreamOnHGlobal(memory.get(), TRUE, stream.Out()))) throw std::bad_alloc();
-  memory.release();  // the stream frees it now
-  IDispatch* picture = nullptr;
-  HRESULT hr = OleLoadPicture(stream.Get(), static_cast<LONG>(hex.size() / 2), FALSE, IID_IPictureDisp,
-                              reinterpret_cast<void**>(&picture));
+  IPictureDisp* picture = nullptr;
+  HRESULT hr = win32::LoadPictureBytes(bytes, &picture);
   if (FAILED(hr)) {
     char number[16];
     std::snprintf(number, sizeof number, "0x%08lX", static_cast<unsigned long>(hr));

@@ -1,5 +1,7 @@
 #include "host/activex/platform_picture.h"
 
+#include "host/com/picture_stream.h"
+
 #include <cstring>
 #include <new>
 
@@ -36,37 +38,14 @@ host::PictureType PlatformPicture::Type() const {
 }
 
 std::vector<uint8_t> PlatformPicture::Save() const {
-  ComPtr<IPersistStream> persist = picture_.As<IPersistStream>(IID_IPersistStream);
-  ComPtr<IStream> stream;
-  LARGE_INTEGER none{};
-  ULARGE_INTEGER end{};
-  HGLOBAL memory = nullptr;
-  if (!persist || FAILED(CreateStreamOnHGlobal(nullptr, TRUE, stream.Out())) ||
-      FAILED(persist->Save(stream.Get(), TRUE)) || FAILED(stream->Seek(none, STREAM_SEEK_CUR, &end)) ||
-      FAILED(GetHGlobalFromStream(stream.Get(), &memory)))
-    throw host::Error::Component(host::err::kStorageCannotSave, u"The picture cannot be saved.");
-  std::vector<uint8_t> saved(static_cast<size_t>(end.QuadPart));
-  win32::LockedGlobal locked(memory);
-  if (!locked.data() && !saved.empty()) throw std::bad_alloc();
-  if (!saved.empty()) std::memcpy(saved.data(), locked.data(), saved.size());
-  return saved;
+  std::optional<std::vector<uint8_t>> saved = win32::SavedPictureBytes(picture_.Get());
+  if (!saved) throw host::Error::Component(host::err::kStorageCannotSave, u"The picture cannot be saved.");
+  return std::move(*saved);
 }
 
 host::PictureRef PlatformPicture::Load(std::span<const uint8_t> saved) {
-  win32::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, saved.empty() ? 1 : saved.size()));
-  if (!memory) throw std::bad_alloc();
-  {
-    win32::LockedGlobal locked(memory.get());
-    if (!locked.data()) throw std::bad_alloc();
-    if (!saved.empty()) std::memcpy(locked.data(), saved.data(), saved.size());
-  }
-  ComPtr<IStream> stream;
-  if (FAILED(CreateStreamOnHGlobal(memory.get(), TRUE, stream.Out()))) throw std::bad_alloc();
-  memory.release();  // the stream frees it now
   ComPtr<IPictureDisp> picture;
-  if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(saved.size()), FALSE, IID_IPictureDisp,
-                            reinterpret_cast<void**>(picture.Out()))))
-    return nullptr;
+  if (FAILED(win32::LoadPictureBytes(saved, picture.Out()))) return nullptr;
   return From(picture.Get());
 }
 
