@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <windowsx.h>
-
 #include <stdexcept>
 
 #include "dispatch_error.h"
@@ -207,9 +205,6 @@ LRESULT FormWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       OnPaint();
       return 0;
-    case WM_PARENTNOTIFY:
-      if (LOWORD(wParam) == WM_LBUTTONDOWN) OnChildPressed({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      return 0;
     case WM_SYSCOMMAND:
       if (OnCommand(static_cast<UINT>(wParam & 0xFFF0))) return 0;
       return DefWindowProcW(window_.get(), message, wParam, lParam);
@@ -254,27 +249,22 @@ void FormWindow::MarkSaved() {
   UpdateTitle();
 }
 
+// A splitter takes the focus when it is clicked (a control inside it has it while it is
+// used): the innermost one that holds the focus is the one being worked on.
 SplitterSite* FormWindow::Selected() const {
+  HWND focus = GetFocus();
+  SplitterSite* innermost = nullptr;
+  for (const auto& splitter : splitters_) {
+    HWND window = splitter->Window();
+    if (focus && (focus == window || IsChild(window, focus)) && (!innermost || IsChild(innermost->Window(), window)))
+      innermost = splitter.Get();
+  }
+  if (innermost) return innermost;
   if (selected_) return selected_;
   return splitters_.empty() ? nullptr : splitters_.front().Get();
 }
 
 void FormWindow::Select(SplitterSite& splitter) { selected_ = &splitter; }
-
-// A press at design time selects the innermost splitter under it.
-void FormWindow::OnChildPressed(POINT formPoint) {
-  if (userMode_) return;
-  POINT screen = formPoint;
-  ClientToScreen(window_.get(), &screen);
-  SplitterSite* innermost = nullptr;
-  for (const auto& splitter : splitters_) {
-    RECT bounds{};
-    GetWindowRect(splitter->Window(), &bounds);
-    if (PtInRect(&bounds, screen) && (!innermost || IsChild(innermost->Window(), splitter->Window())))
-      innermost = splitter.Get();
-  }
-  if (innermost) Select(*innermost);
-}
 
 void FormWindow::ShowPropertyPages() {
   if (SplitterSite* splitter = Selected())

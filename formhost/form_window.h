@@ -71,8 +71,8 @@ class FormWindow {
   // What saves the form: Ctrl+S and the system menu's Save run it while the form is
   // open, and a failure is shown in a message box.
   void SetSaveHandler(std::function<void()> save);
-  // The splitter that the pages and the About box are for: the last one clicked at design
-  // time, the first one until then.
+  // The splitter that the pages and the About box are for: the innermost one holding the
+  // focus (a clicked splitter takes it), else the one given to Select, else the first.
   SplitterSite* Selected() const;
   void Select(SplitterSite& splitter);
   // Modal, from the form's system menu or F4 (pages, design mode only) and Shift+F1 (About);
@@ -92,7 +92,6 @@ class FormWindow {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   void OnPropertyChanged();
-  void OnChildPressed(POINT formPoint);
   // The system menu's and the keys' commands; false for anything else.
   bool OnCommand(UINT command);
   void UpdateTitle();

@@ -14,6 +14,8 @@
 
 #include "form_file.h"
 #include "form_window.h"
+#include "real_pointer.h"
+#include "splitter_geometry.h"
 #include "resource_ids.h"
 #include "window_driver.h"
 
@@ -107,6 +109,45 @@ TEST_F(FormDesign, TheAboutBoxOpensOverTheForm) {
   });
   form_->ShowAboutBox();
   user.join();
+}
+
+TEST_F(FormDesign, AClickSelectsASplitterAndTheKeysOpenItsPagesAndTheAboutBox) {
+  if (!RealPointer::Available()) GTEST_SKIP() << "needs xdotool under Wine's x11 driver";
+  Open(false);
+  for (size_t i : {0, 1}) Control(i).Object(L"Panes").Call(L"Add");
+  const SplitterSite& second = *form_->Splitters()[1].Get();
+  RealPointer pointer;
+  pointer.MoveTo({2, 2});
+  SetWindowPos(form_->Handle(), nullptr, 100, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SetForegroundWindow(form_->Handle());
+  PumpMessagesUntilQuiet(100);
+  pointer.MoveTo(OnScreen(second, POINT{20, 20}));
+  pointer.Press();
+  pointer.Release();
+  for (int tries = 0; tries < 50 && form_->Selected() != &second; ++tries) PumpMessagesUntilQuiet();
+  EXPECT_EQ(form_->Selected(), &second) << "focus " << GetFocus() << ", second " << second.Window();
+
+  // The form's own message loop runs while another thread types.
+  std::thread user([&] {
+    struct CloseForm {
+      HWND form;
+      ~CloseForm() { PostMessageW(form, WM_CLOSE, 0, 0); }
+    } closeAtEnd{form_->Handle()};
+    RealPointer keys;
+    keys.Key("F4");
+    HWND frame = WaitForDialog(L"OvSplitter2 Properties");
+    if (!frame) return ADD_FAILURE() << "F4 opened no property frame";
+    Press(GetDlgItem(frame, IDCANCEL));
+    EXPECT_TRUE(WaitUntilGone(frame));
+    keys.Key("shift+F1");
+    HWND about = WaitForDialog(L"About OvSplitter ActiveX control");
+    if (!about) return ADD_FAILURE() << "Shift+F1 opened no About box";
+    Press(GetDlgItem(about, IDOK));
+    EXPECT_TRUE(WaitUntilGone(about));
+  });
+  form_->RunUntilClosed();
+  user.join();
+  EXPECT_TRUE(form_->IsClosed());
 }
 
 }  // namespace
