@@ -108,21 +108,15 @@ class Arguments {
   explicit Arguments(IDispatch* object) : object_(object) {}
   Arguments(const Arguments&) = delete;
   Arguments& operator=(const Arguments&) = delete;
-  ~Arguments() {
-    for (VARIANT& slot : slots_)
-      if (!(slot.vt & VT_BYREF)) VariantClear(&slot);
-    for (VARIANT& held : storage_) VariantClear(&held);
-  }
 
   // Appends in source order; Params() reverses them as Invoke expects.
   void Add(Kind kind, Form form) {
-    VARIANT value = Make(kind);
+    VARIANT& held = storage_.emplace_back().get();
+    held = Make(kind);
     if (form == Form::Value || (form == Form::TypedReference && !HasTypedReference(kind))) {
-      slots_.push_back(value);
+      slots_.push_back(held);  // a view of the value, which storage_ owns
       return;
     }
-    storage_.push_back(value);
-    VARIANT& held = storage_.back();
     VARIANT reference;
     VariantInit(&reference);
     if (form == Form::VariantReference) {
@@ -193,8 +187,8 @@ class Arguments {
   }
 
   IDispatch* object_;
-  std::vector<VARIANT> slots_;
-  std::deque<VARIANT> storage_;  // what references point to; a deque keeps addresses
+  std::vector<VARIANT> slots_;                // views of storage_ or references into it
+  std::deque<win32::UniqueVariant> storage_;  // every value; a deque keeps addresses
   std::vector<VARIANT> reversed_;
   DISPPARAMS params_{};
 };
@@ -330,11 +324,10 @@ class DispatchSweep : public ::testing::Test {
     UINT argumentError = 0;
     HRESULT hr = target->Invoke(member.id, IID_NULL, LOCALE_USER_DEFAULT, flags, params, result.put(), &exception,
                                 &argumentError);
+    const win32::UniqueBstr source(exception.bstrSource), description(exception.bstrDescription),
+        helpFile(exception.bstrHelpFile);
     EXPECT_TRUE(Readable(hr, exception)) << Describe(member) << " called with flags " << flags << ", " << params->cArgs
                                          << " arguments, " << what;
-    SysFreeString(exception.bstrSource);
-    SysFreeString(exception.bstrDescription);
-    SysFreeString(exception.bstrHelpFile);
     ++calls_;
     ++outcomes_[hr];
   }

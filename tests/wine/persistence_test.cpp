@@ -16,6 +16,7 @@
 
 #include "dispatch_client.h"
 #include "host/com/com_ptr.h"
+#include "host/com/unique_handle.h"
 #include "splitter_instance.h"
 #include "text_property_bag.h"
 
@@ -33,11 +34,9 @@ ComPtr<Interface> As(const DispatchClient& control, REFIID iid) {
 std::wstring ErrorDescription() {
   ComPtr<IErrorInfo> info;
   if (GetErrorInfo(0, info.Out()) != S_OK || !info) return L"";
-  BSTR text = nullptr;
-  info->GetDescription(&text);
-  std::wstring description = text ? text : L"";
-  SysFreeString(text);
-  return description;
+  win32::UniqueBstr text;
+  info->GetDescription(text.put());
+  return text ? text.get() : L"";
 }
 
 VariantValue Of(VARTYPE type, double number) {
@@ -192,9 +191,12 @@ TEST_F(Persistence, DamagedBinaryDataIsRefusedWithADescription) {
   GetHGlobalFromStream(stream.Get(), &memory);
   STATSTG stat{};
   stream->Stat(&stat, STATFLAG_NONAME);
-  const auto* start = static_cast<const uint8_t*>(GlobalLock(memory));
-  const std::vector<uint8_t> saved(start, start + stat.cbSize.QuadPart);
-  GlobalUnlock(memory);
+  std::vector<uint8_t> saved;
+  {
+    win32::LockedGlobal locked(memory);
+    const auto* start = static_cast<const uint8_t*>(locked.data());
+    saved.assign(start, start + stat.cbSize.QuadPart);
+  }
 
   std::vector<std::vector<uint8_t>> damaged;
   for (size_t length : {size_t{0}, size_t{3}, size_t{9}, size_t{12}, saved.size() / 2, saved.size() - 1})

@@ -306,10 +306,12 @@ TEST_F(PropertyPages, ThePanesPageOfASplitterWithoutPanesOffersOnlyInsert) {
   EXPECT_TRUE(IsWindowEnabled(page.Item(IDC_PANES_CMDADD)));
   EXPECT_EQ(TextOf(page.Item(IDC_PANES_CBOAPPEARANCE)), L"0 - OvFlat");
   HWND name = page.Item(IDC_PANES_TXTNAME);
-  HDC dc = GetDC(name);
-  auto brush = reinterpret_cast<HBRUSH>(
-      SendMessageW(GetParent(name), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(name)));
-  ReleaseDC(name, dc);
+  HBRUSH brush = nullptr;
+  {
+    win32::WindowDc dc(name);
+    brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(name), WM_CTLCOLORSTATIC,
+                                                  reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(name)));
+  }
   EXPECT_EQ(brush, GetSysColorBrush(COLOR_BTNFACE));
   Click(page.Item(IDC_PANES_CMDADD));
   EXPECT_EQ(Count(), 1);
