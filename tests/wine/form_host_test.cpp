@@ -18,6 +18,7 @@
 #include "host/com/com_ptr.h"
 #include "host/com/unique_handle.h"
 #include "nested_form.h"
+#include "same_variant.h"
 #include "server_module.h"
 #include "splitter_geometry.h"
 #include "splitter_instance.h"
@@ -321,77 +322,6 @@ UniqueVariant Parsed(const std::wstring& text) {
   return ParseVariant(cursor);
 }
 
-bool SameValue(const VARIANT& a, const VARIANT& b);
-
-size_t ScalarSize(VARTYPE type) {
-  switch (type) {
-    case VT_I1:
-    case VT_UI1:
-      return 1;
-    case VT_I2:
-    case VT_UI2:
-    case VT_BOOL:
-      return 2;
-    case VT_I8:
-    case VT_UI8:
-    case VT_R8:
-    case VT_CY:
-    case VT_DATE:
-      return 8;
-    default:
-      return 4;
-  }
-}
-
-bool SameArray(SAFEARRAY* a, SAFEARRAY* b, VARTYPE element) {
-  if (!a || !b) return a == b;
-  const UINT dimensions = SafeArrayGetDim(a);
-  if (dimensions != SafeArrayGetDim(b)) return false;
-  size_t count = 1;
-  for (UINT d = 1; d <= dimensions; ++d) {
-    LONG lowA, highA, lowB, highB;
-    SafeArrayGetLBound(a, d, &lowA), SafeArrayGetUBound(a, d, &highA);
-    SafeArrayGetLBound(b, d, &lowB), SafeArrayGetUBound(b, d, &highB);
-    if (lowA != lowB || highA != highB) return false;
-    count *= highA - lowA + 1;
-  }
-  win32::AccessedArray dataA(a), dataB(b);
-  for (size_t i = 0; i < count; ++i) {
-    if (element == VT_VARIANT &&
-        !SameValue(static_cast<VARIANT*>(dataA.data())[i], static_cast<VARIANT*>(dataB.data())[i]))
-      return false;
-    if (element == VT_BSTR) {
-      BSTR x = static_cast<BSTR*>(dataA.data())[i], y = static_cast<BSTR*>(dataB.data())[i];
-      if (VarBstrCmp(x, y, 0, 0) != VARCMP_EQ || SysStringLen(x) != SysStringLen(y)) return false;
-    }
-  }
-  const UINT size = SafeArrayGetElemsize(a);
-  return element == VT_VARIANT || element == VT_BSTR || std::memcmp(dataA.data(), dataB.data(), size * count) == 0;
-}
-
-// The same type and value, bit for bit where the value is a number.
-bool SameValue(const VARIANT& a, const VARIANT& b) {
-  if (V_VT(&a) != V_VT(&b)) return false;
-  if (V_VT(&a) & VT_ARRAY) return SameArray(V_ARRAY(&a), V_ARRAY(&b), V_VT(&a) & VT_TYPEMASK);
-  switch (V_VT(&a)) {
-    case VT_EMPTY:
-    case VT_NULL:
-      return true;
-    case VT_DISPATCH:
-      return !V_DISPATCH(&a) == !V_DISPATCH(&b);
-    case VT_ERROR:
-      return V_ERROR(&a) == V_ERROR(&b);
-    case VT_BSTR:
-      return SysStringLen(V_BSTR(&a)) == SysStringLen(V_BSTR(&b)) &&
-             std::memcmp(V_BSTR(&a), V_BSTR(&b), SysStringByteLen(V_BSTR(&a))) == 0;
-    case VT_DECIMAL:
-      return V_DECIMAL(&a).scale == V_DECIMAL(&b).scale && V_DECIMAL(&a).sign == V_DECIMAL(&b).sign &&
-             V_DECIMAL(&a).Hi32 == V_DECIMAL(&b).Hi32 && V_DECIMAL(&a).Lo64 == V_DECIMAL(&b).Lo64;
-    default:
-      return std::memcmp(&V_UI1(&a), &V_UI1(&b), ScalarSize(V_VT(&a))) == 0;
-  }
-}
-
 struct ValueCase {
   UniqueVariant (*make)();
   const wchar_t* text;
@@ -462,7 +392,7 @@ TEST(FormFileValues, EveryTypeReadsBackAsTheSameTypeAndValue) {
     UniqueVariant back;
     ASSERT_EQ(read->Read(L"Tag", back.put(), nullptr), S_OK) << Narrow(test.text);
     EXPECT_EQ(V_VT(&back.get()), V_VT(&original.get())) << Narrow(test.text);
-    EXPECT_TRUE(SameValue(original.get(), back.get())) << Narrow(test.text);
+    EXPECT_TRUE(SameVariant(original.get(), back.get())) << Narrow(test.text);
   }
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "expect_dispatch_error.h"
+#include "same_variant.h"
 #include "host/com/unique_handle.h"
 #include "splitter_test.h"
 
@@ -189,61 +190,6 @@ VariantValue ArrayOf(VARTYPE type, std::vector<SAFEARRAYBOUND> bounds, const std
   return value;
 }
 
-size_t ScalarSize(VARTYPE type) {
-  switch (type) {
-    case VT_EMPTY:
-    case VT_NULL:
-      return 0;
-    case VT_UI1:
-      return 1;
-    case VT_I2:
-    case VT_BOOL:
-      return 2;
-    case VT_I4:
-    case VT_R4:
-    case VT_ERROR:
-      return 4;
-    default:
-      return 8;
-  }
-}
-
-::testing::AssertionResult Same(const VARIANT& a, const VARIANT& b);
-
-::testing::AssertionResult SameArray(VARTYPE type, SAFEARRAY* a, SAFEARRAY* b) {
-  if (!a || !b) return a == b ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "one array is null";
-  UINT dimensions = SafeArrayGetDim(a);
-  if (dimensions != SafeArrayGetDim(b)) return ::testing::AssertionFailure() << "dimensions differ";
-  size_t count = 1;
-  for (UINT d = 1; d <= dimensions; ++d) {
-    LONG la, lb, ua, ub;
-    SafeArrayGetLBound(a, d, &la), SafeArrayGetLBound(b, d, &lb), SafeArrayGetUBound(a, d, &ua),
-        SafeArrayGetUBound(b, d, &ub);
-    if (la != lb || ua != ub) return ::testing::AssertionFailure() << "bounds of dimension " << d << " differ";
-    count *= static_cast<size_t>(ua - la + 1);
-  }
-  UINT size = SafeArrayGetElemsize(a);
-  win32::AccessedArray x(a), y(b);
-  for (size_t i = 0; i < count; ++i) {
-    VARIANT ra, rb;  // each element as a reference to a value of the element type
-    V_VT(&ra) = V_VT(&rb) = VT_BYREF | type;
-    V_BYREF(&ra) = static_cast<BYTE*>(x.data()) + i * size;
-    V_BYREF(&rb) = static_cast<BYTE*>(y.data()) + i * size;
-    VariantValue ea = VariantValue::CopyOf(ra), eb = VariantValue::CopyOf(rb);
-    if (auto same = Same(ea.Raw(), eb.Raw()); !same) return same << " (element " << i << ")";
-  }
-  return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult Same(const VARIANT& a, const VARIANT& b) {
-  if (a.vt != b.vt) return ::testing::AssertionFailure() << "type " << a.vt << " came back as " << b.vt;
-  if (a.vt & VT_ARRAY) return SameArray(a.vt & VT_TYPEMASK, V_ARRAY(&a), V_ARRAY(&b));
-  bool same = a.vt == VT_BSTR      ? VarBstrCmp(V_BSTR(&a), V_BSTR(&b), 0, 0) == static_cast<HRESULT>(VARCMP_EQ)
-              : a.vt == VT_DECIMAL ? std::memcmp(&V_DECIMAL(&a).scale, &V_DECIMAL(&b).scale, sizeof(DECIMAL) - 2) == 0
-                                   : std::memcmp(&V_UI1(&a), &V_UI1(&b), ScalarSize(a.vt)) == 0;
-  return same ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "value of type " << a.vt << " differs";
-}
-
 std::vector<VariantValue> EveryAutomationType() {
   VariantValue grid = ArrayOf(VT_I4, {{2, 1}, {3, -1}}, {1L, 2L, 3L, 4L, 5L, 6L});
   VariantValue date = Made(VT_DATE, [](VARIANT& v) { V_DATE(&v) = 36527.75; });
@@ -280,10 +226,10 @@ TEST_F(PaneProperties, TagAndKeyKeepEveryAutomationType) {
   DispatchClient pane = Pane(1);
   for (const VariantValue& value : EveryAutomationType()) {
     pane.Put(L"Tag", value);
-    EXPECT_TRUE(Same(value.Raw(), pane.Get(L"Tag").Raw())) << "Tag of type " << value.Type();
+    EXPECT_TRUE(SameVariant(value.Raw(), pane.Get(L"Tag").Raw())) << "Tag of type " << value.Type();
     if (value.Type() & VT_ARRAY) continue;  // a key is text to compare: an array is a type mismatch
     pane.Put(L"Key", value);
-    EXPECT_TRUE(Same(value.Raw(), pane.Get(L"Key").Raw())) << "Key of type " << value.Type();
+    EXPECT_TRUE(SameVariant(value.Raw(), pane.Get(L"Key").Raw())) << "Key of type " << value.Type();
   }
   EXPECT_DISPATCH_ERROR(pane.Put(L"Key", ArrayOf(VT_I4, {{1, 0}}, {1L})), 0x800A000D, L"Type mismatch",
                         ErrorOrigin::Runtime);
@@ -309,7 +255,7 @@ TEST_F(PaneProperties, IntegerTypesTheFormLanguagesLackComeBackWidened) {
   DispatchClient pane = Pane(1);
   for (const Case& c : cases) {
     pane.Put(L"Tag", c.given);
-    EXPECT_TRUE(Same(c.expected.Raw(), pane.Get(L"Tag").Raw())) << "type " << c.given.Type();
+    EXPECT_TRUE(SameVariant(c.expected.Raw(), pane.Get(L"Tag").Raw())) << "type " << c.given.Type();
   }
 }
 
