@@ -12,20 +12,21 @@ namespace {
 constexpr wchar_t kClassName[] = L"OvFormHostForm";
 
 void RegisterFormClass(WNDPROC procedure) {
-  static bool registered = false;
-  if (registered) return;
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
-  if (!RegisterClassExW(&windowClass)) throw std::runtime_error("RegisterClassExW failed");
-  registered = true;
+  // Once per process, by whichever thread opens the first form.
+  [[maybe_unused]] static const bool registered = [procedure] {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterClassExW(&windowClass)) throw std::runtime_error("RegisterClassExW failed");
+    return true;
+  }();
 }
 
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -71,13 +72,25 @@ RECT FormWindow::SplitterSlot(size_t index, size_t count) const {
   return {kMargin, top, client.right - kMargin, top + height};
 }
 
+template <typename Step>
+decltype(auto) FormWindow::SettingUp(Step&& step) {
+  struct Scope {
+    int& depth;
+    explicit Scope(int& d) : depth(++d) {}
+    ~Scope() { --depth; }
+  } scope(settingUp_);
+  return step();
+}
+
 SplitterSite& FormWindow::AddSplitter(const std::wstring& name) {
-  SplitterSiteOptions options;
-  options.name = name;
-  options.pixels = SplitterSlot(SplittersOnForm(), SplittersOnForm() + 1);
-  SplitterSite& site = AddSplitterSite(window_.get(), options);
-  Layout();
-  return site;
+  return SettingUp([&]() -> SplitterSite& {
+    SplitterSiteOptions options;
+    options.name = name;
+    options.pixels = SplitterSlot(SplittersOnForm(), SplittersOnForm() + 1);
+    SplitterSite& site = AddSplitterSite(window_.get(), options);
+    Layout();
+    return site;
+  });
 }
 
 SplitterSite& FormWindow::AddSplitter(const std::wstring& name, SplitterSite& inside, const RECT& pixels) {
@@ -100,10 +113,12 @@ SplitterSite& FormWindow::AddSavedSplitter(const std::wstring& name, IPropertyBa
 }
 
 void FormWindow::ActivateSplitters() {
-  // Outer splitters first: showing one places the splitters bound to its panes.
-  for (const auto& splitter : splitters_)
-    if (!splitter->IsInPlaceActive()) splitter->Activate();
-  Layout();
+  SettingUp([&] {
+    // Outer splitters first: showing one places the splitters bound to its panes.
+    for (const auto& splitter : splitters_)
+      if (!splitter->IsInPlaceActive()) splitter->Activate();
+    Layout();
+  });
 }
 
 SplitterSite& FormWindow::AddSplitterSite(HWND parent, const SplitterSiteOptions& common) {
@@ -112,8 +127,10 @@ SplitterSite& FormWindow::AddSplitterSite(HWND parent, const SplitterSiteOptions
   options.frameSite = frameSite_;
   options.quickActivate = quickActivate_;
   options.changed = [this](DISPID) { OnPropertyChanged(); };
-  splitters_.push_back(SplitterSite::Create(*container_.Get(), parent, options));
-  return *splitters_.back().Get();
+  return SettingUp([&]() -> SplitterSite& {
+    splitters_.push_back(SplitterSite::Create(*container_.Get(), parent, options));
+    return *splitters_.back().Get();
+  });
 }
 
 size_t FormWindow::SplittersOnForm() const {
@@ -239,7 +256,7 @@ void FormWindow::UpdateTitle() {
 
 void FormWindow::OnPropertyChanged() {
   // At run time the form is not being edited; what the controls report there is theirs.
-  if (userMode_ || changed_) return;
+  if (userMode_ || changed_ || settingUp_ > 0) return;
   changed_ = true;
   UpdateTitle();
 }

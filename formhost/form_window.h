@@ -65,7 +65,9 @@ class FormWindow {
   void SetUserMode(bool userMode);
 
   // Design mode. A property change that a control reports (its panes' changes as "Panes")
-  // marks the form changed, shown by a '*' in its title, until the form is saved.
+  // marks the form changed, shown by a '*' in its title, until the form is saved. What
+  // the controls report while the form places, loads and first shows them is the form's
+  // own doing, not the user's edit, and marks nothing.
   bool Changed() const { return changed_; }
   void MarkSaved();
   // What saves the form: Ctrl+S and the system menu's Save run it while the form is
@@ -100,12 +102,16 @@ class FormWindow {
   SplitterSite& AddSplitterSite(HWND parent, const SplitterSiteOptions& options);
   size_t SplittersOnForm() const;
   void Layout();
+  // Runs one step of the form's own setup, during which reported changes mark nothing.
+  template <typename Step>
+  decltype(auto) SettingUp(Step&& step);
 
   bool userMode_;
   bool frameSite_;
   bool quickActivate_;
   bool closed_ = false;
   bool changed_ = false;
+  int settingUp_ = 0;
   SplitterSite* selected_ = nullptr;
   std::function<void()> save_;
   FormCloseReport closeReport_;

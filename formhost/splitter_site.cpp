@@ -24,6 +24,14 @@ void CheckWithErrorInfo(HRESULT hr, const wchar_t* step) {
   throw DispatchError(hr, step, description ? description.get() : L"", source ? source.get() : L"");
 }
 
+// One of the control's interfaces, which it must have.
+template <typename Interface>
+activex::ComPtr<Interface> Required(const activex::ComPtr<IOleObject>& object, REFIID iid, const wchar_t* name) {
+  auto found = object.As<Interface>(iid);
+  if (!found) throw DispatchError(E_NOINTERFACE, name);
+  return found;
+}
+
 int LogicalPixels(int axis) {
   win32::WindowDc screen(nullptr);
   int perInch = GetDeviceCaps(screen.get(), axis);
@@ -36,7 +44,7 @@ activex::ComPtr<SplitterSite> SplitterSite::Create(FormContainer& container, HWN
                                                    const SplitterSiteOptions& options) {
   auto site = activex::ComPtr<SplitterSite>::Adopt(new SplitterSite(container, parent, options));
   try {
-    site->Start(options.quickActivate, options.saved);
+    site->Start(options);
     if (options.activate) site->Activate();
   } catch (...) {
     site->Close();
@@ -64,7 +72,7 @@ SplitterSite::~SplitterSite() {
   extender_->Release();
 }
 
-void SplitterSite::Start(bool quickActivate, IPropertyBag* saved) {
+void SplitterSite::Start(const SplitterSiteOptions& options) {
   CLSID clsid;
   Check(CLSIDFromProgID(kProgId, &clsid), L"CLSIDFromProgID");
   Check(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, reinterpret_cast<void**>(object_.Out())),
@@ -77,7 +85,7 @@ void SplitterSite::Start(bool quickActivate, IPropertyBag* saved) {
   SIZEL extent{MulDiv(rect_.right - rect_.left, 2540, LogicalPixels(LOGPIXELSX)),
                MulDiv(rect_.bottom - rect_.top, 2540, LogicalPixels(LOGPIXELSY))};
   auto quick = object_.As<IQuickActivate>(IID_IQuickActivate);
-  if (quickActivate && quick) {
+  if (options.quickActivate && quick) {
     QACONTAINER offered{};
     offered.cbSize = sizeof offered;
     offered.pClientSite = this;
@@ -93,16 +101,39 @@ void SplitterSite::Start(bool quickActivate, IPropertyBag* saved) {
     Check(object_->SetExtent(DVASPECT_CONTENT, &extent), L"IOleObject::SetExtent");
     if (!(status & OLEMISC_SETCLIENTSITEFIRST)) Check(object_->SetClientSite(this), L"IOleObject::SetClientSite");
   }
-  if (saved) {
-    auto bag = object_.As<IPersistPropertyBag>(IID_IPersistPropertyBag);
-    if (!bag) throw DispatchError(E_NOINTERFACE, L"IPersistPropertyBag");
-    CheckWithErrorInfo(bag->Load(saved, nullptr), L"IPersistPropertyBag::Load");
-  } else if (auto stream = object_.As<IPersistStreamInit>(IID_IPersistStreamInit)) {
-    Check(stream->InitNew(), L"IPersistStreamInit::InitNew");
-  } else if (auto bag = object_.As<IPersistPropertyBag>(IID_IPersistPropertyBag)) {
-    Check(bag->InitNew(), L"IPersistPropertyBag::InitNew");
-  }
+  Initialise(options);
   inPlaceObject_ = object_.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
+}
+
+void SplitterSite::Initialise(const SplitterSiteOptions& options) {
+  if (options.saved) {
+    CheckWithErrorInfo(Required<IPersistPropertyBag>(object_, IID_IPersistPropertyBag, L"IPersistPropertyBag")
+                           ->Load(options.saved, nullptr),
+                       L"IPersistPropertyBag::Load");
+  } else if (options.savedStream) {
+    CheckWithErrorInfo(
+        Required<IPersistStreamInit>(object_, IID_IPersistStreamInit, L"IPersistStreamInit")->Load(options.savedStream),
+        L"IPersistStreamInit::Load");
+  } else if (options.savedStorage) {
+    CheckWithErrorInfo(
+        Required<IPersistStorage>(object_, IID_IPersistStorage, L"IPersistStorage")->Load(options.savedStorage),
+        L"IPersistStorage::Load");
+  } else if (options.newThrough == PersistRoad::PropertyBag) {
+    Check(Required<IPersistPropertyBag>(object_, IID_IPersistPropertyBag, L"IPersistPropertyBag")->InitNew(),
+          L"IPersistPropertyBag::InitNew");
+  } else if (options.newThrough == PersistRoad::Storage) {
+    // A storage of its own in memory, as a compound-document container gives each object.
+    activex::ComPtr<ILockBytes> bytes;
+    Check(CreateILockBytesOnHGlobal(nullptr, TRUE, bytes.Out()), L"CreateILockBytesOnHGlobal");
+    Check(StgCreateDocfileOnILockBytes(bytes.Get(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0,
+                                       storage_.Out()),
+          L"StgCreateDocfileOnILockBytes");
+    Check(Required<IPersistStorage>(object_, IID_IPersistStorage, L"IPersistStorage")->InitNew(storage_.Get()),
+          L"IPersistStorage::InitNew");
+  } else {
+    Check(Required<IPersistStreamInit>(object_, IID_IPersistStreamInit, L"IPersistStreamInit")->InitNew(),
+          L"IPersistStreamInit::InitNew");
+  }
 }
 
 void SplitterSite::Activate() {

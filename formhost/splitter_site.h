@@ -21,6 +21,9 @@
 #include "name_dispatch.h"
 #include "ref_counted.h"
 
+// The persistence interfaces a container may initialise a control through.
+enum class PersistRoad { PropertyBag, Stream, Storage };
+
 struct SplitterSiteOptions {
   std::wstring name = L"OvSplitter1";
   RECT pixels{8, 8, 328, 248};  // in its parent window's client area
@@ -31,8 +34,13 @@ struct SplitterSiteOptions {
   std::wstring scaleUnits = L"Twip";
   bool frameSite = true;       // offer ISimpleFrameSite
   bool quickActivate = false;  // start through IQuickActivate
-  // A saved control's properties (IPersistPropertyBag::Load); null for a new one (InitNew).
+  // A saved control: its properties in a bag (IPersistPropertyBag::Load), else its record
+  // in a stream (IPersistStreamInit::Load) or in a storage (IPersistStorage::Load). With
+  // none of them a new one, initialised through newThrough's InitNew.
   IPropertyBag* saved = nullptr;
+  IStream* savedStream = nullptr;
+  IStorage* savedStorage = nullptr;
+  PersistRoad newThrough = PersistRoad::Stream;
   // False leaves the control parked until Activate, so that the controls bound to its
   // panes can be placed inside it first and its Show finds them.
   bool activate = true;
@@ -145,7 +153,8 @@ class SplitterSite final : public IOleClientSite,
  private:
   SplitterSite(FormContainer& container, HWND parent, const SplitterSiteOptions& options);
   ~SplitterSite() override;
-  void Start(bool quickActivate, IPropertyBag* saved);
+  void Start(const SplitterSiteOptions& options);
+  void Initialise(const SplitterSiteOptions& options);
   double TwipsPerPixelX() const;
   double TwipsPerPixelY() const;
 
@@ -161,6 +170,8 @@ class SplitterSite final : public IOleClientSite,
   Extender* extender_;
   activex::ComPtr<IOleObject> object_;
   activex::ComPtr<IOleInPlaceObject> inPlaceObject_;
+  // The storage a new control was given through IPersistStorage::InitNew.
+  activex::ComPtr<IStorage> storage_;
   std::function<void(DISPID)> changed_;
   activex::ComPtr<IConnectionPoint> changes_;
   DWORD changesCookie_ = 0;

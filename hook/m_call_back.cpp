@@ -2,14 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace hook::MCallBack {
 
 namespace {
 
-// The list owned for the thread's life, and a plain pointer to it that the window
-// procedure reads without the owner's initialisation check.
-thread_local std::unique_ptr<RegistryList> tRegistriesOwner;
+// Made with the thread's first registry and let go with its last. A plain pointer: a
+// thread-local object with a destructor would have to be destroyed at the thread's exit,
+// when this module may already be unloaded (the last apartment that used it has gone).
 thread_local RegistryList* tRegistries = nullptr;
 
 // Entries of one message, in order. Most windows are named by one or two entries, so the
@@ -96,10 +97,7 @@ void RaiseCallBack(OvWindow& entry, host::WindowHandle hWnd, uint32_t uMsg, host
 const RegistryList* ThreadRegistries() { return tRegistries; }
 
 void RegisterWindows(const std::shared_ptr<OvWindows>& registry) {
-  if (!tRegistries) {
-    tRegistriesOwner = std::make_unique<RegistryList>();
-    tRegistries = tRegistriesOwner.get();
-  }
+  if (!tRegistries) tRegistries = new RegistryList();
   tRegistries->push_back(registry);
 }
 
@@ -108,6 +106,7 @@ void UnregisterWindows(host::WindowSubclassing& platform, const std::shared_ptr<
   if (!tRegistries) return;
   auto at = std::find(tRegistries->begin(), tRegistries->end(), registry);
   if (at != tRegistries->end()) tRegistries->erase(at);
+  if (tRegistries->empty()) delete std::exchange(tRegistries, nullptr);
 }
 
 void ApplySubclassing(host::WindowSubclassing& platform, OvWindows& registry) {

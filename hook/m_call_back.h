@@ -22,8 +22,7 @@ inline constexpr char16_t kRegistrationCountProperty[] = u"SPLITTERNUM_ADDEDPROP
 
 using RegistryList = std::vector<std::shared_ptr<OvWindows>>;
 
-// This thread's registries in registration order; null until the first RegisterWindows on
-// the thread, then kept (possibly empty) for the thread's life.
+// This thread's registries in registration order; null while the thread has none.
 const RegistryList* ThreadRegistries();
 
 // Appends the registry to this thread's list, creating the list when needed.

@@ -30,12 +30,14 @@ struct RuntimeText {
 constexpr RuntimeText kRuntimeTexts[] = {
     {err::kInvalidArgument, u"Invalid procedure call or argument"},
     {err::kOverflow, u"Overflow"},
+    {err::kSubscriptOutOfRange, u"Subscript out of range"},
     {err::kDivisionByZero, u"Division by zero"},
     {err::kTypeMismatch, u"Type mismatch"},
     {err::kInvalidUseOfNull, u"Invalid use of Null"},
     {err::kInvalidPropertyValue, u"Invalid property value"},
     {err::kObjectRequired, u"Object required"},
     {err::kMemberNotSupported, u"Object doesn't support this property or method"},
+    {err::kWrongArgumentCount, u"Wrong number of arguments or invalid property assignment"},
     {err::kNotImplemented, u"Not implemented"},
 };
 

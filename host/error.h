@@ -23,12 +23,14 @@ inline constexpr int32_t kBelowMinimum = kObjectErrorBase + 1055;      // 0x8004
 // Run-time errors of the form languages, by their classic numbers.
 inline constexpr int32_t kInvalidArgument = 5;
 inline constexpr int32_t kOverflow = 6;
+inline constexpr int32_t kSubscriptOutOfRange = 9;
 inline constexpr int32_t kDivisionByZero = 11;
 inline constexpr int32_t kTypeMismatch = 13;
 inline constexpr int32_t kInvalidUseOfNull = 94;
 inline constexpr int32_t kInvalidPropertyValue = 380;
 inline constexpr int32_t kObjectRequired = 424;
 inline constexpr int32_t kMemberNotSupported = 438;
+inline constexpr int32_t kWrongArgumentCount = 450;
 inline constexpr int32_t kNotImplemented = static_cast<int32_t>(0x80004001u);
 
 // Saved data that cannot be read back or cannot be written, as the storage interfaces

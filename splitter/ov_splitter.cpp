@@ -205,7 +205,7 @@ void OvSplitter::WriteProperties(host::PropertyBag& bag) const {
   Write(bag, saved::kEnabled, Variant(Enabled()));
   Write(bag, saved::kMouseIcon, PictureVariant(mouseIcon_));
   Write(bag, saved::kMousePointer, Variant(mousePointer_));
-  Write(bag, saved::kOLEDropMode, Variant(OLEDropMode()));
+  Write(bag, saved::kOLEDropMode, Variant(site_.surface.OLEDropMode()));
   Write(bag, saved::kAppearance, Variant(look_.appearance));
   Write(bag, saved::kBorderStyle, Variant(look_.borderStyle));
   Write(bag, saved::kSplitterMouseIcon, PictureVariant(splitterMouseIcon_));
@@ -289,7 +289,7 @@ void OvSplitter::SetEnabled(bool enabled) {
 void OvSplitter::SetMouseIcon(host::PictureRef icon) {
   CheckPictureType(icon, u"MouseIcon only accepts a picture of type icon or cursor.");
   mouseIcon_ = std::move(icon);
-  if (MousePointer() == kCustomPointer) site_.surface.SetMouseIcon(mouseIcon_);
+  if (mousePointer_ == kCustomPointer) site_.surface.SetMouseIcon(mouseIcon_);
   Notify(u"MouseIcon");
 }
 
@@ -617,7 +617,7 @@ void OvSplitter::HitTestSplitters(float x, float y) {
   panes::PanePtr hit = panes_->PaneAtPoint(x, y);
   if (!hit) {
     site_.surface.SetMouseIcon(mouseIcon_);
-    site_.surface.SetMousePointer(Variant(MousePointer()).ToInteger());
+    site_.surface.SetMousePointer(Variant(mousePointer_).ToInteger());
     splitterCursorOn_ = false;
   } else if (!splitterCursorOn_) {
     site_.surface.SetMousePointer(kCustomPointer);

@@ -81,8 +81,9 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   void SetEnabled(bool enabled);
   const host::PictureRef& MouseIcon() const { return mouseIcon_; }
   void SetMouseIcon(host::PictureRef icon);
-  // The stored pointer; the surface shows another one while the mouse is over a bar.
-  int32_t MousePointer() const { return mousePointer_; }
+  // The pointer the surface shows now: 99 while the mouse is over a bar, else the last one
+  // given, which is also what is saved.
+  int32_t MousePointer() const { return site_.surface.MousePointer(); }
   void SetMousePointer(int32_t pointer);
   int32_t OLEDropMode() const { return site_.surface.OLEDropMode(); }
   void SetOLEDropMode(int32_t mode);

@@ -52,11 +52,21 @@ STDMETHODIMP AmbientSite::GetExtendedControl(IDispatch** extender) {
   return S_OK;
 }
 
-STDMETHODIMP AmbientSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) {
+STDMETHODIMP AmbientSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result,
+                                 EXCEPINFO* exception, UINT*) {
   askedIds_.push_back(id);
   if (!(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
   switch (id) {
     case kExtenderLeft:
+      if (leftError_ && exception) {
+        *exception = EXCEPINFO{};
+        exception->scode = leftError_->first;
+        exception->bstrSource = SysAllocString(L"Extender");
+        exception->bstrDescription = SysAllocString(leftError_->second.c_str());
+        return DISP_E_EXCEPTION;
+      }
+      ReturnLong(result, 0);
+      return S_OK;
     case kExtenderTop:
       ReturnLong(result, 0);
       return S_OK;

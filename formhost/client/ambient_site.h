@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "name_dispatch.h"
@@ -22,6 +23,8 @@ class AmbientSite : public IOleClientSite, public IOleControlSite, public NameDi
   ULONG References() const { return RefCounted::References(); }
   // Every DISPID the control asked for, in order.
   const std::vector<DISPID>& AskedIds() const { return askedIds_; }
+  // From now on the extender's Left raises this error of its own (source "Extender").
+  void FailExtenderLeft(HRESULT number, std::wstring description) { leftError_ = {number, std::move(description)}; }
 
   // IUnknown
   STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
@@ -54,4 +57,5 @@ class AmbientSite : public IOleClientSite, public IOleControlSite, public NameDi
 
   std::optional<std::wstring> scaleUnits_;
   std::vector<DISPID> askedIds_;
+  std::optional<std::pair<HRESULT, std::wstring>> leftError_;
 };

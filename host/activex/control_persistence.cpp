@@ -44,6 +44,7 @@ template <typename Body>
 HRESULT ControlPersistence::Initialize(REFIID source, Body&& body) {
   if (initialized_) return CO_E_ALREADYINITIALIZED;
   initialized_ = true;
+  awaitingFirstDisplay_ = true;
   HRESULT hr = ComBoundary(source, body);
   changes_.ClearDirty();
   return hr;

@@ -7,6 +7,7 @@
 #include <ocidl.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "host/activex/property_notifier.h"
@@ -23,6 +24,10 @@ class ControlPersistence final : public IPersistPropertyBag, public IPersistStre
       : outer_(outer), clsid_(clsid), control_(control), changes_(changes) {}
 
   bool IsInitialized() const { return initialized_; }
+  // Whether the control still awaits its first display since it was initialised, which
+  // runs its resize handler even when the container's extent did not change; asking
+  // answers once.
+  bool TakeFirstDisplay() { return std::exchange(awaitingFirstDisplay_, false); }
 
   // IUnknown, the outer object's
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override { return outer_.QueryInterface(iid, out); }
@@ -60,6 +65,7 @@ class ControlPersistence final : public IPersistPropertyBag, public IPersistStre
   splitter::OvSplitter& control_;
   PropertyNotifier& changes_;
   bool initialized_ = false;
+  bool awaitingFirstDisplay_ = false;
 };
 
 }  // namespace activex

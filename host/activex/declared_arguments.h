@@ -9,6 +9,7 @@
 #include <oaidl.h>
 
 #include <optional>
+#include <vector>
 
 #include "host/activex/error_info.h"
 #include "host/activex/type_library.h"
@@ -38,15 +39,66 @@ inline UINT ArgumentsBeyondPropertyGet(ITypeInfo* info, DISPID member, WORD flag
   return params->cArgs > declared ? params->cArgs - declared : 0;
 }
 
-// Calls the default member of `value` with `rest`: a value that is Nothing fails with
-// "Object required" (raised as `source`'s error), one that is no object takes no arguments.
-inline HRESULT InvokeDefaultMember(const VARIANT& value, REFIID source, LCID locale, WORD flags, DISPPARAMS* rest,
-                                   VARIANT* result, EXCEPINFO* exception, UINT* argumentError) {
-  if (value.vt != VT_DISPATCH) return DISP_E_BADPARAMCOUNT;
-  if (!value.pdispVal) {
-    HRESULT hr = ReportError(host::Error::Runtime(host::err::kObjectRequired), source);
-    return FillExcepInfo(hr, exception) ? DISP_E_EXCEPTION : hr;
+namespace detail {
+
+// The element of an array that `indexes` name, one index per dimension (reversed, as
+// Invoke passes arguments); throws host::Error as form languages report a bad subscript.
+inline void ArrayElement(const VARIANT& array, const DISPPARAMS& indexes, VARIANT* element) {
+  SAFEARRAY* elements = (array.vt & VT_BYREF) ? (array.pparray ? *array.pparray : nullptr) : array.parray;
+  if (!elements || SafeArrayGetDim(elements) != indexes.cArgs)
+    throw host::Error::Runtime(host::err::kSubscriptOutOfRange);
+  std::vector<LONG> position(indexes.cArgs);
+  for (UINT i = 0; i < indexes.cArgs; ++i) {
+    win32::UniqueVariant index;
+    if (FAILED(VariantCopyInd(index.put(), &indexes.rgvarg[i])) ||
+        FAILED(VariantChangeType(&index.get(), &index.get(), 0, VT_I4)))
+      throw host::Error::Runtime(host::err::kTypeMismatch);
+    position[i] = V_I4(&index.get());
   }
+  VARTYPE type = VT_EMPTY;
+  SafeArrayGetVartype(elements, &type);
+  win32::UniqueVariant value;
+  HRESULT hr;
+  if (type == VT_VARIANT) {
+    hr = SafeArrayGetElement(elements, position.data(), value.put());
+  } else if (type == VT_DECIMAL) {
+    DECIMAL decimal{};
+    hr = SafeArrayGetElement(elements, position.data(), &decimal);
+    V_DECIMAL(&value.get()) = decimal;
+    V_VT(&value.get()) = VT_DECIMAL;
+  } else if (type == VT_RECORD) {
+    throw host::Error::Runtime(host::err::kTypeMismatch);
+  } else {
+    hr = SafeArrayGetElement(elements, position.data(), &V_UI1(&value.get()));
+    if (SUCCEEDED(hr)) V_VT(&value.get()) = type;
+  }
+  if (hr == DISP_E_BADINDEX) throw host::Error::Runtime(host::err::kSubscriptOutOfRange);
+  if (FAILED(hr)) throw host::Error::Runtime(host::err::kTypeMismatch);
+  if (element) *element = value.release();
+}
+
+}  // namespace detail
+
+// What form languages make of `object.Property(arguments)` when the property takes fewer:
+// the arguments go to its value, an object's default member or an array's subscripts.
+// Nothing fails with "Object required" (raised as `source`'s error); any other value
+// takes no arguments.
+inline HRESULT ApplyArgumentsToValue(const VARIANT& value, REFIID source, LCID locale, WORD flags, DISPPARAMS* rest,
+                                     VARIANT* result, EXCEPINFO* exception, UINT* argumentError) {
+  auto raise = [&](const host::Error& error) {
+    HRESULT hr = ReportError(error, source);
+    return FillExcepInfo(hr, exception) ? DISP_E_EXCEPTION : hr;
+  };
+  if (value.vt & VT_ARRAY) {
+    try {
+      detail::ArrayElement(value, *rest, result);
+      return S_OK;
+    } catch (const host::Error& error) {
+      return raise(error);
+    }
+  }
+  if (value.vt != VT_DISPATCH) return DISP_E_BADPARAMCOUNT;
+  if (!value.pdispVal) return raise(host::Error::Runtime(host::err::kObjectRequired));
   return value.pdispVal->Invoke(DISPID_VALUE, IID_NULL, locale, flags, rest, result, exception, argumentError);
 }
 

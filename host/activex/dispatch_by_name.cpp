@@ -1,37 +1,12 @@
 #include "host/activex/dispatch_by_name.h"
 
+#include "host/activex/late_binding.h"
 #include "host/activex/variant_bridge.h"
 #include "host/com/bstr.h"
 #include "host/com/unique_handle.h"
 #include "host/error.h"
 
 namespace activex {
-namespace {
-
-// What an Invoke failure means to the caller: the object's own error from EXCEPINFO, or the
-// run-time error that the failure stands for.
-host::Error InvokeError(HRESULT result, EXCEPINFO& info) {
-  if (result == DISP_E_EXCEPTION) {
-    if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
-    win32::UniqueBstr source(info.bstrSource), description(info.bstrDescription), helpFile(info.bstrHelpFile);
-    int32_t number = info.scode ? static_cast<int32_t>(info.scode) : info.wCode;
-    return host::Error(number, FromBstr(source.get()), FromBstr(description.get()), FromBstr(helpFile.get()));
-  }
-  switch (result) {
-    case DISP_E_TYPEMISMATCH:
-      return host::Error::Runtime(host::err::kTypeMismatch);
-    case DISP_E_OVERFLOW:
-      return host::Error::Runtime(host::err::kOverflow);
-    case DISP_E_BADPARAMCOUNT:
-    case DISP_E_PARAMNOTOPTIONAL:
-      return host::Error::Runtime(host::err::kInvalidArgument);
-    default:
-      return host::Error::Runtime(host::err::kMemberNotSupported);
-  }
-}
-
-}  // namespace
-
 DispatchByName::DispatchByName(IUnknown* object) {
   if (object) object->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(object_.Out()));
   if (!object_) throw host::Error::Runtime(host::err::kObjectRequired);
@@ -62,7 +37,7 @@ win32::UniqueVariant DispatchByName::Invoke(host::StringView member, WORD flags,
   UINT badArgument = 0;
   HRESULT hr = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
                                flags == DISPATCH_PROPERTYPUT ? nullptr : result.put(), &info, &badArgument);
-  if (FAILED(hr)) throw InvokeError(hr, info);
+  if (FAILED(hr)) throw InvokeFailure(hr, info);
   return result;
 }
 

@@ -5,6 +5,7 @@
 // that reads the same portable object twice gets the same COM object (the identity map),
 // and its members cross into COM through ComBoundary.
 #include <memory>
+#include <mutex>
 #include <unordered_map>
 
 #include "host/activex/com_object.h"
@@ -19,10 +20,13 @@ class DispatchObject : public ComObject, public DualDispatch<Interface> {
   // Derived is constructed from the shared pointer (it names this base a friend).
   static Interface* Wrap(const std::shared_ptr<Portable>& object) {
     if (!object) return nullptr;
-    auto found = live_.find(object.get());
-    if (found != live_.end()) {
-      found->second->AddRef();
-      return found->second;
+    {
+      std::lock_guard lock(liveMutex_);
+      auto found = live_.find(object.get());
+      if (found != live_.end()) {
+        found->second->AddRef();
+        return found->second;
+      }
     }
     return new Derived(object);
   }
@@ -30,15 +34,20 @@ class DispatchObject : public ComObject, public DualDispatch<Interface> {
  protected:
   DispatchObject(REFIID iid, std::shared_ptr<Portable> object)
       : DualDispatch<Interface>(iid), object_(std::move(object)) {
+    std::lock_guard lock(liveMutex_);
     live_[object_.get()] = static_cast<Derived*>(this);
   }
-  ~DispatchObject() override { live_.erase(object_.get()); }
+  ~DispatchObject() override {
+    std::lock_guard lock(liveMutex_);
+    live_.erase(object_.get());
+  }
 
   const std::shared_ptr<Portable> object_;
 
  private:
-  // Live COM objects by portable object. The component is apartment threaded: one map
-  // serves the thread all its objects live on.
+  // Live COM objects by portable object, for every apartment of the process: controls on
+  // several threads wrap their objects at the same time.
+  static inline std::mutex liveMutex_;
   static inline std::unordered_map<const Portable*, Derived*> live_;
 };
 

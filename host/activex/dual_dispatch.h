@@ -66,7 +66,7 @@ class DualDispatch : public Interface, public ISupportErrorInfo {
       HRESULT hr = InvokeMember(info.Get(), member, DISPATCH_PROPERTYGET, &own, value.put(), exception, argumentError);
       if (FAILED(hr)) return hr;
       DISPPARAMS forwarded{params->rgvarg, nullptr, rest, 0};
-      return InvokeDefaultMember(value.get(), iid_, locale, flags, &forwarded, result, exception, argumentError);
+      return ApplyArgumentsToValue(value.get(), iid_, locale, flags, &forwarded, result, exception, argumentError);
     }
     return InvokeMember(info.Get(), member, flags, params, result, exception, argumentError);
   }

@@ -7,17 +7,22 @@
 namespace activex {
 namespace {
 
-struct LastError {
-  HRESULT result = S_OK;
-  host::String source, description, helpFile;
-};
-thread_local LastError lastError;
+// The number of the error last reported on this thread; its texts travel in the thread's
+// IErrorInfo. Plain data: a thread-local object with a destructor would be destroyed at
+// the thread's exit, when this module may already be unloaded.
+thread_local HRESULT lastReported = S_OK;
+
+BSTR TakeText(HRESULT (STDMETHODCALLTYPE IErrorInfo::*read)(BSTR*), IErrorInfo& info) {
+  BSTR text = nullptr;
+  if (FAILED((info.*read)(&text))) return nullptr;
+  return text;
+}
 
 }  // namespace
 
 HRESULT ReportError(const host::Error& error, REFIID sourceInterface) {
   HRESULT result = static_cast<HRESULT>(error.hresult());
-  lastError = {result, error.source(), error.description(), error.helpFile()};
+  lastReported = result;
   ComPtr<ICreateErrorInfo> create;
   if (SUCCEEDED(CreateErrorInfo(create.Out()))) {
     create->SetGUID(sourceInterface);
@@ -32,20 +37,27 @@ HRESULT ReportError(const host::Error& error, REFIID sourceInterface) {
 }
 
 HRESULT ReportFailure(HRESULT result) {
-  lastError = {};
+  lastReported = S_OK;
   SetErrorInfo(0, nullptr);
   return result;
 }
 
 bool FillExcepInfo(HRESULT result, EXCEPINFO* info) {
-  if (!info || lastError.result != result || SUCCEEDED(result)) return false;
+  if (!info || lastReported != result || SUCCEEDED(result)) return false;
+  ComPtr<IErrorInfo> error;
+  if (GetErrorInfo(0, error.Out()) != S_OK || !error) return false;
+  SetErrorInfo(0, error.Get());  // still there for a client that asks for it
   // Whatever an earlier fill left there goes.
   win32::UniqueBstr oldSource(info->bstrSource), oldDescription(info->bstrDescription), oldHelpFile(info->bstrHelpFile);
   *info = {};
   info->scode = result;
-  info->bstrSource = lastError.source.empty() ? nullptr : AllocBstr(lastError.source);
-  info->bstrDescription = AllocBstr(lastError.description);
-  info->bstrHelpFile = lastError.helpFile.empty() ? nullptr : AllocBstr(lastError.helpFile);
+  win32::UniqueBstr source(TakeText(&IErrorInfo::GetSource, *error.Get()));
+  win32::UniqueBstr description(TakeText(&IErrorInfo::GetDescription, *error.Get()));
+  win32::UniqueBstr helpFile(TakeText(&IErrorInfo::GetHelpFile, *error.Get()));
+  // An empty source or help file is none; the description is always given.
+  info->bstrSource = SysStringLen(source.get()) ? source.release() : nullptr;
+  info->bstrDescription = description ? description.release() : SysAllocString(L"");
+  info->bstrHelpFile = SysStringLen(helpFile.get()) ? helpFile.release() : nullptr;
   return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Members of other components' objects reached by name at run time, as the form
-// languages do; a member the object lacks, or one that fails, raises the platform's
-// "Object doesn't support this property or method".
+// languages do; a member the object lacks raises the platform's "Object doesn't support
+// this property or method", one that fails raises the object's own error.
 #include <windows.h>
 #include <oaidl.h>
 
@@ -9,9 +9,15 @@
 #include <optional>
 
 #include "host/com/com_ptr.h"
+#include "host/error.h"
 #include "host/variant.h"
 
 namespace activex {
+
+// What an IDispatch::Invoke failure means to the caller: the object's own error from
+// EXCEPINFO (number, source, description, help file), or the run-time error the failure
+// stands for ("Object doesn't support this property or method" for a member it lacks).
+host::Error InvokeFailure(HRESULT result, EXCEPINFO& exception);
 
 // A property read by dispatch id (an ambient property); none when the object fails it.
 std::optional<host::Variant> GetById(IDispatch* object, DISPID id);

@@ -46,8 +46,18 @@ extern "C" {
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
     activex::moduleHandle = instance;
-    DisableThreadLibraryCalls(instance);
+    // Once loaded, the module stays until the process ends, even when COM frees unused
+    // libraries. The runtime linked into it keeps a little for good each time it starts
+    // (handles, memory), and a thread may still hold its thread-local data when the last
+    // apartment using the module ends: a host that frees and loads it again and again
+    // over a long session would pay for both.
+    HMODULE pinned = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       reinterpret_cast<LPCWSTR>(&DllMain), &pinned);
   }
+  // Thread notifications stay on: the runtime keeps a little for each thread that calls
+  // into the module (thread-local storage, the threads library's record of it) and gives
+  // it back when the thread ends.
   return TRUE;
 }
 

@@ -243,6 +243,9 @@ HRESULT OleControl::GetWindow(HWND* window) {
 HRESULT OleControl::InPlaceDeactivate() {
   if (!inPlace_) return S_OK;
   UIDeactivate();
+  // A parked window must not keep the mouse: the capture's loss ends a drag under way
+  // while its feedback is still on the screen to be erased.
+  if (GetCapture() == Window()) ReleaseCapture();
   inPlace_ = false;
   visible_ = false;
   window_.Park();

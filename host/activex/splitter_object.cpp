@@ -209,11 +209,18 @@ void SplitterObject::OnClientSiteChanged(IOleClientSite* site) { site_.Attach(si
 
 void SplitterObject::OnSizeChanged() {
   // Before InitNew there are no properties to lay out; InitProperties takes the size.
-  if (persistence_.IsInitialized()) ComBoundary([&] { control_.Resize(); });
+  if (!persistence_.IsInitialized()) return;
+  // Placed in place with a new size: this is the first display's resize.
+  if (ole_.IsInPlace()) persistence_.TakeFirstDisplay();
+  ComBoundary([&] { control_.Resize(); });
 }
 
+// A form's control hears Resize when it is first shown after its properties were set up,
+// whatever its size: a loaded control then fits its last pane to the extent it has.
 void SplitterObject::OnShow() {
-  if (persistence_.IsInitialized()) ComBoundary([&] { control_.Show(); });
+  if (!persistence_.IsInitialized()) return;
+  if (persistence_.TakeFirstDisplay()) ComBoundary([&] { control_.Resize(); });
+  ComBoundary([&] { control_.Show(); });
 }
 
 void SplitterObject::OnPaint(HDC) {

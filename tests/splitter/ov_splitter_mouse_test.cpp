@@ -5,6 +5,7 @@
 #include "host/sim/sim_parent_object.h"
 #include "host/sim/sim_picture.h"
 #include "host/sim/sim_platform.h"
+#include "host/sim/sim_property_bag.h"
 #include "splitter/ov_splitter.h"
 #include "tests/support/error_matchers.h"
 
@@ -13,7 +14,9 @@ namespace {
 using Lines = std::vector<std::string>;
 constexpr uint32_t kWmMouseMove = 512, kWmLButtonDown = 513, kWmLButtonUp = 514;
 
-host::LParam Point(int x, int y) { return static_cast<host::LParam>((static_cast<uint32_t>(y & 0xFFFF) << 16) | (x & 0xFFFF)); }
+host::LParam Point(int x, int y) {
+  return static_cast<host::LParam>((static_cast<uint32_t>(y & 0xFFFF) << 16) | (x & 0xFFFF));
+}
 
 // Two flat panes of 100 and the rest in a 400 x 300 control at run time.
 class Mouse : public ::testing::Test {
@@ -60,13 +63,17 @@ TEST_F(Mouse, OverABarTheSplitterCursorShowsOnceAndOffItTheStoredPointerComesBac
   control.SetMousePointer(2);
   Move(0, 101, 50);
   EXPECT_EQ(platform.surface.MousePointer(), 99);
+  EXPECT_EQ(control.MousePointer(), 99);    // the property reads the pointer that shows
   EXPECT_EQ(Icon(platform), "cursor 121");  // left-right over the vertical bar of a row
+  host::sim::SimPropertyBag saved;
+  control.WriteProperties(saved);
+  EXPECT_TRUE(VariantEquals(saved.Value(u"MousePointer"), host::Variant(int32_t{2})));  // the value given
   platform.trace.Clear();
   Move(0, 104, 250);  // along the bar: nothing about the cursor changes
   for (const std::string& line : platform.trace.Lines()) EXPECT_NE(line.rfind("Mouse", 0), 0u) << line;
   Move(0, 50, 50);
   EXPECT_EQ(platform.surface.MousePointer(), 2);
-  EXPECT_EQ(control.MousePointer(), 2);  // the property kept its value all along
+  EXPECT_EQ(control.MousePointer(), 2);
   EXPECT_EQ(Icon(platform), "Nothing");
 
   control.SetOrientation(1);  // a column: equal shares, the bar at 148
@@ -103,7 +110,8 @@ TEST_F(Mouse, DraggingABarResizesThePairOnceAtTheRelease) {
   platform.events.SetHandler([&](const host::EventId& event, std::span<host::Variant> arguments) {
     std::string line = host::ToUtf8(event.name);
     if (event.name == u"SplitterResize")
-      for (auto& pane : arguments) line += " " + host::ToUtf8(std::dynamic_pointer_cast<panes::OvPane>(pane.AsObject())->Name());
+      for (auto& pane : arguments)
+        line += " " + host::ToUtf8(std::dynamic_pointer_cast<panes::OvPane>(pane.AsObject())->Name());
     else
       line += " " + std::to_string(arguments[0].ToLong());
     seen.push_back(line);

@@ -151,6 +151,59 @@ TEST(Persistence, ConfigurationsRoundTripUnderEveryScaleUnit) {
   }
 }
 
+// Every key is written in the type its table gives, in the bag and again after the bag
+// went through the saved binary record. Variant keys keep the type of the value they hold.
+TEST(Persistence, EveryKeyIsSavedInItsOwnType) {
+  using T = Variant::Type;
+  const std::pair<const char16_t*, T> types[] = {
+      {u"BackColor", T::Long},          {u"Enabled", T::Boolean},          {u"MouseIcon", T::Object},
+      {u"MousePointer", T::Long},       {u"OLEDropMode", T::Integer},      {u"Appearance", T::Long},
+      {u"BorderStyle", T::Long},        {u"SplitterMouseIcon", T::Object}, {u"SplitterStyle", T::Long},
+      {u"SplitterSize", T::Long},       {u"Orientation", T::Long},         {u"WhatsThisHelpID", T::Long},
+      {u"NumPanes", T::Long},           {u"PaneWidth1", T::Long},          {u"PaneHeight1", T::Long},
+      {u"PaneControlName1", T::String}, {u"PaneName1", T::String},         {u"PaneTag1", T::Double},
+      {u"PaneAppearance1", T::Long},    {u"PaneMinimum1", T::Long},        {u"PaneResizeChildControl1", T::Boolean},
+      {u"PaneKey1", T::Integer},
+  };
+  std::vector<String> seen;
+  for (int32_t orientation : {splitter::OvHorizontal, splitter::OvVertical}) {
+    Instance instance;
+    splitter::OvSplitter& c = instance.control;
+    c.InitProperties();
+    auto icon = host::sim::SimPicture::Make(host::PictureType::Icon, "ico");
+    c.SetBackColor(0x123456);
+    c.SetEnabled(false);
+    c.SetMouseIcon(icon);
+    c.SetMousePointer(99);
+    c.SetOLEDropMode(1);  // manual
+    c.SetAppearance(splitter::OvFlat);
+    c.SetSplitterMouseIcon(icon);
+    c.SetSplitterStyle(splitter::OvSplitterRound);
+    c.SetSplitterSize(5);
+    c.SetOrientation(orientation);
+    c.SetWhatsThisHelpID(Variant(int32_t{77}));
+    panes::OvPane& pane = instance.Pane(1);
+    pane.SetControlName(u"Text1");
+    pane.SetName(u"tree");
+    pane.SetTag(Variant(2.5));
+    pane.SetAppearance(0);
+    pane.SetMinimum(30);
+    pane.SetResizeChildControl(false);
+    pane.SetKey(Variant(int16_t{7}));
+    SimPropertyBag bag = instance.Saved();
+    SimPropertyBag reread(host::PropertyRecord::Parse(bag.Serialize(), host::sim::SimPicture::Load));
+    for (const auto& [name, type] : types) {
+      if (!bag.Contains(name)) continue;
+      SCOPED_TRACE(host::ToUtf8(name));
+      seen.push_back(name);
+      EXPECT_EQ(bag.Value(name).type(), type);
+      EXPECT_EQ(reread.Value(name).type(), type);
+    }
+  }
+  for (const auto& [name, type] : types)
+    EXPECT_NE(std::find(seen.begin(), seen.end(), String(name)), seen.end()) << host::ToUtf8(name) << " never saved";
+}
+
 TEST(Persistence, MinimumsAreStoredInContainerUnitsAndComeBeforeTheExtent) {
   Instance original(u"Pixel");
   original.control.InitProperties();

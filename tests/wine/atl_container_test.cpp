@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "dispatch_client.h"
+#include "host/com/com_ptr.h"
 #include "host/com/unique_handle.h"
 #include "splitter_instance.h"
 
@@ -30,6 +31,7 @@ constexpr AtlLibrary kLibraries[] = {
 
 using AtlAxWinInitFn = BOOL(WINAPI*)();
 using AtlAxGetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
+using AtlAxCreateControlExFn = HRESULT(WINAPI*)(LPCOLESTR, HWND, IStream*, IUnknown**, IUnknown**, REFIID, IUnknown*);
 
 template <typename Function>
 Function Export(HMODULE module, const char* name) {
@@ -41,6 +43,7 @@ struct Atl {
   HMODULE module = nullptr;
   const wchar_t* windowClass = nullptr;
   AtlAxGetControlFn getControl = nullptr;
+  AtlAxCreateControlExFn createControl = nullptr;
 
   Atl() {
     for (const AtlLibrary& library : kLibraries) {
@@ -54,6 +57,7 @@ struct Atl {
         module = candidate;
         windowClass = library.windowClass;
         getControl = get;
+        createControl = Export<AtlAxCreateControlExFn>(candidate, "AtlAxCreateControlEx");
         std::printf("ATL container: %ls, window class %ls\n", library.module, library.windowClass);
         return;
       }
@@ -221,6 +225,40 @@ TEST_F(AtlContainer, PaneExtentsAreWrittenInTwips) {
   first.Put(L"Width", 100 * kTwipsPerPixel);
   EXPECT_EQ(first.Get(L"Width").AsLong(), 100 * kTwipsPerPixel);
   EXPECT_EQ(PaneLeftPixels(2), 104 + 3);
+}
+
+// The container loads a saved control from a stream and shows it at the extent it was
+// saved with: the first display fits the last pane, which Add left one pixel short of the
+// edge when it halved the odd 317 pixels beside the bar.
+TEST(AtlContainerLoad, ShowsASavedControlWithItsLastPaneFittedToTheEdge) {
+  ASSERT_NE(TheAtl().createControl, nullptr);
+  activex::ComPtr<IStream> stream;
+  ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, stream.Out()), S_OK);
+  {
+    SplitterInstance original;  // 320 x 240 pixels
+    original.Panes().Call(L"Add");
+    activex::ComPtr<IPersistStreamInit> persist;
+    original.Control().Pointer()->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(persist.Out()));
+    ASSERT_EQ(persist->Save(stream.Get(), TRUE), S_OK);
+  }
+  LARGE_INTEGER start{};
+  stream->Seek(start, STREAM_SEEK_SET, nullptr);
+  win32::UniqueWindow host(CreateWindowExW(0, TheAtl().windowClass, L"", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240, nullptr,
+                                           nullptr, nullptr, nullptr));
+  ASSERT_TRUE(host);
+  activex::ComPtr<IUnknown> container, control;
+  ASSERT_EQ(TheAtl().createControl(SplitterInstance::kProgId, host.get(), stream.Get(), container.Out(), control.Out(),
+                                   IID_NULL, nullptr),
+            S_OK);
+  PumpMessages();
+  DispatchClient splitter(control.As<IDispatch>(IID_IDispatch).Get());
+  DispatchClient last = splitter.Object(L"Panes").Object(L"Item", 2);
+  // Its public rectangle lies inside the 3D frame, 2 pixels from each edge.
+  EXPECT_EQ((last.Get(L"Left").AsLong() + last.Get(L"Width").AsLong()) / kTwipsPerPixel + 2, 320);
+  HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(splitter.Get(L"hWnd").AsLong()));
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpMessages();
+  EXPECT_EQ(WindowPixels(window).At(319, 120), GetSysColor(COLOR_BTNHIGHLIGHT)) << "the frame at the edge";
 }
 
 TEST_F(AtlContainer, DestroyingTheHostWindowReleasesTheControl) {

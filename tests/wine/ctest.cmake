@@ -10,3 +10,8 @@ set_tests_properties(wine_real_input PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
 add_test(NAME wine_form_files
          COMMAND bash ${PROJECT_SOURCE_DIR}/tests/wine/run_form_files.sh ${OV_WIN64_DIR})
 set_tests_properties(wine_form_files PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+# A working day in about a minute (OV_ENDURANCE_CYCLES for longer), under an Xvfb of its own.
+add_test(NAME wine_endurance
+         COMMAND bash ${PROJECT_SOURCE_DIR}/tools/wine-x11-run.sh ${OV_WIN64_DIR}
+                 ${OV_WIN64_DIR}/tests/wine/ov_wine_endurance_tests.exe)
+set_tests_properties(wine_endurance PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE ENVIRONMENT "OV_WINE_TIMEOUT=840")

@@ -47,6 +47,11 @@ Interface* Query(IUnknown* object, REFIID iid) {
   return result;
 }
 
+template <typename Wanted>
+activex::ComPtr<Wanted> Interface(IUnknown* object, REFIID iid) {
+  return activex::ComPtr<IUnknown>::Share(object).As<Wanted>(iid);
+}
+
 class FormHostTest : public ::testing::Test {
  protected:
   explicit FormHostTest(FormOptions options = {}) : options_(options) {}
@@ -193,6 +198,72 @@ TEST_F(FormHostTest, ASizeChangeRaisesResizeAndAMoveAloneDoesNot) {
   splitter_->SetRect(r);
   EXPECT_EQ(Count(events.Summaries(), L"Resize"), 1);
   EXPECT_EQ(Pane(1).Get(L"Width").AsLong(), width - 20 * kTwipsPerPixel);
+}
+
+// --- the first display after initialisation ---
+
+// Every road a container initialises the control by: the first display runs the resize
+// handler once, also when the extent is the one the control had before, so a loaded
+// control whose panes fell one pixel short (as Add leaves an odd extent) fills its last
+// pane to the edge.
+TEST(FirstDisplay, EveryRoadFitsTheLastPaneOnceWhenTheControlIsFirstShown) {
+  FormWindow form;
+  SplitterSiteOptions common;
+  auto original = SplitterSite::Create(form.Container(), form.Handle(), common);
+  original->Control().Object(L"Panes").Call(L"Add");
+  IUnknown* object = original->Object();
+  activex::ComPtr<TextPropertyBag> bag = TextPropertyBag::Create();
+  original->SaveProperties(*bag.Get());
+  activex::ComPtr<IStream> stream;
+  ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, stream.Out()), S_OK);
+  ASSERT_EQ(Interface<IPersistStreamInit>(object, IID_IPersistStreamInit)->Save(stream.Get(), FALSE), S_OK);
+  activex::ComPtr<ILockBytes> bytes;
+  activex::ComPtr<IStorage> storage;
+  ASSERT_EQ(CreateILockBytesOnHGlobal(nullptr, TRUE, bytes.Out()), S_OK);
+  ASSERT_EQ(
+      StgCreateDocfileOnILockBytes(bytes.Get(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, storage.Out()),
+      S_OK);
+  ASSERT_EQ(Interface<IPersistStorage>(object, IID_IPersistStorage)->Save(storage.Get(), FALSE), S_OK);
+  original->Close();
+
+  struct Road {
+    const char* name;
+    SplitterSiteOptions options;
+  };
+  std::vector<Road> roads;
+  for (PersistRoad newRoad : {PersistRoad::PropertyBag, PersistRoad::Stream, PersistRoad::Storage}) {
+    SplitterSiteOptions options;
+    options.newThrough = newRoad;
+    roads.push_back({"InitNew", options});
+  }
+  roads.push_back({"property bag", {}});
+  roads.back().options.saved = bag.Get();
+  roads.push_back({"stream", {}});
+  roads.back().options.savedStream = stream.Get();
+  roads.push_back({"storage", {}});
+  roads.back().options.savedStorage = storage.Get();
+  for (Road& road : roads) {
+    SCOPED_TRACE(road.name);
+    LARGE_INTEGER start{};
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    road.options.activate = false;
+    auto site = SplitterSite::Create(form.Container(), form.Handle(), road.options);
+    auto events = activex::ComPtr<EventRecorder>::Adopt(EventRecorder::Create());
+    events->Connect(site->Control().Pointer());
+    site->Activate();
+    // The resize handler's Resize, then Show's.
+    EXPECT_EQ(events->Summaries(), (std::vector<std::wstring>{L"Resize()", L"Resize()"}));
+    DispatchClient panes = site->Control().Object(L"Panes");
+    DispatchClient last = panes.Object(L"Item", panes.Get(L"Count").AsLong());
+    // A 3D pane's public rectangle lies 2 pixels inside it.
+    EXPECT_EQ((last.Get(L"Left").AsLong() + last.Get(L"Width").AsLong()) / kTwipsPerPixel + 2, 320);
+    events->Clear();
+    Interface<IOleInPlaceObject>(site->Object(), IID_IOleInPlaceObject)->InPlaceDeactivate();
+    site->Activate();
+    EXPECT_EQ(events->Summaries(), std::vector<std::wstring>{L"Resize()"}) << "a later display is Show's alone";
+    events->Disconnect();
+    site->Close();
+  }
 }
 
 // --- the simple-frame site ---

@@ -54,7 +54,7 @@ std::wstring Describe(const DispatchClient& control) {
     text += std::to_wstring(value.Type()) + L":" + (value.Type() == VT_NULL ? L"null" : shown.AsString()) + L"|";
   };
   for (const wchar_t* name : {L"Orientation", L"Appearance", L"BorderStyle", L"SplitterStyle", L"SplitterSize",
-                              L"MousePointer", L"BackColor", L"Enabled", L"WhatsThisHelpID"})
+                              L"MousePointer", L"BackColor", L"Enabled", L"WhatsThisHelpID", L"OLEDropMode"})
     add(control.Get(name));
   VariantValue icon = control.Get(L"MouseIcon");
   text += icon.IsNothing() ? L"no icon" : L"icon " + std::to_wstring(DispatchClient::From(icon).Get(L"Type").AsLong());
@@ -80,6 +80,7 @@ class Persistence : public ::testing::Test {
     control.Put(L"BorderStyle", 1L);
     control.Put(L"SplitterStyle", 1L);
     control.Put(L"WhatsThisHelpID", 12L);
+    control.Put(L"OLEDropMode", 1L);
     PICTDESC description{sizeof(PICTDESC), PICTYPE_ICON};
     description.icon.hicon = LoadIconW(nullptr, IDI_APPLICATION);
     ComPtr<IPictureDisp> icon;
@@ -120,6 +121,7 @@ TEST_F(Persistence, APropertyBagKeepsEverySettingWithItsType) {
   EXPECT_TRUE(find(L"PaneHeight3"));
   EXPECT_FALSE(find(L"PaneWidth1"));
   EXPECT_EQ(find(L"MouseIcon")->Type(), VT_DISPATCH);
+  EXPECT_EQ(find(L"OLEDropMode")->Type(), VT_I2);  // an Integer key
   // Through the form file's text and back.
   ComPtr<TextPropertyBag> reread = TextPropertyBag::Create();
   for (const std::wstring& line : bag->Lines()) reread->AddLine(line);
@@ -234,6 +236,17 @@ TEST_F(Persistence, DamagedBinaryDataIsRefusedWithADescription) {
     EXPECT_TRUE(FAILED(As<IPersistStreamInit>(fresh.Control(), IID_IPersistStreamInit)->Load(input.Get())))
         << "damage " << i;
   }
+}
+
+// A container whose extender fails to give the control's place ends the load with the
+// extender's own error, as it raised it.
+TEST(PersistenceSite, AnExtenderThatFailsEndsTheLoadWithItsOwnError) {
+  SplitterInstance fresh(SplitterOptions{.initNew = false});
+  fresh.Site()->FailExtenderLeft(static_cast<HRESULT>(0x80040321), L"The form is being closed.");
+  ComPtr<TextPropertyBag> bag = TextPropertyBag::Create();
+  EXPECT_EQ(As<IPersistPropertyBag>(fresh.Control(), IID_IPersistPropertyBag)->Load(bag.Get(), nullptr),
+            static_cast<HRESULT>(0x80040321));
+  EXPECT_EQ(ErrorDescription(), L"The form is being closed.");
 }
 
 }  // namespace

@@ -151,6 +151,18 @@ TEST_F(ControlMembers, MousePointerIsShownOverTheClientArea) {
                         ErrorOrigin::Runtime);
 }
 
+// Over a bar the platform shows the splitter cursor, and MousePointer reads what it shows;
+// saving keeps the value the client gave.
+TEST_F(ControlMembers, MousePointerReadsTheSplitterPointerOverABar) {
+  HWND window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(splitter_->Control().Get(L"hWnd").AsLong()));
+  splitter_->Control().Put(L"MousePointer", 2L);
+  Add();  // the bar lies at 158 to 160
+  SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(159, 20));
+  EXPECT_EQ(splitter_->Control().Get(L"MousePointer").AsLong(), 99);
+  SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(40, 20));
+  EXPECT_EQ(splitter_->Control().Get(L"MousePointer").AsLong(), 2);
+}
+
 TEST_F(ControlMembers, ContainedControlsOutsideAContainerAreASingleEmptyElement) {
   VariantValue names = splitter_->Control().Call(L"GetContainedControls");
   ASSERT_EQ(names.Type(), VT_ARRAY | VT_VARIANT);

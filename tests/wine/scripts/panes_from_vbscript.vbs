@@ -47,6 +47,13 @@ v = "branch" : p.Key = v : Check p.Key = "branch", "Key from a variable"
 p.Key = "leaf" : Check p.Key = "leaf", "Key from a literal"
 v = 42 : p.Tag = v : Check p.Tag = 42, "Tag from a variable"
 p.Tag = "note" : Check p.Tag = "note", "Tag from a literal"
+' A property read given an argument indexes the array its value holds.
+v = Array(10, "b") : p.Tag = v : i = 1
+Check p.Tag(i) = "b" And p.Tag(0) = 10, "Tag(index) is an element of the array Tag holds"
+On Error Resume Next
+v = p.Tag(2) : Expect 9, "Subscript out of range", "Tag(index) beyond the array"
+v = p.Tag(0, 0) : Expect 9, "Subscript out of range", "Tag with more subscripts than the array has"
+On Error Goto 0
 Set p.Tag = panes : Check p.Tag.Count = 4, "Tag holding an object"
 ' No container gives scale units: extents are written in twips, as they are read.
 v = 300 : p.Minimum = v : Check p.Minimum = 300, "Minimum from a variable, got " & p.Minimum

@@ -1,0 +1,374 @@
+// A working day for the control: created, initialised or loaded, shown in place, edited,
+// dragged through its real window procedure, saved and released a thousand times
+// (OV_ENDURANCE_CYCLES sets how many), on one thread and on two apartments at once; and
+// let go of, deactivated or its form closed in the middle of a drag. What the process
+// holds (GDI and USER objects, handles, heap) and what the component holds stay flat.
+// Runs under Wine's x11 driver, where the drag's feedback reaches the screen.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <ole2.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "event_recorder.h"
+#include "form_window.h"
+#include "gdi_census.h"
+#include "host/com/com_ptr.h"
+#include "host/com/unique_handle.h"
+#include "real_pointer.h"
+#include "screen_capture.h"
+#include "server_module.h"
+#include "splitter_geometry.h"
+#include "text_property_bag.h"
+
+namespace {
+
+using activex::ComPtr;
+
+constexpr long kDragBy = -20;
+
+int CycleCount() {
+  const char* text = std::getenv("OV_ENDURANCE_CYCLES");
+  int cycles = text ? std::atoi(text) : 0;
+  return cycles > 20 ? cycles : 1000;
+}
+
+size_t HeapBytesInUse() {
+  std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 16);
+  heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
+  size_t bytes = 0;
+  for (HANDLE heap : heaps) {
+    if (!HeapLock(heap)) continue;
+    PROCESS_HEAP_ENTRY entry{};
+    while (HeapWalk(heap, &entry))
+      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) bytes += entry.cbData;
+    HeapUnlock(heap);
+  }
+  return bytes;
+}
+
+// Where the system does not count a process's handles (Wine), the handle values that
+// name an object.
+DWORD HandlesInUse() {
+  DWORD count = 0;
+  if (GetProcessHandleCount(GetCurrentProcess(), &count) && count != 0) return count;
+  for (ULONG_PTR value = 4; value < 0x10000; value += 4) {
+    DWORD flags;
+    count += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) ? 1 : 0;
+  }
+  return count;
+}
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId()) ++*reinterpret_cast<DWORD*>(count);
+  EnumChildWindows(window, CountWindow, count);
+  return TRUE;
+}
+
+// Where the system does not count a process's USER objects (Wine), its windows, the
+// kind a control holds.
+DWORD UserObjectsInUse() {
+  SetLastError(ERROR_SUCCESS);
+  DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  if (count != 0) return count;
+  EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// What the process holds, taken between cycles with no control alive.
+struct Census {
+  unsigned gdi = GdiObjectsInUse();
+  DWORD user = UserObjectsInUse();
+  DWORD handles = HandlesInUse();
+  size_t heap = HeapBytesInUse();
+
+  std::string Text() const {
+    return "GDI " + std::to_string(gdi) + ", USER " + std::to_string(user) + ", handles " + std::to_string(handles) +
+           ", heap " + std::to_string(heap) + " bytes";
+  }
+};
+
+// Equal figures, but for a heap that may settle within `heapSlack` bytes.
+void ExpectFlat(const Census& early, const Census& late, size_t heapSlack) {
+  std::printf("after the first cycles: %s\nafter the last:         %s\n", early.Text().c_str(), late.Text().c_str());
+  EXPECT_EQ(late.gdi, early.gdi);
+  EXPECT_EQ(late.user, early.user);
+  EXPECT_EQ(late.handles, early.handles);
+  EXPECT_LE(late.heap, early.heap + heapSlack);
+}
+
+LPARAM At(POINT client) { return MAKELPARAM(client.x, client.y); }
+
+bool Subclassed(HWND window) { return GetPropW(window, L"SPLITTERPREV_WNDPROC") != nullptr; }
+
+// Moves onto the first bar, presses and moves the pointer along by `by`, as the mouse
+// does it: the messages go through the control window's procedure, subclassed by the
+// message hook once the control holds the capture.
+void PressAndMove(const SplitterSite& site, long by) {
+  HWND window = site.Window();
+  POINT bar = BarPoint(site), to = BarPoint(site, by);
+  SendMessageW(window, WM_MOUSEMOVE, 0, At(bar));
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, At(bar));
+  SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, At(to));
+}
+
+// The release, then a move off the bars, which gives the capture and the procedure back.
+void ReleaseAndLeave(const SplitterSite& site, long by) {
+  SendMessageW(site.Window(), WM_LBUTTONUP, 0, At(BarPoint(site, by)));
+  SendMessageW(site.Window(), WM_MOUSEMOVE, 0, At(POINT{2, 2}));
+}
+
+// What one cycle saved, for the next one to load.
+struct Saved {
+  ComPtr<TextPropertyBag> bag;
+  ComPtr<IStream> stream;
+};
+
+// One cycle on `form`: a control created new or loaded from what the last cycle saved,
+// in place, two panes added, its first bar dragged, the two panes removed, saved to a bag
+// and a stream, deactivated and released. Empty when all went as it should; else what did
+// not.
+std::string Cycle(FormWindow& form, int n, Saved& saved, bool alone) {
+  SplitterSiteOptions options;
+  if (n % 3 == 1 && saved.bag) options.saved = saved.bag.Get();
+  if (n % 3 == 2 && saved.stream) {
+    LARGE_INTEGER start{};
+    saved.stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    options.savedStream = saved.stream.Get();
+  }
+  ComPtr<SplitterSite> owned = SplitterSite::Create(form.Container(), form.Handle(), options);
+  SplitterSite* site = owned.Get();
+  std::string fault;
+  {
+    DispatchClient panes = site->Control().Object(L"Panes");
+    const long count = panes.Get(L"Count").AsLong();
+    panes.Call(L"Add", VariantValue::Missing(), L"a");
+    panes.Call(L"Add", VariantValue::Missing(), L"b");
+
+    auto events = ComPtr<EventRecorder>::Adopt(EventRecorder::Create());
+    const DWORD thread = GetCurrentThreadId();
+    bool elsewhere = false;
+    events->onEvent = [&](const RecordedEvent&, DISPPARAMS&) { elsewhere |= GetCurrentThreadId() != thread; };
+    events->Connect(site->Control().Pointer());
+    const long width = PanePixels(*site, 1).right - PanePixels(*site, 1).left;
+    PressAndMove(*site, kDragBy);
+    const bool hooked = Subclassed(site->Window());
+    ReleaseAndLeave(*site, kDragBy);
+    const long dragged = PanePixels(*site, 1).right - PanePixels(*site, 1).left;
+    int resizes = 0;
+    for (const RecordedEvent& event : events->Events()) resizes += event.name == L"SplitterResize";
+    events->Disconnect();
+
+    if (!hooked)
+      fault = "the hook did not subclass the window during the drag";
+    else if (Subclassed(site->Window()) || GetCapture() == site->Window())
+      fault = "the capture or the window procedure was not given back after the drag";
+    else if (dragged != width + kDragBy)
+      fault =
+          "the drag gave the first pane " + std::to_string(dragged) + " pixels, not " + std::to_string(width + kDragBy);
+    else if (resizes != 1)
+      fault = std::to_string(resizes) + " SplitterResize events for one drag";
+    else if (elsewhere)
+      fault = "an event arrived on another thread";
+
+    panes.Call(L"Remove", L"a");
+    panes.Call(L"Remove", L"b");
+    if (fault.empty() && panes.Get(L"Count").AsLong() != count) fault = "the pane count did not come back";
+
+    saved.bag = TextPropertyBag::Create();
+    site->SaveProperties(*saved.bag.Get());
+    ComPtr<IStream> stream;
+    CreateStreamOnHGlobal(nullptr, TRUE, stream.Out());
+    ComPtr<IPersistStreamInit> persist;
+    site->Object()->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(persist.Out()));
+    if (FAILED(persist->Save(stream.Get(), TRUE)) && fault.empty()) fault = "saving to a stream failed";
+    saved.stream = stream;
+  }
+  const ULONG left = site->Close();
+  if (left != 0 && fault.empty()) fault = "the control's last Release returned " + std::to_string(left);
+  if (alone && ServerCanUnloadNow() != S_OK && fault.empty()) fault = "the component still has live objects";
+  return fault.empty() ? fault : "cycle " + std::to_string(n) + ": " + fault;
+}
+
+// Runs cycles [first, last) on `form`; the first fault stops them. Alone, the component
+// must have no live object after each.
+std::string RunCycles(FormWindow& form, int first, int last, Saved& saved, bool alone = true) {
+  for (int n = first; n < last; ++n) {
+    std::string fault = Cycle(form, n, saved, alone);
+    PumpMessagesUntilQuiet(0);
+    if (!fault.empty()) return fault;
+  }
+  return {};
+}
+
+TEST(Endurance, AThousandCyclesLeaveTheProcessAsTheFirstTenLeftIt) {
+  const int cycles = CycleCount();
+  FormWindow form;
+  Saved saved;
+  ASSERT_EQ(RunCycles(form, 0, 10, saved), "");
+  Census early;
+  const DWORD start = GetTickCount();
+  ASSERT_EQ(RunCycles(form, 10, cycles, saved), "");
+  std::printf("%d cycles in %lu ms\n", cycles, static_cast<unsigned long>(GetTickCount() - start));
+  Census late;
+  // Allocators round and cache; a leak of one small block a cycle would still show.
+  ExpectFlat(early, late, 4 * 1024);
+}
+
+// Two apartments at once, each with its own form and controls: each thread's window
+// registry serves its own windows only, so both drag and save undisturbed.
+TEST(Endurance, TwoApartmentsDragAndSaveAtOnceWithoutCrossing) {
+  const int cycles = CycleCount() / 8;
+  // Each thread its own apartment with its own form; the other thread's controls are alive
+  // meanwhile, so the component's count is checked once both are done.
+  auto run = [cycles](std::string* fault) {
+    if (FAILED(OleInitialize(nullptr))) {
+      *fault = "OleInitialize failed";
+      return;
+    }
+    {
+      FormWindow form;
+      Saved saved;
+      *fault = RunCycles(form, 0, cycles, saved, false);
+    }
+    OleUninitialize();
+  };
+  auto pair = [&] {
+    std::string faults[2];
+    std::thread first(run, &faults[0]), second(run, &faults[1]);
+    first.join();
+    second.join();
+    EXPECT_EQ(faults[0], "");
+    EXPECT_EQ(faults[1], "");
+  };
+  // The first pairs settle what threads' first use of OLE allocates for good.
+  pair();
+  pair();
+  Census early;
+  pair();
+  pair();
+  Census late;
+  // Two threads at once touch more of the system's own caches than one.
+  ExpectFlat(early, late, 8 * 1024);
+  EXPECT_EQ(ServerCanUnloadNow(), S_OK);
+  // Hosts free unused libraries now and then: the component stays loaded, so that threads
+  // which come and go never find it started afresh or gone from under their data.
+  CoFreeUnusedLibrariesEx(0, 0);
+  EXPECT_NE(GetModuleHandleW(kServerModule), nullptr);
+}
+
+// --- in the middle of a drag ---
+
+HWND destroyedWindow = nullptr;
+bool destroyedWithItsOwnProcedure = false;
+
+// Sees the control's window go: by then its own procedure must be back and the hook's
+// window properties gone.
+LRESULT CALLBACK WatchDestruction(int code, WPARAM wParam, LPARAM lParam) {
+  HWND window = reinterpret_cast<HWND>(wParam);
+  if (code == HCBT_DESTROYWND && window == destroyedWindow)
+    destroyedWithItsOwnProcedure =
+        static_cast<ULONG_PTR>(GetWindowLongPtrW(window, GWLP_WNDPROC)) == GetClassLongPtrW(window, GCLP_WNDPROC) &&
+        !Subclassed(window);
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+enum class Interruption { Deactivate, Release, CloseForm };
+
+class MidDrag : public ::testing::TestWithParam<Interruption> {};
+
+// The feedback shows while the bar moves; whatever ends the drag, the capture and the
+// window procedure are given back and the screen shows just what the form paints.
+// One drag, ended by `ending` while the bar is on its way.
+void InterruptADrag(Interruption ending) {
+  FormOptions options;
+  options.client = {400, 300};
+  FormWindow form(options);
+  SplitterSite& site = form.AddSplitter(L"OvSplitter1");
+  site.Control().Object(L"Panes").Call(L"Add");
+  SetForegroundWindow(form.Handle());
+  PumpMessagesUntilQuiet();
+  HWND window = site.Window();
+  RECT area = ClientRect(site);
+  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
+  ScreenPixels before = CaptureScreenRectangle(area);
+
+  PressAndMove(site, kDragBy);
+  ASSERT_EQ(GetCapture(), window);
+  ASSERT_TRUE(Subclassed(window));
+  EXPECT_FALSE(CaptureScreenRectangle(area) == before) << "no feedback on the screen";
+
+  destroyedWindow = window;
+  destroyedWithItsOwnProcedure = false;
+  win32::UniqueHook watch(SetWindowsHookExW(WH_CBT, WatchDestruction, nullptr, GetCurrentThreadId()));
+  switch (ending) {
+    case Interruption::Deactivate: {
+      ComPtr<IOleInPlaceObject> inPlace;
+      site.Object()->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(inPlace.Out()));
+      inPlace->InPlaceDeactivate();
+      EXPECT_FALSE(Subclassed(window)) << "the parked window keeps the hook's procedure";
+      EXPECT_EQ(static_cast<ULONG_PTR>(GetWindowLongPtrW(window, GWLP_WNDPROC)),
+                GetClassLongPtrW(window, GCLP_WNDPROC));
+      site.Activate();
+      break;
+    }
+    case Interruption::Release:
+      site.Close();
+      EXPECT_TRUE(destroyedWithItsOwnProcedure);
+      break;
+    case Interruption::CloseForm:
+      SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+      EXPECT_TRUE(destroyedWithItsOwnProcedure);
+      break;
+  }
+  watch.reset();
+  EXPECT_EQ(GetCapture(), nullptr);
+  PumpMessagesUntilQuiet();
+  ScreenPixels shown = CaptureScreenRectangle(area);
+  RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpMessagesUntilQuiet();
+  EXPECT_TRUE(shown == CaptureScreenRectangle(area)) << "pixels the form did not paint are left on the screen";
+  if (ending == Interruption::Deactivate) {
+    // Shown again, the control drags as before.
+    PressAndMove(site, kDragBy);
+    ReleaseAndLeave(site, kDragBy);
+    EXPECT_FALSE(Subclassed(window));
+    EXPECT_EQ(GetCapture(), nullptr);
+  }
+}
+
+// The feedback shows while the bar moves; whatever ends the drag, the capture and the
+// window procedure are given back, the screen shows just what the form paints, and
+// nothing is left behind.
+TEST_P(MidDrag, TheFeedbackGoesAndTheCaptureAndProcedureAreGivenBack) {
+  InterruptADrag(GetParam());
+  Census early;
+  for (int round = 0; round < 3 && !HasFailure(); ++round) InterruptADrag(GetParam());
+  PumpMessagesUntilQuiet();
+  EXPECT_EQ(ServerCanUnloadNow(), S_OK);
+  Census late;
+  ExpectFlat(early, late, 4 * 1024);
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, MidDrag,
+                         ::testing::Values(Interruption::Deactivate, Interruption::Release, Interruption::CloseForm),
+                         [](const ::testing::TestParamInfo<Interruption>& info) {
+                           switch (info.param) {
+                             case Interruption::Deactivate:
+                               return "Deactivated";
+                             case Interruption::Release:
+                               return "Released";
+                             default:
+                               return "FormClosed";
+                           }
+                         });
+
+}  // namespace
