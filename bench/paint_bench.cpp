@@ -24,9 +24,9 @@ void FullRedraw(benchmark::State& state) {
   panes->SetBounds(0, 0, width, kHeight);
   panes->SetInitialWidth(kPaneWidth);
   for (int32_t i = 1; i <= paneCount; ++i) panes->Add()->SetName(u"Pane " + host::DecimalText(i));
-  const splitter::PaintRequest request = bench::RoundBarsRequest(
-      gdi, screen, static_cast<float>(width), static_cast<float>(kHeight), host::kButtonFaceColor,
-      splitter::OvFixedSingle, *panes, true);
+  const splitter::PaintRequest request =
+      bench::RoundBarsRequest(gdi, screen, static_cast<float>(width), static_cast<float>(kHeight),
+                              host::kButtonFaceColor, splitter::OvFixedSingle, *panes, true);
   splitter::ControlPainter painter;
   for (auto _ : state) {
     painter.Redraw(request);

@@ -41,8 +41,8 @@ int main() {
   panes->SetInitialWidth(0);
   panes->Relayout(false);
 
-  const splitter::PaintRequest request = bench::RoundBarsRequest(
-      gdi, reinterpret_cast<host::GdiHandle>(screen), kWidth, kHeight, 0x8000000F, splitter::OvNone, *panes, false);
+  const splitter::PaintRequest request = bench::RoundBarsRequest(gdi, reinterpret_cast<host::GdiHandle>(screen), kWidth,
+                                                                 kHeight, 0x8000000F, splitter::OvNone, *panes, false);
   splitter::ControlPainter painter;
   double redraw = bench::TimePerRound(kRounds, [&] { painter.Redraw(request); });
 

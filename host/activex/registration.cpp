@@ -131,7 +131,7 @@ HRESULT RegisterClasses(const ClassesRoot& root) {
   if (!library) return SELFREG_E_TYPELIB;
   auto* file = const_cast<LPOLESTR>(path.c_str());
   HRESULT typeLib = root.perUser ? RegisterTypeLibForUser(library.Get(), file, nullptr)
-                            : RegisterTypeLib(library.Get(), file, nullptr);
+                                 : RegisterTypeLib(library.Get(), file, nullptr);
   if (FAILED(typeLib)) return SELFREG_E_TYPELIB;
   bool written = RegisterControl(root, path) && RegisterInprocServer(root, kGeneralPageClsid, L"General", path) &&
                  RegisterInprocServer(root, kPanesPageClsid, L"PanesPP", path);
@@ -143,9 +143,7 @@ HRESULT RegisterClasses(const ClassesRoot& root) {
 }
 
 // "user", in any case: the only command line the per-user installation takes.
-bool IsPerUserCommand(const wchar_t* commandLine) {
-  return commandLine && _wcsicmp(commandLine, L"user") == 0;
-}
+bool IsPerUserCommand(const wchar_t* commandLine) { return commandLine && _wcsicmp(commandLine, L"user") == 0; }
 
 }  // namespace
 

@@ -74,8 +74,10 @@ TEST_F(PaintRedraw, PaneFramesStartInsideTheBorderAndTheBorderCoversWhatItMeets)
     int16_t offset;
     std::vector<std::string> rows;  // rows 30 and 2, or 0 and the first column
   } cases[] = {
-      {1, 2, {"sh:0 dk:1 sh:2 dk:3 bg:4-39 lt:40 hi:41 bg:42-44 sh:45 dk:46 bg:47-95 lt:96 hi:97 lt:98 hi:99",
-              "sh:0 dk:1 sh:2-40 hi:41 bg:42-44 sh:45-96 hi:97 lt:98 hi:99"}},
+      {1,
+       2,
+       {"sh:0 dk:1 sh:2 dk:3 bg:4-39 lt:40 hi:41 bg:42-44 sh:45 dk:46 bg:47-95 lt:96 hi:97 lt:98 hi:99",
+        "sh:0 dk:1 sh:2-40 hi:41 bg:42-44 sh:45-96 hi:97 lt:98 hi:99"}},
       // Without the offset the frames lie under the border, which is drawn last.
       {0, 0, {"black:0-99", "black:0-59"}},
   };

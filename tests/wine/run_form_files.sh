@@ -26,11 +26,12 @@ formhost_w=$(ov_winepath "$formhost")
 demo="$repo/formhost/forms/demo.frm"
 failed=0
 
-# The last state printed, without its stage and the counters of messages and moves, which
-# differ by run. A pane key never given (Empty) loads as the key's default, "".
+# The last state printed, without its stage, the counters of messages and moves, which
+# differ by run, and whether the user changed the form since it was opened (the builder
+# did, the opener not). A pane key never given (Empty) loads as the key's default, "".
 form_state() {
     tr -d '\r' < "$1" | grep -E '^(state|splitter|pane|child) ' |
-        sed -E 's/^state [a-z]+ /state /; s/ (filtered|moves|refreshes)=[0-9]+//g; s/ key=BSTR "" / key=Empty /' |
+        sed -E 's/^state [a-z]+ /state /; s/ (filtered|moves|refreshes)=[0-9]+//g; s/ changed=[01]//; s/ key=BSTR "" / key=Empty /' |
         awk '/^state /{block = ""} {block = block $0 "\n"} END {printf "%s", block}'
 }
 
@@ -62,7 +63,10 @@ round_trip() {
     fi
 }
 
-round_trip "nested splitters in design mode" --nested --design --size 640x400
+# A form is shown fitted to its size: a last pane that Add left a pixel short of the edge
+# reaches it when the form is first shown after opening. The builder resizes its form, so
+# that what it saves is already fitted.
+round_trip "nested splitters in design mode" --nested --design --size 640x400 --resize 660x410
 round_trip "nested splitters at run time" --nested --size 640x400 --resize 700x420
 round_trip "the demo's form, keys and tags of many types" --open "$(ov_winepath "$demo")"
 round_trip "the demo's form in design mode" --open "$(ov_winepath "$demo")" --design

@@ -99,8 +99,8 @@ std::wstring SplitterResizeOfTheFirstTwoPanes(const SplitterSite& splitter) {
 }
 
 int Count(const std::vector<std::wstring>& summaries, const std::wstring& prefix) {
-  return static_cast<int>(
-      std::count_if(summaries.begin(), summaries.end(), [&](const std::wstring& s) { return s.rfind(prefix, 0) == 0; }));
+  return static_cast<int>(std::count_if(summaries.begin(), summaries.end(),
+                                        [&](const std::wstring& s) { return s.rfind(prefix, 0) == 0; }));
 }
 
 // The window-system state that the message hook puts on a window it subclasses, seen on
@@ -121,8 +121,8 @@ class DestructionWatch {
     if (code == HCBT_DESTROYWND && watch_ && reinterpret_cast<HWND>(wParam) == watch_->window_) {
       watch_->seen_ = true;
       watch_->procedure_ = GetWindowLongPtrW(watch_->window_, GWLP_WNDPROC);
-      watch_->properties_ = GetPropW(watch_->window_, L"SPLITTERPREV_WNDPROC") ||
-                            GetPropW(watch_->window_, L"SPLITTERNUM_ADDEDPROPS");
+      watch_->properties_ =
+          GetPropW(watch_->window_, L"SPLITTERPREV_WNDPROC") || GetPropW(watch_->window_, L"SPLITTERNUM_ADDEDPROPS");
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
   }
