@@ -74,14 +74,11 @@ ChildControl::ChildControl(ChildKind kind, std::wstring name, IDispatch* contain
       form_(form),
       labelRect_(pixels),
       window_(CreateChild(kind, parentWindow, pixels)),
-      extender_(Extender::Create(*this)) {
+      extender_(activex::ComPtr<Extender>::Adopt(Extender::Create(*this))) {
   Fill();
 }
 
-ChildControl::~ChildControl() {
-  extender_->Detach();
-  extender_->Release();
-}
+ChildControl::~ChildControl() { extender_->Detach(); }
 
 void ChildControl::Fill() {
   HWND window = window_.get();

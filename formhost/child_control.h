@@ -9,6 +9,7 @@
 
 #include "extender.h"
 #include "form_control.h"
+#include "host/com/com_ptr.h"
 #include "host/com/unique_handle.h"
 
 enum class ChildKind { Edit, List, Tree, Label };
@@ -29,7 +30,7 @@ class ChildControl final : public FormControl {
   ChildControl& operator=(const ChildControl&) = delete;
 
   ChildKind Kind() const { return kind_; }
-  IDispatch* ExtenderObject() const { return extender_; }
+  IDispatch* ExtenderObject() const { return extender_.Get(); }
   bool IsIn(IDispatch* container) const { return container_ == container; }
   // Where it stands, pixels of the container's client area.
   RECT PixelRect() const;
@@ -61,5 +62,5 @@ class ChildControl final : public FormControl {
   int moves_ = 0;
   int refreshes_ = 0;
   win32::UniqueWindow window_;
-  Extender* extender_;
+  activex::ComPtr<Extender> extender_;
 };

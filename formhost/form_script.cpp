@@ -134,7 +134,7 @@ void DragWithScreenshots(const FormWindow& form, const std::wstring& prefix) {
   pointer.MoveTo(OnScreen(splitter, BarPoint(splitter, by / 2)));
   pointer.MoveTo(OnScreen(splitter, BarPoint(splitter, by)));
   Screenshot(form, prefix + L"-during.bmp");
-  pointer.Release();
+  pointer.ReleaseButton();
   // Off the bar, so that the last picture shows the form's own pointer.
   pointer.MoveTo(OnScreen(splitter, BarPoint(splitter, by < 0 ? -40 : 40)));
   Screenshot(form, prefix + L"-after.bmp");

@@ -35,9 +35,10 @@ class Frame final : public IPropertyPageSite {
         entry.page->SetPageSite(nullptr);
         continue;
       }
+      // The page's texts are ours to free.
+      win32::UniqueTaskMemory title(info.pszTitle), doc(info.pszDocString), help(info.pszHelpFile);
       entry.title = info.pszTitle ? info.pszTitle : L"";
       entry.size = info.size;
-      for (LPOLESTR text : {info.pszTitle, info.pszDocString, info.pszHelpFile}) CoTaskMemFree(text);
       pages_.push_back(std::move(entry));
     }
   }

@@ -125,7 +125,7 @@ void RealPointer::Press() {
   PumpMessagesUntilQuiet();
 }
 
-void RealPointer::Release() {
+void RealPointer::ReleaseButton() {
   Run("mouseup 1");
   PumpUntil([] { return !LeftButtonDown(); }, "the button release did not arrive");
   PumpMessagesUntilQuiet();

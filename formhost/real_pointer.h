@@ -17,7 +17,7 @@ class RealPointer {
   // Screen pixels.
   void MoveTo(POINT screen);
   void Press();                // the left button
-  void Release();              // the left button
+  void ReleaseButton();        // the left button
   void Key(const char* name);  // an xdotool key name: "Escape"
 
  private:

@@ -62,15 +62,12 @@ SplitterSite::SplitterSite(FormContainer& container, HWND parent, const Splitter
       userMode_(options.userMode),
       scaleUnits_(options.scaleUnits),
       frameSite_(options.frameSite),
-      extender_(Extender::Create(*this)),
+      extender_(activex::ComPtr<Extender>::Adopt(Extender::Create(*this))),
       changed_(options.changed) {
-  container_->AddEmbedding(extender_);
+  container_->AddEmbedding(extender_.Get());
 }
 
-SplitterSite::~SplitterSite() {
-  extender_->Detach();
-  extender_->Release();
-}
+SplitterSite::~SplitterSite() { extender_->Detach(); }
 
 void SplitterSite::Start(const SplitterSiteOptions& options) {
   CLSID clsid;
@@ -161,9 +158,9 @@ ULONG SplitterSite::Close() {
   if (object_) {
     object_->Close(OLECLOSE_NOSAVE);
     object_->SetClientSite(nullptr);
-    left = object_.Detach()->Release();
+    left = object_.ResetCounting();
   }
-  container_->RemoveEmbedding(extender_);
+  container_->RemoveEmbedding(extender_.Get());
   return left;
 }
 
@@ -284,7 +281,7 @@ STDMETHODIMP SplitterSite::OnPosRectChange(LPCRECT position) {
 
 STDMETHODIMP SplitterSite::GetExtendedControl(IDispatch** extender) {
   if (!extender) return E_POINTER;
-  *extender = extender_;
+  *extender = extender_.Get();
   extender_->AddRef();
   return S_OK;
 }

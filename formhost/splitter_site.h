@@ -72,7 +72,7 @@ class SplitterSite final : public IOleClientSite,
   void SaveProperties(IPropertyBag& bag);
 
   const DispatchClient& Control() const { return control_; }
-  IDispatch* ExtenderObject() const { return extender_; }
+  IDispatch* ExtenderObject() const { return extender_.Get(); }
   const RECT& Rect() const { return rect_; }
   // New position in the form's client area, handed to the control by SetObjectRects.
   void SetRect(const RECT& pixels);
@@ -167,7 +167,7 @@ class SplitterSite final : public IOleClientSite,
   bool userMode_;
   std::wstring scaleUnits_;
   bool frameSite_;
-  Extender* extender_;
+  activex::ComPtr<Extender> extender_;
   activex::ComPtr<IOleObject> object_;
   activex::ComPtr<IOleInPlaceObject> inPlaceObject_;
   // The storage a new control was given through IPersistStorage::InitNew.

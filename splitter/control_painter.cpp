@@ -26,7 +26,7 @@ void ControlPainter::Redraw(const PaintRequest& request) {
   paint_->BltMemDC(request.targetDc, width, height);
 }
 
-void ControlPainter::Release() {
+void ControlPainter::FreeMemoryDc() {
   if (paint_) paint_->ReleaseMemDC();
 }
 

@@ -34,7 +34,7 @@ class ControlPainter {
   // The caller checks the ready flag first.
   void Redraw(const PaintRequest& request);
   // Frees the memory DC kept since the last repaint.
-  void Release();
+  void FreeMemoryDc();
   // The picture of the last repaint; 0 before the first.
   host::GdiHandle MemoryDC() const { return paint_ ? paint_->hDCMem() : 0; }
 

@@ -265,7 +265,7 @@ void OvSplitter::Terminate() {
     KpMsgHook1->Terminate();
   }
   hotPane_.reset();
-  painter_.Release();
+  painter_.FreeMemoryDc();
   panes_->RemoveListener(this);
   panes_->Detach();
   panes_.reset();

@@ -53,7 +53,7 @@ int main() {
     BitBlt(screen, 0, 0, kWidth, kHeight, memory.get(), 0, 0, SRCCOPY);
   });
   memory.reset();
-  painter.Release();
+  painter.FreeMemoryDc();
   panes->Detach();
   screenDc.reset();
   DestroyWindow(window);

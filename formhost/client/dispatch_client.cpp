@@ -13,43 +13,20 @@ std::wstring TakeBstr(BSTR& field) {
 
 }  // namespace
 
-DispatchClient::DispatchClient(IDispatch* object) : object_(object) {
-  if (object_) object_->AddRef();
-}
+DispatchClient::DispatchClient(IDispatch* object) : object_(activex::ComPtr<IDispatch>::Share(object)) {}
 
 DispatchClient DispatchClient::From(const VariantValue& value) {
   IUnknown* unknown = value.AsUnknown();
   if (!unknown) throw DispatchError(E_NOINTERFACE, L"(object expected)");
-  IDispatch* dispatch = nullptr;
-  HRESULT hr = unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
+  activex::ComPtr<IDispatch> dispatch;
+  HRESULT hr = unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.Out()));
   if (FAILED(hr)) throw DispatchError(hr, L"QueryInterface(IDispatch)");
-  DispatchClient client(dispatch);
-  dispatch->Release();
-  return client;
-}
-
-DispatchClient::DispatchClient(const DispatchClient& other) : DispatchClient(other.object_) {}
-
-DispatchClient::DispatchClient(DispatchClient&& other) noexcept : object_(other.object_) { other.object_ = nullptr; }
-
-DispatchClient& DispatchClient::operator=(DispatchClient other) noexcept {
-  std::swap(object_, other.object_);
-  return *this;
-}
-
-DispatchClient::~DispatchClient() { Reset(); }
-
-void DispatchClient::Reset() {
-  if (object_) object_->Release();
-  object_ = nullptr;
+  return DispatchClient(dispatch.Get());
 }
 
 const void* DispatchClient::Identity() const {
-  if (!object_) return nullptr;
-  IUnknown* unknown = nullptr;
-  if (FAILED(object_->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown)))) return nullptr;
-  unknown->Release();
-  return unknown;
+  // The address alone is kept: the object lives on in this client.
+  return object_ ? object_.As<IUnknown>(IID_IUnknown).Get() : nullptr;
 }
 
 DISPID DispatchClient::IdOf(const std::wstring& name) const {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host/com/com_ptr.h"
 #include "variant_value.h"
 
 class DispatchClient {
@@ -17,11 +18,6 @@ class DispatchClient {
   explicit DispatchClient(IDispatch* object);
   // Throws when the value holds no object.
   static DispatchClient From(const VariantValue& value);
-
-  DispatchClient(const DispatchClient& other);
-  DispatchClient(DispatchClient&& other) noexcept;
-  DispatchClient& operator=(DispatchClient other) noexcept;
-  ~DispatchClient();
 
   template <class... Args>
   VariantValue Get(const std::wstring& name, Args&&... args) const {
@@ -44,14 +40,14 @@ class DispatchClient {
   VariantValue Invoke(DISPID id, WORD flags, std::vector<VariantValue> arguments,
                       const std::wstring& memberForErrors) const;
 
-  IDispatch* Pointer() const { return object_; }
-  explicit operator bool() const { return object_ != nullptr; }
+  IDispatch* Pointer() const { return object_.Get(); }
+  explicit operator bool() const { return static_cast<bool>(object_); }
   // The object's IUnknown address, which COM identity is judged by.
   const void* Identity() const;
-  void Reset();
+  void Reset() { object_.Reset(); }
 
  private:
   VariantValue InvokeByName(const std::wstring& name, WORD flags, std::vector<VariantValue> arguments) const;
 
-  IDispatch* object_ = nullptr;
+  activex::ComPtr<IDispatch> object_;
 };

@@ -18,16 +18,16 @@ LONG PixelsToHimetric(LONG pixels) { return MulDiv(pixels, 2540, 96); }
 SplitterInstance::SplitterInstance(const SplitterOptions& options) {
   CLSID clsid;
   Check(CLSIDFromProgID(kProgId, &clsid), L"CLSIDFromProgID");
-  Check(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, reinterpret_cast<void**>(&oleObject_)),
+  Check(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+                         reinterpret_cast<void**>(oleObject_.Out())),
         L"CoCreateInstance");
-  IDispatch* dispatch = nullptr;
-  Check(oleObject_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)), L"QueryInterface(IDispatch)");
-  control_ = DispatchClient(dispatch);
-  dispatch->Release();
+  auto dispatch = oleObject_.As<IDispatch>(IID_IDispatch);
+  if (!dispatch) throw DispatchError(E_NOINTERFACE, L"QueryInterface(IDispatch)");
+  control_ = DispatchClient(dispatch.Get());
 
   if (options.withSite) {
-    site_ = AmbientSite::Create(options.scaleUnits);
-    Check(oleObject_->SetClientSite(site_), L"IOleObject::SetClientSite");
+    site_ = activex::ComPtr<AmbientSite>::Adopt(AmbientSite::Create(options.scaleUnits));
+    Check(oleObject_->SetClientSite(site_.Get()), L"IOleObject::SetClientSite");
   }
   if (options.extentPixels) {
     SIZEL extent{PixelsToHimetric(options.extentPixels->cx), PixelsToHimetric(options.extentPixels->cy)};
@@ -39,12 +39,9 @@ SplitterInstance::SplitterInstance(const SplitterOptions& options) {
 SplitterInstance::~SplitterInstance() { Close(); }
 
 void SplitterInstance::InitNew() {
-  IPersistPropertyBag* persist = nullptr;
-  Check(oleObject_->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&persist)),
-        L"QueryInterface(IPersistPropertyBag)");
-  HRESULT hr = persist->InitNew();
-  persist->Release();
-  Check(hr, L"IPersistPropertyBag::InitNew");
+  auto persist = oleObject_.As<IPersistPropertyBag>(IID_IPersistPropertyBag);
+  if (!persist) throw DispatchError(E_NOINTERFACE, L"QueryInterface(IPersistPropertyBag)");
+  Check(persist->InitNew(), L"IPersistPropertyBag::InitNew");
 }
 
 void SplitterInstance::Close() {
@@ -53,11 +50,7 @@ void SplitterInstance::Close() {
     // Close may not be implemented yet; unsiting must happen either way.
     oleObject_->Close(OLECLOSE_NOSAVE);
     if (site_) oleObject_->SetClientSite(nullptr);
-    oleObject_->Release();
-    oleObject_ = nullptr;
+    oleObject_.Reset();
   }
-  if (site_) {
-    site_->Release();
-    site_ = nullptr;
-  }
+  site_.Reset();
 }

@@ -10,6 +10,7 @@
 
 #include "ambient_site.h"
 #include "dispatch_client.h"
+#include "host/com/com_ptr.h"
 
 struct SplitterOptions {
   // Ambient ScaleUnits of the site; no value means a site without that ambient.
@@ -36,10 +37,10 @@ class SplitterInstance {
 
   const DispatchClient& Control() const { return control_; }
   DispatchClient Panes() const { return control_.Object(L"Panes"); }
-  AmbientSite* Site() const { return site_; }
+  AmbientSite* Site() const { return site_.Get(); }
 
  private:
-  IOleObject* oleObject_ = nullptr;
-  AmbientSite* site_ = nullptr;
+  activex::ComPtr<IOleObject> oleObject_;
+  activex::ComPtr<AmbientSite> site_;
   DispatchClient control_;
 };

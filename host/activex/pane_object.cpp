@@ -15,11 +15,10 @@ VARIANT_BOOL FromBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE;
 }  // namespace
 
 panes::PanePtr PaneObject::Unwrap(IUnknown* object) {
-  PaneObject* ours = nullptr;
-  if (!object || FAILED(object->QueryInterface(kPaneObjectIdentity, reinterpret_cast<void**>(&ours)))) return nullptr;
-  panes::PanePtr pane = ours->object_;
-  ours->Release();
-  return pane;
+  ComPtr<PaneObject> ours;
+  if (!object || FAILED(object->QueryInterface(kPaneObjectIdentity, reinterpret_cast<void**>(ours.Out()))))
+    return nullptr;
+  return ours->object_;
 }
 
 HRESULT PaneObject::QueryInterface(REFIID iid, void** out) {

@@ -16,27 +16,22 @@ namespace {
 // and whatever it leaves there is released afterwards.
 class PaneArgument {
  public:
-  explicit PaneArgument(const panes::PanePtr& pane) : object_(PaneObject::Wrap(pane)) {}
-  PaneArgument(const PaneArgument&) = delete;
-  PaneArgument& operator=(const PaneArgument&) = delete;
-  ~PaneArgument() {
-    if (object_) object_->Release();
-  }
+  explicit PaneArgument(const panes::PanePtr& pane) : object_(ComPtr<_OvPane>::Adopt(PaneObject::Wrap(pane))) {}
   VARIANT ByReference() {
     VARIANT v;
     V_VT(&v) = VT_BYREF | VT_DISPATCH;
-    V_DISPATCHREF(&v) = reinterpret_cast<IDispatch**>(&object_);
+    V_DISPATCHREF(&v) = reinterpret_cast<IDispatch**>(object_.Slot());
     return v;
   }
   VARIANT ByValue() {
     VARIANT v;
     V_VT(&v) = VT_DISPATCH;
-    V_DISPATCH(&v) = object_;
+    V_DISPATCH(&v) = object_.Get();
     return v;
   }
 
  private:
-  _OvPane* object_;
+  ComPtr<_OvPane> object_;
 };
 
 }  // namespace

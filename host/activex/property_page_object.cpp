@@ -24,11 +24,9 @@ struct Raised {
 }  // namespace
 
 HRESULT PropertyPageObject::Create(const PageDescription& page, REFIID iid, void** out) {
-  auto* object = new (std::nothrow) PropertyPageObject(page);
+  auto object = ComPtr<PropertyPageObject>::Adopt(new (std::nothrow) PropertyPageObject(page));
   if (!object) return E_OUTOFMEMORY;
-  HRESULT hr = object->QueryInterface(iid, out);
-  object->Release();
-  return hr;
+  return object->QueryInterface(iid, out);
 }
 
 HRESULT PropertyPageObject::QueryInterface(REFIID iid, void** out) {

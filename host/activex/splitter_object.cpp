@@ -21,12 +21,10 @@ namespace activex {
 HRESULT SplitterObject::Create(REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
-  SplitterObject* object = nullptr;
-  HRESULT hr = activex::ComBoundary(IID__OvSplitter, [&] { object = new SplitterObject(); });
-  if (FAILED(hr)) return hr;
-  hr = object->QueryInterface(iid, out);
-  object->Release();
-  return hr;
+  ComPtr<SplitterObject> object;
+  HRESULT hr =
+      activex::ComBoundary(IID__OvSplitter, [&] { object = ComPtr<SplitterObject>::Adopt(new SplitterObject()); });
+  return FAILED(hr) ? hr : object->QueryInterface(iid, out);
 }
 
 SplitterObject::SplitterObject()

@@ -34,6 +34,8 @@ class ComPtr {
   void Reset() {
     if (ptr_) std::exchange(ptr_, nullptr)->Release();
   }
+  // Reset, answering what the object's Release returned (0: it is gone).
+  ULONG ResetCounting() { return ptr_ ? std::exchange(ptr_, nullptr)->Release() : 0; }
   T* Get() const { return ptr_; }
   T* operator->() const { return ptr_; }
   explicit operator bool() const { return ptr_ != nullptr; }
@@ -43,6 +45,9 @@ class ComPtr {
     return &ptr_;
   }
   T* Detach() { return std::exchange(ptr_, nullptr); }
+  // The slot itself, lent as a by-reference argument whose callee may put another object
+  // there (releasing the one it found); what it leaves is released with this pointer.
+  T** Slot() { return &ptr_; }
 
   template <typename U>
   ComPtr<U> As(REFIID iid) const {

@@ -139,7 +139,7 @@ TEST_F(PaintRedraw, OneTransferPerRepaintAndOnlyTheKeptPictureStays) {
     EXPECT_EQ(gdi.LiveObjectCount(), baseline + 2);  // the memory DC and its bitmap
   }
   EXPECT_EQ(gdi.BlitCount(painter.MemoryDC()), 0);
-  painter.Release();
+  painter.FreeMemoryDc();
   EXPECT_EQ(gdi.LiveObjectCount(), baseline);
 }
 
@@ -166,7 +166,7 @@ TEST_F(PaintRedraw, FaceNameLongerThan32CharactersFailsAndLeaksNothing) {
   }
   font.name = std::u16string(32, u'x');
   EXPECT_NO_THROW(Redraw());
-  painter.Release();
+  painter.FreeMemoryDc();
   EXPECT_EQ(gdi.LiveObjectCount(), baseline);
 }
 

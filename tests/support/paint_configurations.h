@@ -88,7 +88,7 @@ inline void PaintConfigured(const PaintConfiguration& c, host::Gdi& gdi, host::G
                   .designMode = false,
                   .font = host::FontDescription{u"Tahoma"},
                   .textHeight = 13});
-  painter.Release();
+  painter.FreeMemoryDc();
   panes->Detach();
 }
 

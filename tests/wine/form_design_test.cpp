@@ -132,7 +132,7 @@ TEST_F(FormDesign, AClickSelectsASplitterAndTheKeysOpenItsPagesAndTheAboutBox) {
   PumpMessagesUntilQuiet(100);
   pointer.MoveTo(OnScreen(second, POINT{20, 20}));
   pointer.Press();
-  pointer.Release();
+  pointer.ReleaseButton();
   for (int tries = 0; tries < 50 && form_->Selected() != &second; ++tries) PumpMessagesUntilQuiet();
   EXPECT_EQ(form_->Selected(), &second) << "focus " << GetFocus() << ", second " << second.Window();
 

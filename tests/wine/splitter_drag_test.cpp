@@ -255,7 +255,7 @@ TEST_F(SplitterDrag, AHorizontalDragInvertsTheBarUnderThePointerThenGivesThePane
   PressAndDrag(*outer_, kDragBy);
   ExpectFeedbackAt(before, *outer_, edge + kDragBy);
   EXPECT_EQ(Width(PanePixels(*outer_, 1)), Width(first)) << "no pane changes while the bar moves";
-  pointer_.Release();
+  pointer_.ReleaseButton();
 
   EXPECT_EQ(Width(PanePixels(*outer_, 1)), Width(first) + kDragBy);
   EXPECT_EQ(Width(PanePixels(*outer_, 2)), Width(second) - kDragBy);
@@ -288,7 +288,7 @@ TEST_F(SplitterDrag, AVerticalDragInTheNestedSplitterGivesItsPanesTheirNewHeight
 
   PressAndDrag(*inner_, kDragBy);
   ExpectFeedbackAt(before, *inner_, edge + kDragBy);
-  pointer_.Release();
+  pointer_.ReleaseButton();
 
   EXPECT_EQ(Height(PanePixels(*inner_, 1)), Height(first) + kDragBy);
   EXPECT_EQ(Height(PanePixels(*inner_, 2)), Height(second) - kDragBy);
@@ -309,12 +309,12 @@ TEST_F(SplitterDrag, ADragPastTheNextPaneStopsAtItsMinimumAndOnePastTheFirstStop
   long sum = Width(PanePixels(*outer_, 1)) + Width(PanePixels(*outer_, 2));
 
   PressAndDrag(*outer_, Width(ClientRect(*outer_)) - BarLeadingEdge(*outer_) + 20);
-  pointer_.Release();
+  pointer_.ReleaseButton();
   EXPECT_EQ(Width(PanePixels(*outer_, 2)), publicMinimum);
   EXPECT_EQ(Width(PanePixels(*outer_, 1)), sum - publicMinimum);
 
   PressAndDrag(*outer_, -BarLeadingEdge(*outer_) - 20);
-  pointer_.Release();
+  pointer_.ReleaseButton();
   EXPECT_EQ(Width(PanePixels(*outer_, 1)), publicMinimum);
   EXPECT_EQ(Width(PanePixels(*outer_, 2)), sum - publicMinimum);
 }
@@ -336,7 +336,7 @@ void SplitterDrag::ExpectCancelledDragLeavesNothing(const std::function<void()>&
   EXPECT_EQ(Compare(before, Screen()).changed, 0) << "the cancel left inverted pixels";
   pointer_.MoveTo(OnScreen(*outer_, BarPoint(*outer_, 2 * kDragBy)));
   EXPECT_EQ(Compare(before, Screen()).changed, 0) << "the bar came back after the cancel";
-  pointer_.Release();
+  pointer_.ReleaseButton();
   afterRelease();
   PumpMessagesUntilQuiet();
   EXPECT_EQ(Compare(before, Screen()).changed, 0);
@@ -344,7 +344,7 @@ void SplitterDrag::ExpectCancelledDragLeavesNothing(const std::function<void()>&
   EXPECT_EQ(Count(events.Summaries(), L"SplitterResize("), 0);
 
   PressAndDrag(*outer_, kDragBy);
-  pointer_.Release();
+  pointer_.ReleaseButton();
   EXPECT_EQ(Width(PanePixels(*outer_, 1)), Width(first) + kDragBy) << "the next drag works";
 }
 
@@ -379,7 +379,7 @@ TEST_F(SplitterDrag, OverABarTheWindowIsSubclassedAndClosingTheFormPutsItsOwnPro
 TEST_F(SplitterDrag, AfterADragAMoveOffTheBarsReleasesTheCaptureAndTheSubclassing) {
   HWND window = outer_->Window();
   PressAndDrag(*outer_, kDragBy);
-  pointer_.Release();
+  pointer_.ReleaseButton();
   pointer_.MoveTo(OnScreen(*outer_, BarPoint(*outer_, -30)));
   EXPECT_NE(GetCapture(), window);
   EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), outerProcedure_);
