@@ -79,3 +79,10 @@ fuzz: | deps
 
 clean:
 	rm -rf $(BUILD)
+
+# The Win32 build in real 32-bit processes: trixie's Wine 10 in an emulated machine
+# (tools/test32/run.sh). Tens of minutes, so `make test` leaves it out; the trixie root,
+# kernel, initramfs and Wine prefix are kept in $(BUILD)/test32 while their inputs hold.
+.PHONY: test32
+test32: win32
+	tools/test32/run.sh $(WIN32) $(BUILD)/test32
