@@ -19,6 +19,8 @@ mkdir -p "$logs"
 echo 1 > "$out/status"
 
 export HOME=/root LC_ALL=C.UTF-8 WINEDEBUG=-all WINEPREFIX=$out/prefix
+# A crash ends its process at once instead of waiting minutes for winedbg.
+export WINEDLLOVERRIDES="winedbg.exe=d"
 # Wine 10 refuses WINEARCH=wow64 and starts 32-bit programs in WoW64 by itself.
 unset WINEARCH WINELOADER WINESERVER
 # The 32-bit programs, as C:\windows\syswow64 holds them.
@@ -84,7 +86,7 @@ if [ "$(cat "$WINEPREFIX/.ov-key" 2>/dev/null)" != "$key" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     # No mono or gecko installers: nothing here needs them.
-    WINEDLLOVERRIDES="mscoree=;mshtml=" timeout 1800 wine wineboot -i > "$logs/wineboot.log" 2>&1
+    WINEDLLOVERRIDES="mscoree=;mshtml=;winedbg.exe=d" timeout 1800 wine wineboot -i > "$logs/wineboot.log" 2>&1
     status=$?
     wineserver -w
     record prefix $status $((SECONDS - begin))
@@ -135,8 +137,11 @@ printf '%s\n' 'x = CreateObject("StdFont").Name' 'y = CreateObject("StdPicture")
 echo 'WScript.Quit(0);' > "$ov/warm.js"
 export -f export_classes
 note "warming up the script engines"
-timeout 600 wine "$sys32\\cscript.exe" //nologo "$(win "$ov/warm.vbs")" > "$logs/warm.log" 2>&1
-timeout 600 wine "$sys32\\cscript.exe" //nologo "$(win "$ov/warm.js")" >> "$logs/warm.log" 2>&1
+for warm in warm.vbs warm.js; do
+    echo "== $warm" >> "$logs/warm.log"
+    timeout 600 wine "$sys32\\cscript.exe" //nologo "$(win "$ov/$warm")" >> "$logs/warm.log" 2>&1
+    echo "== exit $? at $((SECONDS - started)) s" >> "$logs/warm.log"
+done
 # A registration left by an aborted run would hide in the first export.
 timeout 600 wine "$sys32\\regsvr32.exe" /u /s "$ocx_w" > /dev/null 2>&1
 timeout 600 bash -c 'export_classes "$1"' _ "$ov/before"

@@ -6,7 +6,8 @@
 # the state folder: the trixie root, the kernel and initramfs, the Wine prefix (each made
 # again only when its inputs change) and the last run's logs and summary.
 #   run.sh <win32-build-dir> <state-dir>
-# OV_TEST32_TIMEOUT bounds the whole machine run (seconds, default 7200).
+# OV_TEST32_TIMEOUT bounds the whole machine run (seconds, default 7200); OV_TEST32_SCRIPT
+# runs another script in the machine instead of the suites (a path inside the repository).
 set -euo pipefail
 
 usage="usage: run.sh <win32-build-dir> <state-dir>"
@@ -65,7 +66,7 @@ set +e
 timeout "${OV_TEST32_TIMEOUT:-7200}" qemu-system-x86_64 \
     -machine q35,accel=tcg -cpu max,-smap -smp 2 -m 3072 -nographic -no-reboot -nic none \
     -kernel "$state/machine/vmlinuz" -initrd "$state/machine/initramfs.gz" \
-    -append "console=ttyS0 quiet loglevel=3 panic=-1 ov.root=$state/root ov.repo=$repo ov.build=$build" \
+    -append "console=ttyS0 quiet loglevel=3 panic=-1 ov.root=$state/root ov.repo=$repo ov.build=$build ov.script=${OV_TEST32_SCRIPT:-tools/test32/guest.sh}" \
     -fsdev "local,id=hostroot,path=/,security_model=none,readonly=on,multidevs=remap" \
     -device virtio-9p-pci,fsdev=hostroot,mount_tag=hostroot \
     -fsdev "local,id=work,path=$guest,security_model=none,multidevs=remap" \
