@@ -3,8 +3,9 @@
 # build in 32-bit processes under Wine 10's WoW64. Registers the OCX with the 32-bit
 # regsvr32, runs the Win32 wine suites, Wine's 32-bit cscript on the script files and the
 # 32-bit formhost on the demo form, unregisters, and checks the classes root is as before.
-# Each suite's result goes to /work/summary.txt, its output to /work/logs/<suite>.log;
-# /work/status holds 0 when every suite passed.
+# Each suite's result goes to summary.txt in the machine's writable work folder (the host's
+# build/test32/guest), its output to logs/<suite>.log there; status there holds 0 when
+# every suite passed.
 # Every Wine process start costs about 20 s here, so the suites share one prefix, one X
 # server and as few starts as they can.
 set -uo pipefail
