@@ -9,9 +9,9 @@
 
 #include "hook/kp_msg_hook.h"
 #include "hook/m_call_back.h"
-#include "host/sim/sim_ambient_properties.h"
-#include "host/sim/sim_property_change_recorder.h"
-#include "host/sim/sim_window_subclassing.h"
+#include "sim/sim_ambient_properties.h"
+#include "sim/sim_property_change_recorder.h"
+#include "sim/sim_window_subclassing.h"
 
 namespace {
 

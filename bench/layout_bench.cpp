@@ -3,7 +3,7 @@
 // must stay flat.
 #include <benchmark/benchmark.h>
 
-#include "host/sim/sim_platform.h"
+#include "sim/sim_platform.h"
 #include "splitter/ov_splitter.h"
 
 namespace {

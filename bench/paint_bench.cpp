@@ -2,7 +2,7 @@
 // round bar, the control wide enough to give each pane the same room.
 #include <benchmark/benchmark.h>
 
-#include "host/sim/sim_gdi.h"
+#include "sim/sim_gdi.h"
 #include "panes/ov_panes.h"
 #include "bench/bench_paint_request.h"
 

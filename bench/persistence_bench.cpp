@@ -5,9 +5,10 @@
 
 #include <memory>
 
-#include "host/property_record.h"
-#include "host/sim/sim_platform.h"
-#include "host/sim/sim_property_bag.h"
+#include "host/memory_bag.h"
+#include "splitter/property_record.h"
+#include "sim/sim_platform.h"
+#include "sim/sim_property_bag.h"
 #include "splitter/ov_splitter.h"
 
 namespace {
@@ -26,8 +27,8 @@ struct Control {
 
 // The record of a saved control of the given number of panes, each with a name, key, tag,
 // binding and minimum, written as a control writes it.
-host::PropertyRecord SavedRecord(int32_t paneCount) {
-  host::PropertyRecord record;
+host::MemoryBag SavedRecord(int32_t paneCount) {
+  host::MemoryBag record;
   record.Set(u"BorderStyle", host::Variant(int32_t{0}));
   record.Set(u"NumPanes", host::Variant(paneCount));
   for (int32_t i = 1; i <= paneCount; ++i) {
@@ -52,10 +53,10 @@ host::PictureRef NoPictures(std::span<const uint8_t>) { return nullptr; }
 void SaveToBag(benchmark::State& state) {
   const int32_t count = static_cast<int32_t>(state.range(0));
   Control loaded(count);
-  host::PropertyRecord saved = SavedRecord(count);
+  host::MemoryBag saved = SavedRecord(count);
   loaded.control.ReadProperties(saved);
   for (auto _ : state) {
-    host::PropertyRecord bag;
+    host::MemoryBag bag;
     loaded.control.WriteProperties(bag);
     benchmark::DoNotOptimize(bag);
   }
@@ -64,7 +65,7 @@ void SaveToBag(benchmark::State& state) {
 
 void LoadFromBag(benchmark::State& state) {
   const int32_t count = static_cast<int32_t>(state.range(0));
-  host::PropertyRecord saved = SavedRecord(count);
+  host::MemoryBag saved = SavedRecord(count);
   for (auto _ : state) {
     state.PauseTiming();
     auto fresh = std::make_unique<Control>(count);
@@ -78,14 +79,15 @@ void LoadFromBag(benchmark::State& state) {
 }
 
 void SaveToBinary(benchmark::State& state) {
-  host::PropertyRecord saved = SavedRecord(static_cast<int32_t>(state.range(0)));
-  for (auto _ : state) benchmark::DoNotOptimize(saved.Serialize());
+  host::MemoryBag saved = SavedRecord(static_cast<int32_t>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(splitter::PropertyRecord::Serialize(saved));
   PerPane(state);
 }
 
 void LoadFromBinary(benchmark::State& state) {
-  const std::vector<uint8_t> bytes = SavedRecord(static_cast<int32_t>(state.range(0))).Serialize();
-  for (auto _ : state) benchmark::DoNotOptimize(host::PropertyRecord::Parse(bytes, &NoPictures));
+  const std::vector<uint8_t> bytes =
+      splitter::PropertyRecord::Serialize(SavedRecord(static_cast<int32_t>(state.range(0))));
+  for (auto _ : state) benchmark::DoNotOptimize(splitter::PropertyRecord::Parse(bytes, &NoPictures));
   PerPane(state);
 }
 

@@ -1,4 +1,4 @@
-#include "child_control.h"
+#include "formhost/child_control.h"
 
 #include <commctrl.h>
 

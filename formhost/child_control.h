@@ -7,10 +7,10 @@
 
 #include <string>
 
-#include "extender.h"
-#include "form_control.h"
-#include "host/com/com_ptr.h"
-#include "host/com/unique_handle.h"
+#include "formhost/extender.h"
+#include "formhost/form_control.h"
+#include "com/com_ptr.h"
+#include "com/unique_handle.h"
 
 enum class ChildKind { Edit, List, Tree, Label };
 

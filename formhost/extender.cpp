@@ -1,8 +1,8 @@
-#include "extender.h"
+#include "formhost/extender.h"
 
 #include <cmath>
 
-#include "host/com/query_interface.h"
+#include "com/query_interface.h"
 
 namespace {
 

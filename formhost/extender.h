@@ -7,11 +7,11 @@
 #include <windows.h>
 #include <oaidl.h>
 
-#include "form_control.h"
-#include "name_dispatch.h"
-#include "ref_counted.h"
+#include "formhost/form_control.h"
+#include "automation/name_dispatch.h"
+#include "com/ref_counted.h"
 
-class Extender final : public NameDispatch, private RefCounted {
+class Extender final : public NameDispatch, private com::RefCounted {
  public:
   // Starts with one reference, the control's.
   static Extender* Create(FormControl& control) { return new Extender(control); }
@@ -19,7 +19,7 @@ class Extender final : public NameDispatch, private RefCounted {
   void Detach() { control_ = nullptr; }
 
   STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-  FORMHOST_IUNKNOWN_REFCOUNT
+  COM_IUNKNOWN_REFCOUNT
 
   STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override;
   STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,

@@ -1,9 +1,9 @@
-#include "form_container.h"
+#include "formhost/form_container.h"
 
 #include <algorithm>
 
-#include "host/com/query_interface.h"
-#include "unknown_enumerator.h"
+#include "com/query_interface.h"
+#include "formhost/unknown_enumerator.h"
 
 namespace {
 

@@ -8,11 +8,14 @@
 
 #include <vector>
 
-#include "host/com/com_ptr.h"
-#include "name_dispatch.h"
-#include "ref_counted.h"
+#include "com/com_ptr.h"
+#include "automation/name_dispatch.h"
+#include "com/ref_counted.h"
 
-class FormContainer final : public IOleContainer, public IOleInPlaceFrame, public NameDispatch, private RefCounted {
+class FormContainer final : public IOleContainer,
+                            public IOleInPlaceFrame,
+                            public NameDispatch,
+                            private com::RefCounted {
  public:
   static FormContainer* Create(HWND form) { return new FormContainer(form); }
 
@@ -25,7 +28,7 @@ class FormContainer final : public IOleContainer, public IOleInPlaceFrame, publi
   int ActiveObjectChanges() const { return activeObjectChanges_; }
 
   STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-  FORMHOST_IUNKNOWN_REFCOUNT
+  COM_IUNKNOWN_REFCOUNT
 
   // IParseDisplayName, IOleContainer
   STDMETHODIMP ParseDisplayName(IBindCtx*, LPOLESTR, ULONG*, IMoniker**) override;

@@ -1,11 +1,11 @@
-#include "form_file.h"
+#include "formhost/form_file.h"
 
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
 
-#include "dispatch_error.h"
-#include "text_cursor.h"
+#include "automation/dispatch_error.h"
+#include "formhost/text_cursor.h"
 
 namespace {
 

@@ -24,9 +24,9 @@
 #include <string>
 #include <vector>
 
-#include "child_control.h"
-#include "form_window.h"
-#include "text_property_bag.h"
+#include "formhost/child_control.h"
+#include "formhost/form_window.h"
+#include "formhost/text_property_bag.h"
 
 struct SavedSplitter {
   std::wstring name;

@@ -1,19 +1,19 @@
-#include "form_script.h"
+#include "formhost/form_script.h"
 
 #include <cstdio>
 #include <cwchar>
 #include <stdexcept>
 
-#include "dispatch_error.h"
-#include "form_file.h"
-#include "form_window.h"
-#include "gdi_census.h"
-#include "nested_form.h"
-#include "real_pointer.h"
-#include "screen_capture.h"
-#include "server_module.h"
-#include "splitter_geometry.h"
-#include "variant_text.h"
+#include "automation/dispatch_error.h"
+#include "formhost/form_file.h"
+#include "formhost/form_window.h"
+#include "automation/gdi_census.h"
+#include "formhost/nested_form.h"
+#include "automation/real_pointer.h"
+#include "automation/screen_capture.h"
+#include "automation/server_module.h"
+#include "formhost/splitter_geometry.h"
+#include "formhost/variant_text.h"
 
 namespace {
 

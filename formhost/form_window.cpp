@@ -1,11 +1,11 @@
-#include "form_window.h"
+#include "formhost/form_window.h"
 
 #include <commctrl.h>
 
 #include <stdexcept>
 
-#include "dispatch_error.h"
-#include "property_frame.h"
+#include "automation/dispatch_error.h"
+#include "formhost/property_frame.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "child_control.h"
-#include "form_container.h"
-#include "host/com/com_ptr.h"
-#include "host/com/unique_handle.h"
-#include "splitter_site.h"
+#include "formhost/child_control.h"
+#include "formhost/form_container.h"
+#include "com/com_ptr.h"
+#include "com/unique_handle.h"
+#include "formhost/splitter_site.h"
 
 struct FormOptions {
   SIZE client{640, 480};

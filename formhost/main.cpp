@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "form_script.h"
+#include "formhost/form_script.h"
 
 int main() {
   int argc = 0;

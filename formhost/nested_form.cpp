@@ -1,6 +1,6 @@
-#include "nested_form.h"
+#include "formhost/nested_form.h"
 
-#include "splitter_geometry.h"
+#include "formhost/splitter_geometry.h"
 
 namespace {
 

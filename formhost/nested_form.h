@@ -3,7 +3,7 @@
 // view and whose second holds a vertical splitter, with a list box and an edit box in its
 // two panes; every control is bound to its pane by ControlName.
 
-#include "form_window.h"
+#include "formhost/form_window.h"
 
 struct NestedSplitters {
   SplitterSite* outer;

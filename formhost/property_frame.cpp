@@ -1,11 +1,11 @@
-#include "property_frame.h"
+#include "formhost/property_frame.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 
-#include "host/com/com_ptr.h"
-#include "host/com/unique_handle.h"
+#include "com/com_ptr.h"
+#include "com/unique_handle.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "splitter_geometry.h"
+#include "formhost/splitter_geometry.h"
 
-#include "host/com/unique_handle.h"
+#include "com/unique_handle.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "dispatch_client.h"
-#include "splitter_site.h"
+#include "automation/dispatch_client.h"
+#include "formhost/splitter_site.h"
 
 DispatchClient PaneOf(const SplitterSite& splitter, long position);
 RECT PanePixels(const SplitterSite& splitter, long position);

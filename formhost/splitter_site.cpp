@@ -1,10 +1,10 @@
-#include "splitter_site.h"
+#include "formhost/splitter_site.h"
 
 #include <cmath>
 
-#include "dispatch_error.h"
-#include "host/com/query_interface.h"
-#include "host/com/unique_handle.h"
+#include "automation/dispatch_error.h"
+#include "com/query_interface.h"
+#include "com/unique_handle.h"
 
 namespace {
 

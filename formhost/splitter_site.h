@@ -13,13 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "dispatch_client.h"
-#include "extender.h"
-#include "form_container.h"
-#include "form_control.h"
-#include "host/com/com_ptr.h"
-#include "name_dispatch.h"
-#include "ref_counted.h"
+#include "automation/dispatch_client.h"
+#include "formhost/extender.h"
+#include "formhost/form_container.h"
+#include "formhost/form_control.h"
+#include "com/com_ptr.h"
+#include "automation/name_dispatch.h"
+#include "com/ref_counted.h"
 
 // The persistence interfaces a container may initialise a control through.
 enum class PersistRoad { PropertyBag, Stream, Storage };
@@ -56,7 +56,7 @@ class SplitterSite final : public IOleClientSite,
                            public ISimpleFrameSite,
                            public IPropertyNotifySink,
                            public FormControl,
-                           private RefCounted {
+                           private com::RefCounted {
  public:
   static constexpr const wchar_t* kProgId = L"OrvaneSplitter.OvSplitter";
 
@@ -96,7 +96,7 @@ class SplitterSite final : public IOleClientSite,
   IDispatch* ParentObject() const override { return container_->FormObject(); }
 
   STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-  FORMHOST_IUNKNOWN_REFCOUNT
+  COM_IUNKNOWN_REFCOUNT
 
   // IOleClientSite
   STDMETHODIMP SaveObject() override { return E_NOTIMPL; }

@@ -1,4 +1,4 @@
-#include "text_cursor.h"
+#include "formhost/text_cursor.h"
 
 #include <cwchar>
 #include <cwctype>

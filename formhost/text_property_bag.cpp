@@ -1,11 +1,11 @@
-#include "text_property_bag.h"
+#include "formhost/text_property_bag.h"
 
 #include <stdexcept>
 
-#include "dispatch_error.h"
-#include "host/com/query_interface.h"
-#include "text_cursor.h"
-#include "variant_text.h"
+#include "automation/dispatch_error.h"
+#include "com/query_interface.h"
+#include "formhost/text_cursor.h"
+#include "formhost/variant_text.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <utility>
 #include <vector>
 
-#include "host/com/com_ptr.h"
-#include "host/com/unique_handle.h"
-#include "ref_counted.h"
+#include "com/com_ptr.h"
+#include "com/unique_handle.h"
+#include "com/ref_counted.h"
 
-class TextPropertyBag final : public IPropertyBag, private RefCounted {
+class TextPropertyBag final : public IPropertyBag, private com::RefCounted {
  public:
   static activex::ComPtr<TextPropertyBag> Create();
 
@@ -28,7 +28,7 @@ class TextPropertyBag final : public IPropertyBag, private RefCounted {
   size_t Count() const { return properties_.size(); }
 
   STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-  FORMHOST_IUNKNOWN_REFCOUNT
+  COM_IUNKNOWN_REFCOUNT
 
   // A name the bag lacks is E_INVALIDARG, so that the control takes its default. Asked as
   // VT_EMPTY the value comes in the type it was written in, otherwise converted.

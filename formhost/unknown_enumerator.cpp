@@ -1,6 +1,6 @@
-#include "unknown_enumerator.h"
+#include "formhost/unknown_enumerator.h"
 
-#include "host/com/query_interface.h"
+#include "com/query_interface.h"
 
 STDMETHODIMP UnknownEnumerator::QueryInterface(REFIID iid, void** object) {
   static constexpr activex::InterfaceEntry<UnknownEnumerator> kInterfaces[] = {

@@ -6,18 +6,18 @@
 
 #include <vector>
 
-#include "host/com/com_ptr.h"
-#include "host/com/list_cursor.h"
-#include "ref_counted.h"
+#include "com/com_ptr.h"
+#include "com/list_cursor.h"
+#include "com/ref_counted.h"
 
-class UnknownEnumerator final : public IEnumUnknown, private RefCounted {
+class UnknownEnumerator final : public IEnumUnknown, private com::RefCounted {
  public:
   static UnknownEnumerator* Create(std::vector<activex::ComPtr<IUnknown>> items) {
     return new UnknownEnumerator(Cursor(std::move(items)));
   }
 
   STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-  FORMHOST_IUNKNOWN_REFCOUNT
+  COM_IUNKNOWN_REFCOUNT
 
   STDMETHODIMP Next(ULONG count, IUnknown** items, ULONG* fetched) override;
   STDMETHODIMP Skip(ULONG count) override { return cursor_.Skip(count); }

@@ -1,6 +1,6 @@
-#include "variant_text.h"
+#include "formhost/variant_text.h"
 
-#include "host/com/picture_stream.h"
+#include "com/picture_stream.h"
 
 #include <olectl.h>
 
@@ -11,8 +11,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "dispatch_error.h"
-#include "host/com/com_ptr.h"
+#include "automation/dispatch_error.h"
+#include "com/com_ptr.h"
 
 namespace {
 

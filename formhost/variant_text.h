@@ -22,8 +22,8 @@
 
 #include <string>
 
-#include "host/com/unique_handle.h"
-#include "text_cursor.h"
+#include "com/unique_handle.h"
+#include "formhost/text_cursor.h"
 
 // Throws std::invalid_argument for a value no text holds (an object other than a picture).
 std::wstring VariantText(const VARIANT& value);

@@ -22,7 +22,7 @@ repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 . "$repo/tools/xvfb.sh"
 ocx="$build/OvSplitr.ocx"
 formhost="$build/formhost/formhost.exe"
-ov_require_built "$ocx" "$build/formhost/script_client.exe" "$formhost"
+ov_require_built "$ocx" "$build/automation/script_client.exe" "$formhost"
 for tool in convert xdotool; do
     command -v "$tool" >/dev/null || { echo "missing $tool (make deps installs it)" >&2; exit 1; }
 done
@@ -41,7 +41,7 @@ ov_wine_setup "$build"
 ov_register_ocx "$ocx"
 
 echo "== script client"
-ov_wine "$(ov_winepath "$build/formhost/script_client.exe")"
+ov_wine "$(ov_winepath "$build/automation/script_client.exe")"
 
 shots="$build/demo"
 mkdir -p "$shots"

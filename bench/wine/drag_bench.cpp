@@ -12,10 +12,10 @@
 #include <utility>
 
 #include "bench/wine/bench_timing.h"
-#include "form_window.h"
-#include "host/win32/win32_pointer_services.h"
-#include "real_pointer.h"
-#include "splitter_geometry.h"
+#include "formhost/form_window.h"
+#include "win32/win32_pointer_services.h"
+#include "automation/real_pointer.h"
+#include "formhost/splitter_geometry.h"
 
 namespace {
 

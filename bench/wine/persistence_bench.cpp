@@ -10,9 +10,9 @@
 #include <string>
 
 #include "bench/wine/bench_timing.h"
-#include "host/com/com_ptr.h"
-#include "splitter_instance.h"
-#include "text_property_bag.h"
+#include "com/com_ptr.h"
+#include "automation/splitter_instance.h"
+#include "formhost/text_property_bag.h"
 
 namespace {
 

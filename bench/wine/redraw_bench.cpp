@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "bench/wine/bench_timing.h"
-#include "host/com/unique_handle.h"
-#include "host/win32/win32_gdi.h"
+#include "com/unique_handle.h"
+#include "win32/win32_gdi.h"
 #include "panes/ov_panes.h"
 #include "bench/bench_paint_request.h"
 

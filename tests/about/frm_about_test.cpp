@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "host/error.h"
-#include "host/sim/sim_component_info.h"
-#include "host/sim/sim_dialogs.h"
-#include "host/sim/sim_registry.h"
+#include "sim/sim_component_info.h"
+#include "sim/sim_dialogs.h"
+#include "sim/sim_registry.h"
 
 namespace about {
 namespace {

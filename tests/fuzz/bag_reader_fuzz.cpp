@@ -8,10 +8,11 @@
 #include <span>
 
 #include "host/error.h"
-#include "host/sim/sim_picture.h"
-#include "host/sim/sim_platform.h"
-#include "host/sim/sim_property_bag.h"
+#include "sim/sim_picture.h"
+#include "sim/sim_platform.h"
+#include "sim/sim_property_bag.h"
 #include "splitter/ov_splitter.h"
+#include "splitter/property_record.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ struct Instance {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SimPropertyBag bag;
   try {
-    bag = SimPropertyBag(host::PropertyRecord::Parse(std::span(data, size), host::sim::SimPicture::Load));
+    bag = SimPropertyBag(splitter::PropertyRecord::Parse(std::span(data, size), host::sim::SimPicture::Load));
   } catch (const host::Error&) {
     return 0;
   }
@@ -54,6 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   Instance second;
   second.control.ReadProperties(saved);  // a saved control always loads again: no error here
-  if (second.Saved().Serialize() != saved.Serialize()) std::abort();
+  if (splitter::PropertyRecord::Serialize(second.Saved()) != splitter::PropertyRecord::Serialize(saved)) std::abort();
   return 0;
 }

@@ -6,18 +6,19 @@
 #include <span>
 
 #include "host/error.h"
-#include "host/property_record.h"
-#include "host/sim/sim_picture.h"
+#include "host/memory_bag.h"
+#include "splitter/property_record.h"
+#include "sim/sim_picture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  using host::PropertyRecord;
+  using host::MemoryBag;
   std::vector<uint8_t> saved;
   try {
-    saved = PropertyRecord::Parse(std::span(data, size), host::sim::SimPicture::Load).Serialize();
+    saved = PropertyRecord::Serialize(PropertyRecord::Parse(std::span(data, size), host::sim::SimPicture::Load));
   } catch (const host::Error&) {
     return 0;
   }
   // What was read once must save and read again without loss.
-  if (PropertyRecord::Parse(saved, host::sim::SimPicture::Load).Serialize() != saved) std::abort();
+  if (PropertyRecord::Serialize(PropertyRecord::Parse(saved, host::sim::SimPicture::Load)) != saved) std::abort();
   return 0;
 }

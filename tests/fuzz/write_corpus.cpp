@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "host/property_record.h"
-#include "host/sim/sim_picture.h"
-#include "host/sim/sim_platform.h"
-#include "host/sim/sim_property_bag.h"
+#include "host/memory_bag.h"
+#include "splitter/property_record.h"
+#include "sim/sim_picture.h"
+#include "sim/sim_platform.h"
+#include "sim/sim_property_bag.h"
 #include "splitter/ov_splitter.h"
 
 namespace {
@@ -48,11 +49,11 @@ std::vector<uint8_t> SavedControl(int32_t orientation, int panes) {
   }
   host::sim::SimPropertyBag bag;
   control.WriteProperties(bag);
-  return bag.Serialize();
+  return splitter::PropertyRecord::Serialize(bag);
 }
 
 std::vector<uint8_t> EveryType() {
-  host::PropertyRecord record;
+  host::MemoryBag record;
   const Variant values[] = {Variant(),
                             Variant::Null(),
                             Variant::Missing(),
@@ -73,7 +74,7 @@ std::vector<uint8_t> EveryType() {
                             Variant::Array(T::Long, {{1, 2}, {0, 1}}, {Variant(int32_t{1}), Variant(int32_t{2})}),
                             Variant::Array(T::Variant, {{0, 2}}, {Variant(u"a"), Variant::Array(T::Byte, {}, {})})};
   for (const Variant& value : values) record.Set(u"v" + host::DecimalText(static_cast<int>(value.type())), value);
-  return record.Serialize();
+  return splitter::PropertyRecord::Serialize(record);
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 #include "hook/kp_msg_hook.h"
 #include "tests/support/hook_events.h"
 #include "hook/m_call_back.h"
-#include "host/sim/sim_ambient_properties.h"
-#include "host/sim/sim_contained_control.h"
-#include "host/sim/sim_named_parent.h"
-#include "host/sim/sim_property_change_recorder.h"
-#include "host/sim/sim_window_subclassing.h"
+#include "sim/sim_ambient_properties.h"
+#include "sim/sim_contained_control.h"
+#include "sim/sim_named_parent.h"
+#include "sim/sim_property_change_recorder.h"
+#include "sim/sim_window_subclassing.h"
 #include "tests/support/error_matchers.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "hook/m_call_back.h"
-#include "host/sim/sim_window_subclassing.h"
+#include "sim/sim_window_subclassing.h"
 #include "tests/support/hook_events.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "host/sim/sim_platform.h"
-#include "host/sim/sim_property_page_site.h"
+#include "sim/sim_platform.h"
+#include "sim/sim_property_page_site.h"
 #include "tests/support/splitter_by_name.h"
 
 namespace {

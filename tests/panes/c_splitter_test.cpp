@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/sim/sim_pointer_services.h"
+#include "sim/sim_pointer_services.h"
 #include "tests/support/error_matchers.h"
 #include "tests/support/pane_fixture.h"
 

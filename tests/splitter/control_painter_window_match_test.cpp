@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "host/sim/sim_gdi.h"
+#include "sim/sim_gdi.h"
 #include "tests/support/paint_configurations.h"
 #include "tests/support/raster_dump.h"
 

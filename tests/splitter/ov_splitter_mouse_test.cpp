@@ -2,10 +2,10 @@
 // states with the hook, the drag from press to release, and the hooked mouse messages.
 #include <gtest/gtest.h>
 
-#include "host/sim/sim_parent_object.h"
-#include "host/sim/sim_picture.h"
-#include "host/sim/sim_platform.h"
-#include "host/sim/sim_property_bag.h"
+#include "sim/sim_parent_object.h"
+#include "sim/sim_picture.h"
+#include "sim/sim_platform.h"
+#include "sim/sim_property_bag.h"
 #include "splitter/ov_splitter.h"
 #include "tests/support/error_matchers.h"
 

@@ -1,7 +1,7 @@
 // A new control instance on the simulated platform: defaults, its one pane, units.
 #include <gtest/gtest.h>
 
-#include "host/sim/sim_platform.h"
+#include "sim/sim_platform.h"
 #include "splitter/ov_splitter.h"
 
 namespace {

@@ -4,10 +4,11 @@
 
 #include <algorithm>
 
-#include "host/sim/sim_picture.h"
-#include "host/sim/sim_platform.h"
-#include "host/sim/sim_property_bag.h"
+#include "sim/sim_picture.h"
+#include "sim/sim_platform.h"
+#include "sim/sim_property_bag.h"
 #include "splitter/ov_splitter.h"
+#include "splitter/property_record.h"
 #include "tests/support/error_matchers.h"
 
 namespace {
@@ -191,7 +192,8 @@ TEST(Persistence, EveryKeyIsSavedInItsOwnType) {
     pane.SetResizeChildControl(false);
     pane.SetKey(Variant(int16_t{7}));
     SimPropertyBag bag = instance.Saved();
-    SimPropertyBag reread(host::PropertyRecord::Parse(bag.Serialize(), host::sim::SimPicture::Load));
+    SimPropertyBag reread(
+        splitter::PropertyRecord::Parse(splitter::PropertyRecord::Serialize(bag), host::sim::SimPicture::Load));
     for (const auto& [name, type] : types) {
       if (!bag.Contains(name)) continue;
       SCOPED_TRACE(host::ToUtf8(name));

@@ -2,8 +2,8 @@
 // the placing of bound controls, in the order the platform sees them.
 #include <gtest/gtest.h>
 
-#include "host/sim/sim_picture.h"
-#include "host/sim/sim_platform.h"
+#include "sim/sim_picture.h"
+#include "sim/sim_platform.h"
 #include "splitter/ov_splitter.h"
 #include "tests/support/error_matchers.h"
 

@@ -6,7 +6,7 @@
 
 #include <initializer_list>
 
-#include "host/sim/sim_gdi.h"
+#include "sim/sim_gdi.h"
 #include "panes/ov_panes.h"
 #include "splitter/control_painter.h"
 #include "tests/support/raster_probe.h"

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "host/sim/sim_gdi.h"
+#include "sim/sim_gdi.h"
 
 namespace testing_support {
 

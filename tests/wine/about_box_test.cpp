@@ -15,10 +15,10 @@
 #include <string>
 #include <thread>
 
-#include "host/com/unique_handle.h"
+#include "com/unique_handle.h"
 #include "resource_ids.h"
-#include "screen_capture.h"
-#include "splitter_instance.h"
+#include "automation/screen_capture.h"
+#include "automation/splitter_instance.h"
 #include "window_driver.h"
 
 namespace {

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "dispatch_client.h"
-#include "host/com/com_ptr.h"
-#include "host/com/unique_handle.h"
-#include "splitter_instance.h"
+#include "automation/dispatch_client.h"
+#include "com/com_ptr.h"
+#include "com/unique_handle.h"
+#include "automation/splitter_instance.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/com/unique_handle.h"
+#include "com/unique_handle.h"
 #include "splitter_test.h"
 
 namespace {

@@ -24,14 +24,14 @@
 #include <thread>
 #include <vector>
 
-#include "dispatch_client.h"
+#include "automation/dispatch_client.h"
 #include "expect_dispatch_error.h"
-#include "gdi_census.h"
-#include "host/com/com_ptr.h"
-#include "host/com/unique_handle.h"
-#include "server_module.h"
-#include "name_dispatch.h"
-#include "splitter_instance.h"
+#include "automation/gdi_census.h"
+#include "com/com_ptr.h"
+#include "com/unique_handle.h"
+#include "automation/server_module.h"
+#include "automation/name_dispatch.h"
+#include "automation/splitter_instance.h"
 #include "test_object.h"
 
 namespace {

@@ -17,15 +17,15 @@
 #include <vector>
 
 #include "event_recorder.h"
-#include "form_window.h"
-#include "gdi_census.h"
-#include "host/com/com_ptr.h"
-#include "host/com/unique_handle.h"
-#include "real_pointer.h"
-#include "screen_capture.h"
-#include "server_module.h"
-#include "splitter_geometry.h"
-#include "text_property_bag.h"
+#include "formhost/form_window.h"
+#include "automation/gdi_census.h"
+#include "com/com_ptr.h"
+#include "com/unique_handle.h"
+#include "automation/real_pointer.h"
+#include "automation/screen_capture.h"
+#include "automation/server_module.h"
+#include "formhost/splitter_geometry.h"
+#include "formhost/text_property_bag.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "event_recorder.h"
 
-#include "dispatch_client.h"
-#include "dispatch_error.h"
-#include "host/com/com_ptr.h"
-#include "host/com/query_interface.h"
-#include "host/com/unique_handle.h"
+#include "automation/dispatch_client.h"
+#include "automation/dispatch_error.h"
+#include "com/com_ptr.h"
+#include "com/query_interface.h"
+#include "com/unique_handle.h"
 
 namespace {
 

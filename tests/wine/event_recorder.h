@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "name_dispatch.h"
-#include "ref_counted.h"
-#include "variant_value.h"
+#include "automation/name_dispatch.h"
+#include "com/ref_counted.h"
+#include "automation/variant_value.h"
 
 struct RecordedEvent {
   std::wstring name;
@@ -22,7 +22,7 @@ struct RecordedEvent {
   std::wstring summary;
 };
 
-class EventRecorder : public NameDispatch, private RefCounted {
+class EventRecorder : public NameDispatch, private com::RefCounted {
  public:
   // Starts with one reference, the caller's.
   static EventRecorder* Create();
@@ -40,11 +40,11 @@ class EventRecorder : public NameDispatch, private RefCounted {
   std::vector<std::wstring> Summaries() const;
   void Clear() { events_.clear(); }
   const IID& EventInterface() const { return eventInterface_; }
-  ULONG References() const { return RefCounted::References(); }
+  ULONG References() const { return com::RefCounted::References(); }
 
   // IUnknown
   STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-  FORMHOST_IUNKNOWN_REFCOUNT
+  COM_IUNKNOWN_REFCOUNT
 
   // IDispatch: the events, by their DISPIDs only
   STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "dispatch_error.h"
+#include "automation/dispatch_error.h"
 
 template <class Call>
 std::optional<DispatchError> CaptureDispatchError(Call&& call) {

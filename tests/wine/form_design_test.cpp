@@ -12,10 +12,10 @@
 #include <string>
 #include <thread>
 
-#include "form_file.h"
-#include "form_window.h"
-#include "real_pointer.h"
-#include "splitter_geometry.h"
+#include "formhost/form_file.h"
+#include "formhost/form_window.h"
+#include "automation/real_pointer.h"
+#include "formhost/splitter_geometry.h"
 #include "resource_ids.h"
 #include "window_driver.h"
 

@@ -10,21 +10,21 @@
 #include <string>
 #include <vector>
 
-#include "dispatch_error.h"
+#include "automation/dispatch_error.h"
 #include "event_recorder.h"
-#include "form_file.h"
-#include "form_window.h"
-#include "gdi_census.h"
-#include "host/com/com_ptr.h"
-#include "host/com/unique_handle.h"
-#include "nested_form.h"
+#include "formhost/form_file.h"
+#include "formhost/form_window.h"
+#include "automation/gdi_census.h"
+#include "com/com_ptr.h"
+#include "com/unique_handle.h"
+#include "formhost/nested_form.h"
 #include "same_variant.h"
-#include "server_module.h"
-#include "splitter_geometry.h"
-#include "splitter_instance.h"
+#include "automation/server_module.h"
+#include "formhost/splitter_geometry.h"
+#include "automation/splitter_instance.h"
 #include "splitter_test.h"
-#include "text_property_bag.h"
-#include "variant_text.h"
+#include "formhost/text_property_bag.h"
+#include "formhost/variant_text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "server_module.h"
+#include "automation/server_module.h"
 #include "splitter_test.h"
 
 namespace {

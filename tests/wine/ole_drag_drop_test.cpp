@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "expect_dispatch_error.h"
-#include "host/com/unique_handle.h"
+#include "com/unique_handle.h"
 #include "splitter_test.h"
 #include "test_object.h"
 

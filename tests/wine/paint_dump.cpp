@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "host/com/unique_handle.h"
-#include "host/win32/win32_gdi.h"
+#include "com/unique_handle.h"
+#include "win32/win32_gdi.h"
 #include "tests/support/paint_configurations.h"
 #include "tests/support/raster_dump.h"
 

@@ -9,7 +9,7 @@
 
 #include "expect_dispatch_error.h"
 #include "same_variant.h"
-#include "host/com/unique_handle.h"
+#include "com/unique_handle.h"
 #include "splitter_test.h"
 
 namespace {

@@ -14,11 +14,11 @@
 #include <utility>
 #include <vector>
 
-#include "dispatch_client.h"
-#include "host/com/com_ptr.h"
-#include "host/com/unique_handle.h"
-#include "splitter_instance.h"
-#include "text_property_bag.h"
+#include "automation/dispatch_client.h"
+#include "com/com_ptr.h"
+#include "com/unique_handle.h"
+#include "automation/splitter_instance.h"
+#include "formhost/text_property_bag.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "host/com/com_ptr.h"
-#include "host/com/unique_handle.h"
+#include "com/com_ptr.h"
+#include "com/unique_handle.h"
 #include "splitter_test.h"
 
 namespace {

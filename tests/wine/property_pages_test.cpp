@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "host/com/unique_handle.h"
+#include "com/unique_handle.h"
 #include "resource_ids.h"
 #include "splitter_test.h"
 #include "window_driver.h"

@@ -8,8 +8,8 @@
 
 #include <cstring>
 
-#include "host/com/unique_handle.h"
-#include "variant_value.h"
+#include "com/unique_handle.h"
+#include "automation/variant_value.h"
 
 inline size_t ScalarSize(VARTYPE type) {
   switch (type) {

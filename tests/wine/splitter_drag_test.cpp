@@ -14,13 +14,13 @@
 #include <vector>
 
 #include "event_recorder.h"
-#include "form_window.h"
-#include "nested_form.h"
-#include "host/com/unique_handle.h"
-#include "real_pointer.h"
-#include "screen_capture.h"
+#include "formhost/form_window.h"
+#include "formhost/nested_form.h"
+#include "com/unique_handle.h"
+#include "automation/real_pointer.h"
+#include "automation/screen_capture.h"
 #include "splitter_test.h"
-#include "splitter_geometry.h"
+#include "formhost/splitter_geometry.h"
 
 namespace {
 

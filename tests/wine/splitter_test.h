@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "dispatch_client.h"
+#include "automation/dispatch_client.h"
 #include "event_recorder.h"
-#include "splitter_instance.h"
+#include "automation/splitter_instance.h"
 
 inline constexpr long kTwipsPerPixel = 15;
 

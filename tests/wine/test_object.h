@@ -5,7 +5,7 @@
 
 #include <unknwn.h>
 
-#include "host/com/query_interface.h"
+#include "com/query_interface.h"
 
 template <typename Interface, const IID* InterfaceId>
 class TestObject : public Interface {

@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "screen_capture.h"
+#include "automation/screen_capture.h"
 
 // The folder of the test program, where its pictures go.
 inline std::wstring TestDirectory() {

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <ole2.h>
 
-#include "server_module.h"
+#include "automation/server_module.h"
 
 namespace {
 

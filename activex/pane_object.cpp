@@ -1,0 +1,110 @@
+#include "activex/pane_object.h"
+
+#include "activex/variant_bridge.h"
+#include "com/bstr.h"
+#include "com/query_interface.h"
+
+namespace activex {
+namespace {
+
+// Marks our pane objects so that Unwrap can tell them from any other IDispatch.
+const IID kPaneObjectIdentity = {0x6a1f2c3e, 0x41d8, 0x4b7e, {0x9a, 0x51, 0x2f, 0x0d, 0x7c, 0x33, 0xe8, 0x14}};
+
+VARIANT_BOOL FromBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
+
+}  // namespace
+
+panes::PanePtr PaneObject::Unwrap(IUnknown* object) {
+  ComPtr<PaneObject> ours;
+  if (!object || FAILED(object->QueryInterface(kPaneObjectIdentity, reinterpret_cast<void**>(ours.Out()))))
+    return nullptr;
+  return ours->object_;
+}
+
+HRESULT PaneObject::QueryInterface(REFIID iid, void** out) {
+  static constexpr InterfaceEntry<PaneObject> kInterfaces[] = {
+      {{&kPaneObjectIdentity}, [](PaneObject* self) -> void* { return self; }},
+      {{&IID_IUnknown, &IID_IDispatch, &IID__OvPane}, As<_OvPane>},
+      {{&IID_ISupportErrorInfo}, As<ISupportErrorInfo>},
+      {{&IID_IProvideClassInfo}, As<IProvideClassInfo>},
+  };
+  return QueryInterfaceFrom(this, kInterfaces, iid, out);
+}
+
+HRESULT PaneObject::put_ResizeChildControl(VARIANT_BOOL* value) {
+  return Put(value, [&](VARIANT_BOOL v) { object_->SetResizeChildControl(v != VARIANT_FALSE); });
+}
+HRESULT PaneObject::get_ResizeChildControl(VARIANT_BOOL* value) {
+  return Get(value, [&] { return FromBool(object_->ResizeChildControl()); });
+}
+HRESULT PaneObject::put_Minimum(LONG* value) {
+  return Put(value, [&](LONG v) { object_->SetMinimum(v); });
+}
+HRESULT PaneObject::get_Minimum(LONG* value) {
+  return Get(value, [&] { return object_->Minimum(); });
+}
+HRESULT PaneObject::put_ControlName(BSTR* value) {
+  return Put(value, [&](BSTR v) { object_->SetControlName(FromBstr(v)); });
+}
+HRESULT PaneObject::get_ControlName(BSTR* value) {
+  return Get(value, [&] { return AllocBstr(object_->ControlName()); });
+}
+HRESULT PaneObject::putref_Tag(VARIANT* value) {
+  return Put(value, [&](const VARIANT& v) { object_->SetTagReference(FromVariant(v)); });
+}
+HRESULT PaneObject::put_Tag(VARIANT* value) {
+  return Put(value, [&](const VARIANT& v) { object_->SetTag(FromVariant(v)); });
+}
+HRESULT PaneObject::get_Tag(VARIANT* value) {
+  return Get(value, [&] { return object_->Tag(); });
+}
+HRESULT PaneObject::put_Name(BSTR* value) {
+  return Put(value, [&](BSTR v) { object_->SetName(FromBstr(v)); });
+}
+HRESULT PaneObject::get_Name(BSTR* value) {
+  return Get(value, [&] { return AllocBstr(object_->Name()); });
+}
+HRESULT PaneObject::put_Left(LONG* value) {
+  return Put(value, [&](LONG v) { object_->SetLeft(v); });
+}
+HRESULT PaneObject::get_Left(LONG* value) {
+  return Get(value, [&] { return object_->Left(); });
+}
+HRESULT PaneObject::put_Top(LONG* value) {
+  return Put(value, [&](LONG v) { object_->SetTop(v); });
+}
+HRESULT PaneObject::get_Top(LONG* value) {
+  return Get(value, [&] { return object_->Top(); });
+}
+HRESULT PaneObject::put_Width(LONG* value) {
+  return Put(value, [&](LONG v) { object_->SetWidth(v); });
+}
+HRESULT PaneObject::get_Width(LONG* value) {
+  return Get(value, [&] { return object_->Width(); });
+}
+HRESULT PaneObject::put_Height(LONG* value) {
+  return Put(value, [&](LONG v) { object_->SetHeight(v); });
+}
+HRESULT PaneObject::get_Height(LONG* value) {
+  return Get(value, [&] { return object_->Height(); });
+}
+HRESULT PaneObject::put_Appearance(OvPaneAppearanceConstants* value) {
+  return Put(value, [&](OvPaneAppearanceConstants v) { object_->SetAppearance(static_cast<int32_t>(v)); });
+}
+HRESULT PaneObject::get_Appearance(OvPaneAppearanceConstants* value) {
+  return Get(value, [&] { return static_cast<OvPaneAppearanceConstants>(object_->Appearance()); });
+}
+HRESULT PaneObject::put_Key(VARIANT* value) {
+  return Put(value, [&](const VARIANT& v) { object_->SetKey(FromVariant(v)); });
+}
+HRESULT PaneObject::get_Key(VARIANT* value) {
+  return Get(value, [&] { return object_->Key(); });
+}
+HRESULT PaneObject::put_Index(LONG* value) {
+  return Put(value, [&](LONG v) { object_->SetIndexProperty(v); });
+}
+HRESULT PaneObject::get_Index(LONG* value) {
+  return Get(value, [&] { return object_->Index(); });
+}
+
+}  // namespace activex

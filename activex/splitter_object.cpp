@@ -1,0 +1,365 @@
+#include "activex/splitter_object.h"
+
+#include <olectl.h>
+
+#include <windowsx.h>
+
+#include <utility>
+
+#include "activex/panes_object.h"
+#include "activex/platform_picture.h"
+#include "activex/property_pages.h"
+#include "activex/safe_array.h"
+#include "activex/variant_bridge.h"
+#include "com/query_interface.h"
+#include "com/unique_handle.h"
+#include "win32/display_screen.h"
+#include "win32/win32_window_subclassing.h"
+
+namespace activex {
+
+HRESULT SplitterObject::Create(REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  ComPtr<SplitterObject> object;
+  HRESULT hr =
+      activex::ComBoundary(IID__OvSplitter, [&] { object = ComPtr<SplitterObject>::Adopt(new SplitterObject()); });
+  return FAILED(hr) ? hr : object->QueryInterface(iid, out);
+}
+
+SplitterObject::SplitterObject()
+    : DualDispatch(IID__OvSplitter),
+      screen_(win32::DisplayScreen()),
+      ole_(*static_cast<_OvSplitter*>(this), *this, screen_, CLSID_OvSplitter, kMiscStatus),
+      surface_(ole_, screen_, dragDrop_),
+      raiser_(events_),
+      dragDrop_(raiser_),
+      control_(host::ControlSite{.surface = surface_,
+                                 .extender = site_,
+                                 .ambient = site_,
+                                 .containedControls = containedControls_,
+                                 .propertyChanges = propertyChanges_,
+                                 .events = raiser_,
+                                 .resources = resources_,
+                                 .dialogs = dialogs_,
+                                 .screen = screen_,
+                                 .windows = windows_,
+                                 .gdi = gdi_,
+                                 .pointer = pointer_,
+                                 .subclassing = win32::Win32WindowSubclassing::Instance()}) {
+  control_.Initialize();
+}
+
+SplitterObject::~SplitterObject() {
+  events_.DisconnectAll();
+  propertyChanges_.Sinks().DisconnectAll();
+  control_.Terminate();
+}
+
+HRESULT SplitterObject::QueryInterface(REFIID iid, void** out) {
+  static constexpr InterfaceEntry<SplitterObject> kInterfaces[] = {
+      {{&IID_IUnknown, &IID_IDispatch, &IID__OvSplitter}, As<_OvSplitter>},
+      {{&IID_IOleObject}, OleInterface<IOleObject>},
+      {{&IID_IOleWindow, &IID_IOleInPlaceObject}, OleInterface<IOleInPlaceObject>},
+      {{&IID_IOleInPlaceActiveObject}, OleInterface<IOleInPlaceActiveObject>},
+      {{&IID_IOleControl}, OleInterface<IOleControl>},
+      {{&IID_IViewObject, &IID_IViewObject2}, OleInterface<IViewObject2>},
+      {{&IID_IQuickActivate}, OleInterface<IQuickActivate>},
+      {{&IID_IPersist, &IID_IPersistPropertyBag}, PersistInterface<IPersistPropertyBag>},
+      {{&IID_IPersistStreamInit}, PersistInterface<IPersistStreamInit>},
+      {{&IID_IPersistStorage}, PersistInterface<IPersistStorage>},
+      {{&IID_IConnectionPointContainer}, As<IConnectionPointContainer>},
+      {{&IID_IProvideClassInfo, &IID_IProvideClassInfo2}, As<IProvideClassInfo2>},
+      {{&IID_ISpecifyPropertyPages}, As<ISpecifyPropertyPages>},
+      {{&IID_IPerPropertyBrowsing}, BrowsingInterface},
+      {{&IID_ISupportErrorInfo}, As<ISupportErrorInfo>},
+  };
+  return QueryInterfaceFrom(this, kInterfaces, iid, out);
+}
+
+HRESULT SplitterObject::get_hWnd(LONG* result) {
+  // A window handle fits 32 bits on both builds, as the type library's Long requires.
+  return Get(result, [&] { return static_cast<LONG>(control_.Hwnd()); });
+}
+
+HRESULT SplitterObject::get_Panes(_OvPanes** result) {
+  return Get(result, [&] { return PanesObject::Wrap(control_.Panes()); });
+}
+
+HRESULT SplitterObject::get_BackColor(OLE_COLOR* result) {
+  return Get(result, [&] { return control_.BackColor(); });
+}
+HRESULT SplitterObject::put_BackColor(OLE_COLOR value) {
+  return ComBoundary([&] { control_.SetBackColor(value); });
+}
+
+HRESULT SplitterObject::get_Enabled(VARIANT_BOOL* result) {
+  return Get(result, [&] { return control_.Enabled() ? VARIANT_TRUE : VARIANT_FALSE; });
+}
+HRESULT SplitterObject::put_Enabled(VARIANT_BOOL value) {
+  return ComBoundary([&] { control_.SetEnabled(value != VARIANT_FALSE); });
+}
+
+HRESULT SplitterObject::get_MouseIcon(IPictureDisp** result) {
+  return Get(result, [&] { return PlatformPicture::ToDispatch(control_.MouseIcon()); });
+}
+HRESULT SplitterObject::putref_MouseIcon(IPictureDisp* value) {
+  return ComBoundary([&] { control_.SetMouseIcon(PlatformPicture::From(value)); });
+}
+
+HRESULT SplitterObject::get_MousePointer(LONG* result) {
+  return Get(result, [&] { return control_.MousePointer(); });
+}
+HRESULT SplitterObject::put_MousePointer(LONG value) {
+  return ComBoundary([&] { control_.SetMousePointer(value); });
+}
+
+HRESULT SplitterObject::OLEDrag() {
+  return ComBoundary([&] { control_.OLEDrag(); });
+}
+
+HRESULT SplitterObject::get_OLEDropMode(OvOLEDropConstants* result) {
+  return Get(result, [&] { return static_cast<OvOLEDropConstants>(control_.OLEDropMode()); });
+}
+HRESULT SplitterObject::put_OLEDropMode(OvOLEDropConstants value) {
+  return ComBoundary([&] { control_.SetOLEDropMode(value); });
+}
+
+HRESULT SplitterObject::get_Appearance(OvAppearanceConstants* result) {
+  return Get(result, [&] { return static_cast<OvAppearanceConstants>(control_.Appearance()); });
+}
+HRESULT SplitterObject::put_Appearance(OvAppearanceConstants value) {
+  return ComBoundary([&] { control_.SetAppearance(value); });
+}
+
+HRESULT SplitterObject::get_BorderStyle(OvBorderStyleConstants* result) {
+  return Get(result, [&] { return static_cast<OvBorderStyleConstants>(control_.BorderStyle()); });
+}
+HRESULT SplitterObject::put_BorderStyle(OvBorderStyleConstants value) {
+  return ComBoundary([&] { control_.SetBorderStyle(value); });
+}
+
+HRESULT SplitterObject::get_SplitterMouseIcon(IPictureDisp** result) {
+  return Get(result, [&] { return PlatformPicture::ToDispatch(control_.SplitterMouseIcon()); });
+}
+HRESULT SplitterObject::putref_SplitterMouseIcon(IPictureDisp* value) {
+  return ComBoundary([&] { control_.SetSplitterMouseIcon(PlatformPicture::From(value)); });
+}
+
+HRESULT SplitterObject::get_SplitterStyle(OvSplitterStyleConstants* result) {
+  return Get(result, [&] { return static_cast<OvSplitterStyleConstants>(control_.SplitterStyle()); });
+}
+HRESULT SplitterObject::put_SplitterStyle(OvSplitterStyleConstants value) {
+  return ComBoundary([&] { control_.SetSplitterStyle(value); });
+}
+
+HRESULT SplitterObject::get_SplitterSize(LONG* result) {
+  return Get(result, [&] { return control_.SplitterSize(); });
+}
+HRESULT SplitterObject::put_SplitterSize(LONG value) {
+  return ComBoundary([&] { control_.SetSplitterSize(value); });
+}
+
+HRESULT SplitterObject::get_Orientation(OvOrientationConstants* result) {
+  return Get(result, [&] { return static_cast<OvOrientationConstants>(control_.Orientation()); });
+}
+HRESULT SplitterObject::put_Orientation(OvOrientationConstants value) {
+  return ComBoundary([&] { control_.SetOrientation(value); });
+}
+
+HRESULT SplitterObject::get_WhatsThisHelpID(VARIANT* result) {
+  return Get(result, [&] { return host::Variant(control_.WhatsThisHelpID()); });
+}
+HRESULT SplitterObject::put_WhatsThisHelpID(VARIANT value) {
+  return ComBoundary([&] { control_.SetWhatsThisHelpID(FromVariant(value)); });
+}
+
+HRESULT SplitterObject::GetContainedControls(VARIANT* result) {
+  if (!result) return E_POINTER;
+  VariantInit(result);
+  return ComBoundary([&] {
+    auto names = control_.GetContainedControls();
+    if (!names) {
+      V_VT(result) = VT_BOOL;
+      V_BOOL(result) = VARIANT_FALSE;
+      return;
+    }
+    // Bounds 0 to N: the names, then one empty element.
+    ToStringArray(*names, result, 1);
+  });
+}
+
+HRESULT SplitterObject::AboutBox() {
+  return ComBoundary([&] { activex::ShowAboutBox(dialogs_); });
+}
+
+// The standard About member stays hidden and does nothing; AboutBox shows the box.
+HRESULT SplitterObject::ShowAboutBox() { return S_OK; }
+
+HWND SplitterObject::DialogOwner() const {
+  HWND active = GetActiveWindow();
+  return active ? active : GetAncestor(ole_.Window(), GA_ROOT);
+}
+
+// The OLE control's notifications. Errors inside them stay inside: the window system or
+// the container that sent them cannot take them.
+void SplitterObject::OnClientSiteChanged(IOleClientSite* site) { site_.Attach(site); }
+
+void SplitterObject::OnSizeChanged() {
+  // Before InitNew there are no properties to lay out; InitProperties takes the size.
+  if (!persistence_.IsInitialized()) return;
+  // Placed in place with a new size: this is the first display's resize.
+  if (ole_.IsInPlace()) persistence_.TakeFirstDisplay();
+  ComBoundary([&] { control_.Resize(); });
+}
+
+// A form's control hears Resize when it is first shown after its properties were set up,
+// whatever its size: a loaded control then fits its last pane to the extent it has.
+void SplitterObject::OnShow() {
+  if (!persistence_.IsInitialized()) return;
+  if (persistence_.TakeFirstDisplay()) ComBoundary([&] { control_.Resize(); });
+  ComBoundary([&] { control_.Show(); });
+}
+
+void SplitterObject::OnPaint(HDC) {
+  ComBoundary([&] { control_.Redraw(); });
+}
+
+void SplitterObject::OnDraw(HDC dc, const RECT& bounds) {
+  // The picture is drawn from the control's top-left corner, placed at the bounds.
+  win32::SavedDcState keep(dc);
+  OffsetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
+  ComBoundary([&] { control_.RedrawInto(reinterpret_cast<host::GdiHandle>(dc)); });
+}
+
+void SplitterObject::OnAmbientPropertyChange(DISPID id) {
+  ComBoundary([&] {
+    if (id == DISPID_AMBIENT_SCALEUNITS || id == DISPID_UNKNOWN) control_.AmbientChanged(u"ScaleUnits");
+    if (id == DISPID_AMBIENT_USERMODE || id == DISPID_UNKNOWN) control_.AmbientChanged(u"UserMode");
+  });
+}
+
+bool SplitterObject::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      return OnMouseMove(wParam, lParam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      return OnMouseButton(message, wParam, lParam);
+    case WM_LBUTTONDBLCLK:
+      return OnDoubleClick();
+    case WM_CAPTURECHANGED:
+      return OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+    case WM_KEYDOWN:
+      return OnKeyDown(wParam);
+    case WM_SETCURSOR:
+      return surface_.ShowPointer();
+    default:
+      return false;
+  }
+}
+
+namespace {
+
+// The mouse arguments as form languages give them: Button 1 left, 2 right, 4 middle; Shift
+// 1 Shift, 2 Ctrl, 4 Alt; X and Y in pixels of the client area, negative left of or above
+// it while the control holds the capture.
+struct MouseArguments {
+  int16_t button;
+  int16_t shift;
+  float x;
+  float y;
+};
+
+int16_t ButtonsHeld(WPARAM keys) {
+  return static_cast<int16_t>(((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
+                              ((keys & MK_MBUTTON) ? 4 : 0));
+}
+
+int16_t ButtonOf(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      return 1;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      return 2;
+    default:
+      return 4;
+  }
+}
+
+MouseArguments MouseFrom(int16_t button, WPARAM keys, LPARAM position) {
+  // The message carries Shift and Ctrl; Alt is read as the message is handled, as the
+  // hook's road reads it.
+  int16_t shift = static_cast<int16_t>(((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) |
+                                       ((GetAsyncKeyState(VK_MENU) & 0x8000) ? 4 : 0));
+  return {button, shift, static_cast<float>(GET_X_LPARAM(position)), static_cast<float>(GET_Y_LPARAM(position))};
+}
+
+}  // namespace
+
+bool SplitterObject::OnMouseMove(WPARAM keys, LPARAM position) {
+  MouseArguments mouse = MouseFrom(ButtonsHeld(keys), keys, position);
+  ComBoundary([&] { control_.MouseMove(mouse.button, mouse.shift, mouse.x, mouse.y); });
+  return true;
+}
+
+// A click is a left press and release on the control, raised after the MouseUp.
+bool SplitterObject::OnMouseButton(UINT message, WPARAM keys, LPARAM position) {
+  MouseArguments mouse = MouseFrom(ButtonOf(message), keys, position);
+  bool left = mouse.button == 1;
+  if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
+    if (left) leftPressed_ = true;
+    ComBoundary([&] { control_.MouseDown(mouse.button, mouse.shift, mouse.x, mouse.y); });
+    // As a clicked control does, after the press may have brought its form forward: Esc
+    // during a drag then comes to this window.
+    if (left && GetFocus() != ole_.Window()) SetFocus(ole_.Window());
+    return true;
+  }
+  ComBoundary([&] { control_.MouseUp(mouse.button, mouse.shift, mouse.x, mouse.y); });
+  if (left && std::exchange(leftPressed_, false)) ComBoundary([&] { control_.Click(); });
+  return true;
+}
+
+// A double click replaces the second click.
+bool SplitterObject::OnDoubleClick() {
+  leftPressed_ = false;
+  ComBoundary([&] { control_.DblClick(); });
+  return true;
+}
+
+// Another window took the mouse capture (a click elsewhere, a switch of windows, a
+// message box): a drag under way ends without resizing anything.
+bool SplitterObject::OnCaptureChanged(HWND gaining) {
+  if (gaining != ole_.Window()) ComBoundary([&] { control_.CancelDrag(); });
+  return true;
+}
+
+bool SplitterObject::OnKeyDown(WPARAM key) {
+  if (key != VK_ESCAPE) return false;
+  ComBoundary([&] { control_.CancelDrag(); });
+  return true;
+}
+
+void SplitterObject::BeforeLateBoundCall() {
+  // A container sets its site before it initialises the control and may read members in
+  // between; only a control that no container holds initialises itself. A failure leaves
+  // it uninitialised, and the member then reports its own error.
+  if (!persistence_.IsInitialized() && !ole_.ClientSite()) persistence_.InitNew();
+}
+
+HRESULT SplitterObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
+  if (!point || iid != IID_IPropertyNotifySink) return EventSource::FindConnectionPoint(iid, point);
+  *point = &propertyChanges_.Sinks();
+  (*point)->AddRef();
+  return S_OK;
+}
+
+HRESULT SplitterObject::GetPages(CAUUID* pages) { return ControlPropertyPages(pages); }
+
+}  // namespace activex

@@ -1,0 +1,150 @@
+#pragma once
+// The COM object of the splitter control: its dispatch interface, the OLE object and
+// persistence interfaces a container starts it through, and its event source.
+#include <windows.h>
+#include <ole2.h>
+#include <ocidl.h>
+
+#include <memory>
+
+#include "OvSplitr_h.h"
+#include "activex/client_site.h"
+#include "activex/com_object.h"
+#include "activex/connection_event_raiser.h"
+#include "activex/control_persistence.h"
+#include "activex/event_source.h"
+#include "activex/about_box.h"
+#include "activex/module.h"
+#include "activex/module_resources.h"
+#include "activex/dual_dispatch.h"
+#include "activex/window_surface.h"
+#include "activex/ole_control.h"
+#include "activex/ole_drag_drop.h"
+#include "activex/property_browsing.h"
+#include "activex/property_notifier.h"
+#include "activex/site_contained_controls.h"
+#include "activex/ole_control_owner.h"
+#include "host/screen.h"
+#include "win32/win32_dialogs.h"
+#include "win32/win32_gdi.h"
+#include "win32/win32_pointer_services.h"
+#include "win32/win32_window_system.h"
+#include "splitter/ov_splitter.h"
+
+namespace activex {
+
+class SplitterObject final : public ComObject,
+                             public DualDispatch<_OvSplitter>,
+                             public ISpecifyPropertyPages,
+                             public EventSource<&CLSID_OvSplitter, &DIID___OvSplitter>,
+                             private OleControlOwner {
+ public:
+  static HRESULT Create(REFIID iid, void** out);
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+  COM_IUNKNOWN_REFCOUNT
+
+  // _OvSplitter
+  HRESULT STDMETHODCALLTYPE get_hWnd(LONG* result) override;
+  HRESULT STDMETHODCALLTYPE get_Panes(_OvPanes** result) override;
+  HRESULT STDMETHODCALLTYPE get_BackColor(OLE_COLOR* result) override;
+  HRESULT STDMETHODCALLTYPE put_BackColor(OLE_COLOR value) override;
+  HRESULT STDMETHODCALLTYPE get_Enabled(VARIANT_BOOL* result) override;
+  HRESULT STDMETHODCALLTYPE put_Enabled(VARIANT_BOOL value) override;
+  HRESULT STDMETHODCALLTYPE get_MouseIcon(IPictureDisp** result) override;
+  HRESULT STDMETHODCALLTYPE putref_MouseIcon(IPictureDisp* value) override;
+  HRESULT STDMETHODCALLTYPE get_MousePointer(LONG* result) override;
+  HRESULT STDMETHODCALLTYPE put_MousePointer(LONG value) override;
+  HRESULT STDMETHODCALLTYPE OLEDrag() override;
+  HRESULT STDMETHODCALLTYPE get_OLEDropMode(OvOLEDropConstants* result) override;
+  HRESULT STDMETHODCALLTYPE put_OLEDropMode(OvOLEDropConstants value) override;
+  HRESULT STDMETHODCALLTYPE get_Appearance(OvAppearanceConstants* result) override;
+  HRESULT STDMETHODCALLTYPE put_Appearance(OvAppearanceConstants value) override;
+  HRESULT STDMETHODCALLTYPE get_BorderStyle(OvBorderStyleConstants* result) override;
+  HRESULT STDMETHODCALLTYPE put_BorderStyle(OvBorderStyleConstants value) override;
+  HRESULT STDMETHODCALLTYPE get_SplitterMouseIcon(IPictureDisp** result) override;
+  HRESULT STDMETHODCALLTYPE putref_SplitterMouseIcon(IPictureDisp* value) override;
+  HRESULT STDMETHODCALLTYPE get_SplitterStyle(OvSplitterStyleConstants* result) override;
+  HRESULT STDMETHODCALLTYPE put_SplitterStyle(OvSplitterStyleConstants value) override;
+  HRESULT STDMETHODCALLTYPE get_SplitterSize(LONG* result) override;
+  HRESULT STDMETHODCALLTYPE put_SplitterSize(LONG value) override;
+  HRESULT STDMETHODCALLTYPE get_Orientation(OvOrientationConstants* result) override;
+  HRESULT STDMETHODCALLTYPE put_Orientation(OvOrientationConstants value) override;
+  HRESULT STDMETHODCALLTYPE get_WhatsThisHelpID(VARIANT* result) override;
+  HRESULT STDMETHODCALLTYPE put_WhatsThisHelpID(VARIANT value) override;
+  HRESULT STDMETHODCALLTYPE ShowAboutBox() override;
+  HRESULT STDMETHODCALLTYPE GetContainedControls(VARIANT* result) override;
+  HRESULT STDMETHODCALLTYPE AboutBox() override;
+
+  // A script that creates the control with no container never has it initialised: its first
+  // late-bound call initialises it as InitNew would (320 x 240 pixels, one pane), and a later
+  // InitNew or Load is then a second initialisation.
+  void BeforeLateBoundCall() override;
+
+  // ISpecifyPropertyPages
+  HRESULT STDMETHODCALLTYPE GetPages(CAUUID* pages) override;
+
+  // The event interface's connection point, and the one for IPropertyNotifySink.
+  HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
+
+  // The OLE status bits of the control, as registered and as GetMiscStatus reports them.
+  static constexpr DWORD kMiscStatus = OLEMISC_SETCLIENTSITEFIRST | OLEMISC_ACTIVATEWHENVISIBLE |
+                                       OLEMISC_RECOMPOSEONRESIZE | OLEMISC_INSIDEOUT | OLEMISC_CANTLINKINSIDE |
+                                       OLEMISC_SIMPLEFRAME;
+
+ private:
+  SplitterObject();
+  ~SplitterObject() override;
+
+  // The OLE control's interfaces, which share this object's identity.
+  template <typename Interface>
+  static void* OleInterface(SplitterObject* self) {
+    return static_cast<Interface*>(&self->ole_);
+  }
+  template <typename Interface>
+  static void* PersistInterface(SplitterObject* self) {
+    return static_cast<Interface*>(&self->persistence_);
+  }
+  static void* BrowsingInterface(SplitterObject* self) { return static_cast<IPerPropertyBrowsing*>(&self->browsing_); }
+
+  // OleControlOwner
+  void OnClientSiteChanged(IOleClientSite* site) override;
+  void OnSizeChanged() override;
+  void OnShow() override;
+  void OnPaint(HDC dc) override;
+  void OnDraw(HDC dc, const RECT& bounds) override;
+  void OnAmbientPropertyChange(DISPID id) override;
+  bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  // The control window's input, as form hosts report it to the control.
+  bool OnMouseMove(WPARAM keys, LPARAM position);
+  bool OnMouseButton(UINT message, WPARAM keys, LPARAM position);
+  bool OnDoubleClick();
+  bool OnCaptureChanged(HWND gaining);
+  bool OnKeyDown(WPARAM key);
+
+  HWND DialogOwner() const;
+
+  host::Screen screen_;
+  // Before the surface and the control: the control window exists from the start.
+  OleControl ole_;
+  WindowSurface surface_;
+  ClientSite site_;
+  // Owned by the active window or else the form that holds the control.
+  win32::Win32Dialogs dialogs_{ModuleHandle(), [this] { return DialogOwner(); }, ComponentWindows()};
+  ModuleResources resources_;
+  SiteContainedControls containedControls_{site_};
+  PropertyNotifier propertyChanges_{*this, IID__OvSplitter};
+  ConnectionEventRaiser raiser_;
+  // After the window: it revokes its drop target before the window goes.
+  OleDragDrop dragDrop_;
+  win32::Win32WindowSystem windows_;
+  win32::Win32Gdi gdi_;
+  win32::Win32PointerServices pointer_;
+  splitter::OvSplitter control_;
+  ControlPersistence persistence_{*static_cast<_OvSplitter*>(this), CLSID_OvSplitter, control_, propertyChanges_};
+  PropertyBrowsing browsing_{*static_cast<_OvSplitter*>(this), IID__OvSplitter};
+  bool leftPressed_ = false;
+};
+
+}  // namespace activex
