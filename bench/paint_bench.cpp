@@ -21,7 +21,7 @@ void FullRedraw(benchmark::State& state) {
   panes->SetSplitterSize(kSplitterSize);
   panes->SetBorderOffset(2);
   panes->SetUnitsPerPixel(15);
-  panes->SetBounds(0, 0, width, kHeight);
+  panes->SetBounds(width, kHeight);
   panes->SetInitialWidth(kPaneWidth);
   for (int32_t i = 1; i <= paneCount; ++i) panes->Add()->SetName(u"Pane " + host::DecimalText(i));
   const splitter::PaintRequest request =

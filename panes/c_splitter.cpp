@@ -32,11 +32,10 @@ void CSplitter::MouseDown(int32_t offsetX, int32_t offsetY, float x, float y) {
 
 void CSplitter::MouseMove(int32_t offsetX, int32_t offsetY, float x, float y) {
   if (!dragging_) return;
-  const Dimension along = axis_.Along();
   int32_t position = AlongFrom(offsetX, offsetY, x, y);
-  const int32_t last = rangeStart_[along] + range_[along] - size_[along];
-  if (position < rangeStart_[along])
-    position = rangeStart_[along];
+  const int32_t last = rangeStart_ + range_ - axis_.Pick(size_);
+  if (position < rangeStart_)
+    position = rangeStart_;
   else if (position > last)
     position = last;
   value_ = position;

@@ -12,33 +12,19 @@ namespace panes {
 
 class CSplitter {
  public:
-  int16_t Orientation() const { return orientation_; }
-  void SetOrientation(int16_t value) {
-    orientation_ = value;
-    axis_ = Axis::Of(value);
-  }
-  int32_t Width() const { return size_.x; }
-  void SetWidth(int32_t value) { size_.x = value; }
-  int32_t Height() const { return size_.y; }
-  void SetHeight(int32_t value) { size_.y = value; }
-  std::uintptr_t ParentHwnd() const { return parentHwnd_; }
+  void SetAxis(Axis axis) { axis_ = axis; }
+  // The feedback bar: the bar size along the axis, the inner extent across it.
+  void SetSize(XY<int32_t> size) { size_ = size; }
   void SetParentHwnd(std::uintptr_t value) { parentHwnd_ = value; }
-  int32_t ParentWidth() const { return range_.x; }
-  void SetParentWidth(int32_t value) { range_.x = value; }
-  int32_t ParentHeight() const { return range_.y; }
-  void SetParentHeight(int32_t value) { range_.y = value; }
-  void SetRangeLeft(int32_t value) { rangeStart_.x = value; }
-  void SetRangeTop(int32_t value) { rangeStart_.y = value; }
   // Where the bar's leading edge was last moved to; -1 before the first move of a drag.
   int32_t Value() const { return value_; }
-  void SetValue(int32_t value) { value_ = value; }
   bool Dragging() const { return dragging_; }
   const host::ScreenRect& BarRect() const { return barRect_; }
 
   // The drag range along the axis: where it starts and how long it is.
-  void SetRange(Dimension d, int32_t start, int32_t length) {
-    rangeStart_[d] = start;
-    range_[d] = length;
+  void SetRange(int32_t start, int32_t length) {
+    rangeStart_ = start;
+    range_ = length;
   }
   // Where the feedback is drawn; without it (a collection of no control) nothing is drawn.
   void SetPointerServices(host::PointerServices* pointer) { pointer_ = pointer; }
@@ -58,11 +44,10 @@ class CSplitter {
   // The mouse along the axis with the offset added, rounded.
   int32_t AlongFrom(int32_t offsetX, int32_t offsetY, float x, float y) const;
 
-  int16_t orientation_ = OvHorizontal;
   Axis axis_ = Axis::Of(OvHorizontal);
   XY<int32_t> size_;
-  XY<int32_t> range_;
-  XY<int32_t> rangeStart_;
+  int32_t rangeStart_ = 0;
+  int32_t range_ = 0;
   int32_t value_ = -1;
   bool dragging_ = false;
   host::ScreenRect barRect_;

@@ -68,9 +68,25 @@ void OvPane::SetName(const host::String& value) {
   Notify(u"Name");
 }
 
+XY<int32_t> OvPane::ContentOrigin() const {
+  const int32_t frame = IsThreeD() ? 2 : 0;
+  return {owner_->PanePositionPixels(*this, Dimension::X) + frame,
+          owner_->PanePositionPixels(*this, Dimension::Y) + frame};
+}
+
+XY<int32_t> OvPane::ContentSize() const {
+  XY<int32_t> size;
+  for (Dimension d : {Dimension::X, Dimension::Y}) {
+    int64_t pixels = extentPixels_[d] == kWholeExtent ? owner_->ParentExtent(d) : extentPixels_[d];
+    if (IsThreeD()) pixels -= 4;
+    if (d != CollectionAxis().Along() && pixels < 0) pixels = 0;
+    size[d] = static_cast<int32_t>(pixels);
+  }
+  return size;
+}
+
 int32_t OvPane::Position(Dimension d) const {
-  double pixels = GetPositionPixels(d) + (IsThreeD() ? 2 : 0);
-  return host::NearestLong(pixels * TwipsPerPixel(owner_->GetScreen(), d));
+  return host::NearestLong(ContentOrigin()[d] * TwipsPerPixel(owner_->GetScreen(), d));
 }
 
 void OvPane::RejectPositionWrite(Dimension d) const {
@@ -85,19 +101,12 @@ void OvPane::SetExtent(Dimension d, int32_t units) {
   // Below the minimum the minimum is taken; a 3D pane's frame comes on top.
   double pixels = UnitsToPixels(units);
   double extent = pixels >= minimumPixels_ ? host::RoundHalfEven(pixels) : minimumPixels_;
-  int32_t stored = host::NearestLong(extent + (IsThreeD() ? 4 : 0));
-  extentPixels_[d] = stored;
-  owner_->InvalidatePositions();
-  // The handler of this change reads the old extent from the previous one.
+  owner_->ExchangeExtent(*this, host::NearestLong(extent + (IsThreeD() ? 4 : 0)));
   Notify(name.c_str());
-  previousPixels_[d] = stored;
 }
 
 int32_t OvPane::Extent(Dimension d) const {
-  double pixels = extentPixels_[d] == -1 ? owner_->ParentExtent(d) : extentPixels_[d];
-  if (IsThreeD()) pixels -= 4;
-  if (d != CollectionAxis().Along() && pixels < 0) pixels = 0;
-  return host::NearestLong(pixels * TwipsPerPixel(owner_->GetScreen(), d));
+  return host::NearestLong(ContentSize()[d] * TwipsPerPixel(owner_->GetScreen(), d));
 }
 
 void OvPane::SetAppearance(int32_t value) {
@@ -116,9 +125,7 @@ void OvPane::SetIndexProperty(int32_t) { throw Error::Component(err::kReadOnly, 
 
 const Axis& OvPane::CollectionAxis() const { return owner_->GetAxis(); }
 
-int32_t OvPane::GetPositionPixels(Dimension d) const { return owner_->PanePositionPixels(*this, d); }
-
-int32_t OvPane::GetExtentPixels(Dimension d) const {
+int32_t OvPane::ExtentPixels(Dimension d) const {
   return extentPixels_[d] == 0 ? owner_->ParentExtent(d) : extentPixels_[d];
 }
 
@@ -126,7 +133,6 @@ void OvPane::SetExtentPixels(Dimension d, int32_t pixels) {
   if (d == CollectionAxis().Along() && pixels < minimumPixels_)
     throw Error::Component(err::kBelowMinimum, host::String(ExtentName(d)) + u" cannot be less than Min.");
   extentPixels_[d] = pixels;
-  previousPixels_[d] = pixels;
   owner_->InvalidatePositions();
 }
 

@@ -47,33 +47,26 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
   int32_t Index() const { return index_; }
   void SetIndexProperty(int32_t value);
 
-  // Used by the collection, the drag and the control.
-  void SetOwner(std::shared_ptr<OvPanes> owner) { owner_ = std::move(owner); }
-  const std::shared_ptr<OvPanes>& Owner() const { return owner_; }
-  void SetIndex(int32_t index) { index_ = index; }
-  int32_t GetLeftPixels() const { return GetPositionPixels(Dimension::X); }
-  int32_t GetTopPixels() const { return GetPositionPixels(Dimension::Y); }
-  int32_t GetWidthPixels() const { return GetExtentPixels(Dimension::X); }
-  int32_t GetHeightPixels() const { return GetExtentPixels(Dimension::Y); }
-  void SetWidthPixels(int32_t pixels) { SetExtentPixels(Dimension::X, pixels); }
-  void SetHeightPixels(int32_t pixels) { SetExtentPixels(Dimension::Y, pixels); }
-  int32_t GetMinimumPixels() const { return minimumPixels_; }
-  int32_t GetPreviousWidthPixels() const { return previousPixels_.x; }
-  int32_t GetPreviousHeightPixels() const { return previousPixels_.y; }
-  // The stored extents, −1 standing for the full inner extent.
-  int32_t WidthPixels() const { return extentPixels_.x; }
-  int32_t HeightPixels() const { return extentPixels_.y; }
-
-  // The same on one dimension of the plane.
-  int32_t GetPositionPixels(Dimension d) const;
-  // The stored extent, or the inner extent when none (0) is stored.
-  int32_t GetExtentPixels(Dimension d) const;
+  // In client pixels, for the collection and the control.
+  // The extent along d as the layout reads it: a stored 0 stands for the collection's inner
+  // extent; a stored kWholeExtent is returned as it is.
+  int32_t ExtentPixels(Dimension d) const;
   // Below the minimum fails along the collection's axis; across it any value is taken.
   void SetExtentPixels(Dimension d, int32_t pixels);
-  int32_t GetPreviousExtentPixels(Dimension d) const { return previousPixels_[d]; }
-  int32_t ExtentPixels(Dimension d) const { return extentPixels_[d]; }
+  int32_t MinimumPixels() const { return minimumPixels_; }
+  // The rectangle inside the pane's frame: where its bound control goes, and what Left,
+  // Top, Width and Height report in twips.
+  XY<int32_t> ContentOrigin() const;
+  XY<int32_t> ContentSize() const;
+
+  // Across the axis a pane normally spans the collection's whole inner extent.
+  static constexpr int32_t kWholeExtent = -1;
 
  private:
+  friend class OvPanes;  // keeps the index and owner, and exchanges extents
+  void SetOwner(std::shared_ptr<OvPanes> owner) { owner_ = std::move(owner); }
+  void SetIndex(int32_t index) { index_ = index; }
+
   bool IsThreeD() const { return appearance_ == OvPane3D; }
   const Axis& CollectionAxis() const;
   double UnitsToPixels(int32_t units) const;
@@ -93,7 +86,6 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
   host::Variant tag_;
   int32_t minimumPixels_ = 10;
   XY<int32_t> extentPixels_{1500, 1500};
-  XY<int32_t> previousPixels_;
   std::shared_ptr<OvPanes> owner_;
 };
 

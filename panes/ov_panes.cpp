@@ -116,18 +116,18 @@ PanePtr OvPanes::Add(const Variant& index, const Variant& key, const Variant& ap
 
 void OvPanes::SizeNewPane(OvPane& pane, bool hasIndex, int32_t position) {
   const Dimension along = axis_.Along();
-  if (initial_[along] != 0) {
-    pane.SetExtentPixels(along, initial_[along]);
+  if (initialExtent_.value_or(0) != 0) {
+    pane.SetExtentPixels(along, *initialExtent_);
   } else if (panes_.empty()) {
     pane.SetExtentPixels(along, parent_[along]);
   } else {
     // The pane at the insertion point is split in two halves with a bar between them.
     PanePtr target = hasIndex ? PaneAt(position) : panes_.back();
-    int32_t half = host::NearestLong((static_cast<double>(target->GetExtentPixels(along)) - splitterSize_) / 2);
+    int32_t half = host::NearestLong((static_cast<double>(target->ExtentPixels(along)) - splitterSize_) / 2);
     target->SetExtentPixels(along, half);
-    pane.SetExtentPixels(along, target->ExtentPixels(along));
+    pane.SetExtentPixels(along, target->extentPixels_[along]);
   }
-  pane.SetExtentPixels(axis_.Across(), -1);
+  pane.SetExtentPixels(axis_.Across(), OvPane::kWholeExtent);
 }
 
 void OvPanes::Remove(const Variant& index) {
@@ -158,15 +158,11 @@ void OvPanes::SetOrientation(int16_t orientation) {
   orientation_ = orientation;
   axis_ = Axis::Of(orientation);
   InvalidatePositions();
-  bar_.SetOrientation(orientation);
+  bar_.SetAxis(axis_);
   EqualizePanes();
 }
 
-void OvPanes::SizeBar(int32_t across) {
-  XY<int32_t> size = axis_.Transpose(splitterSize_, across);
-  bar_.SetWidth(size.x);
-  bar_.SetHeight(size.y);
-}
+void OvPanes::SizeBar(int32_t across) { bar_.SetSize(axis_.Transpose(splitterSize_, across)); }
 
 void OvPanes::SetSplitterSize(int32_t size) {
   splitterSize_ = size;
@@ -174,7 +170,7 @@ void OvPanes::SetSplitterSize(int32_t size) {
   SizeBar(parent_[axis_.Across()]);
 }
 
-void OvPanes::SetBounds(int32_t, int32_t, int32_t width, int32_t height) {
+void OvPanes::SetBounds(int32_t width, int32_t height) {
   parent_ = {width, height};
   InvalidatePositions();
   SizeBar(CheckedLong(int64_t{parent_[axis_.Across()]} + 2 * borderOffset_));
@@ -182,13 +178,24 @@ void OvPanes::SetBounds(int32_t, int32_t, int32_t width, int32_t height) {
 }
 
 const PaneLayout& OvPanes::Layout() const {
-  if (!layout_) {
-    std::vector<int32_t> extents;
-    extents.reserve(panes_.size());
-    for (const PanePtr& pane : panes_) extents.push_back(pane->GetExtentPixels(axis_.Along()));
-    layout_ = LayOutPanes(extents, splitterSize_, borderOffset_);
-  }
+  if (!layout_) layout_ = LayoutWithin({static_cast<double>(parent_.x), static_cast<double>(parent_.y)});
   return *layout_;
+}
+
+PaneLayout OvPanes::LayoutWithin(XY<double> inner) const {
+  std::vector<int32_t> extents, minimums;
+  extents.reserve(panes_.size());
+  minimums.reserve(panes_.size());
+  for (const PanePtr& pane : panes_) {
+    extents.push_back(pane->ExtentPixels(axis_.Along()));
+    minimums.push_back(pane->MinimumPixels());
+  }
+  return LayOutPanes({.extents = extents,
+                      .minimums = minimums,
+                      .barSize = splitterSize_,
+                      .border = borderOffset_,
+                      .innerAlong = axis_.Pick(inner),
+                      .innerAcross = axis_.PickAcross(inner)});
 }
 
 int32_t OvPanes::PanePositionPixels(const OvPane& pane, Dimension d) const {
@@ -200,16 +207,31 @@ int32_t OvPanes::PanePositionPixels(const OvPane& pane, Dimension d) const {
 
 void OvPanes::Relayout(bool raise) {
   if (panes_.empty()) return;
-  const Dimension along = axis_.Along();
-  OvPane& last = *panes_.back();
-  int32_t minimum = last.GetMinimumPixels();
-  int32_t room = CheckedLong(int64_t{borderOffset_} + parent_[along] - PanePositionPixels(last, along));
-  last.SetExtentPixels(along, room > minimum ? room : minimum);
+  const PaneLayout& layout = Layout();
+  CheckedLong(layout.spans.back().start);  // a last pane beyond the Long range cannot be placed
+  panes_.back()->SetExtentPixels(axis_.Along(), CheckedLong(layout.fittedLastExtent));
   if (raise && panes_.size() > 1) {
     PanePtr before = panes_[panes_.size() - 2];
     PanePtr after = panes_.back();
     RaiseToListeners([&](PanesListener& l) { l.SplitterResized(before, after); });
   }
+}
+
+std::pair<PanePtr, PanePtr> OvPanes::ExchangePartners(const OvPane& pane) const {
+  const int32_t index = pane.Index();
+  if (index == Count()) return {PaneAt(index - 1), PaneAt(index)};
+  return {PaneAt(index), PaneAt(index + 1)};
+}
+
+void OvPanes::ExchangeExtent(OvPane& pane, int32_t extent) {
+  const Dimension along = axis_.Along();
+  const int32_t previous = pane.extentPixels_[along];
+  pane.extentPixels_[along] = extent;
+  InvalidatePositions();
+  // What the pane gained its neighbour loses, and the reverse.
+  auto [first, second] = ExchangePartners(pane);
+  OvPane& neighbour = first.get() == &pane ? *second : *first;
+  neighbour.SetExtentPixels(along, CheckedLong(int64_t{neighbour.ExtentPixels(along)} + previous - extent));
 }
 
 void OvPanes::EqualizePanes() {
@@ -225,16 +247,14 @@ void OvPanes::EqualizePanes() {
 }
 
 PanePtr OvPanes::AddSized(int32_t extentPixels, std::optional<int32_t> minimumUnits) {
-  const Dimension along = axis_.Along();
   struct Reset {
     OvPanes& panes;
-    Dimension along;
     ~Reset() {
-      panes.initial_[along] = 0;
+      panes.initialExtent_.reset();
       panes.initialMinimum_.reset();
     }
-  } reset{*this, along};
-  initial_[along] = extentPixels;
+  } reset{*this};
+  initialExtent_ = extentPixels;
   initialMinimum_ = minimumUnits;
   return Add();
 }
@@ -252,11 +272,9 @@ PanePtr OvPanes::PaneAtPoint(float x, float y) const {
 
 void OvPanes::SplitterMouseDown(PanePtr& pane, float x, float y) {
   if (!pane) return;
-  const Dimension along = axis_.Along();
-  PanePtr next = Item(Variant(pane->Index() + 1));
-  // From the outer edge of the pane to the outer edge of the next, the bar included.
-  const int32_t start = PanePositionPixels(*pane, along);
-  bar_.SetRange(along, start, PanePositionPixels(*next, along) + next->GetExtentPixels(along) - start);
+  Item(Variant(pane->Index() + 1));  // "Index out of bounds." for the last pane, which has no bar
+  const DragRange range = Layout().DragRangeAfter(static_cast<size_t>(pane->Index() - 1));
+  bar_.SetRange(CheckedLong(range.start), CheckedLong(range.length));
   bar_.MouseDown(0, 0, x, y);
 }
 
@@ -271,8 +289,8 @@ void OvPanes::SplitterMouseUp(PanePtr& pane) {
     const Dimension along = axis_.Along();
     PanePtr next = Item(Variant(pane->Index() + 1));
     const int32_t wanted = value - PanePositionPixels(*pane, along);
-    const int32_t extent = pane->GetExtentPixels(along), nextExtent = next->GetExtentPixels(along);
-    const int32_t minimum = pane->GetMinimumPixels(), nextMinimum = next->GetMinimumPixels();
+    const int32_t extent = pane->ExtentPixels(along), nextExtent = next->ExtentPixels(along);
+    const int32_t minimum = pane->MinimumPixels(), nextMinimum = next->MinimumPixels();
     // The next pane is always set first. Outside the first rule the pair keeps its total, so
     // no other pane moves.
     auto resize = [&](int64_t nextNew, int64_t paneNew) {

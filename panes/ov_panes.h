@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "host/screen.h"
@@ -56,7 +57,6 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   void SetOrientation(int16_t orientation);
   int16_t GetOrientation() const { return orientation_; }
   const Axis& GetAxis() const { return axis_; }
-  bool IsHorizontal() const { return axis_.IsHorizontal(); }
   void SetSplitterSize(int32_t size);
   int32_t GetSplitterSize() const { return splitterSize_; }
   void SetBorderOffset(int16_t offset) {
@@ -66,13 +66,12 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   int16_t GetBorderOffset() const { return borderOffset_; }
   void SetUnitsPerPixel(int16_t factor) { unitsPerPixel_ = factor; }
   int16_t GetUnitsPerPixel() const { return unitsPerPixel_; }
-  void SetParentWidth(int32_t width) { SetParentExtent(Dimension::X, width); }
-  void SetParentHeight(int32_t height) { SetParentExtent(Dimension::Y, height); }
-  int32_t GetParentWidth() const { return parent_.x; }
-  int32_t GetParentHeight() const { return parent_.y; }
+  // The pane area inside the border, in pixels; the panes are not laid out again.
+  void SetInnerSize(XY<int32_t> size) {
+    parent_ = size;
+    InvalidatePositions();
+  }
   int32_t ParentExtent(Dimension d) const { return parent_[d]; }
-  void SetInitialWidth(int32_t width) { initial_.x = width; }
-  void SetInitialHeight(int32_t height) { initial_.y = height; }
   void SetParentHwnd(std::uintptr_t hwnd) { bar_.SetParentHwnd(hwnd); }
   // Where the drag draws its feedback.
   void SetPointerServices(host::PointerServices* pointer) { bar_.SetPointerServices(pointer); }
@@ -85,14 +84,19 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   // the collection chooses, as for any Add) and first the given minimum in container units,
   // so that an extent below the default minimum can be given; neither outlives the call.
   PanePtr AddSized(int32_t extentPixels, std::optional<int32_t> minimumUnits = std::nullopt);
-  void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
-  int32_t PaneLeftPixels(const OvPane& pane) const { return PanePositionPixels(pane, Dimension::X); }
-  int32_t PaneTopPixels(const OvPane& pane) const { return PanePositionPixels(pane, Dimension::Y); }
+  // The inner size changed: the feedback bar spans it across and the last pane reaches its
+  // edge again.
+  void SetBounds(int32_t width, int32_t height);
   // Along the axis the pane's start; across it the border offset. A pane not in the
   // list is at 0.
   int32_t PanePositionPixels(const OvPane& pane, Dimension d) const;
-  // Where every pane lies along the axis, computed again only after a change.
+  // Where every pane lies, computed again only after a change.
   const PaneLayout& Layout() const;
+  // The same for another inner size: the one the control paints in.
+  PaneLayout LayoutWithin(XY<double> inner) const;
+  // Gives the last pane the extent that reaches the inner edge (never below its minimum)
+  // and, when asked and there are two panes or more, raises SplitterResized for the last
+  // two.
   void Relayout(bool raise);
   void EqualizePanes();
   void AddFirstPane();
@@ -107,6 +111,12 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   // Ends a drag under way with its feedback erased and no pane changed; false when none was.
   bool CancelSplitterDrag() { return bar_.Cancel(); }
 
+  // The size exchange of a script's Width or Height: the pane takes `extent` and the pair it
+  // forms with its neighbour keeps its total (ExchangePartners).
+  void ExchangeExtent(OvPane& pane, int32_t extent);
+  // The pane and the one after it, or for the last pane the one before it and the pane.
+  std::pair<PanePtr, PanePtr> ExchangePartners(const OvPane& pane) const;
+
   // Used by the panes.
   void NotifyPaneChanged(OvPane& pane, const host::String& property);
   int32_t ResolveIndex(const host::Variant& index) const;
@@ -120,10 +130,6 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   explicit OvPanes(host::Screen screen) : screen_(screen) {}
   PanePtr PaneAt(int32_t position) const;
   void SizeNewPane(OvPane& pane, bool hasIndex, int32_t position);
-  void SetParentExtent(Dimension d, int32_t extent) {
-    parent_[d] = extent;
-    InvalidatePositions();
-  }
   // The feedback bar: the bar size along the axis, the given extent across it.
   void SizeBar(int32_t across);
   template <typename Raise>
@@ -140,7 +146,7 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   int16_t borderOffset_ = 0;
   XY<int32_t> parent_;
   int16_t unitsPerPixel_ = 0;
-  XY<int32_t> initial_;
+  std::optional<int32_t> initialExtent_;
   std::optional<int32_t> initialMinimum_;
   CSplitter bar_;
   host::Screen screen_;

@@ -1,16 +1,29 @@
 #include "panes/pane_layout.h"
 
+#include <algorithm>
 #include <ostream>
+
+#include "host/variant.h"
 
 namespace panes {
 
-PaneLayout LayOutPanes(std::span<const int32_t> extents, int32_t barSize, int32_t origin) {
-  PaneLayout layout{.spans = {}, .barSize = barSize};
-  layout.spans.reserve(extents.size());
-  int64_t position = origin;
-  for (int32_t extent : extents) {
-    layout.spans.push_back({.start = position, .extent = extent});
-    position += int64_t{extent} + barSize;
+namespace {
+int64_t RoundedHalfEven(double value) { return static_cast<int64_t>(host::RoundHalfEven(value)); }
+}  // namespace
+
+PaneLayout LayOutPanes(const LayoutInput& input) {
+  PaneLayout layout{.spans = {}, .barSize = input.barSize, .across = RoundedHalfEven(input.innerAcross)};
+  layout.spans.reserve(input.extents.size());
+  int64_t position = input.border;
+  for (int32_t extent : input.extents) {
+    layout.spans.push_back({.start = position, .extent = extent, .shown = extent});
+    position += int64_t{extent} + input.barSize;
+  }
+  if (!layout.spans.empty()) {
+    PaneSpan& last = layout.spans.back();
+    const double innerEnd = input.border + input.innerAlong;
+    last.shown = RoundedHalfEven(innerEnd - static_cast<double>(last.start));
+    layout.fittedLastExtent = std::max<int64_t>(last.shown, input.minimums.back());
   }
   return layout;
 }
@@ -24,12 +37,18 @@ std::optional<size_t> PaneLayout::BarAt(double along) const {
   return std::nullopt;
 }
 
-std::ostream& operator<<(std::ostream& out, const PaneSpan& span) { return out << span.start << '+' << span.extent; }
+DragRange PaneLayout::DragRangeAfter(size_t k) const {
+  return {.start = spans[k].start, .length = spans[k + 1].End() - spans[k].start};
+}
+
+std::ostream& operator<<(std::ostream& out, const PaneSpan& span) {
+  return out << span.start << '+' << span.extent << '(' << span.shown << ')';
+}
 
 std::ostream& operator<<(std::ostream& out, const PaneLayout& layout) {
   out << '{';
   for (size_t k = 0; k < layout.spans.size(); ++k) out << (k ? " | " : "") << layout.spans[k];
-  return out << " bar " << layout.barSize << '}';
+  return out << " bar " << layout.barSize << " across " << layout.across << '}';
 }
 
 }  // namespace panes

@@ -52,9 +52,8 @@ void CDrawRect::Draw3DRect(GdiHandle dc, int32_t left, int32_t top, int32_t widt
   Line(dc, innerRight, t + h - 2, innerRight, t);
 }
 
-void CDrawRect::DrawRoundSplitter(GdiHandle dc, int32_t orientation, int32_t splitterSize, int16_t offset, int32_t left,
+void CDrawRect::DrawRoundSplitter(GdiHandle dc, panes::Axis axis, int32_t splitterSize, int16_t offset, int32_t left,
                                   int32_t top, int32_t width, int32_t height) {
-  const panes::Axis axis = panes::Axis::Of(orientation);
   const panes::XY<int32_t> start{left, top}, size{width, height};
   GdiObject highlight(gdi_, gdi_.CreatePen(gdi::kPenSolid, 1, gdi_.GetSysColor(gdi::kColorBtnHighlight)));
   GdiObject shadow(gdi_, gdi_.CreatePen(gdi::kPenSolid, 1, gdi_.GetSysColor(gdi::kColorBtnShadow)));

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "host/gdi/gdi.h"
+#include "panes/axis.h"
 
 namespace splitter {
 
@@ -18,7 +19,7 @@ class CDrawRect {
   void Draw3DRect(host::GdiHandle dc, int32_t left, int32_t top, int32_t width, int32_t height, Rect3DStyle style);
   // The bar after the pane (left, top, width, height), `offset` being the border's
   // thickness; orientation 0 gives vertical bars.
-  void DrawRoundSplitter(host::GdiHandle dc, int32_t orientation, int32_t splitterSize, int16_t offset, int32_t left,
+  void DrawRoundSplitter(host::GdiHandle dc, panes::Axis axis, int32_t splitterSize, int16_t offset, int32_t left,
                          int32_t top, int32_t width, int32_t height);
 
  private:

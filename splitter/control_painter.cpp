@@ -41,24 +41,22 @@ void ControlPainter::DrawPanes(const PaintRequest& request, GdiHandle dc) {
   const panes::Axis axis = collection.GetAxis();
   const int32_t b = collection.GetBorderOffset();
   const int32_t s = collection.GetSplitterSize();
-  const panes::XY<double> scale{request.scaleWidth, request.scaleHeight};
+  // Laid out in the size being painted, which the panes' own inner size follows.
+  const panes::PaneLayout layout =
+      collection.LayoutWithin({request.scaleWidth - 2.0 * b, request.scaleHeight - 2.0 * b});
   const auto& list = collection.Panes();
-  const panes::PaneLayout& layout = collection.Layout();
-  // Every pane spans the inner extent across; the last one reaches the inner edge along,
-  // whatever its stored extent.
-  const int32_t across = Rounded(axis.PickAcross(scale) - 2.0 * b);
   for (size_t k = 0; k < list.size(); ++k) {
     const panes::OvPane& pane = *list[k];
-    const auto start = static_cast<int32_t>(layout.spans[k].start);
+    const panes::PaneSpan& span = layout.spans[k];
     const bool last = k + 1 == list.size();
-    const int32_t along = last ? Rounded(axis.Pick(scale) - start - b) : pane.GetExtentPixels(axis.Along());
-    const panes::XY<int32_t> origin = axis.Transpose(start, b);
-    const panes::XY<int32_t> size = axis.Transpose(along, across);
+    const panes::XY<int32_t> origin = axis.Transpose(static_cast<int32_t>(span.start), b);
+    const panes::XY<int32_t> size =
+        axis.Transpose(static_cast<int32_t>(span.shown), static_cast<int32_t>(layout.across));
     if (pane.Appearance() == panes::OvPane3D)
       drawRect_->Draw3DRect(dc, origin.x, origin.y, size.x, size.y, Rect3DStyle::Sunken);
     if (request.designMode) DrawPaneName(request, pane, origin.x, origin.y, size.x, size.y);
     if (!last && request.look.splitterStyle == OvSplitterRound)
-      drawRect_->DrawRoundSplitter(dc, collection.GetOrientation(), s, b, origin.x, origin.y, size.x, size.y);
+      drawRect_->DrawRoundSplitter(dc, axis, s, b, origin.x, origin.y, size.x, size.y);
   }
 }
 

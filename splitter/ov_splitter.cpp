@@ -221,8 +221,7 @@ void OvSplitter::WritePaneRecords(host::PropertyBag& bag) const {
   const bool horizontal = Orientation() == OvHorizontal;
   for (const PanePtr& pane : panes_->Panes()) {
     const int32_t i = pane->Index();
-    Write(bag, saved::PaneExtentKey(horizontal), i,
-          Variant(horizontal ? pane->GetWidthPixels() : pane->GetHeightPixels()));
+    Write(bag, saved::PaneExtentKey(horizontal), i, Variant(pane->ExtentPixels(panes_->GetAxis().Along())));
     Write(bag, saved::kPaneControlName, i, Variant(pane->ControlName()));
     Write(bag, saved::kPaneName, i, Variant(pane->Name()));
     Write(bag, saved::kPaneTag, i, pane->Tag());
@@ -239,12 +238,15 @@ void OvSplitter::Show() {
 }
 
 void OvSplitter::Resize() {
+  // The extender's position is read and converted as a host expects; a position that does
+  // not convert leaves the bounds as they were. Only the size counts.
   Variant left(int32_t{0}), top(int32_t{0});
   Skipping([&] { left = site_.extender.Left(); });
   Skipping([&] { top = site_.extender.Top(); });
   Skipping([&] {
-    panes_->SetBounds(left.ToLong(), top.ToLong(), InnerExtent(site_.surface.ScaleWidth()),
-                      InnerExtent(site_.surface.ScaleHeight()));
+    left.ToLong();
+    top.ToLong();
+    panes_->SetBounds(InnerExtent(site_.surface.ScaleWidth()), InnerExtent(site_.surface.ScaleHeight()));
   });
   Skipping([&] { Redraw(); });
   Skipping([&] { Raise(events::Resize); });
@@ -374,8 +376,7 @@ void OvSplitter::UpdateClientArea() {
   int16_t borderOffset = 0;
   if (look_.borderStyle == OvFixedSingle) borderOffset = look_.appearance == Ov3D ? 2 : 1;
   panes_->SetBorderOffset(borderOffset);
-  panes_->SetParentWidth(InnerExtent(site_.surface.ScaleWidth()));
-  panes_->SetParentHeight(InnerExtent(site_.surface.ScaleHeight()));
+  panes_->SetInnerSize({InnerExtent(site_.surface.ScaleWidth()), InnerExtent(site_.surface.ScaleHeight())});
 }
 
 void OvSplitter::UpdateScaleUnits() {
@@ -400,9 +401,10 @@ void OvSplitter::UpdateScaleUnits() {
 }
 
 void OvSplitter::SetPaneBounds() {
-  int32_t left = site_.extender.Left().ToLong();
-  int32_t top = site_.extender.Top().ToLong();
-  panes_->SetBounds(left, top, InnerExtent(site_.surface.ScaleWidth()), InnerExtent(site_.surface.ScaleHeight()));
+  // The extender's position is asked for, as a host expects, though only the size counts.
+  site_.extender.Left().ToLong();
+  site_.extender.Top().ToLong();
+  panes_->SetBounds(InnerExtent(site_.surface.ScaleWidth()), InnerExtent(site_.surface.ScaleHeight()));
 }
 
 void OvSplitter::ReLayout() {
@@ -439,12 +441,8 @@ void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedCo
   Skipping([&] { control.Move(pane.Left(), pane.Top(), pane.Width(), pane.Height()); });
   if (!windowed) return;
   Skipping([&] {
-    const host::Screen& screen = site_.screen;
-    int x = host::NearestLong(screen.ScaleX(pane.Left(), ScaleMode::Twips, ScaleMode::Pixels));
-    int y = host::NearestLong(screen.ScaleY(pane.Top(), ScaleMode::Twips, ScaleMode::Pixels));
-    int width = host::NearestLong(screen.ScaleX(pane.Width(), ScaleMode::Twips, ScaleMode::Pixels));
-    int height = host::NearestLong(screen.ScaleY(pane.Height(), ScaleMode::Twips, ScaleMode::Pixels));
-    site_.windows.MoveWindow(window, x, y, width, height, true);
+    const panes::XY<int32_t> origin = pane.ContentOrigin(), size = pane.ContentSize();
+    site_.windows.MoveWindow(window, origin.x, origin.y, size.x, size.y, true);
   });
 }
 
@@ -514,24 +512,11 @@ void OvSplitter::PaneRemoved(panes::PanePtr) {
   ReportPanesChanged();
 }
 
-void OvSplitter::ExchangeSize(const panes::PanePtr& pane) {
-  int32_t index = pane->Index();
-  bool last = index == panes_->Count();
-  panes::PanePtr neighbour = panes_->Item(Variant(last ? index - 1 : index + 1));
-  // What the changed pane gained its neighbour loses, and the reverse.
-  const panes::Dimension along = panes_->GetAxis().Along();
-  int64_t extent =
-      int64_t{neighbour->GetExtentPixels(along)} + pane->GetPreviousExtentPixels(along) - pane->GetExtentPixels(along);
-  neighbour->SetExtentPixels(along, host::NearestLong(static_cast<double>(extent)));
-  if (last)
-    RaiseSplitterResize(neighbour, pane);
-  else
-    RaiseSplitterResize(pane, neighbour);
-}
-
 void OvSplitter::PaneChanged(panes::PanePtr& pane, host::String& property) {
   if (property == u"Width" || property == u"Height") {
-    ExchangeSize(pane);
+    // The collection has already given the neighbour what the pane gained or lost.
+    auto [first, second] = panes_->ExchangePartners(*pane);
+    RaiseSplitterResize(first, second);
     if (pane->ResizeChildControl()) MoveChildControls();
     Raise(events::Resize);
   } else if (property == u"ControlName" || property == u"ResizeChildControl") {
@@ -623,7 +608,7 @@ void OvSplitter::HitTestSplitters(float x, float y) {
     site_.surface.SetMousePointer(kCustomPointer);
     if (!splitterMouseIcon_)
       site_.surface.SetMouseIcon(
-          site_.resources.LoadCursorPicture(panes_->IsHorizontal() ? kCursorSplitterV : kCursorSplitterH));
+          site_.resources.LoadCursorPicture(panes_->GetAxis().IsHorizontal() ? kCursorSplitterV : kCursorSplitterH));
     else
       site_.surface.SetMouseIcon(splitterMouseIcon_);
     splitterCursorOn_ = true;

@@ -129,7 +129,6 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   void Notify(const char16_t* property) { site_.propertyChanges.PropertyChanged(property); }
   void ReLayout();
   void SetPaneBounds();
-  void ExchangeSize(const panes::PanePtr& pane);
   void CommonEnding();
   void ReportPanesChanged();
   void RaiseSplitterResize(const panes::PanePtr& first, const panes::PanePtr& second);

@@ -35,7 +35,7 @@ int main() {
 
   auto panes = panes::OvPanes::Create();
   panes->SetSplitterSize(kSplitterSize);
-  panes->SetBounds(0, 0, kWidth, kHeight);
+  panes->SetBounds(kWidth, kHeight);
   panes->SetInitialWidth((kWidth - (kPanes - 1) * kSplitterSize) / kPanes);
   for (int i = 0; i < kPanes; ++i) panes->Add();
   panes->SetInitialWidth(0);

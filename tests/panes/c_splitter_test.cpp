@@ -39,14 +39,14 @@ class Drag : public testing_support::PaneFixture {
   }
   // A whole drag along the axis: press at 102, move to `to`, release.
   void DragTo(float to) {
-    const bool horizontal = panes->IsHorizontal();
+    const bool horizontal = panes->GetAxis().IsHorizontal();
     panes->SplitterMouseDown(first, horizontal ? 102 : 7, horizontal ? 7 : 102);
     panes->SplitterMouseMove(first, horizontal ? to : 7, horizontal ? 7 : to);
     panes->SplitterMouseUp(first);
   }
   std::pair<int32_t, int32_t> Extents() const {
     const panes::Dimension along = panes->GetAxis().Along();
-    return {first->GetExtentPixels(along), second->GetExtentPixels(along)};
+    return {first->ExtentPixels(along), second->ExtentPixels(along)};
   }
 
   static constexpr host::WindowHandle kWindow = 0x42;
@@ -116,7 +116,7 @@ TEST_F(Drag, MovesOutsideADragAndWithoutAPaneDoNothing) {
 }
 
 TEST_F(Drag, PastTheInnerEdgeANextPaneWithoutMinimumKeepsOnlyTheBarAndOnePixel) {
-  panes->SetBounds(0, 0, 150, 300);  // the pair now runs past the inner edge
+  panes->SetBounds(150, 300);  // the pair now runs past the inner edge
   second->SetMinimum(0);
   first->SetExtentPixels(panes::Dimension::X, 100);
   second->SetExtentPixels(panes::Dimension::X, 100);
@@ -128,7 +128,7 @@ TEST_F(Drag, PastTheInnerEdgeANextPaneWithoutMinimumKeepsOnlyTheBarAndOnePixel) 
 TEST_F(Drag, AReleaseBelowAMinimumFailsAfterTheFeedbackIsGone) {
   // Past the inner edge, onto a next pane without minimum: the first pane would get 5
   // pixels less than its extent, 3 below its minimum.
-  panes->SetBounds(0, 0, 150, 300);
+  panes->SetBounds(150, 300);
   first->SetExtentPixels(panes::Dimension::X, 180);
   first->SetMinimum(15 * 178);
   second->SetMinimum(0);

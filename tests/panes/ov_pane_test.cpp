@@ -24,24 +24,24 @@ TEST_F(Pane, NewPaneDefaults) {
 
 TEST_F(Pane, MinimumIsCheckedAgainstTheExtentAlongTheOrientation) {
   auto first = panes->Add();
-  first->SetWidthPixels(100);
+  first->SetExtentPixels(panes::Dimension::X, 100);
   first->SetMinimum(1500);  // 100 px: equal to the width
-  EXPECT_EQ(first->GetMinimumPixels(), 100);
+  EXPECT_EQ(first->MinimumPixels(), 100);
   EXPECT_OV_ERROR(first->SetMinimum(1501), err::kInvalidValue, "Minimum must be less than or equal to Width.");
-  EXPECT_EQ(first->GetMinimumPixels(), 100);
+  EXPECT_EQ(first->MinimumPixels(), 100);
   first->SetMinimum(0);
   EXPECT_EQ(first->Minimum(), 0);
   EXPECT_OV_ERROR(first->SetMinimum(-1), err::kOutOfRange, "Minimum must be greater than 0.");
   first->SetMinimum(22);  // 1.4666 px rounds to 1
-  EXPECT_EQ(first->GetMinimumPixels(), 1);
+  EXPECT_EQ(first->MinimumPixels(), 1);
 
   Configure(1, 400, 300);
-  first->SetHeightPixels(100);
+  first->SetExtentPixels(panes::Dimension::Y, 100);
   EXPECT_OV_ERROR(first->SetMinimum(1501), err::kInvalidValue, "Minimum must be less than or equal to Height.");
   first->SetMinimum(0);
-  first->SetHeightPixels(0);
+  first->SetExtentPixels(panes::Dimension::Y, 0);
   first->SetMinimum(150000);  // an extent of 0 accepts any minimum
-  EXPECT_EQ(first->GetMinimumPixels(), 10000);
+  EXPECT_EQ(first->MinimumPixels(), 10000);
 }
 
 TEST_F(Pane, WidthStoresPixelsWithTheFrameAndRaisesToTheMinimum) {
@@ -49,15 +49,15 @@ TEST_F(Pane, WidthStoresPixelsWithTheFrameAndRaisesToTheMinimum) {
   auto second = panes->Add();
   events.log.clear();
   first->SetWidth(100 * 15);
-  EXPECT_EQ(first->WidthPixels(), 104);
+  EXPECT_EQ(first->ExtentPixels(panes::Dimension::X), 104);
   EXPECT_EQ(first->Width(), 1500);
   second->SetAppearance(0);
   second->SetWidth(100 * 15);
-  EXPECT_EQ(second->WidthPixels(), 100);
+  EXPECT_EQ(second->ExtentPixels(panes::Dimension::X), 100);
   second->SetWidth(3 * 15);  // below the minimum of 10: raised, no error
-  EXPECT_EQ(second->WidthPixels(), 10);
+  EXPECT_EQ(second->ExtentPixels(panes::Dimension::X), 10);
   second->SetWidth(157);  // 10.47 px
-  EXPECT_EQ(second->WidthPixels(), 10);
+  EXPECT_EQ(second->ExtentPixels(panes::Dimension::X), 10);
   EXPECT_EQ(events.log, (Strings{"PaneChanged Pane 1 Width", "PaneChanged Pane 2 Appearance",
                                  "PaneChanged Pane 2 Width", "PaneChanged Pane 2 Width", "PaneChanged Pane 2 Width"}));
 }
@@ -70,7 +70,7 @@ TEST_F(Pane, WidthAndHeightAreReadOnlyAcrossTheOrientationOrWithOnePane) {
   Configure(1, 400, 300);
   EXPECT_OV_ERROR(only->SetWidth(1500), err::kReadOnly, "Width is read-only at runtime.");
   only->SetHeight(1500);
-  EXPECT_EQ(only->HeightPixels(), 104);
+  EXPECT_EQ(only->ExtentPixels(panes::Dimension::Y), 104);
   panes->Remove(Variant(int32_t{2}));
   EXPECT_OV_ERROR(only->SetHeight(1500), err::kOutOfRange, "Height is read-only when there is only 1 Pane.");
   EXPECT_OV_ERROR(only->SetLeft(0), err::kReadOnly, "Left is Read-Only at runtime.");
@@ -90,21 +90,25 @@ TEST_F(Pane, ZeroUnitsPerPixelFailsTheConversions) {
   EXPECT_OV_ERROR(first->SetWidth(INT32_MAX), err::kOverflow, "Overflow");
 }
 
-TEST_F(Pane, PreviousWidthHoldsTheOldValueWhileTheChangeIsHandled) {
+TEST_F(Pane, WidthIsExchangedWithTheNeighbourBeforeTheChangeIsReported) {
+  const auto along = panes::Dimension::X;
   auto first = panes->Add();
-  panes->Add();
-  int32_t before = first->WidthPixels();
-  int32_t seenPrevious = 0, seenWidth = 0;
-  events.onChanged = [&](panes::PanePtr& pane, host::String& property) {
-    if (property == u"Width") {
-      seenPrevious = pane->GetPreviousWidthPixels();
-      seenWidth = pane->WidthPixels();
-    }
+  auto second = panes->Add();
+  auto third = panes->Add();
+  const int32_t pairTotal = first->ExtentPixels(along) + second->ExtentPixels(along);
+  int32_t seenByHandler = 0;
+  events.onChanged = [&](panes::PanePtr&, host::String& property) {
+    if (property == u"Width") seenByHandler = second->ExtentPixels(along);
   };
-  first->SetWidth(50 * 15);
-  EXPECT_EQ(seenPrevious, before);
-  EXPECT_EQ(seenWidth, 54);
-  EXPECT_EQ(first->GetPreviousWidthPixels(), 54);
+  first->SetWidth(50 * 15);  // the next pane takes what the first gave up
+  EXPECT_EQ(first->ExtentPixels(along), 54);
+  EXPECT_EQ(second->ExtentPixels(along), pairTotal - 54);
+  EXPECT_EQ(seenByHandler, pairTotal - 54);
+  const int32_t lastPair = second->ExtentPixels(along) + third->ExtentPixels(along);
+  third->SetWidth(20 * 15);  // the last pane trades with the one before it
+  EXPECT_EQ(second->ExtentPixels(along), lastPair - 24);
+  EXPECT_EQ(panes->ExchangePartners(*third), std::make_pair(second, third));
+  EXPECT_OV_ERROR(first->SetWidth(390 * 15), err::kBelowMinimum, "Width cannot be less than Min.");
 }
 
 TEST_F(Pane, KeysAreUniqueIgnoringCaseAndBlanks) {
@@ -139,7 +143,7 @@ TEST_F(Pane, GeometryReadsInTwipsInsideTheFrame) {
   panes->SetBorderOffset(2);
   auto first = panes->Add();
   auto second = panes->Add();
-  first->SetWidthPixels(100);
+  first->SetExtentPixels(panes::Dimension::X, 100);
   second->SetAppearance(0);
   EXPECT_EQ(first->Left(), 4 * 15);
   EXPECT_EQ(first->Top(), 4 * 15);
@@ -147,7 +151,7 @@ TEST_F(Pane, GeometryReadsInTwipsInsideTheFrame) {
   EXPECT_EQ(second->Top(), 2 * 15);
   EXPECT_EQ(first->Height(), (300 - 4) * 15);  // full cross extent less the frame
   EXPECT_EQ(second->Height(), 300 * 15);
-  panes->SetBounds(0, 0, 400, 2);
+  panes->SetBounds(400, 2);
   EXPECT_EQ(first->Height(), 0);  // never below 0 across the orientation
 }
 

@@ -13,7 +13,7 @@ using Strings = std::vector<std::string>;
 
 std::vector<int32_t> Widths(const panes::OvPanes& panes) {
   std::vector<int32_t> widths;
-  for (const auto& pane : panes.Panes()) widths.push_back(pane->WidthPixels());
+  for (const auto& pane : panes.Panes()) widths.push_back(pane->ExtentPixels(panes::Dimension::X));
   return widths;
 }
 
@@ -26,8 +26,8 @@ std::vector<std::string> NamesInOrder(const panes::OvPanes& panes) {
 
 TEST_F(Panes, FirstPaneSpansTheInnerWidthAndLaterOnesHalveTheLast) {
   auto first = panes->Add();
-  EXPECT_EQ(first->WidthPixels(), 400);
-  EXPECT_EQ(first->HeightPixels(), -1);
+  EXPECT_EQ(first->ExtentPixels(panes::Dimension::X), 400);
+  EXPECT_EQ(first->ExtentPixels(panes::Dimension::Y), -1);
   EXPECT_EQ(events.log, (Strings{"PaneAdded Pane 1"}));
   panes->Add();
   panes->Add();
@@ -67,13 +67,13 @@ TEST_F(Panes, FailedAddInsertsNothingAndLeavesNotificationsOn) {
   EXPECT_EQ(events.log, (Strings{"PaneChanged x Name"}));
 
   // A half below the minimum fails; the pane that was split keeps its half.
-  panes->SetBounds(0, 0, 22, 300);
+  panes->SetBounds(22, 300);
   auto only = panes->Item(Variant(int32_t{1}));
   EXPECT_OV_ERROR(panes->Add(), err::kBelowMinimum, "Width cannot be less than Min.");
   EXPECT_EQ(panes->Count(), 1);
   only->SetMinimum(0);
   EXPECT_OV_ERROR(panes->Add(), err::kBelowMinimum, "Width cannot be less than Min.");
-  EXPECT_EQ(only->WidthPixels(), 9);  // (22 - 4) / 2: the split stands
+  EXPECT_EQ(only->ExtentPixels(panes::Dimension::X), 9);  // (22 - 4) / 2: the split stands
 }
 
 TEST_F(Panes, AddWithIndexOnAnEmptyListIsAnInvalidArgument) {

@@ -1,9 +1,8 @@
-// The positions of panes and bars along the axis, and the bar grip around them.
+// Where panes and bars lie: starts, the last pane against the inner edge, the bar grip and
+// the drag range.
 #include "panes/pane_layout.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace {
 
@@ -11,32 +10,54 @@ using panes::LayOutPanes;
 using panes::PaneLayout;
 using panes::PaneSpan;
 
+PaneLayout Lay(const std::vector<int32_t>& extents, int32_t bar, int32_t border, double inner,
+               std::vector<int32_t> minimums = {}) {
+  minimums.resize(extents.size(), 10);
+  return LayOutPanes({.extents = extents,
+                      .minimums = minimums,
+                      .barSize = bar,
+                      .border = border,
+                      .innerAlong = inner,
+                      .innerAcross = 50.5});
+}
+
 struct LayoutRow {
   const char* what;
   std::vector<int32_t> extents;
   int32_t bar;
-  int32_t origin;
-  std::vector<PaneSpan> expected;
+  int32_t border;
+  double inner;
+  std::vector<PaneSpan> expected;  // start, extent, shown
+  int64_t fitted;
 };
 
-TEST(LayOutPanes, StartsAccumulateExtentsAndBarsFromTheOrigin) {
+TEST(LayOutPanes, StartsAccumulateAndTheLastPaneMeetsTheInnerEdge) {
   const LayoutRow rows[] = {
-      {"no panes", {}, 3, 0, {}},
-      {"one pane spans from the border", {400}, 3, 2, {{2, 400}}},
-      {"two panes behind a border", {100, 50}, 4, 2, {{2, 100}, {106, 50}}},
-      {"three panes, default bar", {98, 98, 98}, 3, 0, {{0, 98}, {101, 98}, {202, 98}}},
-      {"a zero extent still takes its bar", {0, 10}, 5, 1, {{1, 0}, {6, 10}}},
-      {"a wide bar", {10, 10, 10}, 32767, 0, {{0, 10}, {32777, 10}, {65554, 10}}},
-      // Beyond the Long range the sum is still exact; the readers check the range.
-      {"sums past 32 bits",
+      {"no panes", {}, 3, 0, 100, {}, 0},
+      {"one pane behind a border", {400}, 3, 2, 396, {{2, 400, 396}}, 396},
+      {"the last pane is shown to the edge whatever it holds",
+       {100, 50, 80},
+       3,
+       0,
+       300,
+       {{0, 100, 100}, {103, 50, 50}, {156, 80, 144}},
+       144},
+      {"a zero extent still takes its bar", {0, 10}, 5, 1, 100, {{1, 0, 0}, {6, 10, 95}}, 95},
+      {"past the edge: shown clipped, fitted at the minimum", {100, 50}, 4, 0, 110, {{0, 100, 100}, {104, 50, 6}}, 10},
+      {"the edge at a half pixel rounds to even", {100, 50}, 4, 0, 154.5, {{0, 100, 100}, {104, 50, 50}}, 50},
+      {"sums past 32 bits stay exact",
        {INT32_MAX, INT32_MAX, 1},
        1,
        2,
-       {{2, INT32_MAX}, {2147483650LL, INT32_MAX}, {4294967298LL, 1}}},
+       10,
+       {{2, INT32_MAX, INT32_MAX}, {2147483650LL, INT32_MAX, INT32_MAX}, {4294967298LL, 1, -4294967286LL}},
+       10},
   };
   for (const LayoutRow& row : rows) {
-    PaneLayout layout = LayOutPanes(row.extents, row.bar, row.origin);
-    EXPECT_EQ(layout, (PaneLayout{.spans = row.expected, .barSize = row.bar})) << row.what;
+    PaneLayout layout = Lay(row.extents, row.bar, row.border, row.inner);
+    EXPECT_EQ(layout.spans, row.expected) << row.what;
+    EXPECT_EQ(layout.fittedLastExtent, row.fitted) << row.what;
+    EXPECT_EQ(layout.across, 50) << row.what;  // 50.5 rounds to even
   }
 }
 
@@ -45,27 +66,25 @@ struct GripRow {
   std::optional<size_t> pane;
 };
 
-TEST(PaneLayoutBarAt, GripReachesTwoPixelsIntoEachNeighbour) {
-  // Panes 100 and 50 wide with a 4-pixel bar from the origin 0; the bar covers 100..103.
-  const PaneLayout layout = LayOutPanes(std::vector<int32_t>{100, 50, 70}, 4, 0);
+TEST(PaneLayout, BarGripReachesTwoPixelsIntoEachNeighbourAndTheLastPaneHasNone) {
+  // Panes 100, 50 and 70 wide with a 4-pixel bar from 0; the first bar covers 100..103.
+  const PaneLayout layout = Lay({100, 50, 70}, 4, 0, 228);
   const GripRow rows[] = {
       {0, std::nullopt},   {98, std::nullopt},  {98.5, 0},           {99, 0},  {105, 0},
       {105.5, 0},          {106, std::nullopt}, {151, std::nullopt}, {153, 1}, {159, 1},
       {160, std::nullopt}, {220, std::nullopt}, {-5, std::nullopt},
   };
   for (const GripRow& row : rows) EXPECT_EQ(layout.BarAt(row.along), row.pane) << "at " << row.along;
+  for (double along : {0.0, 99.0, 105.0}) EXPECT_EQ(Lay({100}, 4, 0, 100).BarAt(along), std::nullopt);
 }
 
-TEST(PaneLayoutBarAt, TheLastPaneHasNoBar) {
-  const PaneLayout one = LayOutPanes(std::vector<int32_t>{100}, 4, 0);
-  for (double along : {0.0, 99.0, 101.0, 105.0}) EXPECT_EQ(one.BarAt(along), std::nullopt);
-  EXPECT_EQ(LayOutPanes({}, 4, 0).BarAt(0), std::nullopt);
-}
-
-TEST(PaneLayout, PrintsItsSpans) {
-  std::ostringstream out;
-  out << LayOutPanes(std::vector<int32_t>{100, 50}, 4, 2);
-  EXPECT_EQ(out.str(), "{2+100 | 106+50 bar 4}");
+TEST(PaneLayout, ADragRangeRunsFromThePaneToTheFarEdgeOfTheNext) {
+  const PaneLayout layout = Lay({100, 50, 70}, 4, 2, 500);
+  EXPECT_EQ(layout.DragRangeAfter(0).start, 2);
+  EXPECT_EQ(layout.DragRangeAfter(0).length, 154);
+  // The next pane's own extent counts, not the part of it shown up to the edge.
+  EXPECT_EQ(layout.DragRangeAfter(1).start, 106);
+  EXPECT_EQ(layout.DragRangeAfter(1).length, 124);
 }
 
 }  // namespace

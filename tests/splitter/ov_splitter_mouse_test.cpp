@@ -32,7 +32,7 @@ class Mouse : public ::testing::Test {
       panes.Panes()[i]->SetAppearance(0);
       panes.Panes()[i]->SetMinimum(150);  // 10 pixels
     }
-    panes.Panes()[0]->SetWidthPixels(100);
+    panes.Panes()[0]->SetExtentPixels(panes::Dimension::X, 100);
     panes.Relayout(false);
     platform.trace.Clear();
     platform.events.Clear();
@@ -47,7 +47,9 @@ class Mouse : public ::testing::Test {
       if (line.rfind("SetProp", 0) != 0 && line.rfind("RemoveProp", 0) != 0) lines.push_back(line);
     return lines;
   }
-  int32_t Width(int position) const { return control.Panes()->Panes()[position - 1]->GetWidthPixels(); }
+  int32_t Width(int position) const {
+    return control.Panes()->Panes()[position - 1]->ExtentPixels(panes::Dimension::X);
+  }
   bool Hooked() const { return platform.subclassing.HasSharedProcedure(control.Hwnd()); }
   host::WindowHandle Captured() { return platform.pointer.GetCapture(); }
 

@@ -54,7 +54,8 @@ std::string Describe(Instance& instance) {
   for (const panes::PanePtr& pane : instance.Panes().Panes()) {
     text += "\n";
     // Only the extent along the axis is saved: a pane spans the whole extent across it.
-    const int32_t along = c.Orientation() == splitter::OvHorizontal ? pane->GetWidthPixels() : pane->GetHeightPixels();
+    const int32_t along = c.Orientation() == splitter::OvHorizontal ? pane->ExtentPixels(panes::Dimension::X)
+                                                                    : pane->ExtentPixels(panes::Dimension::Y);
     for (int32_t value : {along, pane->Appearance(), pane->Minimum()}) add(Variant(value));
     add(Variant(pane->Name()));
     add(Variant(pane->ControlName()));
@@ -90,9 +91,9 @@ TEST(Persistence, ThreePanesComeBackInOrderWithEverySetting) {
   auto& panes = original.Panes();
   panes.Add(Variant::Missing(), Variant(u"second"));
   panes.Add(Variant::Missing(), Variant(u"third"), Variant(int32_t{0}), Variant(u"Text1"));
-  original.Pane(1).SetWidthPixels(100);
-  original.Pane(2).SetWidthPixels(150);
-  original.Pane(3).SetWidthPixels(200);
+  original.Pane(1).SetExtentPixels(panes::Dimension::X, 100);
+  original.Pane(2).SetExtentPixels(panes::Dimension::X, 150);
+  original.Pane(3).SetExtentPixels(panes::Dimension::X, 200);
   original.Pane(1).SetName(u"Pane 2");  // another index's default name is stored
   original.Pane(2).SetName(u"Pane 2");  // its own index's is not
   original.Pane(2).SetTag(Variant(2.5));
@@ -213,12 +214,12 @@ TEST(Persistence, MinimumsAreStoredInContainerUnitsAndComeBeforeTheExtent) {
   EXPECT_FALSE(original.Saved().Contains(u"PaneMinimum1"));
   // A pane made narrower than a new pane's minimum still loads.
   original.Pane(1).SetMinimum(1);
-  original.Pane(1).SetWidthPixels(5);
+  original.Pane(1).SetExtentPixels(panes::Dimension::X, 5);
   SimPropertyBag bag = original.Saved();
   EXPECT_TRUE(VariantEquals(bag.Value(u"PaneMinimum1"), Variant(int32_t{1})));
   Instance loaded(u"Pixel");
   loaded.control.ReadProperties(bag);
-  EXPECT_EQ(loaded.Pane(1).GetWidthPixels(), 5);
+  EXPECT_EQ(loaded.Pane(1).ExtentPixels(panes::Dimension::X), 5);
   EXPECT_EQ(loaded.Pane(1).Minimum(), 1);
   EXPECT_EQ(Describe(loaded), Describe(original));
 }

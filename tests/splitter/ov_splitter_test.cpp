@@ -29,7 +29,7 @@ class Control : public ::testing::Test {
     int i = 0;
     for (int32_t width : widths) {
       panes.Panes()[i]->SetAppearance(0);
-      panes.Panes()[i++]->SetWidthPixels(width);
+      panes.Panes()[i++]->SetExtentPixels(panes::Dimension::X, width);
     }
     platform.trace.Clear();
   }
@@ -47,7 +47,7 @@ TEST_F(Control, SplitterSizeKeepsItsRangeAndRelaysOut) {
     EXPECT_OV_ERROR(control.SetSplitterSize(bad), err::kOutOfRange, "SplitterSize must be between 1 and 32767.");
   EXPECT_EQ(control.SplitterSize(), 32767);
   control.SetSplitterSize(10);
-  EXPECT_EQ(Pane(2).WidthPixels(), 400 - 110);
+  EXPECT_EQ(Pane(2).ExtentPixels(panes::Dimension::X), 400 - 110);
   EXPECT_EQ(platform.events.Names().back(), u"SplitterResize");
 }
 
@@ -83,8 +83,8 @@ TEST_F(Control, SettersNotifyByName) {
 TEST_F(Control, BorderOffsetFollowsAppearanceAndBorderStyle) {
   control.SetBorderStyle(1);
   EXPECT_EQ(control.BorderOffset(), 2);
-  EXPECT_EQ(control.Panes()->GetParentWidth(), 396);
-  EXPECT_EQ(Pane(1).GetLeftPixels(), 2);
+  EXPECT_EQ(control.Panes()->ParentExtent(panes::Dimension::X), 396);
+  EXPECT_EQ(Pane(1).Left(), 4 * 15);  // the border, then the frame
   control.SetAppearance(0);
   EXPECT_EQ(control.BorderOffset(), 1);
   control.SetBorderStyle(0);
@@ -96,23 +96,23 @@ TEST_F(Control, BorderOffsetFollowsAppearanceAndBorderStyle) {
 TEST_F(Control, AnyNonZeroOrientationStacksThePanes) {
   control.Panes()->Add();
   control.SetOrientation(5);
-  EXPECT_FALSE(control.Panes()->IsHorizontal());
-  EXPECT_EQ(Pane(1).HeightPixels(), 148);  // (300 - 3) / 2 rounded to even
-  EXPECT_EQ(Pane(2).GetTopPixels(), 151);
+  EXPECT_FALSE(control.Panes()->GetAxis().IsHorizontal());
+  EXPECT_EQ(Pane(1).ExtentPixels(panes::Dimension::Y), 148);  // (300 - 3) / 2 rounded to even
+  EXPECT_EQ(Pane(2).Top(), (151 + 2) * 15);
 }
 
 TEST_F(Control, WidthChangeIsPassedToTheNeighbour) {
   FlatPanes({100, 200, 300});
   platform.events.Clear();
   Pane(1).SetWidth(150 * 15);
-  EXPECT_EQ(Pane(2).WidthPixels(), 150);
+  EXPECT_EQ(Pane(2).ExtentPixels(panes::Dimension::X), 150);
   EXPECT_EQ(platform.events.Names(), (std::vector<host::String>{u"SplitterResize", u"Resize"}));
   EXPECT_EQ(platform.events.Events()[0].arguments[0].AsObject().get(), &Pane(1));
 
   FlatPanes({100, 200, 300});
   platform.events.Clear();
   Pane(3).SetWidth(250 * 15);
-  EXPECT_EQ(Pane(2).WidthPixels(), 250);
+  EXPECT_EQ(Pane(2).ExtentPixels(panes::Dimension::X), 250);
   EXPECT_EQ(platform.events.Events()[0].arguments[0].AsObject().get(), &Pane(2));
   EXPECT_EQ(platform.events.Events()[0].arguments[1].AsObject().get(), &Pane(3));
 }
@@ -121,8 +121,8 @@ TEST_F(Control, FailedSizeExchangeStopsBeforeTheEvents) {
   FlatPanes({100, 200, 300});
   platform.events.Clear();
   EXPECT_OV_ERROR(Pane(1).SetWidth(295 * 15), err::kBelowMinimum, "Width cannot be less than Min.");
-  EXPECT_EQ(Pane(1).WidthPixels(), 295);
-  EXPECT_EQ(Pane(2).WidthPixels(), 200);
+  EXPECT_EQ(Pane(1).ExtentPixels(panes::Dimension::X), 295);
+  EXPECT_EQ(Pane(2).ExtentPixels(panes::Dimension::X), 200);
   EXPECT_TRUE(platform.events.Names().empty());
 }
 
@@ -173,7 +173,7 @@ TEST_F(Control, ResizeRaisesItsEventBeforeTheControlsMove) {
   });
   control.Resize();
   EXPECT_EQ(blitsAtResize, blitsBefore + 1);  // repainted before Resize is raised
-  EXPECT_EQ(Pane(1).WidthPixels(), 500);
+  EXPECT_EQ(Pane(1).ExtentPixels(panes::Dimension::X), 500);
   ASSERT_GE(platform.trace.Lines().size(), 2u);
   EXPECT_EQ(platform.trace.Lines()[0], "Event Resize");
   EXPECT_EQ(platform.trace.Lines()[1].rfind("Move lbl", 0), 0u);

@@ -65,11 +65,9 @@ inline void PaintConfigured(const PaintConfiguration& c, host::Gdi& gdi, host::G
   panes->SetSplitterSize(c.splitterSize);
   panes->SetBorderOffset(c.borderOffset);
   panes->SetUnitsPerPixel(15);
-  panes->SetBounds(c.borderOffset, c.borderOffset, c.width - 2 * c.borderOffset, c.height - 2 * c.borderOffset);
+  panes->SetBounds(c.width - 2 * c.borderOffset, c.height - 2 * c.borderOffset);
   // Added at their minimum, not by halving the last one, so narrow ones fit too.
-  panes->SetInitialWidth(10);
-  panes->SetInitialHeight(10);
-  for (size_t i = 0; i < c.extents.size(); ++i) panes->Add();
+  for (size_t i = 0; i < c.extents.size(); ++i) panes->AddSized(10);
   auto pane = panes->Panes().begin();
   for (int32_t extent : c.extents) {
     (*pane)->SetAppearance(c.paneAppearance);

@@ -14,7 +14,7 @@ class PaneFixture : public ::testing::Test {
     panes->SetOrientation(orientation);
     panes->SetSplitterSize(splitterSize);
     panes->SetUnitsPerPixel(unitsPerPixel);
-    panes->SetBounds(0, 0, width, height);
+    panes->SetBounds(width, height);
   }
   void SetUp() override {
     Configure(0, 400, 300);

@@ -46,7 +46,7 @@ class RasterPaintFixture : public ::testing::Test {
     panes->SetSplitterSize(splitterSize);
     panes->SetBorderOffset(borderOffset);
     panes->SetUnitsPerPixel(15);
-    panes->SetBounds(borderOffset, borderOffset, width - 2 * borderOffset, height - 2 * borderOffset);
+    panes->SetBounds(width - 2 * borderOffset, height - 2 * borderOffset);
     // All added first: each new pane takes its room from the ones before.
     for (size_t i = 0; i < extents.size(); ++i) panes->Add();
     auto pane = panes->Panes().begin();
