@@ -40,11 +40,7 @@ PanesObject::PanesObject(std::shared_ptr<panes::OvPanes> panes) : DispatchObject
   object_->AddListener(this);
 }
 
-PanesObject::~PanesObject() {
-  object_->RemoveListener(this);
-  // Panes added after the control went would otherwise keep their collection alive.
-  if (object_->IsDetached()) object_->Detach();
-}
+PanesObject::~PanesObject() { object_->RemoveListener(this); }
 
 HRESULT PanesObject::QueryInterface(REFIID iid, void** out) {
   static constexpr InterfaceEntry<PanesObject> kInterfaces[] = {
@@ -59,7 +55,7 @@ HRESULT PanesObject::QueryInterface(REFIID iid, void** out) {
 HRESULT PanesObject::NewEnum(IUnknown** result) {
   return Get(result, [&]() -> IUnknown* {
     std::vector<win32::UniqueVariant> items;
-    for (const panes::PanePtr& pane : object_->Panes()) {
+    for (const panes::PanePtr& pane : object_->Items()) {
       VARIANT& item = items.emplace_back().get();
       V_VT(&item) = VT_DISPATCH;
       V_DISPATCH(&item) = PaneObject::Wrap(pane);
@@ -92,19 +88,19 @@ HRESULT PanesObject::Clear() {
   return ComBoundary([&] { object_->Clear(); });
 }
 
-void PanesObject::PaneAdded(panes::PanePtr& pane) {
+void PanesObject::Added(panes::PanePtr& pane) {
   PaneArgument added(pane);
   VARIANT arguments[] = {added.ByReference()};
   events_.Raise(1, arguments);
 }
 
-void PanesObject::PaneRemoved(panes::PanePtr pane) {
+void PanesObject::Removed(panes::PanePtr pane) {
   PaneArgument removed(pane);
   VARIANT arguments[] = {removed.ByValue()};
   events_.Raise(2, arguments);
 }
 
-void PanesObject::PaneChanged(panes::PanePtr& pane, host::String& property) {
+void PanesObject::Changed(panes::PanePtr& pane, host::String& property) {
   PaneArgument changed(pane);
   // The handler may replace the name; whatever it leaves is freed.
   win32::UniqueBstr name;

@@ -33,9 +33,9 @@ class PanesObject final : public DispatchObject<PanesObject, panes::OvPanes, _Ov
   explicit PanesObject(std::shared_ptr<panes::OvPanes> panes);
   ~PanesObject() override;
 
-  void PaneAdded(panes::PanePtr& pane) override;
-  void PaneRemoved(panes::PanePtr pane) override;
-  void PaneChanged(panes::PanePtr& pane, host::String& property) override;
+  void Added(panes::PanePtr& pane) override;
+  void Removed(panes::PanePtr pane) override;
+  void Changed(panes::PanePtr& pane, host::String& property) override;
   void SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) override;
 };
 

@@ -22,7 +22,7 @@ struct Configured {
     for (int32_t i = 1; i <= paneCount; ++i) {
       host::String name = u"Control" + host::DecimalText(i);
       platform.containedControls.AddWindowless(name);
-      panes.Panes()[i - 1]->SetControlName(name);
+      panes.Items()[i - 1]->SetControlName(name);
     }
     platform.trace.Clear();
     platform.events.Clear();

@@ -177,14 +177,11 @@ class KeyedCollection {
   Ptr Item(const Variant& index) const { return list_.At(list_.ResolveIndex(index)); }
   // The items in list order; what the enumerator walks.
   const std::vector<Ptr>& Items() const { return list_.Items(); }
-  void Remove(const Variant& index) {
-    Ptr removed = list_.RemoveAt(list_.ResolveIndex(index));
-    listeners_.Raise([&](Listener& l) { l.Removed(removed); });
-  }
+  void Remove(const Variant& index) { RaiseRemoved(TakeOut(index)); }
   void Clear() {
     auto released = list_.TakeAll();
-    Ptr nothing;
-    listeners_.Raise([&](Listener& l) { l.Removed(nothing); });
+    ListChanged();
+    RaiseRemoved(nullptr);
   }
 
   void AddListener(Listener* listener) { listeners_.Add(listener); }
@@ -202,16 +199,40 @@ class KeyedCollection {
   int32_t ResolveIndex(const Variant& index) const { return list_.ResolveIndex(index); }
   int32_t IndexFromKey(const Variant& key) const { return list_.IndexFromKey(key); }
   bool KeyExists(const Variant& key) const { return list_.KeyExists(key); }
-  void Reindex() { list_.Reindex(); }
+  void Reindex() {
+    list_.Reindex();
+    ListChanged();
+  }
 
  protected:
+  KeyedCollection() = default;
+  virtual ~KeyedCollection() = default;
+
   template <typename SetUp>
   Ptr AddItem(const Variant& index, Ptr item, SetUp setUp) {
     list_.Add(index, item, isAdding_, setUp);
+    ListChanged();
     Ptr added = item;
     listeners_.Raise([&](Listener& l) { l.Added(added); });
     return item;
   }
+  // Remove in two steps, for a collection that does more in between.
+  Ptr TakeOut(const Variant& index) {
+    Ptr removed = list_.RemoveAt(list_.ResolveIndex(index));
+    ListChanged();
+    return removed;
+  }
+  void RaiseRemoved(Ptr removed) {
+    listeners_.Raise([&](Listener& l) { l.Removed(removed); });
+  }
+  // Drops every item and every listener without an event: the owner is going away.
+  void DropAll() {
+    listeners_.Clear();
+    auto released = list_.TakeAll();
+    ListChanged();
+  }
+  // Called after every change of the list's order or contents.
+  virtual void ListChanged() {}
   const ListenerList<Listener>& Listeners() const { return listeners_; }
 
  private:

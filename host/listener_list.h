@@ -15,6 +15,7 @@ class ListenerList {
     listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
   }
   bool Empty() const { return listeners_.empty(); }
+  void Clear() { listeners_.clear(); }
 
   template <typename Tell>
   void Raise(Tell raise) const {

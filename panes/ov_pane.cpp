@@ -18,10 +18,18 @@ double TwipsPerPixel(const host::Screen& screen, Dimension d) {
 
 }  // namespace
 
-void OvPane::Notify(const char16_t* property) { owner_->NotifyPaneChanged(*this, property); }
+std::shared_ptr<OvPanes> OvPane::Owner() const {
+  if (auto owner = owner_.lock()) return owner;
+  static const std::shared_ptr<OvPanes> kNone = OvPanes::Create();
+  return kNone;
+}
+
+void OvPane::Notify(const char16_t* property) {
+  if (auto owner = owner_.lock()) owner->NotifyChanged(*this, property);
+}
 
 double OvPane::UnitsToPixels(int32_t units) const {
-  int16_t factor = owner_->GetUnitsPerPixel();
+  int16_t factor = Owner()->GetUnitsPerPixel();
   if (factor == 0) throw Error::Runtime(err::kDivisionByZero);
   return static_cast<double>(units) / factor;
 }
@@ -32,7 +40,7 @@ void OvPane::SetResizeChildControl(bool value) {
 }
 
 int32_t OvPane::Minimum() const {
-  return host::NearestLong(static_cast<double>(minimumPixels_) * owner_->GetUnitsPerPixel());
+  return host::NearestLong(static_cast<double>(minimumPixels_) * Owner()->GetUnitsPerPixel());
 }
 
 void OvPane::SetMinimum(int32_t value) {
@@ -70,14 +78,14 @@ void OvPane::SetName(const host::String& value) {
 
 XY<int32_t> OvPane::ContentOrigin() const {
   const int32_t frame = IsThreeD() ? 2 : 0;
-  return {owner_->PanePositionPixels(*this, Dimension::X) + frame,
-          owner_->PanePositionPixels(*this, Dimension::Y) + frame};
+  return {Owner()->PanePositionPixels(*this, Dimension::X) + frame,
+          Owner()->PanePositionPixels(*this, Dimension::Y) + frame};
 }
 
 XY<int32_t> OvPane::ContentSize() const {
   XY<int32_t> size;
   for (Dimension d : {Dimension::X, Dimension::Y}) {
-    int64_t pixels = extentPixels_[d] == kWholeExtent ? owner_->ParentExtent(d) : extentPixels_[d];
+    int64_t pixels = extentPixels_[d] == kWholeExtent ? Owner()->ParentExtent(d) : extentPixels_[d];
     if (IsThreeD()) pixels -= 4;
     if (d != CollectionAxis().Along() && pixels < 0) pixels = 0;
     size[d] = static_cast<int32_t>(pixels);
@@ -86,7 +94,7 @@ XY<int32_t> OvPane::ContentSize() const {
 }
 
 int32_t OvPane::Position(Dimension d) const {
-  return host::NearestLong(ContentOrigin()[d] * TwipsPerPixel(owner_->GetScreen(), d));
+  return host::NearestLong(ContentOrigin()[d] * TwipsPerPixel(Owner()->GetScreen(), d));
 }
 
 void OvPane::RejectPositionWrite(Dimension d) const {
@@ -96,17 +104,17 @@ void OvPane::RejectPositionWrite(Dimension d) const {
 void OvPane::SetExtent(Dimension d, int32_t units) {
   const host::String name = ExtentName(d);
   if (d != CollectionAxis().Along()) throw Error::Component(err::kReadOnly, name + u" is read-only at runtime.");
-  if (owner_->Count() == 1)
+  if (Owner()->Count() == 1)
     throw Error::Component(err::kOutOfRange, name + u" is read-only when there is only 1 Pane.");
   // Below the minimum the minimum is taken; a 3D pane's frame comes on top.
   double pixels = UnitsToPixels(units);
   double extent = pixels >= minimumPixels_ ? host::RoundHalfEven(pixels) : minimumPixels_;
-  owner_->ExchangeExtent(*this, host::NearestLong(extent + (IsThreeD() ? 4 : 0)));
+  Owner()->ExchangeExtent(*this, host::NearestLong(extent + (IsThreeD() ? 4 : 0)));
   Notify(name.c_str());
 }
 
 int32_t OvPane::Extent(Dimension d) const {
-  return host::NearestLong(ContentSize()[d] * TwipsPerPixel(owner_->GetScreen(), d));
+  return host::NearestLong(ContentSize()[d] * TwipsPerPixel(Owner()->GetScreen(), d));
 }
 
 void OvPane::SetAppearance(int32_t value) {
@@ -115,25 +123,24 @@ void OvPane::SetAppearance(int32_t value) {
 }
 
 void OvPane::SetKey(const host::Variant& value) {
-  if (owner_->KeyExists(value)) throw Error::Bare(err::kInvalidValue, u"Key already exists.");
+  if (Owner()->KeyExists(value)) throw Error::Bare(err::kInvalidValue, u"Key already exists.");
   key_ = value;
-  foldedKey_ = value.IsNull() || value.IsObject() ? host::String() : host::FoldedCase(host::Trim(value.ToString()));
   Notify(u"Key");
 }
 
 void OvPane::SetIndexProperty(int32_t) { throw Error::Component(err::kReadOnly, u"Index is Read-Only at runtime."); }
 
-const Axis& OvPane::CollectionAxis() const { return owner_->GetAxis(); }
+const Axis& OvPane::CollectionAxis() const { return Owner()->GetAxis(); }
 
 int32_t OvPane::ExtentPixels(Dimension d) const {
-  return extentPixels_[d] == 0 ? owner_->ParentExtent(d) : extentPixels_[d];
+  return extentPixels_[d] == 0 ? Owner()->ParentExtent(d) : extentPixels_[d];
 }
 
 void OvPane::SetExtentPixels(Dimension d, int32_t pixels) {
   if (d == CollectionAxis().Along() && pixels < minimumPixels_)
     throw Error::Component(err::kBelowMinimum, host::String(ExtentName(d)) + u" cannot be less than Min.");
   extentPixels_[d] = pixels;
-  owner_->InvalidatePositions();
+  Owner()->InvalidatePositions();
 }
 
 }  // namespace panes

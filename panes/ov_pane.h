@@ -40,12 +40,11 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
   int32_t Appearance() const { return appearance_; }
   void SetAppearance(int32_t value);
   const host::Variant& Key() const { return key_; }
-  // The key as the uniqueness test compares it: trimmed and case-folded; empty for a blank,
-  // Null or object key, which never collides.
-  const host::String& FoldedKey() const { return foldedKey_; }
   void SetKey(const host::Variant& value);
   int32_t Index() const { return index_; }
   void SetIndexProperty(int32_t value);
+  // Written only by the collection's list, which keeps it equal to the position.
+  void SetIndex(int32_t index) { index_ = index; }
 
   // In client pixels, for the collection and the control.
   // The extent along d as the layout reads it: a stored 0 stands for the collection's inner
@@ -64,8 +63,10 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
 
  private:
   friend class OvPanes;  // keeps the index and owner, and exchanges extents
-  void SetOwner(std::shared_ptr<OvPanes> owner) { owner_ = std::move(owner); }
-  void SetIndex(int32_t index) { index_ = index; }
+  void SetOwner(const std::shared_ptr<OvPanes>& owner) { owner_ = owner; }
+  // The collection, or for a pane that outlived it an empty one with default settings:
+  // the pane keeps its values and reports to no one.
+  std::shared_ptr<OvPanes> Owner() const;
 
   bool IsThreeD() const { return appearance_ == OvPane3D; }
   const Axis& CollectionAxis() const;
@@ -78,7 +79,6 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
 
   host::String name_;
   host::Variant key_;
-  host::String foldedKey_;
   int32_t index_ = 0;
   int32_t appearance_ = OvPane3D;
   host::String controlName_;
@@ -86,7 +86,7 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
   host::Variant tag_;
   int32_t minimumPixels_ = 10;
   XY<int32_t> extentPixels_{1500, 1500};
-  std::shared_ptr<OvPanes> owner_;
+  std::weak_ptr<OvPanes> owner_;
 };
 
 using PanePtr = std::shared_ptr<OvPane>;

@@ -24,105 +24,36 @@ int32_t CheckedLong(int64_t value) {
 
 std::shared_ptr<OvPanes> OvPanes::Create(host::Screen screen) { return std::shared_ptr<OvPanes>(new OvPanes(screen)); }
 
-template <typename Raise>
-void OvPanes::RaiseToListeners(Raise raise) {
-  // A handler may add or remove listeners; each one still registered is told once.
-  std::vector<PanesListener*> snapshot = listeners_;
-  for (PanesListener* listener : snapshot)
-    if (std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end()) raise(*listener);
-}
-
-void OvPanes::AddListener(PanesListener* listener) { listeners_.push_back(listener); }
-
-void OvPanes::RemoveListener(PanesListener* listener) {
-  listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
-}
-
-void OvPanes::Detach() {
-  detached_ = true;
-  listeners_.clear();
-  std::vector<PanePtr> released;
-  released.swap(panes_);
-  InvalidatePositions();
-}
-
-PanePtr OvPanes::PaneAt(int32_t position) const {
-  if (position < 1 || position > Count()) throw Error::Bare(err::kIndexOutOfBounds, u"Index out of bounds.");
-  return panes_[static_cast<size_t>(position - 1)];
-}
-
-int32_t OvPanes::ResolveIndex(const Variant& index) const {
-  if (index.IsNumeric()) return index.ToLong();
-  return IndexFromKey(index);
-}
-
-int32_t OvPanes::IndexFromKey(const Variant& key) const {
-  for (const PanePtr& pane : panes_)
-    if (host::VariantEquals(pane->Key(), key)) return pane->Index();
-  return 0;
-}
-
-bool OvPanes::KeyExists(const Variant& key) const {
-  if (key.IsNull() || key.IsMissing() || key.IsNothing()) return false;
-  host::String wanted = host::Trim(key.ToString());
-  if (wanted.empty()) return false;
-  // Folded once here and once per key when it was set, so that the test stays cheap.
-  wanted = host::FoldedCase(wanted);
-  for (const PanePtr& pane : panes_)
-    if (pane->FoldedKey() == wanted) return true;
-  return false;
-}
-
-void OvPanes::Reindex() {
-  InvalidatePositions();
-  for (size_t i = 0; i < panes_.size(); ++i) panes_[i]->SetIndex(static_cast<int32_t>(i + 1));
-}
-
-PanePtr OvPanes::Item(const Variant& index) const { return PaneAt(ResolveIndex(index)); }
-
 PanePtr OvPanes::Add(const Variant& index, const Variant& key, const Variant& appearance, const Variant& controlName) {
   auto pane = std::make_shared<OvPane>();
   pane->SetOwner(shared_from_this());
-  {
-    host::FlagScope adding(isAdding_);
-    bool hasIndex = !index.IsMissing();
-    int32_t position = hasIndex ? ResolveIndex(index) : 0;
-    if (!key.IsMissing()) pane->SetKey(key);
-    if (!appearance.IsMissing()) pane->SetAppearance(appearance.ToLong());
-    if (!controlName.IsMissing()) pane->SetControlName(controlName.ToString());
+  return AddItem(index, pane, [&](OvPane& added) {
+    const bool hasIndex = !index.IsMissing();
+    const int32_t position = hasIndex ? ResolveIndex(index) : 0;
+    if (!key.IsMissing()) added.SetKey(key);
+    if (!appearance.IsMissing()) added.SetAppearance(appearance.ToLong());
+    if (!controlName.IsMissing()) added.SetControlName(controlName.ToString());
     if (initialMinimum_) {
       // One that the pane refuses stays unapplied: it fails later, where it is assigned.
       try {
-        pane->SetMinimum(*initialMinimum_);
+        added.SetMinimum(*initialMinimum_);
       } catch (const Error&) {
       }
     }
-    SizeNewPane(*pane, hasIndex, position);
-    pane->SetName(u"Pane " + host::DecimalText(Count() + 1LL));
-    if (!hasIndex) {
-      panes_.push_back(pane);
-      pane->SetIndex(Count());
-      InvalidatePositions();
-    } else {
-      if (position < 1 || position > Count()) throw Error::Runtime(err::kInvalidArgument);
-      panes_.insert(panes_.begin() + position, pane);
-      Reindex();
-    }
-  }
-  PanePtr added = pane;
-  RaiseToListeners([&](PanesListener& l) { l.PaneAdded(added); });
-  return pane;
+    SizeNewPane(added, hasIndex, position);
+    added.SetName(u"Pane " + host::DecimalText(Count() + 1LL));
+  });
 }
 
 void OvPanes::SizeNewPane(OvPane& pane, bool hasIndex, int32_t position) {
   const Dimension along = axis_.Along();
   if (initialExtent_.value_or(0) != 0) {
     pane.SetExtentPixels(along, *initialExtent_);
-  } else if (panes_.empty()) {
+  } else if (Items().empty()) {
     pane.SetExtentPixels(along, parent_[along]);
   } else {
     // The pane at the insertion point is split in two halves with a bar between them.
-    PanePtr target = hasIndex ? PaneAt(position) : panes_.back();
+    PanePtr target = hasIndex ? PaneAt(position) : Items().back();
     int32_t half = host::NearestLong((static_cast<double>(target->ExtentPixels(along)) - splitterSize_) / 2);
     target->SetExtentPixels(along, half);
     pane.SetExtentPixels(along, target->extentPixels_[along]);
@@ -131,26 +62,9 @@ void OvPanes::SizeNewPane(OvPane& pane, bool hasIndex, int32_t position) {
 }
 
 void OvPanes::Remove(const Variant& index) {
-  int32_t position = ResolveIndex(index);
-  PanePtr removed = PaneAt(position);
-  panes_.erase(panes_.begin() + (position - 1));
-  Reindex();
+  PanePtr removed = TakeOut(index);
   Relayout(true);
-  RaiseToListeners([&](PanesListener& l) { l.PaneRemoved(removed); });
-}
-
-void OvPanes::Clear() {
-  std::vector<PanePtr> released;
-  released.swap(panes_);
-  InvalidatePositions();
-  RaiseToListeners([](PanesListener& l) { l.PaneRemoved(nullptr); });
-}
-
-void OvPanes::NotifyPaneChanged(OvPane& pane, const host::String& property) {
-  if (isAdding_) return;
-  PanePtr changed = pane.shared_from_this();
-  host::String name = property;
-  RaiseToListeners([&](PanesListener& l) { l.PaneChanged(changed, name); });
+  RaiseRemoved(removed);
 }
 
 void OvPanes::SetOrientation(int16_t orientation) {
@@ -184,9 +98,9 @@ const PaneLayout& OvPanes::Layout() const {
 
 PaneLayout OvPanes::LayoutWithin(XY<double> inner) const {
   std::vector<int32_t> extents, minimums;
-  extents.reserve(panes_.size());
-  minimums.reserve(panes_.size());
-  for (const PanePtr& pane : panes_) {
+  extents.reserve(Items().size());
+  minimums.reserve(Items().size());
+  for (const PanePtr& pane : Items()) {
     extents.push_back(pane->ExtentPixels(axis_.Along()));
     minimums.push_back(pane->MinimumPixels());
   }
@@ -201,19 +115,19 @@ PaneLayout OvPanes::LayoutWithin(XY<double> inner) const {
 int32_t OvPanes::PanePositionPixels(const OvPane& pane, Dimension d) const {
   if (d != axis_.Along()) return borderOffset_;
   size_t slot = static_cast<size_t>(pane.Index() - 1);
-  if (slot >= panes_.size() || panes_[slot].get() != &pane) return 0;  // not in the list
+  if (slot >= Items().size() || Items()[slot].get() != &pane) return 0;  // not in the list
   return CheckedLong(Layout().spans[slot].start);
 }
 
 void OvPanes::Relayout(bool raise) {
-  if (panes_.empty()) return;
+  if (Items().empty()) return;
   const PaneLayout& layout = Layout();
   CheckedLong(layout.spans.back().start);  // a last pane beyond the Long range cannot be placed
-  panes_.back()->SetExtentPixels(axis_.Along(), CheckedLong(layout.fittedLastExtent));
-  if (raise && panes_.size() > 1) {
-    PanePtr before = panes_[panes_.size() - 2];
-    PanePtr after = panes_.back();
-    RaiseToListeners([&](PanesListener& l) { l.SplitterResized(before, after); });
+  Items().back()->SetExtentPixels(axis_.Along(), CheckedLong(layout.fittedLastExtent));
+  if (raise && Items().size() > 1) {
+    PanePtr before = Items()[Items().size() - 2];
+    PanePtr after = Items().back();
+    Listeners().Raise([&](PanesListener& l) { l.SplitterResized(before, after); });
   }
 }
 
@@ -241,7 +155,7 @@ void OvPanes::EqualizePanes() {
   int64_t bars = (n - 1) * splitterSize_;
   int32_t share = host::NearestLong(static_cast<double>(parent_[along] - bars) / n);
   // Iterate over a copy: a pane's failing setter stops the loop but not the list.
-  std::vector<PanePtr> list = panes_;
+  std::vector<PanePtr> list = Items();
   for (const PanePtr& pane : list)
     for (Dimension d : {Dimension::X, Dimension::Y}) pane->SetExtentPixels(d, d == along ? share : parent_[d]);
 }
@@ -262,12 +176,12 @@ PanePtr OvPanes::AddSized(int32_t extentPixels, std::optional<int32_t> minimumUn
 void OvPanes::AddFirstPane() {
   PanePtr pane = AddSized(parent_[axis_.Along()]);
   PanePtr none;
-  RaiseToListeners([&](PanesListener& l) { l.SplitterResized(pane, none); });
+  Listeners().Raise([&](PanesListener& l) { l.SplitterResized(pane, none); });
 }
 
 PanePtr OvPanes::PaneAtPoint(float x, float y) const {
   std::optional<size_t> before = Layout().BarAt(axis_.Pick(XY<double>{x, y}));
-  return before ? panes_[*before] : nullptr;
+  return before ? Items()[*before] : nullptr;
 }
 
 void OvPanes::SplitterMouseDown(PanePtr& pane, float x, float y) {
@@ -313,7 +227,7 @@ void OvPanes::SplitterMouseUp(PanePtr& pane) {
   }
   PanePtr before = pane;
   PanePtr after = Item(Variant(pane->Index() + 1));
-  RaiseToListeners([&](PanesListener& l) { l.SplitterResized(before, after); });
+  Listeners().Raise([&](PanesListener& l) { l.SplitterResized(before, after); });
 }
 
 }  // namespace panes

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/keyed_list.h"
 #include "host/screen.h"
 #include "host/text.h"
 #include "host/variant.h"
@@ -23,13 +24,16 @@ namespace panes {
 class PanesListener {
  public:
   virtual ~PanesListener() = default;
-  virtual void PaneAdded(PanePtr& pane) {}
-  virtual void PaneRemoved(PanePtr pane) {}
-  virtual void PaneChanged(PanePtr& pane, host::String& property) {}
+  virtual void Added(PanePtr& pane) {}
+  virtual void Removed(PanePtr pane) {}  // null after Clear
+  virtual void Changed(PanePtr& pane, host::String& property) {}
   virtual void SplitterResized(PanePtr& pane, PanePtr& nextPane) {}
 };
 
-class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes> {
+// Count, Item, Clear, the listeners and the key rules come from KeyedCollection.
+class OvPanes : public host::Object,
+                public std::enable_shared_from_this<OvPanes>,
+                public host::KeyedCollection<OvPane, PanesListener> {
  public:
   static std::shared_ptr<OvPanes> Create(host::Screen screen = host::Screen());
 
@@ -38,19 +42,11 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
               const host::Variant& key = host::Variant::Missing(),
               const host::Variant& appearance = host::Variant::Missing(),
               const host::Variant& controlName = host::Variant::Missing());
-  PanePtr Item(const host::Variant& index) const;
-  int32_t Count() const { return static_cast<int32_t>(panes_.size()); }
+  // The last pane then reaches the inner edge again.
   void Remove(const host::Variant& index);
-  void Clear();
-  // The panes in list order; what the enumerator walks.
-  const std::vector<PanePtr>& Panes() const { return panes_; }
 
-  void AddListener(PanesListener* listener);
-  void RemoveListener(PanesListener* listener);
-  // Drops every pane without events: the owner is going away, and a pane's reference
-  // back to this collection must not keep the list alive.
-  void Detach();
-  bool IsDetached() const { return detached_; }
+  // Drops every pane without events: the control is going away.
+  void Detach() { DropAll(); }
 
   // Settings from the control. The collection owns orientation, bar size and border
   // offset; the control reads them back from here.
@@ -117,29 +113,18 @@ class OvPanes : public host::Object, public std::enable_shared_from_this<OvPanes
   // The pane and the one after it, or for the last pane the one before it and the pane.
   std::pair<PanePtr, PanePtr> ExchangePartners(const OvPane& pane) const;
 
-  // Used by the panes.
-  void NotifyPaneChanged(OvPane& pane, const host::String& property);
-  int32_t ResolveIndex(const host::Variant& index) const;
-  int32_t IndexFromKey(const host::Variant& key) const;
-  bool KeyExists(const host::Variant& key) const;
-  void Reindex();
   // A pane's extent changed: positions are computed again when next asked.
   void InvalidatePositions() { layout_.reset(); }
 
  private:
   explicit OvPanes(host::Screen screen) : screen_(screen) {}
-  PanePtr PaneAt(int32_t position) const;
+  void ListChanged() override { InvalidatePositions(); }
+  PanePtr PaneAt(int32_t position) const { return Item(host::Variant(position)); }
   void SizeNewPane(OvPane& pane, bool hasIndex, int32_t position);
   // The feedback bar: the bar size along the axis, the given extent across it.
   void SizeBar(int32_t across);
-  template <typename Raise>
-  void RaiseToListeners(Raise raise);
 
-  std::vector<PanePtr> panes_;
   mutable std::optional<PaneLayout> layout_;
-  std::vector<PanesListener*> listeners_;
-  bool isAdding_ = false;
-  bool detached_ = false;
   int16_t orientation_ = OvHorizontal;
   Axis axis_ = Axis::Of(OvHorizontal);
   int32_t splitterSize_ = 0;

@@ -44,7 +44,7 @@ void ControlPainter::DrawPanes(const PaintRequest& request, GdiHandle dc) {
   // Laid out in the size being painted, which the panes' own inner size follows.
   const panes::PaneLayout layout =
       collection.LayoutWithin({request.scaleWidth - 2.0 * b, request.scaleHeight - 2.0 * b});
-  const auto& list = collection.Panes();
+  const auto& list = collection.Items();
   for (size_t k = 0; k < list.size(); ++k) {
     const panes::OvPane& pane = *list[k];
     const panes::PaneSpan& span = layout.spans[k];

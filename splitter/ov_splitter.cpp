@@ -219,7 +219,7 @@ void OvSplitter::WriteProperties(host::PropertyBag& bag) const {
 void OvSplitter::WritePaneRecords(host::PropertyBag& bag) const {
   Write(bag, saved::kNumPanes, Variant(panes_->Count()));
   const bool horizontal = Orientation() == OvHorizontal;
-  for (const PanePtr& pane : panes_->Panes()) {
+  for (const PanePtr& pane : panes_->Items()) {
     const int32_t i = pane->Index();
     Write(bag, saved::PaneExtentKey(horizontal), i, Variant(pane->ExtentPixels(panes_->GetAxis().Along())));
     Write(bag, saved::kPaneControlName, i, Variant(pane->ControlName()));
@@ -457,7 +457,7 @@ void OvSplitter::MoveChildControls() {
   byName.reserve(controls.size());
   for (const host::ContainedControlRef& control : controls)
     Skipping([&] { byName[host::FoldedCase(control->Name())].push_back(control.get()); });
-  std::vector<panes::PanePtr> list = panes_->Panes();  // a Move may reach back into the panes
+  std::vector<panes::PanePtr> list = panes_->Items();  // a Move may reach back into the panes
   for (const panes::PanePtr& pane : list) {
     if (!pane->ResizeChildControl() || pane->ControlName().empty()) continue;
     auto bound = byName.find(host::FoldedCase(pane->ControlName()));
@@ -500,19 +500,19 @@ void OvSplitter::CommonEnding() {
   ReportPanesChanged();
 }
 
-void OvSplitter::PaneAdded(panes::PanePtr& pane) {
+void OvSplitter::Added(panes::PanePtr& pane) {
   if (pane->ResizeChildControl()) MoveChildControls();
   Redraw();
   ReportPanesChanged();
 }
 
-void OvSplitter::PaneRemoved(panes::PanePtr) {
+void OvSplitter::Removed(panes::PanePtr) {
   Redraw();
   MoveChildControls();
   ReportPanesChanged();
 }
 
-void OvSplitter::PaneChanged(panes::PanePtr& pane, host::String& property) {
+void OvSplitter::Changed(panes::PanePtr& pane, host::String& property) {
   if (property == u"Width" || property == u"Height") {
     // The collection has already given the neighbour what the pane gained or lost.
     auto [first, second] = panes_->ExchangePartners(*pane);

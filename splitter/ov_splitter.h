@@ -119,9 +119,9 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   void RedrawInto(host::GdiHandle target);
 
  private:
-  void PaneAdded(panes::PanePtr& pane) override;
-  void PaneRemoved(panes::PanePtr pane) override;
-  void PaneChanged(panes::PanePtr& pane, host::String& property) override;
+  void Added(panes::PanePtr& pane) override;
+  void Removed(panes::PanePtr pane) override;
+  void Changed(panes::PanePtr& pane, host::String& property) override;
   void SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) override;
 
   void ReadPaneRecords(host::PropertyBag& bag);

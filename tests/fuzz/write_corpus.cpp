@@ -43,7 +43,7 @@ std::vector<uint8_t> SavedControl(int32_t orientation, int panes) {
                           Variant(host::ObjectRef(host::sim::SimPicture::Make(host::PictureType::Bitmap, "tag")))};
   const Variant keys[] = {Variant(u"key"), Variant::Byte(3), Variant::Date(2), Variant::LongLong(-5)};
   int i = orientation == 0 ? 0 : 4;
-  for (const panes::PanePtr& pane : control.Panes()->Panes()) {
+  for (const panes::PanePtr& pane : control.Panes()->Items()) {
     pane->SetTag(tags[i % std::size(tags)]);
     pane->SetKey(keys[i++ % std::size(keys)]);
   }

@@ -24,7 +24,7 @@ class PanesPage : public ::testing::Test {
     site.Select({support::SplitterByName(control, log)});
   }
   host::sim::SimPageControl& Field(const char16_t* name) { return site.Control(name); }
-  panes::OvPane& Pane(int index) { return *control.Panes()->Panes()[index - 1]; }
+  panes::OvPane& Pane(int index) { return *control.Panes()->Items()[index - 1]; }
   void Click(const char16_t* control) { page.ControlEvent(control, PageEvent::Click); }
   void Type(const char16_t* field, host::StringView text) {
     Field(field).SetText(text);

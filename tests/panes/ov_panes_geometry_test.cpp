@@ -86,13 +86,13 @@ TEST_F(Geometry, OrientationChangeGivesEqualShares) {
   Configure(0, 400, 300, 3);
   for (int i = 0; i < 3; ++i) panes->Add();
   panes->SetOrientation(1);
-  for (const auto& pane : panes->Panes()) {
+  for (const auto& pane : panes->Items()) {
     EXPECT_EQ(pane->ExtentPixels(panes::Dimension::Y), 98);  // (300 - 2*3) / 3
     EXPECT_EQ(pane->ExtentPixels(panes::Dimension::X), 400);
   }
   EXPECT_EQ(panes->Layout().spans[2].start, 2 * (98 + 3));
   panes->SetOrientation(1);  // unchanged: nothing moves
-  EXPECT_EQ(panes->Panes()[0]->ExtentPixels(panes::Dimension::Y), 98);
+  EXPECT_EQ(panes->Items()[0]->ExtentPixels(panes::Dimension::Y), 98);
   panes->SetOrientation(5);  // any non-zero value stacks the panes; the shares are recomputed
   EXPECT_FALSE(panes->GetAxis().IsHorizontal());
 }
@@ -100,18 +100,18 @@ TEST_F(Geometry, OrientationChangeGivesEqualShares) {
 TEST_F(Geometry, EqualizingStopsAtTheFirstPaneBelowItsMinimum) {
   Configure(0, 400, 300, 3);
   for (int i = 0; i < 3; ++i) panes->Add();
-  panes->Panes()[1]->SetMinimum(90 * 15);
+  panes->Items()[1]->SetMinimum(90 * 15);
   panes->SetBounds(400, 240);
   EXPECT_OV_ERROR(panes->SetOrientation(1), err::kBelowMinimum, "Height cannot be less than Min.");
-  EXPECT_EQ(panes->Panes()[0]->ExtentPixels(panes::Dimension::Y), 78);  // (240 - 6) / 3
-  EXPECT_EQ(panes->Panes()[1]->ExtentPixels(panes::Dimension::Y), -1);  // untouched
+  EXPECT_EQ(panes->Items()[0]->ExtentPixels(panes::Dimension::Y), 78);  // (240 - 6) / 3
+  EXPECT_EQ(panes->Items()[1]->ExtentPixels(panes::Dimension::Y), -1);  // untouched
 }
 
 TEST_F(Geometry, FirstPaneOfANewControlRaisesSplitterResizedWithNothing) {
   Configure(1, 320, 240);
   panes->AddFirstPane();
-  EXPECT_EQ(panes->Panes()[0]->ExtentPixels(panes::Dimension::Y), 240);
-  EXPECT_EQ(panes->Panes()[0]->ExtentPixels(panes::Dimension::X), -1);
+  EXPECT_EQ(panes->Items()[0]->ExtentPixels(panes::Dimension::Y), 240);
+  EXPECT_EQ(panes->Items()[0]->ExtentPixels(panes::Dimension::X), -1);
   EXPECT_EQ(events.log, (Strings{"PaneAdded Pane 1", "SplitterResized Pane 1 Nothing"}));
   EXPECT_EQ(panes->Add()->ExtentPixels(panes::Dimension::Y), 118);  // the initial extent is not kept
 }

@@ -13,13 +13,13 @@ using Strings = std::vector<std::string>;
 
 std::vector<int32_t> Widths(const panes::OvPanes& panes) {
   std::vector<int32_t> widths;
-  for (const auto& pane : panes.Panes()) widths.push_back(pane->ExtentPixels(panes::Dimension::X));
+  for (const auto& pane : panes.Items()) widths.push_back(pane->ExtentPixels(panes::Dimension::X));
   return widths;
 }
 
 std::vector<std::string> NamesInOrder(const panes::OvPanes& panes) {
   std::vector<std::string> names;
-  for (const auto& pane : panes.Panes())
+  for (const auto& pane : panes.Items())
     names.push_back(host::ToUtf8(pane->Name()) + "#" + std::to_string(pane->Index()));
   return names;
 }

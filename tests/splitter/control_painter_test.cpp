@@ -101,9 +101,9 @@ TEST_F(PaintRedraw, SystemBackColorIsLookedUp) {
 
 TEST_F(PaintRedraw, PaneNamesOnlyInDesignMode) {
   MakePanes({100, 80});
-  panes->Panes()[0]->SetName(u"Left");
-  panes->Panes()[1]->SetName(u"Right");
-  panes->Panes()[1]->SetAppearance(panes::OvPaneFlat);
+  panes->Items()[0]->SetName(u"Left");
+  panes->Items()[1]->SetName(u"Right");
+  panes->Items()[1]->SetAppearance(panes::OvPaneFlat);
   Redraw();
   EXPECT_TRUE(gdi.Texts().empty());
 

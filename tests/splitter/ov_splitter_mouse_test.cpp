@@ -29,10 +29,10 @@ class Mouse : public ::testing::Test {
     auto& panes = *control.Panes();
     panes.Add();
     for (int i = 0; i < 2; ++i) {
-      panes.Panes()[i]->SetAppearance(0);
-      panes.Panes()[i]->SetMinimum(150);  // 10 pixels
+      panes.Items()[i]->SetAppearance(0);
+      panes.Items()[i]->SetMinimum(150);  // 10 pixels
     }
-    panes.Panes()[0]->SetExtentPixels(panes::Dimension::X, 100);
+    panes.Items()[0]->SetExtentPixels(panes::Dimension::X, 100);
     panes.Relayout(false);
     platform.trace.Clear();
     platform.events.Clear();
@@ -48,7 +48,7 @@ class Mouse : public ::testing::Test {
     return lines;
   }
   int32_t Width(int position) const {
-    return control.Panes()->Panes()[position - 1]->ExtentPixels(panes::Dimension::X);
+    return control.Panes()->Items()[position - 1]->ExtentPixels(panes::Dimension::X);
   }
   bool Hooked() const { return platform.subclassing.HasSharedProcedure(control.Hwnd()); }
   host::WindowHandle Captured() { return platform.pointer.GetCapture(); }

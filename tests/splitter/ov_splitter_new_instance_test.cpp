@@ -24,7 +24,7 @@ TEST_F(NewInstance, HasTheDefaultsAndOnePaneSpanningTheControl) {
   EXPECT_EQ(control.WhatsThisHelpID(), 0);
   const auto& panes = *control.Panes();
   ASSERT_EQ(panes.Count(), 1);
-  EXPECT_EQ(panes.Panes()[0]->ExtentPixels(panes::Dimension::X), 400);
+  EXPECT_EQ(panes.Items()[0]->ExtentPixels(panes::Dimension::X), 400);
   EXPECT_EQ(panes.ParentExtent(panes::Dimension::Y), 300);
   EXPECT_EQ(panes.GetUnitsPerPixel(), 15);
 }
@@ -35,7 +35,7 @@ TEST_F(NewInstance, ExtenderWithoutPositionDoesNotStopCreation) {
   control.InitProperties();
   ASSERT_EQ(control.Panes()->Count(), 1);
   // Without bounds the pane takes the inner width handed over before them.
-  EXPECT_EQ(control.Panes()->Panes()[0]->ExtentPixels(panes::Dimension::X), 320);
+  EXPECT_EQ(control.Panes()->Items()[0]->ExtentPixels(panes::Dimension::X), 320);
 }
 
 TEST_F(NewInstance, UnitsPerPixelFollowTheAmbientScaleUnits) {

@@ -27,7 +27,7 @@ struct Instance {
     control.Initialize();
   }
   panes::OvPanes& Panes() { return *control.Panes(); }
-  panes::OvPane& Pane(int position) { return *Panes().Panes()[position - 1]; }
+  panes::OvPane& Pane(int position) { return *Panes().Items()[position - 1]; }
   SimPropertyBag Saved() {
     SimPropertyBag bag;
     control.WriteProperties(bag);
@@ -51,7 +51,7 @@ std::string Describe(Instance& instance) {
   add(Variant(static_cast<int32_t>(c.BackColor())));
   add(Variant(c.Enabled()));
   text += host::sim::SimPicture::Describe(c.MouseIcon()) + host::sim::SimPicture::Describe(c.SplitterMouseIcon());
-  for (const panes::PanePtr& pane : instance.Panes().Panes()) {
+  for (const panes::PanePtr& pane : instance.Panes().Items()) {
     text += "\n";
     // Only the extent along the axis is saved: a pane spans the whole extent across it.
     const int32_t along = c.Orientation() == splitter::OvHorizontal ? pane->ExtentPixels(panes::Dimension::X)
@@ -135,7 +135,7 @@ TEST(Persistence, ConfigurationsRoundTripUnderEveryScaleUnit) {
       original.control.SetBorderStyle(splitter::OvFixedSingle);
       for (int i = 0; i < 4; ++i) original.Panes().Add();
       int i = 0;
-      for (const panes::PanePtr& pane : original.Panes().Panes()) {
+      for (const panes::PanePtr& pane : original.Panes().Items()) {
         pane->SetAppearance(i % 2);
         pane->SetTag(tags[i % std::size(tags)]);
         pane->SetKey(i == 2 ? Variant(int32_t{42}) : Variant(u"key " + host::DecimalText(i)));

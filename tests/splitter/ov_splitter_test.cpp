@@ -28,12 +28,12 @@ class Control : public ::testing::Test {
     while (panes.Count() < static_cast<int32_t>(widths.size())) panes.Add();
     int i = 0;
     for (int32_t width : widths) {
-      panes.Panes()[i]->SetAppearance(0);
-      panes.Panes()[i++]->SetExtentPixels(panes::Dimension::X, width);
+      panes.Items()[i]->SetAppearance(0);
+      panes.Items()[i++]->SetExtentPixels(panes::Dimension::X, width);
     }
     platform.trace.Clear();
   }
-  panes::OvPane& Pane(int position) { return *control.Panes()->Panes()[position - 1]; }
+  panes::OvPane& Pane(int position) { return *control.Panes()->Items()[position - 1]; }
 
   host::sim::SimPlatform platform;
   splitter::OvSplitter control{platform.Site()};

@@ -68,7 +68,7 @@ inline void PaintConfigured(const PaintConfiguration& c, host::Gdi& gdi, host::G
   panes->SetBounds(c.width - 2 * c.borderOffset, c.height - 2 * c.borderOffset);
   // Added at their minimum, not by halving the last one, so narrow ones fit too.
   for (size_t i = 0; i < c.extents.size(); ++i) panes->AddSized(10);
-  auto pane = panes->Panes().begin();
+  auto pane = panes->Items().begin();
   for (int32_t extent : c.extents) {
     (*pane)->SetAppearance(c.paneAppearance);
     (*pane)->SetMinimum(0);

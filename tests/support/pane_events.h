@@ -15,15 +15,15 @@ inline std::string Describe(const panes::PanePtr& pane) {
 
 class PaneEvents : public panes::PanesListener {
  public:
-  void PaneAdded(panes::PanePtr& pane) override {
+  void Added(panes::PanePtr& pane) override {
     log.push_back("PaneAdded " + Describe(pane));
     if (onAdded) onAdded(pane);
   }
-  void PaneRemoved(panes::PanePtr pane) override {
+  void Removed(panes::PanePtr pane) override {
     log.push_back("PaneRemoved " + Describe(pane));
     if (onRemoved) onRemoved(pane);
   }
-  void PaneChanged(panes::PanePtr& pane, host::String& property) override {
+  void Changed(panes::PanePtr& pane, host::String& property) override {
     log.push_back("PaneChanged " + Describe(pane) + " " + host::ToUtf8(property));
     if (onChanged) onChanged(pane, property);
   }

@@ -49,7 +49,7 @@ class RasterPaintFixture : public ::testing::Test {
     panes->SetBounds(width - 2 * borderOffset, height - 2 * borderOffset);
     // All added first: each new pane takes its room from the ones before.
     for (size_t i = 0; i < extents.size(); ++i) panes->Add();
-    auto pane = panes->Panes().begin();
+    auto pane = panes->Items().begin();
     for (int32_t extent : extents) {
       (*pane)->SetAppearance(appearance);
       (*pane)->SetExtentPixels(panes->GetAxis().Along(), extent);
