@@ -19,7 +19,6 @@ class CSplitter {
   // Where the bar's leading edge was last moved to; -1 before the first move of a drag.
   int32_t Value() const { return value_; }
   bool Dragging() const { return dragging_; }
-  const host::ScreenRect& BarRect() const { return barRect_; }
 
   // The drag range along the axis: where it starts and how long it is.
   void SetRange(int32_t start, int32_t length) {

@@ -45,10 +45,6 @@ class SimControlSurface : public ControlSurface {
     scaleHeight_ = height;
     if (resizeWindowDC_) resizeWindowDC_(width, height);
   }
-  void SetFont(FontDescription font, float textHeight) {
-    font_ = std::move(font);
-    textHeight_ = textHeight;
-  }
 
   const SimTrace& Log() const { return log_; }
   void ClearLog() { log_.Clear(); }

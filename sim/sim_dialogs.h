@@ -27,7 +27,6 @@ class SimDialogs : public Dialogs {
   // Paths compare without regard to case, as the file system does.
   bool FileExists(StringView path) const override;
 
-  void SetMessageResult(int32_t button) { messageResult_ = button; }
   void SetModalHandler(ModalHandler handler) { modalHandler_ = std::move(handler); }
   // While set, StartProgram fails with "File not found" (the attempt is still recorded).
   void SetProgramsFail(bool fail) { programsFail_ = fail; }

@@ -15,7 +15,6 @@ class SimExtender : public Extender {
   void SetLeft(Variant left) { left_ = std::move(left); }
   void SetTop(Variant top) { top_ = std::move(top); }
   void RemoveLeft() { left_.reset(); }
-  void RemoveTop() { top_.reset(); }
   void SetParent(ParentRef parent) { parent_ = std::move(parent); }
 
  private:

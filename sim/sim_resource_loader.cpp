@@ -8,7 +8,6 @@
 namespace host::sim {
 
 PictureRef SimResourceLoader::LoadCursorPicture(int32_t resourceId) {
-  loaded_.push_back(resourceId);
   if (!available_.contains(resourceId)) throw Error::Runtime(kResourceNotFound);
   return SimPicture::Make(PictureType::Icon, "cursor " + std::to_string(resourceId));
 }

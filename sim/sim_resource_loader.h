@@ -1,9 +1,8 @@
 #pragma once
 // The component's cursor resources as icon pictures labelled "cursor <id>"; every load is
-// recorded and makes a new picture, as the platform does.
+// makes a new picture, as the platform does.
 #include <cstdint>
 #include <set>
-#include <vector>
 
 #include "host/site/resource_loader.h"
 
@@ -16,12 +15,8 @@ class SimResourceLoader : public ResourceLoader {
 
   PictureRef LoadCursorPicture(int32_t resourceId) override;
 
-  void SetAvailable(std::set<int32_t> resourceIds) { available_ = std::move(resourceIds); }
-  const std::vector<int32_t>& LoadedIds() const { return loaded_; }
-
  private:
   std::set<int32_t> available_;
-  std::vector<int32_t> loaded_;
 };
 
 }  // namespace host::sim

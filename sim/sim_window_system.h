@@ -18,13 +18,11 @@ class SimWindowSystem : public WindowSystem {
   explicit SimWindowSystem(SimTrace* sharedTrace = nullptr) : log_(sharedTrace) {}
   void MoveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) override;
 
-  void FailFor(WindowHandle window) { failing_.insert(window); }
   const std::map<WindowHandle, Placement>& Placements() const { return placements_; }
   const SimTrace& Log() const { return log_; }
 
  private:
   std::map<WindowHandle, Placement> placements_;
-  std::set<WindowHandle> failing_;
   SimTrace log_;
 };
 

@@ -298,7 +298,9 @@ TEST(Persistence, ADamagedBagStopsTheLoadAtTheFailingStep) {
       ADD_FAILURE() << "no error";
     } catch (const host::Error& e) {
       EXPECT_EQ(e.number(), c.number);
-      if (c.description) EXPECT_EQ(host::ToUtf8(e.description()), c.description);
+      if (c.description) {
+        EXPECT_EQ(host::ToUtf8(e.description()), c.description);
+      }
     }
     EXPECT_FALSE(instance.control.IsReady());
     EXPECT_EQ(instance.Panes().Count(), c.panesLeft);
