@@ -90,27 +90,6 @@ TEST_F(Pane, ZeroUnitsPerPixelFailsTheConversions) {
   EXPECT_OV_ERROR(first->SetWidth(INT32_MAX), err::kOverflow, "Overflow");
 }
 
-TEST_F(Pane, WidthIsExchangedWithTheNeighbourBeforeTheChangeIsReported) {
-  const auto along = panes::Dimension::X;
-  auto first = panes->Add();
-  auto second = panes->Add();
-  auto third = panes->Add();
-  const int32_t pairTotal = first->ExtentPixels(along) + second->ExtentPixels(along);
-  int32_t seenByHandler = 0;
-  events.onChanged = [&](panes::PanePtr&, host::String& property) {
-    if (property == u"Width") seenByHandler = second->ExtentPixels(along);
-  };
-  first->SetWidth(50 * 15);  // the next pane takes what the first gave up
-  EXPECT_EQ(first->ExtentPixels(along), 54);
-  EXPECT_EQ(second->ExtentPixels(along), pairTotal - 54);
-  EXPECT_EQ(seenByHandler, pairTotal - 54);
-  const int32_t lastPair = second->ExtentPixels(along) + third->ExtentPixels(along);
-  third->SetWidth(20 * 15);  // the last pane trades with the one before it
-  EXPECT_EQ(second->ExtentPixels(along), lastPair - 24);
-  EXPECT_EQ(panes->ExchangePartners(*third), std::make_pair(second, third));
-  EXPECT_OV_ERROR(first->SetWidth(390 * 15), err::kBelowMinimum, "Width cannot be less than Min.");
-}
-
 TEST_F(Pane, KeysAreUniqueIgnoringCaseAndBlanks) {
   auto first = panes->Add(Variant::Missing(), Variant(u"ABC"));
   auto second = panes->Add();
