@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "host/interface.h"
 #include "host/site/contained_control.h"
 #include "host/text.h"
 
@@ -13,9 +14,8 @@ namespace host {
 class NamedParent;
 using NamedParentRef = std::shared_ptr<NamedParent>;
 
-class NamedParent {
+class NamedParent : public Interface {
  public:
-  virtual ~NamedParent() = default;
   virtual String Name() const = 0;
   // Null for Nothing; throws at the top of the chain.
   virtual NamedParentRef Parent() const = 0;

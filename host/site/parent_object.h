@@ -3,6 +3,7 @@
 // by name on the real platform.
 #include <memory>
 
+#include "host/interface.h"
 #include "host/window_handle.h"
 
 namespace host {
@@ -10,9 +11,8 @@ namespace host {
 class ParentObject;
 using ParentRef = std::shared_ptr<ParentObject>;
 
-class ParentObject {
+class ParentObject : public Interface {
  public:
-  virtual ~ParentObject() = default;
   // Throws host::Error when the object has no window.
   virtual WindowHandle Hwnd() const = 0;
   // Null for Nothing; throws host::Error at the top of the chain, which has no Parent.
