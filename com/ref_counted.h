@@ -29,6 +29,6 @@ class RefCounted {
 }  // namespace com
 
 // IUnknown's counting members of a class derived from com::RefCounted.
-#define COM_IUNKNOWN_REFCOUNT                                                \
+#define COM_IUNKNOWN_REFCOUNT                                          \
   ULONG STDMETHODCALLTYPE AddRef() override { return AddRefObject(); } \
   ULONG STDMETHODCALLTYPE Release() override { return ReleaseObject(); }
