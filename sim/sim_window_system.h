@@ -3,29 +3,27 @@
 #include <map>
 #include <set>
 
-#include "sim/sim_trace.h"
+#include "sim/sim_traced.h"
 #include "host/site/window_system.h"
 
 namespace host::sim {
 
-class SimWindowSystem : public WindowSystem {
+class SimWindowSystem : public WindowSystem, public SimTraced {
  public:
   struct Placement {
     int x, y, width, height;
     bool operator==(const Placement&) const = default;
   };
 
-  explicit SimWindowSystem(SimTrace* sharedTrace = nullptr) : log_(sharedTrace) {}
+  explicit SimWindowSystem(SimTrace* sharedTrace = nullptr) : SimTraced(sharedTrace) {}
   void MoveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) override;
 
   void FailFor(WindowHandle window) { failing_.insert(window); }
   const std::map<WindowHandle, Placement>& Placements() const { return placements_; }
-  const SimTrace& Log() const { return log_; }
 
  private:
   std::map<WindowHandle, Placement> placements_;
   std::set<WindowHandle> failing_;
-  SimTrace log_;
 };
 
 }  // namespace host::sim
