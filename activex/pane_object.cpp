@@ -14,6 +14,15 @@ VARIANT_BOOL FromBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE;
 
 }  // namespace
 
+// A property whose value the pane takes and gives as the interface's type holds it.
+#define PANE_PROPERTY(Name, Type)                                          \
+  HRESULT PaneObject::put_##Name(Type* value) {                            \
+    return Put(value, [&](Type v) { object_->Set##Name(v); });             \
+  }                                                                        \
+  HRESULT PaneObject::get_##Name(Type* value) {                            \
+    return Get(value, [&] { return static_cast<Type>(object_->Name()); }); \
+  }
+
 panes::PanePtr PaneObject::Unwrap(IUnknown* object) {
   ComPtr<PaneObject> ours;
   if (!object || FAILED(object->QueryInterface(kPaneObjectIdentity, reinterpret_cast<void**>(ours.Out()))))
@@ -37,12 +46,7 @@ HRESULT PaneObject::put_ResizeChildControl(VARIANT_BOOL* value) {
 HRESULT PaneObject::get_ResizeChildControl(VARIANT_BOOL* value) {
   return Get(value, [&] { return FromBool(object_->ResizeChildControl()); });
 }
-HRESULT PaneObject::put_Minimum(LONG* value) {
-  return Put(value, [&](LONG v) { object_->SetMinimum(v); });
-}
-HRESULT PaneObject::get_Minimum(LONG* value) {
-  return Get(value, [&] { return object_->Minimum(); });
-}
+PANE_PROPERTY(Minimum, LONG)
 HRESULT PaneObject::put_ControlName(BSTR* value) {
   return Put(value, [&](BSTR v) { object_->SetControlName(FromBstr(v)); });
 }
@@ -64,36 +68,11 @@ HRESULT PaneObject::put_Name(BSTR* value) {
 HRESULT PaneObject::get_Name(BSTR* value) {
   return Get(value, [&] { return AllocBstr(object_->Name()); });
 }
-HRESULT PaneObject::put_Left(LONG* value) {
-  return Put(value, [&](LONG v) { object_->SetLeft(v); });
-}
-HRESULT PaneObject::get_Left(LONG* value) {
-  return Get(value, [&] { return object_->Left(); });
-}
-HRESULT PaneObject::put_Top(LONG* value) {
-  return Put(value, [&](LONG v) { object_->SetTop(v); });
-}
-HRESULT PaneObject::get_Top(LONG* value) {
-  return Get(value, [&] { return object_->Top(); });
-}
-HRESULT PaneObject::put_Width(LONG* value) {
-  return Put(value, [&](LONG v) { object_->SetWidth(v); });
-}
-HRESULT PaneObject::get_Width(LONG* value) {
-  return Get(value, [&] { return object_->Width(); });
-}
-HRESULT PaneObject::put_Height(LONG* value) {
-  return Put(value, [&](LONG v) { object_->SetHeight(v); });
-}
-HRESULT PaneObject::get_Height(LONG* value) {
-  return Get(value, [&] { return object_->Height(); });
-}
-HRESULT PaneObject::put_Appearance(OvPaneAppearanceConstants* value) {
-  return Put(value, [&](OvPaneAppearanceConstants v) { object_->SetAppearance(static_cast<int32_t>(v)); });
-}
-HRESULT PaneObject::get_Appearance(OvPaneAppearanceConstants* value) {
-  return Get(value, [&] { return static_cast<OvPaneAppearanceConstants>(object_->Appearance()); });
-}
+PANE_PROPERTY(Left, LONG)
+PANE_PROPERTY(Top, LONG)
+PANE_PROPERTY(Width, LONG)
+PANE_PROPERTY(Height, LONG)
+PANE_PROPERTY(Appearance, OvPaneAppearanceConstants)
 HRESULT PaneObject::put_Key(VARIANT* value) {
   return Put(value, [&](const VARIANT& v) { object_->SetKey(FromVariant(v)); });
 }

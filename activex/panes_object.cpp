@@ -94,7 +94,7 @@ void PanesObject::Added(panes::PanePtr& pane) {
   events_.Raise(1, arguments);
 }
 
-void PanesObject::Removed(panes::PanePtr pane) {
+void PanesObject::Removed(panes::PanePtr& pane) {
   PaneArgument removed(pane);
   VARIANT arguments[] = {removed.ByValue()};
   events_.Raise(2, arguments);

@@ -34,7 +34,7 @@ class PanesObject final : public DispatchObject<PanesObject, panes::OvPanes, _Ov
   ~PanesObject() override;
 
   void Added(panes::PanePtr& pane) override;
-  void Removed(panes::PanePtr pane) override;
+  void Removed(panes::PanePtr& pane) override;
   void Changed(panes::PanePtr& pane, host::String& property) override;
   void SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) override;
 };

@@ -4,6 +4,7 @@
 #include <msstkppg.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <vector>
 
 #include "activex/registration.h"
@@ -15,25 +16,19 @@
 namespace activex {
 namespace {
 
-struct PropertyPage {
-  const char16_t* property;
+// Where each property is edited: the General page holds the splitter-wide fields.
+struct PagePlacement {
   const CLSID* page;
+  std::initializer_list<const char16_t*> properties;
 };
 
-// Where each property is edited: the General page holds the splitter-wide fields.
-const PropertyPage kPropertyPages[] = {
-    {u"Appearance", &kGeneralPageClsid},
-    {u"BorderStyle", &kGeneralPageClsid},
-    {u"Orientation", &kGeneralPageClsid},
-    {u"SplitterStyle", &kGeneralPageClsid},
-    {u"MousePointer", &kGeneralPageClsid},
-    {u"OLEDropMode", &kGeneralPageClsid},
-    {u"SplitterSize", &kGeneralPageClsid},
-    {u"Enabled", &kGeneralPageClsid},
-    {u"Panes", &kPanesPageClsid},
-    {u"BackColor", &CLSID_StockColorPage},
-    {u"MouseIcon", &CLSID_StockPicturePage},
-    {u"SplitterMouseIcon", &CLSID_StockPicturePage},
+const PagePlacement kPropertyPages[] = {
+    {&kGeneralPageClsid,
+     {u"Appearance", u"BorderStyle", u"Orientation", u"SplitterStyle", u"MousePointer", u"OLEDropMode", u"SplitterSize",
+      u"Enabled"}},
+    {&kPanesPageClsid, {u"Panes"}},
+    {&CLSID_StockColorPage, {u"BackColor"}},
+    {&CLSID_StockPicturePage, {u"MouseIcon", u"SplitterMouseIcon"}},
 };
 
 }  // namespace
@@ -66,11 +61,13 @@ HRESULT PropertyBrowsing::MapPropertyToPage(DISPID member, CLSID* page) {
   if (!page) return E_POINTER;
   *page = CLSID_NULL;
   host::String name = MemberName(member);
-  auto found = std::find_if(std::begin(kPropertyPages), std::end(kPropertyPages),
-                            [&](const PropertyPage& entry) { return entry.property == name; });
-  if (found == std::end(kPropertyPages)) return PERPROP_E_NOPAGEAVAILABLE;
-  *page = *found->page;
-  return S_OK;
+  for (const PagePlacement& placement : kPropertyPages) {
+    if (std::find(placement.properties.begin(), placement.properties.end(), name) == placement.properties.end())
+      continue;
+    *page = *placement.page;
+    return S_OK;
+  }
+  return PERPROP_E_NOPAGEAVAILABLE;
 }
 
 HRESULT PropertyBrowsing::GetPredefinedStrings(DISPID member, CALPOLESTR* strings, CADWORD* cookies) {

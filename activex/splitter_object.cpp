@@ -18,6 +18,23 @@
 
 namespace activex {
 
+// A property whose value the control takes and gives as the interface's type holds it.
+#define SPLITTER_PROPERTY(Name, Type)                                       \
+  HRESULT SplitterObject::get_##Name(Type* result) {                        \
+    return Get(result, [&] { return static_cast<Type>(control_.Name()); }); \
+  }                                                                         \
+  HRESULT SplitterObject::put_##Name(Type value) {                          \
+    return ComBoundary([&] { control_.Set##Name(value); });                 \
+  }
+// A picture property, set by reference.
+#define SPLITTER_PICTURE_PROPERTY(Name)                                               \
+  HRESULT SplitterObject::get_##Name(IPictureDisp** result) {                         \
+    return Get(result, [&] { return PlatformPicture::ToDispatch(control_.Name()); }); \
+  }                                                                                   \
+  HRESULT SplitterObject::putref_##Name(IPictureDisp* value) {                        \
+    return ComBoundary([&] { control_.Set##Name(PlatformPicture::From(value)); });    \
+  }
+
 HRESULT SplitterObject::Create(REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
@@ -86,12 +103,7 @@ HRESULT SplitterObject::get_Panes(_OvPanes** result) {
   return Get(result, [&] { return PanesObject::Wrap(control_.Panes()); });
 }
 
-HRESULT SplitterObject::get_BackColor(OLE_COLOR* result) {
-  return Get(result, [&] { return control_.BackColor(); });
-}
-HRESULT SplitterObject::put_BackColor(OLE_COLOR value) {
-  return ComBoundary([&] { control_.SetBackColor(value); });
-}
+SPLITTER_PROPERTY(BackColor, OLE_COLOR)
 
 HRESULT SplitterObject::get_Enabled(VARIANT_BOOL* result) {
   return Get(result, [&] { return control_.Enabled() ? VARIANT_TRUE : VARIANT_FALSE; });
@@ -100,72 +112,27 @@ HRESULT SplitterObject::put_Enabled(VARIANT_BOOL value) {
   return ComBoundary([&] { control_.SetEnabled(value != VARIANT_FALSE); });
 }
 
-HRESULT SplitterObject::get_MouseIcon(IPictureDisp** result) {
-  return Get(result, [&] { return PlatformPicture::ToDispatch(control_.MouseIcon()); });
-}
-HRESULT SplitterObject::putref_MouseIcon(IPictureDisp* value) {
-  return ComBoundary([&] { control_.SetMouseIcon(PlatformPicture::From(value)); });
-}
+SPLITTER_PICTURE_PROPERTY(MouseIcon)
 
-HRESULT SplitterObject::get_MousePointer(LONG* result) {
-  return Get(result, [&] { return control_.MousePointer(); });
-}
-HRESULT SplitterObject::put_MousePointer(LONG value) {
-  return ComBoundary([&] { control_.SetMousePointer(value); });
-}
+SPLITTER_PROPERTY(MousePointer, LONG)
 
 HRESULT SplitterObject::OLEDrag() {
   return ComBoundary([&] { control_.OLEDrag(); });
 }
 
-HRESULT SplitterObject::get_OLEDropMode(OvOLEDropConstants* result) {
-  return Get(result, [&] { return static_cast<OvOLEDropConstants>(control_.OLEDropMode()); });
-}
-HRESULT SplitterObject::put_OLEDropMode(OvOLEDropConstants value) {
-  return ComBoundary([&] { control_.SetOLEDropMode(value); });
-}
+SPLITTER_PROPERTY(OLEDropMode, OvOLEDropConstants)
 
-HRESULT SplitterObject::get_Appearance(OvAppearanceConstants* result) {
-  return Get(result, [&] { return static_cast<OvAppearanceConstants>(control_.Appearance()); });
-}
-HRESULT SplitterObject::put_Appearance(OvAppearanceConstants value) {
-  return ComBoundary([&] { control_.SetAppearance(value); });
-}
+SPLITTER_PROPERTY(Appearance, OvAppearanceConstants)
 
-HRESULT SplitterObject::get_BorderStyle(OvBorderStyleConstants* result) {
-  return Get(result, [&] { return static_cast<OvBorderStyleConstants>(control_.BorderStyle()); });
-}
-HRESULT SplitterObject::put_BorderStyle(OvBorderStyleConstants value) {
-  return ComBoundary([&] { control_.SetBorderStyle(value); });
-}
+SPLITTER_PROPERTY(BorderStyle, OvBorderStyleConstants)
 
-HRESULT SplitterObject::get_SplitterMouseIcon(IPictureDisp** result) {
-  return Get(result, [&] { return PlatformPicture::ToDispatch(control_.SplitterMouseIcon()); });
-}
-HRESULT SplitterObject::putref_SplitterMouseIcon(IPictureDisp* value) {
-  return ComBoundary([&] { control_.SetSplitterMouseIcon(PlatformPicture::From(value)); });
-}
+SPLITTER_PICTURE_PROPERTY(SplitterMouseIcon)
 
-HRESULT SplitterObject::get_SplitterStyle(OvSplitterStyleConstants* result) {
-  return Get(result, [&] { return static_cast<OvSplitterStyleConstants>(control_.SplitterStyle()); });
-}
-HRESULT SplitterObject::put_SplitterStyle(OvSplitterStyleConstants value) {
-  return ComBoundary([&] { control_.SetSplitterStyle(value); });
-}
+SPLITTER_PROPERTY(SplitterStyle, OvSplitterStyleConstants)
 
-HRESULT SplitterObject::get_SplitterSize(LONG* result) {
-  return Get(result, [&] { return control_.SplitterSize(); });
-}
-HRESULT SplitterObject::put_SplitterSize(LONG value) {
-  return ComBoundary([&] { control_.SetSplitterSize(value); });
-}
+SPLITTER_PROPERTY(SplitterSize, LONG)
 
-HRESULT SplitterObject::get_Orientation(OvOrientationConstants* result) {
-  return Get(result, [&] { return static_cast<OvOrientationConstants>(control_.Orientation()); });
-}
-HRESULT SplitterObject::put_Orientation(OvOrientationConstants value) {
-  return ComBoundary([&] { control_.SetOrientation(value); });
-}
+SPLITTER_PROPERTY(Orientation, OvOrientationConstants)
 
 HRESULT SplitterObject::get_WhatsThisHelpID(VARIANT* result) {
   return Get(result, [&] { return host::Variant(control_.WhatsThisHelpID()); });

@@ -33,6 +33,15 @@
 
 namespace activex {
 
+// The members of a property of _OvSplitter: a value passed by value, or a picture set by
+// reference.
+#define SPLITTER_PROPERTY_MEMBERS(Name, Type)                  \
+  HRESULT STDMETHODCALLTYPE get_##Name(Type* result) override; \
+  HRESULT STDMETHODCALLTYPE put_##Name(Type value) override;
+#define SPLITTER_PICTURE_PROPERTY_MEMBERS(Name)                         \
+  HRESULT STDMETHODCALLTYPE get_##Name(IPictureDisp** result) override; \
+  HRESULT STDMETHODCALLTYPE putref_##Name(IPictureDisp* value) override;
+
 class SplitterObject final : public ComObject,
                              public DualDispatch<_OvSplitter>,
                              public ISpecifyPropertyPages,
@@ -47,31 +56,19 @@ class SplitterObject final : public ComObject,
   // _OvSplitter
   HRESULT STDMETHODCALLTYPE get_hWnd(LONG* result) override;
   HRESULT STDMETHODCALLTYPE get_Panes(_OvPanes** result) override;
-  HRESULT STDMETHODCALLTYPE get_BackColor(OLE_COLOR* result) override;
-  HRESULT STDMETHODCALLTYPE put_BackColor(OLE_COLOR value) override;
-  HRESULT STDMETHODCALLTYPE get_Enabled(VARIANT_BOOL* result) override;
-  HRESULT STDMETHODCALLTYPE put_Enabled(VARIANT_BOOL value) override;
-  HRESULT STDMETHODCALLTYPE get_MouseIcon(IPictureDisp** result) override;
-  HRESULT STDMETHODCALLTYPE putref_MouseIcon(IPictureDisp* value) override;
-  HRESULT STDMETHODCALLTYPE get_MousePointer(LONG* result) override;
-  HRESULT STDMETHODCALLTYPE put_MousePointer(LONG value) override;
+  SPLITTER_PROPERTY_MEMBERS(BackColor, OLE_COLOR)
+  SPLITTER_PROPERTY_MEMBERS(Enabled, VARIANT_BOOL)
+  SPLITTER_PICTURE_PROPERTY_MEMBERS(MouseIcon)
+  SPLITTER_PROPERTY_MEMBERS(MousePointer, LONG)
   HRESULT STDMETHODCALLTYPE OLEDrag() override;
-  HRESULT STDMETHODCALLTYPE get_OLEDropMode(OvOLEDropConstants* result) override;
-  HRESULT STDMETHODCALLTYPE put_OLEDropMode(OvOLEDropConstants value) override;
-  HRESULT STDMETHODCALLTYPE get_Appearance(OvAppearanceConstants* result) override;
-  HRESULT STDMETHODCALLTYPE put_Appearance(OvAppearanceConstants value) override;
-  HRESULT STDMETHODCALLTYPE get_BorderStyle(OvBorderStyleConstants* result) override;
-  HRESULT STDMETHODCALLTYPE put_BorderStyle(OvBorderStyleConstants value) override;
-  HRESULT STDMETHODCALLTYPE get_SplitterMouseIcon(IPictureDisp** result) override;
-  HRESULT STDMETHODCALLTYPE putref_SplitterMouseIcon(IPictureDisp* value) override;
-  HRESULT STDMETHODCALLTYPE get_SplitterStyle(OvSplitterStyleConstants* result) override;
-  HRESULT STDMETHODCALLTYPE put_SplitterStyle(OvSplitterStyleConstants value) override;
-  HRESULT STDMETHODCALLTYPE get_SplitterSize(LONG* result) override;
-  HRESULT STDMETHODCALLTYPE put_SplitterSize(LONG value) override;
-  HRESULT STDMETHODCALLTYPE get_Orientation(OvOrientationConstants* result) override;
-  HRESULT STDMETHODCALLTYPE put_Orientation(OvOrientationConstants value) override;
-  HRESULT STDMETHODCALLTYPE get_WhatsThisHelpID(VARIANT* result) override;
-  HRESULT STDMETHODCALLTYPE put_WhatsThisHelpID(VARIANT value) override;
+  SPLITTER_PROPERTY_MEMBERS(OLEDropMode, OvOLEDropConstants)
+  SPLITTER_PROPERTY_MEMBERS(Appearance, OvAppearanceConstants)
+  SPLITTER_PROPERTY_MEMBERS(BorderStyle, OvBorderStyleConstants)
+  SPLITTER_PICTURE_PROPERTY_MEMBERS(SplitterMouseIcon)
+  SPLITTER_PROPERTY_MEMBERS(SplitterStyle, OvSplitterStyleConstants)
+  SPLITTER_PROPERTY_MEMBERS(SplitterSize, LONG)
+  SPLITTER_PROPERTY_MEMBERS(Orientation, OvOrientationConstants)
+  SPLITTER_PROPERTY_MEMBERS(WhatsThisHelpID, VARIANT)
   HRESULT STDMETHODCALLTYPE ShowAboutBox() override;
   HRESULT STDMETHODCALLTYPE GetContainedControls(VARIANT* result) override;
   HRESULT STDMETHODCALLTYPE AboutBox() override;
@@ -146,5 +143,8 @@ class SplitterObject final : public ComObject,
   PropertyBrowsing browsing_{*static_cast<_OvSplitter*>(this), IID__OvSplitter};
   bool leftPressed_ = false;
 };
+
+#undef SPLITTER_PROPERTY_MEMBERS
+#undef SPLITTER_PICTURE_PROPERTY_MEMBERS
 
 }  // namespace activex

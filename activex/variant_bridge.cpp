@@ -37,84 +37,35 @@ namespace {
 
 using T = Variant::Type;
 
-// The element type of a SAFEARRAY as a host::Variant type. The platform's integer types
-// that the form languages lack widen by type to the smallest that holds all their values:
-// VT_I1 to Integer, VT_UI2 and VT_INT to Long, VT_UI4 and VT_UINT to LongLong, VT_UI8 to
-// Decimal (VT_UI1 is the Byte).
+struct TypePair {
+  VARTYPE platform;
+  T host;
+};
+
+// The platform's types and the host::Variant types, both ways. Out, a host type becomes the
+// first platform type listed with it (VT_VARIANT if none). In, the element type of a
+// SAFEARRAY becomes its host type: the platform's integer types that the form languages lack
+// widen by type to the smallest that holds all their values (VT_I1 to Integer, VT_UI2 and
+// VT_INT to Long, VT_UI4 and VT_UINT to LongLong, VT_UI8 to Decimal; VT_UI1 is the Byte).
+constexpr TypePair kTypePairs[] = {
+    {VT_BOOL, T::Boolean},   {VT_UI1, T::Byte},        {VT_I2, T::Integer},      {VT_I1, T::Integer},
+    {VT_I4, T::Long},        {VT_UI2, T::Long},        {VT_INT, T::Long},        {VT_I8, T::LongLong},
+    {VT_UI4, T::LongLong},   {VT_UINT, T::LongLong},   {VT_DECIMAL, T::Decimal}, {VT_UI8, T::Decimal},
+    {VT_R4, T::Single},      {VT_R8, T::Double},       {VT_CY, T::Currency},     {VT_DATE, T::Date},
+    {VT_BSTR, T::String},    {VT_ERROR, T::Error},     {VT_ERROR, T::Missing},   {VT_DISPATCH, T::Object},
+    {VT_UNKNOWN, T::Object}, {VT_VARIANT, T::Variant},
+};
+
 std::optional<T> HostTypeOf(VARTYPE type) {
-  switch (type) {
-    case VT_BOOL:
-      return T::Boolean;
-    case VT_UI1:
-      return T::Byte;
-    case VT_I1:
-    case VT_I2:
-      return T::Integer;
-    case VT_UI2:
-    case VT_INT:
-    case VT_I4:
-      return T::Long;
-    case VT_UI4:
-    case VT_UINT:
-    case VT_I8:
-      return T::LongLong;
-    case VT_UI8:
-    case VT_DECIMAL:
-      return T::Decimal;
-    case VT_R4:
-      return T::Single;
-    case VT_R8:
-      return T::Double;
-    case VT_CY:
-      return T::Currency;
-    case VT_DATE:
-      return T::Date;
-    case VT_BSTR:
-      return T::String;
-    case VT_ERROR:
-      return T::Error;
-    case VT_DISPATCH:
-    case VT_UNKNOWN:
-      return T::Object;
-    case VT_VARIANT:
-      return T::Variant;
-    default:
-      return std::nullopt;
-  }
+  for (const TypePair& pair : kTypePairs)
+    if (pair.platform == type) return pair.host;
+  return std::nullopt;
 }
 
 VARTYPE PlatformTypeOf(T type) {
-  switch (type) {
-    case T::Boolean:
-      return VT_BOOL;
-    case T::Byte:
-      return VT_UI1;
-    case T::Integer:
-      return VT_I2;
-    case T::Long:
-      return VT_I4;
-    case T::LongLong:
-      return VT_I8;
-    case T::Single:
-      return VT_R4;
-    case T::Double:
-      return VT_R8;
-    case T::Currency:
-      return VT_CY;
-    case T::Date:
-      return VT_DATE;
-    case T::Decimal:
-      return VT_DECIMAL;
-    case T::String:
-      return VT_BSTR;
-    case T::Error:
-    case T::Missing:
-      return VT_ERROR;
-    case T::Object:
-      return VT_DISPATCH;
-    default:
-      return VT_VARIANT;
-  }
+  for (const TypePair& pair : kTypePairs)
+    if (pair.host == type) return pair.platform;
+  return VT_VARIANT;
 }
 
 host::Variant FromDecimal(const DECIMAL& value) {
@@ -257,54 +208,73 @@ host::Variant FromVariant(const VARIANT& raw) {
   }
 }
 
+namespace {
+
+// An object as a VARIANT: a platform object as the IDispatch it has, else its IUnknown; one
+// of the component's own objects as its COM object; Nothing as a null VT_DISPATCH.
+void ObjectToVariant(const host::ObjectRef& object, VARIANT* out) {
+  V_VT(out) = VT_DISPATCH;
+  V_DISPATCH(out) = nullptr;
+  if (!object) return;
+  if (auto platform = std::dynamic_pointer_cast<PlatformObject>(object)) {
+    if (ComPtr<IDispatch> dispatch = platform->Dispatch()) {
+      V_DISPATCH(out) = dispatch.Detach();
+    } else {
+      V_VT(out) = VT_UNKNOWN;
+      V_UNKNOWN(out) = platform->Unknown().Detach();
+    }
+  } else {
+    V_DISPATCH(out) = ComponentObjectToDispatch(object);
+  }
+}
+
+}  // namespace
+
 void ToVariant(const Variant& value, VARIANT* out) {
   VariantInit(out);
   switch (value.type()) {
     case T::Empty:
     case T::Variant:
-      break;
+      return;
     case T::Null:
       V_VT(out) = VT_NULL;
+      return;
+    case T::Array:
+      ToSafeArray(value.AsArray(), out);
+      return;
+    case T::Object:
+      ObjectToVariant(value.AsObject(), out);
+      return;
+    default:
       break;
-    case T::Missing:
-    case T::Error:
-      V_VT(out) = VT_ERROR;
-      V_ERROR(out) = value.ErrorCode();
-      break;
+  }
+  // A single value: its field first, then its type, which shares the decimal's first bytes.
+  switch (value.type()) {
     case T::Boolean:
-      V_VT(out) = VT_BOOL;
       V_BOOL(out) = value.ToBoolean() ? VARIANT_TRUE : VARIANT_FALSE;
       break;
     case T::Byte:
-      V_VT(out) = VT_UI1;
       V_UI1(out) = static_cast<BYTE>(value.ToLong());
       break;
     case T::Integer:
-      V_VT(out) = VT_I2;
       V_I2(out) = value.ToInteger();
       break;
     case T::Long:
-      V_VT(out) = VT_I4;
       V_I4(out) = value.ToLong();
       break;
     case T::LongLong:
-      V_VT(out) = VT_I8;
       V_I8(out) = value.AsLongLong();
       break;
     case T::Single:
-      V_VT(out) = VT_R4;
       V_R4(out) = static_cast<float>(value.Number());
       break;
     case T::Double:
-      V_VT(out) = VT_R8;
       V_R8(out) = value.Number();
       break;
     case T::Currency:
-      V_VT(out) = VT_CY;
       V_CY(out).int64 = value.CurrencyTenThousandths();
       break;
     case T::Date:
-      V_VT(out) = VT_DATE;
       V_DATE(out) = value.Number();
       break;
     case T::Decimal: {
@@ -314,34 +284,16 @@ void ToVariant(const Variant& value, VARIANT* out) {
       decimal.sign = d.negative ? DECIMAL_NEG : 0;
       decimal.Hi32 = d.high;
       decimal.Lo64 = d.low;
-      V_VT(out) = VT_DECIMAL;  // after the fields: the type shares the decimal's first bytes
       break;
     }
     case T::String:
-      V_VT(out) = VT_BSTR;
       V_BSTR(out) = AllocBstr(value.ToString());
       break;
-    case T::Array:
-      ToSafeArray(value.AsArray(), out);
+    default:  // Error and Missing
+      V_ERROR(out) = value.ErrorCode();
       break;
-    case T::Object: {
-      V_VT(out) = VT_DISPATCH;
-      V_DISPATCH(out) = nullptr;
-      const host::ObjectRef& object = value.AsObject();
-      if (!object) break;
-      if (auto platform = std::dynamic_pointer_cast<PlatformObject>(object)) {
-        if (ComPtr<IDispatch> dispatch = platform->Dispatch()) {
-          V_DISPATCH(out) = dispatch.Detach();
-        } else {
-          V_VT(out) = VT_UNKNOWN;
-          V_UNKNOWN(out) = platform->Unknown().Detach();
-        }
-      } else {
-        V_DISPATCH(out) = ComponentObjectToDispatch(object);
-      }
-      break;
-    }
   }
+  V_VT(out) = PlatformTypeOf(value.type());
 }
 
 }  // namespace activex

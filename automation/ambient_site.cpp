@@ -65,19 +65,15 @@ STDMETHODIMP AmbientSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS
         exception->bstrDescription = SysAllocString(leftError_->second.c_str());
         return DISP_E_EXCEPTION;
       }
-      ReturnLong(result, 0);
-      return S_OK;
+      return ReturnLong(result, 0);
     case kExtenderTop:
-      ReturnLong(result, 0);
-      return S_OK;
+      return ReturnLong(result, 0);
     case DISPID_AMBIENT_USERMODE:
-      ReturnBool(result, true);
-      return S_OK;
+      return ReturnBool(result, true);
     // -707, as real containers answer it (-716 is the ambient Appearance).
     case DISPID_AMBIENT_SCALEUNITS:
       if (!scaleUnits_) return DISP_E_MEMBERNOTFOUND;
-      ReturnString(result, scaleUnits_->c_str());
-      return S_OK;
+      return ReturnString(result, scaleUnits_->c_str());
     default:
       return DISP_E_MEMBERNOTFOUND;
   }

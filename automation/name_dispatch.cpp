@@ -57,31 +57,35 @@ std::optional<double> PutValue(const DISPPARAMS* params) {
   return AsNumber(params->rgvarg[0]);
 }
 
-void ReturnLong(VARIANT* result, long value) {
-  if (!result) return;
+namespace {
+
+// The result initialised to the type, then its field written by fill.
+template <typename Fill>
+HRESULT Return(VARIANT* result, VARTYPE type, Fill fill) {
+  if (!result) return S_OK;
   VariantInit(result);
-  result->vt = VT_I4;
-  result->lVal = value;
+  result->vt = type;
+  fill(*result);
+  return S_OK;
 }
 
-void ReturnBool(VARIANT* result, bool value) {
-  if (!result) return;
-  VariantInit(result);
-  result->vt = VT_BOOL;
-  result->boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+}  // namespace
+
+HRESULT ReturnLong(VARIANT* result, long value) {
+  return Return(result, VT_I4, [&](VARIANT& out) { out.lVal = value; });
 }
 
-void ReturnString(VARIANT* result, const wchar_t* text) {
-  if (!result) return;
-  VariantInit(result);
-  result->vt = VT_BSTR;
-  result->bstrVal = SysAllocString(text);
+HRESULT ReturnBool(VARIANT* result, bool value) {
+  return Return(result, VT_BOOL, [&](VARIANT& out) { out.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE; });
 }
 
-void ReturnObject(VARIANT* result, IDispatch* object) {
-  if (!result) return;
-  VariantInit(result);
-  result->vt = VT_DISPATCH;
-  result->pdispVal = object;
-  if (object) object->AddRef();
+HRESULT ReturnString(VARIANT* result, const wchar_t* text) {
+  return Return(result, VT_BSTR, [&](VARIANT& out) { out.bstrVal = SysAllocString(text); });
+}
+
+HRESULT ReturnObject(VARIANT* result, IDispatch* object) {
+  return Return(result, VT_DISPATCH, [&](VARIANT& out) {
+    out.pdispVal = object;
+    if (object) object->AddRef();
+  });
 }

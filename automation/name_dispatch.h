@@ -43,8 +43,10 @@ std::optional<double> NumberArgument(const DISPPARAMS* params, UINT position);
 // The value of a property put (the named DISPID_PROPERTYPUT argument).
 std::optional<double> PutValue(const DISPPARAMS* params);
 
-void ReturnLong(VARIANT* result, long value);
-void ReturnBool(VARIANT* result, bool value);
-void ReturnString(VARIANT* result, const wchar_t* text);
+// A property's value written into Invoke's result (none to write into when it is null); each
+// answers S_OK, so that an Invoke returns what it writes.
+HRESULT ReturnLong(VARIANT* result, long value);
+HRESULT ReturnBool(VARIANT* result, bool value);
+HRESULT ReturnString(VARIANT* result, const wchar_t* text);
 // Nothing when object is null.
-void ReturnObject(VARIANT* result, IDispatch* object);
+HRESULT ReturnObject(VARIANT* result, IDispatch* object);

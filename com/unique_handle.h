@@ -219,39 +219,27 @@ class TypeAttributes : ScopedOwner {
   HRESULT result_;
 };
 
-// A FUNCDESC of a type description, released back to it when the scope ends.
-class FunctionDescription : ScopedOwner {
+// One description of a type description by its index (a FUNCDESC, or a VARDESC of an
+// enumeration's constant), released back to it when the scope ends.
+template <typename Description, HRESULT (STDMETHODCALLTYPE ITypeInfo::*Get)(UINT, Description**),
+          void (STDMETHODCALLTYPE ITypeInfo::*Release)(Description*)>
+class IndexedDescription : ScopedOwner {
  public:
-  FunctionDescription(ITypeInfo* info, UINT index) : info_(info) {
-    if (FAILED(info_->GetFuncDesc(index, &description_))) description_ = nullptr;
+  IndexedDescription(ITypeInfo* info, UINT index) : info_(info) {
+    if (FAILED((info_->*Get)(index, &description_))) description_ = nullptr;
   }
-  ~FunctionDescription() {
-    if (description_) info_->ReleaseFuncDesc(description_);
+  ~IndexedDescription() {
+    if (description_) (info_->*Release)(description_);
   }
-  const FUNCDESC* operator->() const { return description_; }
+  const Description* operator->() const { return description_; }
   explicit operator bool() const { return description_ != nullptr; }
 
  private:
   ITypeInfo* info_;
-  FUNCDESC* description_ = nullptr;
+  Description* description_ = nullptr;
 };
 
-// A VARDESC of a type description (an enumeration's constant), released back to it when
-// the scope ends.
-class VariableDescription : ScopedOwner {
- public:
-  VariableDescription(ITypeInfo* info, UINT index) : info_(info) {
-    if (FAILED(info_->GetVarDesc(index, &description_))) description_ = nullptr;
-  }
-  ~VariableDescription() {
-    if (description_) info_->ReleaseVarDesc(description_);
-  }
-  const VARDESC* operator->() const { return description_; }
-  explicit operator bool() const { return description_ != nullptr; }
-
- private:
-  ITypeInfo* info_;
-  VARDESC* description_ = nullptr;
-};
+using FunctionDescription = IndexedDescription<FUNCDESC, &ITypeInfo::GetFuncDesc, &ITypeInfo::ReleaseFuncDesc>;
+using VariableDescription = IndexedDescription<VARDESC, &ITypeInfo::GetVarDesc, &ITypeInfo::ReleaseVarDesc>;
 
 }  // namespace win32

@@ -1,5 +1,6 @@
 #include "formhost/extender.h"
 
+#include <array>
 #include <cmath>
 
 #include "com/query_interface.h"
@@ -23,6 +24,19 @@ constexpr DispatchMember kMembers[] = {
     {L"Name", kName},           {L"Left", kLeft}, {L"Top", kTop},   {L"Width", kWidth},     {L"Height", kHeight},
     {L"Container", kContainer}, {L"Move", kMove}, {L"hWnd", kHwnd}, {L"Refresh", kRefresh}, {L"Parent", kParent},
 };
+
+// Left, Top, Width and Height, in the order of their DISPIDs from kLeft and of Move's arguments.
+using Bounds = std::array<double, 4>;
+
+bool IsBound(DISPID id) { return id >= kLeft && id <= kHeight; }
+
+Bounds BoundsOf(const FormControl& control) {
+  Bounds bounds;
+  control.Bounds(&bounds[0], &bounds[1], &bounds[2], &bounds[3]);
+  return bounds;
+}
+
+void MoveTo(FormControl& control, const Bounds& bounds) { control.Move(bounds[0], bounds[1], bounds[2], bounds[3]); }
 
 }  // namespace
 
@@ -65,71 +79,38 @@ STDMETHODIMP Extender::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p
 }
 
 HRESULT Extender::Get(DISPID id, VARIANT* result) {
-  double left, top, width, height;
-  control_->Bounds(&left, &top, &width, &height);
+  if (IsBound(id)) return ReturnLong(result, std::lround(BoundsOf(*control_)[id - kLeft]));
   switch (id) {
     case kName:
-      ReturnString(result, control_->Name().c_str());
-      return S_OK;
-    case kLeft:
-      ReturnLong(result, std::lround(left));
-      return S_OK;
-    case kTop:
-      ReturnLong(result, std::lround(top));
-      return S_OK;
-    case kWidth:
-      ReturnLong(result, std::lround(width));
-      return S_OK;
-    case kHeight:
-      ReturnLong(result, std::lround(height));
-      return S_OK;
+      return ReturnString(result, control_->Name().c_str());
     case kContainer:
-      ReturnObject(result, control_->ContainerObject());
-      return S_OK;
+      return ReturnObject(result, control_->ContainerObject());
     case kParent:
-      ReturnObject(result, control_->ParentObject());
-      return S_OK;
+      return ReturnObject(result, control_->ParentObject());
     case kHwnd:
       if (!control_->Window()) return DISP_E_MEMBERNOTFOUND;
-      ReturnLong(result, static_cast<long>(reinterpret_cast<LONG_PTR>(control_->Window())));
-      return S_OK;
+      return ReturnLong(result, static_cast<long>(reinterpret_cast<LONG_PTR>(control_->Window())));
     default:
       return DISP_E_MEMBERNOTFOUND;
   }
 }
 
 HRESULT Extender::Put(DISPID id, double value) {
-  double left, top, width, height;
-  control_->Bounds(&left, &top, &width, &height);
-  switch (id) {
-    case kLeft:
-      left = value;
-      break;
-    case kTop:
-      top = value;
-      break;
-    case kWidth:
-      width = value;
-      break;
-    case kHeight:
-      height = value;
-      break;
-    default:
-      return DISP_E_MEMBERNOTFOUND;
-  }
-  control_->Move(left, top, width, height);
+  if (!IsBound(id)) return DISP_E_MEMBERNOTFOUND;
+  Bounds bounds = BoundsOf(*control_);
+  bounds[id - kLeft] = value;
+  MoveTo(*control_, bounds);
   return S_OK;
 }
 
 // Move Left, [Top], [Width], [Height]: what is omitted stays.
 HRESULT Extender::Move(const DISPPARAMS* params) {
-  double bounds[4];
-  control_->Bounds(&bounds[0], &bounds[1], &bounds[2], &bounds[3]);
+  Bounds bounds = BoundsOf(*control_);
   std::optional<double> left = NumberArgument(params, 0);
   if (!left) return DISP_E_PARAMNOTOPTIONAL;
   bounds[0] = *left;
   for (UINT i = 1; i < 4; ++i)
     if (std::optional<double> value = NumberArgument(params, i)) bounds[i] = *value;
-  control_->Move(bounds[0], bounds[1], bounds[2], bounds[3]);
+  MoveTo(*control_, bounds);
   return S_OK;
 }

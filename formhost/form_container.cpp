@@ -12,7 +12,7 @@ constexpr DispatchMember kMembers[] = {{L"Name", kName}, {L"hWnd", kHwnd}, {L"Pa
 
 }  // namespace
 
-FormContainer::FormContainer(HWND form) : NameDispatch(kMembers), form_(form) {}
+FormContainer::FormContainer(HWND form) : PropertyGetDispatch(kMembers), form_(form) {}
 
 void FormContainer::AddEmbedding(IDispatch* extender) {
   embeddings_.push_back(activex::ComPtr<IDispatch>::Share(extender));
@@ -69,20 +69,15 @@ STDMETHODIMP FormContainer::SetActiveObject(IOleInPlaceActiveObject* object, LPC
   return S_OK;
 }
 
-STDMETHODIMP FormContainer::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
-                                   UINT*) {
-  if (!(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
+HRESULT FormContainer::GetProperty(DISPID id, VARIANT* result) {
   switch (id) {
     case kName:
-      ReturnString(result, L"Form1");
-      return S_OK;
+      return ReturnString(result, L"Form1");
     case kHwnd:
-      ReturnLong(result, static_cast<long>(reinterpret_cast<LONG_PTR>(form_)));
-      return S_OK;
+      return ReturnLong(result, static_cast<long>(reinterpret_cast<LONG_PTR>(form_)));
     // A top-level form has no parent: the chain ends with Nothing.
     case kParent:
-      ReturnObject(result, nullptr);
-      return S_OK;
+      return ReturnObject(result, nullptr);
     default:
       return DISP_E_MEMBERNOTFOUND;
   }

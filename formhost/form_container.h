@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "com/com_ptr.h"
-#include "automation/name_dispatch.h"
+#include "automation/property_get_dispatch.h"
 #include "com/ref_counted.h"
 
 class FormContainer final : public IOleContainer,
                             public IOleInPlaceFrame,
-                            public NameDispatch,
+                            public PropertyGetDispatch,
                             private com::RefCounted {
  public:
   static FormContainer* Create(HWND form) { return new FormContainer(form); }
@@ -49,12 +49,10 @@ class FormContainer final : public IOleContainer,
   STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
   STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
-  // IDispatch: the form object, Name, hWnd and Parent by name
-  STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
-                      EXCEPINFO* exception, UINT* argumentError) override;
-
  private:
   explicit FormContainer(HWND form);
+  // PropertyGetDispatch: the form object, Name, hWnd and Parent by name.
+  HRESULT GetProperty(DISPID id, VARIANT* result) override;
 
   HWND form_;
   std::vector<activex::ComPtr<IDispatch>> embeddings_;

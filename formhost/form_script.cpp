@@ -167,6 +167,52 @@ void PumpMessagesFor(int milliseconds) {
   }
 }
 
+// The options that only set a field: to a fixed value, to the text that follows or to the
+// count that follows, no lower than a minimum.
+struct SwitchOption {
+  const wchar_t* name;
+  bool FormScript::*field;
+  bool value;
+};
+struct TextOption {
+  const wchar_t* name;
+  std::wstring FormScript::*field;
+};
+struct CountOption {
+  const wchar_t* name;
+  int FormScript::*field;
+  int minimum;
+};
+
+constexpr SwitchOption kSwitchOptions[] = {
+    {L"--nested", &FormScript::nested, true},
+    {L"--quick", &FormScript::quickActivate, true},
+    {L"--no-frame-site", &FormScript::frameSite, false},
+    {L"--close", &FormScript::close, true},
+    {L"--properties", &FormScript::properties, true},
+    {L"--about", &FormScript::about, true},
+};
+constexpr TextOption kTextOptions[] = {
+    {L"--open", &FormScript::open},
+    {L"--save", &FormScript::save},
+    {L"--screenshot", &FormScript::screenshot},
+    {L"--drag-screenshots", &FormScript::dragScreenshots},
+    {L"--select", &FormScript::select},
+};
+constexpr CountOption kCountOptions[] = {
+    {L"--splitters", &FormScript::splitters, 1},
+    {L"--panes", &FormScript::panes, 1},
+    {L"--repaint", &FormScript::repaints, 0},
+    {L"--wait", &FormScript::waitMs, 0},
+};
+
+template <typename Option, size_t N>
+const Option* FindOption(const Option (&options)[N], const std::wstring& name) {
+  for (const Option& option : options)
+    if (name == option.name) return &option;
+  return nullptr;
+}
+
 }  // namespace
 
 FormScript ParseFormScript(int argc, wchar_t** argv) {
@@ -177,52 +223,29 @@ FormScript ParseFormScript(int argc, wchar_t** argv) {
       if (i + 1 >= argc) throw std::invalid_argument("missing value after " + Narrow(option));
       return argv[++i];
     };
-    if (option == L"--design" || option == L"--run") {
+    if (const SwitchOption* found = FindOption(kSwitchOptions, option)) {
+      script.*found->field = found->value;
+    } else if (const TextOption* found = FindOption(kTextOptions, option)) {
+      script.*found->field = value();
+    } else if (const CountOption* found = FindOption(kCountOptions, option)) {
+      script.*found->field = ParseCount(value(), found->minimum);
+    } else if (option == L"--design" || option == L"--run") {
       script.design = option == L"--design";
       script.modeGiven = true;
     } else if (option == L"--size") {
       script.size = ParseSize(value());
       script.sizeGiven = true;
-    } else if (option == L"--open")
-      script.open = value();
-    else if (option == L"--save")
-      script.save = value();
-    else if (option == L"--splitters")
-      script.splitters = ParseCount(value(), 1);
-    else if (option == L"--panes")
-      script.panes = ParseCount(value(), 1);
-    else if (option == L"--orientation") {
+    } else if (option == L"--orientation") {
       std::wstring which = value();
       if (which != L"h" && which != L"v") throw std::invalid_argument("--orientation is h or v");
       script.orientation = which == L"h" ? 0 : 1;
-    } else if (option == L"--bind")
+    } else if (option == L"--bind") {
       script.bind = SplitList(value());
-    else if (option == L"--nested")
-      script.nested = true;
-    else if (option == L"--drag-screenshots")
-      script.dragScreenshots = value();
-    else if (option == L"--resize")
+    } else if (option == L"--resize") {
       script.resizes.push_back(ParseSize(value()));
-    else if (option == L"--repaint")
-      script.repaints = ParseCount(value(), 0);
-    else if (option == L"--wait")
-      script.waitMs = ParseCount(value(), 0);
-    else if (option == L"--screenshot")
-      script.screenshot = value();
-    else if (option == L"--quick")
-      script.quickActivate = true;
-    else if (option == L"--no-frame-site")
-      script.frameSite = false;
-    else if (option == L"--close")
-      script.close = true;
-    else if (option == L"--select")
-      script.select = value();
-    else if (option == L"--properties")
-      script.properties = true;
-    else if (option == L"--about")
-      script.about = true;
-    else
+    } else {
       throw std::invalid_argument("unknown option " + Narrow(option));
+    }
   }
   if (!script.open.empty() &&
       (script.nested || script.splitters != 1 || script.panes != 1 || script.orientation || !script.bind.empty()))

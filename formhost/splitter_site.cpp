@@ -302,22 +302,16 @@ STDMETHODIMP SplitterSite::TransformCoords(POINTL* himetric, POINTF* container, 
   return S_OK;
 }
 
-STDMETHODIMP SplitterSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
-                                  UINT*) {
-  if (!(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
+HRESULT SplitterSite::GetProperty(DISPID id, VARIANT* result) {
   switch (id) {
     case DISPID_AMBIENT_USERMODE:
-      ReturnBool(result, userMode_);
-      return S_OK;
+      return ReturnBool(result, userMode_);
     case DISPID_AMBIENT_SCALEUNITS:
-      ReturnString(result, scaleUnits_.c_str());
-      return S_OK;
+      return ReturnString(result, scaleUnits_.c_str());
     case DISPID_AMBIENT_DISPLAYNAME:
-      ReturnString(result, name_.c_str());
-      return S_OK;
+      return ReturnString(result, name_.c_str());
     case DISPID_AMBIENT_LOCALEID:
-      ReturnLong(result, 0x409);
-      return S_OK;
+      return ReturnLong(result, 0x409);
     default:
       return DISP_E_MEMBERNOTFOUND;
   }

@@ -18,7 +18,7 @@
 #include "formhost/form_container.h"
 #include "formhost/form_control.h"
 #include "com/com_ptr.h"
-#include "automation/name_dispatch.h"
+#include "automation/property_get_dispatch.h"
 #include "com/ref_counted.h"
 
 // The persistence interfaces a container may initialise a control through.
@@ -52,7 +52,7 @@ struct SplitterSiteOptions {
 class SplitterSite final : public IOleClientSite,
                            public IOleInPlaceSiteEx,
                            public IOleControlSite,
-                           public NameDispatch,
+                           public PropertyGetDispatch,
                            public ISimpleFrameSite,
                            public IPropertyNotifySink,
                            public FormControl,
@@ -133,10 +133,6 @@ class SplitterSite final : public IOleClientSite,
   STDMETHODIMP OnFocus(BOOL) override { return S_OK; }
   STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
 
-  // IDispatch: the ambient properties, by their DISPIDs only
-  STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
-                      EXCEPINFO* exception, UINT* argumentError) override;
-
   // ISimpleFrameSite
   STDMETHODIMP PreMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD* cookie) override;
   STDMETHODIMP PostMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD) override;
@@ -153,6 +149,8 @@ class SplitterSite final : public IOleClientSite,
  private:
   SplitterSite(FormContainer& container, HWND parent, const SplitterSiteOptions& options);
   ~SplitterSite() override;
+  // PropertyGetDispatch: the ambient properties, by their DISPIDs only.
+  HRESULT GetProperty(DISPID id, VARIANT* result) override;
   void Start(const SplitterSiteOptions& options);
   void Initialise(const SplitterSiteOptions& options);
   double TwipsPerPixelX() const;

@@ -13,6 +13,7 @@
 
 #include "automation/dispatch_error.h"
 #include "com/com_ptr.h"
+#include "host/mantissa.h"
 
 namespace {
 
@@ -79,39 +80,10 @@ VARTYPE TypeOfName(const std::wstring& name) {
 
 // --- numbers with a decimal point: CY and Decimal ---
 
-// The unsigned 96-bit magnitude of a Decimal (a currency amount's fits too), in 32-bit
-// words from the lowest.
-struct Magnitude {
-  uint32_t words[3] = {};
-
-  // Whether this * 10 + digit still fits.
-  bool TimesTenPlus(unsigned digit) {
-    uint64_t carry = digit;
-    for (uint32_t& word : words) {
-      uint64_t v = uint64_t(word) * 10 + carry;
-      word = static_cast<uint32_t>(v);
-      carry = v >> 32;
-    }
-    return carry == 0;
-  }
-  unsigned DivideByTen() {
-    uint64_t remainder = 0;
-    for (int i = 2; i >= 0; --i) {
-      uint64_t v = (remainder << 32) | words[i];
-      words[i] = static_cast<uint32_t>(v / 10);
-      remainder = v % 10;
-    }
-    return static_cast<unsigned>(remainder);
-  }
-  bool IsZero() const { return !words[0] && !words[1] && !words[2]; }
-  uint64_t Low64() const { return (uint64_t(words[1]) << 32) | words[0]; }
-  static Magnitude Of(uint64_t low, uint32_t high) { return {{static_cast<uint32_t>(low), uint32_t(low >> 32), high}}; }
-};
-
-std::wstring DecimalText(bool negative, Magnitude magnitude, int scale) {
+std::wstring DecimalText(bool negative, host::Mantissa magnitude, int scale) {
   std::wstring digits;
   do {
-    digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + magnitude.DivideByTen()));
+    digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + magnitude.DivideBy10()));
   } while (!magnitude.IsZero());
   if (digits.size() <= static_cast<size_t>(scale)) digits.insert(0, scale + 1 - digits.size(), L'0');
   if (scale > 0) digits.insert(digits.size() - scale, 1, L'.');
@@ -120,7 +92,7 @@ std::wstring DecimalText(bool negative, Magnitude magnitude, int scale) {
 
 struct DecimalNumber {
   bool negative = false;
-  Magnitude magnitude;
+  host::Mantissa magnitude;
   int scale = 0;
 };
 
@@ -152,7 +124,7 @@ constexpr int kCurrencyScale = 4;
 std::wstring CurrencyText(const CY& value) {
   bool negative = value.int64 < 0;
   uint64_t magnitude = negative ? uint64_t(-(value.int64 + 1)) + 1 : uint64_t(value.int64);
-  return DecimalText(negative, Magnitude::Of(magnitude, 0), kCurrencyScale);
+  return DecimalText(negative, host::Mantissa::Of(magnitude, 0), kCurrencyScale);
 }
 
 CY ParseCurrency(TextCursor& cursor) {
@@ -160,7 +132,7 @@ CY ParseCurrency(TextCursor& cursor) {
   bool fits = true;
   for (int i = number.scale; i < kCurrencyScale; ++i) fits = fits && number.magnitude.TimesTenPlus(0);
   const uint64_t limit = uint64_t(INT64_MAX) + (number.negative ? 1 : 0);
-  if (!fits || number.magnitude.words[2] || number.magnitude.Low64() > limit)
+  if (!fits || number.magnitude.High32() || number.magnitude.Low64() > limit)
     cursor.Fail("a currency amount out of range");
   CY value;
   value.int64 = number.negative ? int64_t(0 - number.magnitude.Low64()) : int64_t(number.magnitude.Low64());
@@ -168,7 +140,7 @@ CY ParseCurrency(TextCursor& cursor) {
 }
 
 std::wstring DecimalText(const DECIMAL& value) {
-  return DecimalText((value.sign & DECIMAL_NEG) != 0, Magnitude::Of(value.Lo64, value.Hi32), value.scale);
+  return DecimalText((value.sign & DECIMAL_NEG) != 0, host::Mantissa::Of(value.Lo64, value.Hi32), value.scale);
 }
 
 DECIMAL ParseDecimalValue(TextCursor& cursor) {
@@ -176,7 +148,7 @@ DECIMAL ParseDecimalValue(TextCursor& cursor) {
   DECIMAL value{};
   value.scale = static_cast<BYTE>(number.scale);
   value.sign = number.negative ? DECIMAL_NEG : 0;
-  value.Hi32 = number.magnitude.words[2];
+  value.Hi32 = number.magnitude.High32();
   value.Lo64 = number.magnitude.Low64();
   return value;
 }

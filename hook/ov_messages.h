@@ -12,23 +12,11 @@
 
 namespace hook {
 
-// Arguments by reference, as the form languages pass them.
-class MessagesListener {
- public:
-  virtual ~MessagesListener() = default;
-  virtual void Added(MessagePtr& message) {}
-  // Null after Clear.
-  virtual void Removed(MessagePtr& message) {}
-  virtual void Changed(MessagePtr& message, host::String& property) {}
-};
+using MessagesListener = host::KeyedCollectionListener<OvMessage>;
 
 // Count, Item, Remove, Clear, the listeners and the key rules come from KeyedCollection.
-class OvMessages : public host::Object,
-                   public std::enable_shared_from_this<OvMessages>,
-                   public host::KeyedCollection<OvMessage, MessagesListener> {
+class OvMessages : public host::KeyedCollection<OvMessages, OvMessage> {
  public:
-  static std::shared_ptr<OvMessages> Create() { return std::shared_ptr<OvMessages>(new OvMessages()); }
-
   // Arguments left out by the caller are Variant::Missing().
   MessagePtr Add(const host::Variant& index = host::Variant::Missing(),
                  const host::Variant& key = host::Variant::Missing(),
@@ -42,6 +30,7 @@ class OvMessages : public host::Object,
   bool ValueExists(int32_t value) const;
 
  private:
+  friend KeyedCollection;
   OvMessages() = default;
 };
 

@@ -8,20 +8,17 @@
 #include <vector>
 
 #include "hook/ov_window.h"
+#include "host/keyed_collection_listener.h"
 #include "host/keyed_list.h"
 #include "host/site/window_subclassing.h"
 #include "host/variant.h"
 
 namespace hook {
 
-// Arguments by reference, as the form languages pass them; CallBack gets copies.
-class WindowsListener {
+// The windows' events, and those of the windows' messages by reference as well; CallBack
+// gets copies.
+class WindowsListener : public host::KeyedCollectionListener<OvWindow> {
  public:
-  virtual ~WindowsListener() = default;
-  virtual void Added(WindowPtr& window) {}
-  // Null after Clear.
-  virtual void Removed(WindowPtr& window) {}
-  virtual void Changed(WindowPtr& window, host::String& property) {}
   virtual void MessageAdded(MessagePtr& message) {}
   // Null after a window's Messages.Clear.
   virtual void MessageRemoved(MessagePtr& message) {}
@@ -32,12 +29,8 @@ class WindowsListener {
 // Count, Item, Remove, Clear, the listeners and the key rules come from KeyedCollection.
 // Add does not subclass the new window, nor do Remove and Clear unsubclass the windows they
 // take out: subclassing follows IsSubclassing when the hook switches it.
-class OvWindows : public host::Object,
-                  public std::enable_shared_from_this<OvWindows>,
-                  public host::KeyedCollection<OvWindow, WindowsListener> {
+class OvWindows : public host::KeyedCollection<OvWindows, OvWindow, WindowsListener> {
  public:
-  static std::shared_ptr<OvWindows> Create() { return std::shared_ptr<OvWindows>(new OvWindows()); }
-
   // Arguments left out by the caller are Variant::Missing().
   WindowPtr Add(const host::Variant& index = host::Variant::Missing(),
                 const host::Variant& key = host::Variant::Missing(),
@@ -66,6 +59,7 @@ class OvWindows : public host::Object,
   void RaiseMessageChanged(MessagePtr& message, host::String& property);
 
  private:
+  friend KeyedCollection;
   OvWindows() = default;
 
   bool isSubclassing_ = false;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/error.h"
+#include "host/keyed_collection_listener.h"
 #include "host/listener_list.h"
 #include "host/variant.h"
 
@@ -167,10 +168,14 @@ class KeyedItem {
 // A keyed collection with its events: Added, Removed (null after Clear) and Changed go to
 // every Listener, the item and the property name by reference. The collection's own Add
 // creates the item and calls AddItem with the setters to run.
-template <typename T, typename Listener>
-class KeyedCollection {
+template <typename Self, typename T, typename Listener = KeyedCollectionListener<T>>
+class KeyedCollection : public Object, public std::enable_shared_from_this<Self> {
  public:
   using Ptr = std::shared_ptr<T>;
+
+  // A collection lives in a shared pointer, which its items hold weakly; Self names this
+  // base a friend for its private constructor.
+  static std::shared_ptr<Self> Create() { return std::shared_ptr<Self>(new Self()); }
 
   int32_t Count() const { return list_.Count(); }
   // "Index out of bounds." for a position outside 1..Count or a key that no item has.

@@ -7,33 +7,11 @@
 #include <limits>
 
 #include "host/error.h"
+#include "host/mantissa.h"
 
 namespace host {
 
 namespace {
-
-// The 96-bit mantissa of a Decimal as three 32-bit words, least significant first.
-struct Mantissa {
-  uint32_t words[3];
-
-  explicit Mantissa(const DecimalNumber& d)
-      : words{static_cast<uint32_t>(d.low), static_cast<uint32_t>(d.low >> 32), d.high} {}
-  bool IsZero() const { return (words[0] | words[1] | words[2]) == 0; }
-  // Divides by 10 in place and returns the remainder.
-  uint32_t DivideBy10() {
-    uint64_t remainder = 0;
-    for (int i = 2; i >= 0; --i) {
-      uint64_t current = (remainder << 32) | words[i];
-      words[i] = static_cast<uint32_t>(current / 10);
-      remainder = current % 10;
-    }
-    return static_cast<uint32_t>(remainder);
-  }
-  void StoreIn(DecimalNumber& d) const {
-    d.low = (static_cast<uint64_t>(words[1]) << 32) | words[0];
-    d.high = words[2];
-  }
-};
 
 constexpr double kCurrencyScale = 10000.0;
 
@@ -108,7 +86,7 @@ double DecimalNumber::ToDouble() const {
 }
 
 String DecimalNumber::ToString() const {
-  Mantissa mantissa(*this);
+  Mantissa mantissa = Mantissa::Of(low, high);
   std::string digits;
   do digits.insert(digits.begin(), static_cast<char>('0' + mantissa.DivideBy10()));
   while (!mantissa.IsZero());
@@ -117,14 +95,15 @@ String DecimalNumber::ToString() const {
 
 DecimalNumber DecimalNumber::Normalized() const {
   DecimalNumber result = *this;
-  Mantissa mantissa(*this);
+  Mantissa mantissa = Mantissa::Of(low, high);
   while (result.scale > 0) {
     Mantissa divided = mantissa;
     if (divided.DivideBy10() != 0) break;
     mantissa = divided;
     --result.scale;
   }
-  mantissa.StoreIn(result);
+  result.low = mantissa.Low64();
+  result.high = mantissa.High32();
   if (mantissa.IsZero()) result.negative = false;
   return result;
 }

@@ -21,19 +21,13 @@ namespace panes {
 
 // Receives the collection's events. Arguments are by reference so that a handler's writes
 // reach the raiser, as the form languages pass them.
-class PanesListener {
+class PanesListener : public host::KeyedCollectionListener<OvPane> {
  public:
-  virtual ~PanesListener() = default;
-  virtual void Added(PanePtr& pane) {}
-  virtual void Removed(PanePtr pane) {}  // null after Clear
-  virtual void Changed(PanePtr& pane, host::String& property) {}
   virtual void SplitterResized(PanePtr& pane, PanePtr& nextPane) {}
 };
 
 // Count, Item, Clear, the listeners and the key rules come from KeyedCollection.
-class OvPanes : public host::Object,
-                public std::enable_shared_from_this<OvPanes>,
-                public host::KeyedCollection<OvPane, PanesListener> {
+class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
  public:
   static std::shared_ptr<OvPanes> Create(host::Screen screen = host::Screen());
 

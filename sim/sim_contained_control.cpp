@@ -21,14 +21,14 @@ WindowHandle SimContainedControl::Hwnd() const {
 void SimContainedControl::Move(double left, double top, double width, double height) {
   Require("Move");
   bounds_ = Rectangle{left, top, width, height};
-  log_.Add("Move " + SimTrace::Text(name_) + " " + SimTrace::Number(left) + " " + SimTrace::Number(top) + " " +
-           SimTrace::Number(width) + " " + SimTrace::Number(height));
+  Trace().Add("Move " + SimTrace::Text(name_) + " " + SimTrace::Number(left) + " " + SimTrace::Number(top) + " " +
+              SimTrace::Number(width) + " " + SimTrace::Number(height));
 }
 
 void SimContainedControl::Refresh() {
   Require("Refresh");
   ++refreshCount_;
-  log_.Add("Refresh " + SimTrace::Text(name_));
+  Trace().Add("Refresh " + SimTrace::Text(name_));
 }
 
 }  // namespace host::sim

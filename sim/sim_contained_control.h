@@ -6,11 +6,11 @@
 #include <string>
 
 #include "host/site/contained_control.h"
-#include "sim/sim_trace.h"
+#include "sim/sim_traced.h"
 
 namespace host::sim {
 
-class SimContainedControl : public ContainedControl {
+class SimContainedControl : public ContainedControl, public SimTraced {
  public:
   struct Rectangle {
     double left, top, width, height;
@@ -19,7 +19,7 @@ class SimContainedControl : public ContainedControl {
 
   // Without a handle the control is windowless: reading its hWnd fails.
   SimContainedControl(String name, std::optional<WindowHandle> hwnd, SimTrace* sharedTrace = nullptr)
-      : name_(std::move(name)), hwnd_(hwnd), log_(sharedTrace) {}
+      : SimTraced(sharedTrace), name_(std::move(name)), hwnd_(hwnd) {}
 
   String Name() const override;
   WindowHandle Hwnd() const override;
@@ -33,7 +33,6 @@ class SimContainedControl : public ContainedControl {
   // Where the last Move put it; nothing before the first.
   const std::optional<Rectangle>& Bounds() const { return bounds_; }
   int RefreshCount() const { return refreshCount_; }
-  const SimTrace& Log() const { return log_; }
 
  private:
   void Require(const char* member) const;
@@ -43,7 +42,6 @@ class SimContainedControl : public ContainedControl {
   std::set<std::string, std::less<>> missing_;
   std::optional<Rectangle> bounds_;
   int refreshCount_ = 0;
-  SimTrace log_;
 };
 
 }  // namespace host::sim

@@ -17,7 +17,7 @@ std::shared_ptr<SimContainedControl> SimContainedControls::AddWindowless(String 
 }
 
 std::shared_ptr<SimContainedControl> SimContainedControls::Add(String name, std::optional<WindowHandle> hwnd) {
-  auto control = std::make_shared<SimContainedControl>(std::move(name), hwnd, &log_);
+  auto control = std::make_shared<SimContainedControl>(std::move(name), hwnd, &Trace());
   controls_.push_back(control);
   return control;
 }

@@ -8,13 +8,13 @@
 
 #include "host/site/contained_controls.h"
 #include "sim/sim_contained_control.h"
-#include "sim/sim_trace.h"
+#include "sim/sim_traced.h"
 
 namespace host::sim {
 
-class SimContainedControls : public ContainedControls {
+class SimContainedControls : public ContainedControls, public SimTraced {
  public:
-  explicit SimContainedControls(SimTrace* sharedTrace = nullptr) : log_(sharedTrace) {}
+  explicit SimContainedControls(SimTrace* sharedTrace = nullptr) : SimTraced(sharedTrace) {}
   SimContainedControls(const SimContainedControls&) = delete;
   SimContainedControls& operator=(const SimContainedControls&) = delete;
 
@@ -24,14 +24,10 @@ class SimContainedControls : public ContainedControls {
   std::shared_ptr<SimContainedControl> AddWindowless(String name);
   void Remove(const std::shared_ptr<SimContainedControl>& control);
 
-  const SimTrace& Log() const { return log_; }
-  void ClearLog() { log_.Clear(); }
-
  private:
   std::shared_ptr<SimContainedControl> Add(String name, std::optional<WindowHandle> hwnd);
 
   std::vector<std::shared_ptr<SimContainedControl>> controls_;
-  SimTrace log_;
 };
 
 }  // namespace host::sim

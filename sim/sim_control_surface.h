@@ -5,14 +5,14 @@
 // It starts as a new control's surface does: button-face background, enabled, pointer 0,
 // no icon, drop mode 0, 320 by 240 pixels.
 #include "host/site/control_surface.h"
-#include "sim/sim_trace.h"
+#include "sim/sim_traced.h"
 
 namespace host::sim {
 
-class SimControlSurface : public ControlSurface {
+class SimControlSurface : public ControlSurface, public SimTraced {
  public:
   explicit SimControlSurface(WindowHandle hwnd = 0x1000, SimTrace* sharedTrace = nullptr)
-      : hwnd_(hwnd), log_(sharedTrace) {}
+      : SimTraced(sharedTrace), hwnd_(hwnd) {}
 
   WindowHandle Hwnd() const override { return hwnd_; }
   float ScaleWidth() const override { return scaleWidth_; }
@@ -46,9 +46,6 @@ class SimControlSurface : public ControlSurface {
     if (resizeWindowDC_) resizeWindowDC_(width, height);
   }
 
-  const SimTrace& Log() const { return log_; }
-  void ClearLog() { log_.Clear(); }
-
  private:
   WindowHandle hwnd_;
   std::function<void(float, float)> resizeWindowDC_;
@@ -62,7 +59,6 @@ class SimControlSurface : public ControlSurface {
   int16_t oleDropMode_ = 0;
   FontDescription font_{u"MS Sans Serif"};
   float textHeight_ = 13;
-  SimTrace log_;
 };
 
 }  // namespace host::sim

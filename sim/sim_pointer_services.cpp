@@ -6,12 +6,12 @@ namespace host::sim {
 
 void SimPointerServices::SetCapture(WindowHandle window) {
   capture_ = window;
-  log_.Add("SetCapture " + std::to_string(window));
+  Trace().Add("SetCapture " + std::to_string(window));
 }
 
 void SimPointerServices::ReleaseCapture() {
   capture_ = 0;
-  log_.Add("ReleaseCapture");
+  Trace().Add("ReleaseCapture");
 }
 
 int16_t SimPointerServices::GetAsyncKeyState(int32_t virtualKey) {
@@ -20,7 +20,7 @@ int16_t SimPointerServices::GetAsyncKeyState(int32_t virtualKey) {
 
 void SimPointerServices::SetForegroundWindow(WindowHandle window) {
   active_ = window;
-  log_.Add("SetForegroundWindow " + std::to_string(window));
+  Trace().Add("SetForegroundWindow " + std::to_string(window));
 }
 
 ScreenPoint SimPointerServices::ClientToScreen(WindowHandle window, ScreenPoint point) {
@@ -32,8 +32,8 @@ ScreenPoint SimPointerServices::ClientToScreen(WindowHandle window, ScreenPoint 
 void SimPointerServices::InvertScreenRect(const ScreenRect& rect) {
   auto key = std::make_tuple(rect.left, rect.top, rect.right, rect.bottom);
   if (!inverted_.erase(key)) inverted_.insert(key);
-  log_.Add("InvertRect " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
-           std::to_string(rect.right) + " " + std::to_string(rect.bottom));
+  Trace().Add("InvertRect " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+              std::to_string(rect.right) + " " + std::to_string(rect.bottom));
 }
 
 }  // namespace host::sim

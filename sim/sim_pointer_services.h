@@ -7,14 +7,14 @@
 #include <set>
 #include <tuple>
 
-#include "sim/sim_trace.h"
+#include "sim/sim_traced.h"
 #include "host/site/pointer_services.h"
 
 namespace host::sim {
 
-class SimPointerServices : public PointerServices {
+class SimPointerServices : public PointerServices, public SimTraced {
  public:
-  explicit SimPointerServices(SimTrace* sharedTrace = nullptr) : log_(sharedTrace) {}
+  explicit SimPointerServices(SimTrace* sharedTrace = nullptr) : SimTraced(sharedTrace) {}
 
   void SetCapture(WindowHandle window) override;
   void ReleaseCapture() override;
@@ -39,7 +39,6 @@ class SimPointerServices : public PointerServices {
   void StealCapture(WindowHandle other) { capture_ = other; }
   // The rectangles inverted an odd number of times: what the screen shows inverted now.
   const std::set<std::tuple<int32_t, int32_t, int32_t, int32_t>>& Inverted() const { return inverted_; }
-  const SimTrace& Log() const { return log_; }
 
  private:
   WindowHandle capture_ = 0;
@@ -47,7 +46,6 @@ class SimPointerServices : public PointerServices {
   std::set<int32_t> keysDown_;
   std::map<WindowHandle, ScreenPoint> origins_;
   std::set<std::tuple<int32_t, int32_t, int32_t, int32_t>> inverted_;
-  SimTrace log_;
 };
 
 }  // namespace host::sim

@@ -64,7 +64,7 @@ WindowProcedure SimWindowSubclassing::InstallSharedProcedure(WindowHandle window
   shared_ = shared;
   WindowProcedure previous = w->current;
   w->current = sharedNumber_;
-  log_.Add("Install " + std::to_string(window) + " " + std::to_string(previous));
+  Trace().Add("Install " + std::to_string(window) + " " + std::to_string(previous));
   return previous;
 }
 
@@ -72,7 +72,7 @@ void SimWindowSubclassing::PutBackProcedure(WindowHandle window, WindowProcedure
   Window* w = Find(window);
   if (!w) return;
   w->current = procedure;
-  log_.Add("PutBack " + std::to_string(window) + " " + std::to_string(procedure));
+  Trace().Add("PutBack " + std::to_string(window) + " " + std::to_string(procedure));
 }
 
 MessageResult SimWindowSubclassing::CallProcedure(WindowProcedure procedure, WindowHandle window, uint32_t message,
@@ -87,7 +87,7 @@ void SimWindowSubclassing::SetProperty(WindowHandle window, StringView name, std
   Window* w = Find(window);
   if (!w) return;
   w->properties[String(name)] = value;
-  log_.Add("SetProp " + std::to_string(window) + " " + ToUtf8(name) + " " + std::to_string(value));
+  Trace().Add("SetProp " + std::to_string(window) + " " + ToUtf8(name) + " " + std::to_string(value));
 }
 
 std::uintptr_t SimWindowSubclassing::GetProperty(WindowHandle window, StringView name) {
@@ -101,7 +101,7 @@ void SimWindowSubclassing::RemoveProperty(WindowHandle window, StringView name) 
   Window* w = Find(window);
   if (!w) return;
   if (auto at = w->properties.find(name); at != w->properties.end()) w->properties.erase(at);
-  log_.Add("RemoveProp " + std::to_string(window) + " " + ToUtf8(name));
+  Trace().Add("RemoveProp " + std::to_string(window) + " " + ToUtf8(name));
 }
 
 }  // namespace host::sim

@@ -12,16 +12,16 @@
 #include <optional>
 #include <string>
 
-#include "sim/sim_trace.h"
+#include "sim/sim_traced.h"
 #include "host/site/window_subclassing.h"
 
 namespace host::sim {
 
-class SimWindowSubclassing : public WindowSubclassing {
+class SimWindowSubclassing : public WindowSubclassing, public SimTraced {
  public:
   using Procedure = std::function<MessageResult(WindowHandle, uint32_t, WParam, LParam)>;
 
-  explicit SimWindowSubclassing(SimTrace* sharedTrace = nullptr) : log_(sharedTrace) {}
+  explicit SimWindowSubclassing(SimTrace* sharedTrace = nullptr) : SimTraced(sharedTrace) {}
 
   // A window whose own procedure is `procedure`; OwnProcedure names it.
   WindowHandle CreateWindow(Procedure procedure);
@@ -45,8 +45,6 @@ class SimWindowSubclassing : public WindowSubclassing {
   std::uintptr_t GetProperty(WindowHandle window, StringView name) override;
   void RemoveProperty(WindowHandle window, StringView name) override;
 
-  const SimTrace& Log() const { return log_; }
-
  private:
   struct Window {
     WindowProcedure own;
@@ -61,7 +59,6 @@ class SimWindowSubclassing : public WindowSubclassing {
   // The number that stands for the shared procedure on this platform's windows.
   WindowProcedure sharedNumber_ = 0;
   SharedWindowProcedure shared_ = nullptr;
-  SimTrace log_;
 };
 
 }  // namespace host::sim

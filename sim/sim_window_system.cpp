@@ -1,13 +1,11 @@
 #include "sim/sim_window_system.h"
 
-#include "host/error.h"
-
 namespace host::sim {
 
 void SimWindowSystem::MoveWindow(WindowHandle window, int x, int y, int width, int height, bool) {
   placements_[window] = {x, y, width, height};
-  log_.Add("MoveWindow " + std::to_string(window) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
-           std::to_string(width) + " " + std::to_string(height));
+  Trace().Add("MoveWindow " + std::to_string(window) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+              std::to_string(width) + " " + std::to_string(height));
 }
 
 }  // namespace host::sim

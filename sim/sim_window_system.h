@@ -1,29 +1,26 @@
 #pragma once
-// Records MoveWindow calls as "MoveWindow <hwnd> <x> <y> <w> <h>"; a window can be made to fail.
+// Records MoveWindow calls as "MoveWindow <hwnd> <x> <y> <w> <h>" and each window's last placement.
 #include <map>
-#include <set>
 
-#include "sim/sim_trace.h"
+#include "sim/sim_traced.h"
 #include "host/site/window_system.h"
 
 namespace host::sim {
 
-class SimWindowSystem : public WindowSystem {
+class SimWindowSystem : public WindowSystem, public SimTraced {
  public:
   struct Placement {
     int x, y, width, height;
     bool operator==(const Placement&) const = default;
   };
 
-  explicit SimWindowSystem(SimTrace* sharedTrace = nullptr) : log_(sharedTrace) {}
+  explicit SimWindowSystem(SimTrace* sharedTrace = nullptr) : SimTraced(sharedTrace) {}
   void MoveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) override;
 
   const std::map<WindowHandle, Placement>& Placements() const { return placements_; }
-  const SimTrace& Log() const { return log_; }
 
  private:
   std::map<WindowHandle, Placement> placements_;
-  SimTrace log_;
 };
 
 }  // namespace host::sim

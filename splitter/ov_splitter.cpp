@@ -506,7 +506,7 @@ void OvSplitter::Added(panes::PanePtr& pane) {
   ReportPanesChanged();
 }
 
-void OvSplitter::Removed(panes::PanePtr) {
+void OvSplitter::Removed(panes::PanePtr&) {
   Redraw();
   MoveChildControls();
   ReportPanesChanged();

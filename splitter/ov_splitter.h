@@ -120,7 +120,7 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
 
  private:
   void Added(panes::PanePtr& pane) override;
-  void Removed(panes::PanePtr pane) override;
+  void Removed(panes::PanePtr& pane) override;
   void Changed(panes::PanePtr& pane, host::String& property) override;
   void SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) override;
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "host/font_description.h"
+#include "host/interface.h"
 #include "host/text.h"
 
 namespace host {
@@ -54,10 +55,8 @@ constexpr ColorRef Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) 
 }
 }  // namespace gdi
 
-class Gdi {
+class Gdi : public Interface {
  public:
-  virtual ~Gdi() = default;
-
   virtual GdiHandle CreateCompatibleDC(GdiHandle dc) = 0;
   virtual GdiHandle CreateCompatibleBitmap(GdiHandle dc, int32_t width, int32_t height) = 0;
   // Returns the object of the same kind that was selected before, 0 on failure.

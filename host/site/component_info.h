@@ -1,5 +1,6 @@
 #pragma once
 // What the component file says about itself in its version resource.
+#include "host/interface.h"
 #include "host/text.h"
 
 namespace host {
@@ -10,9 +11,8 @@ struct ComponentVersion {
   int revision = 0;
 };
 
-class ComponentInfo {
+class ComponentInfo : public Interface {
  public:
-  virtual ~ComponentInfo() = default;
   virtual ComponentVersion Version() const = 0;
   virtual String ProductName() const = 0;
 };

@@ -3,14 +3,14 @@
 // extender: any member may throw host::Error when the control lacks it.
 #include <memory>
 
+#include "host/interface.h"
 #include "host/text.h"
 #include "host/window_handle.h"
 
 namespace host {
 
-class ContainedControl {
+class ContainedControl : public Interface {
  public:
-  virtual ~ContainedControl() = default;
   virtual String Name() const = 0;
   // Throws host::Error for a control that has no window (a label, an image).
   virtual WindowHandle Hwnd() const = 0;

@@ -2,13 +2,13 @@
 // The controls that the container holds inside the splitter.
 #include <vector>
 
+#include "host/interface.h"
 #include "host/site/contained_control.h"
 
 namespace host {
 
-class ContainedControls {
+class ContainedControls : public Interface {
  public:
-  virtual ~ContainedControls() = default;
   // The controls as they stand now, in the container's order; asked again on every call.
   virtual std::vector<ContainedControlRef> Enumerate() const = 0;
 };

@@ -5,6 +5,7 @@
 
 #include "host/font_description.h"
 #include "host/gdi/gdi.h"
+#include "host/interface.h"
 #include "host/ole_color.h"
 #include "host/site/picture.h"
 #include "host/text.h"
@@ -12,10 +13,8 @@
 
 namespace host {
 
-class ControlSurface {
+class ControlSurface : public Interface {
  public:
-  virtual ~ControlSurface() = default;
-
   // The control's own window; it exists for the control's whole life.
   virtual WindowHandle Hwnd() const = 0;
   // The client area in pixels, the surface's scale being pixels.

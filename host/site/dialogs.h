@@ -2,6 +2,7 @@
 // The platform's dialogs and shell services that the pages and the About box use.
 #include <cstdint>
 
+#include "host/interface.h"
 #include "host/site/modal_window.h"
 #include "host/text.h"
 
@@ -11,9 +12,8 @@ namespace host {
 inline constexpr int32_t kMessageBoxOkOnly = 0;
 inline constexpr int32_t kMessageBoxInformation = 64;
 
-class Dialogs {
+class Dialogs : public Interface {
  public:
-  virtual ~Dialogs() = default;
   // Returns the button the user chose (1 for OK).
   virtual int32_t ShowMessage(StringView prompt, int32_t buttons, StringView title) = 0;
   // Returns when the window is closed.

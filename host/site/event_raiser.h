@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 
+#include "host/interface.h"
 #include "host/text.h"
 #include "host/variant.h"
 
@@ -16,9 +17,8 @@ struct EventId {
   bool operator==(const EventId&) const = default;
 };
 
-class EventRaiser {
+class EventRaiser : public Interface {
  public:
-  virtual ~EventRaiser() = default;
   // Synchronous: returns after the handlers ran. Arguments go by reference, so a handler's
   // writes are in them afterwards.
   virtual void RaiseEvent(const EventId& event, std::span<Variant> arguments) = 0;

@@ -1,14 +1,14 @@
 #pragma once
 // The properties that the container adds to the control (its extender), read by name:
 // every read may throw host::Error when the container does not offer the property.
+#include "host/interface.h"
 #include "host/site/parent_object.h"
 #include "host/variant.h"
 
 namespace host {
 
-class Extender {
+class Extender : public Interface {
  public:
-  virtual ~Extender() = default;
   // The control's position on its container, in the container's scale units, as given.
   virtual Variant Left() const = 0;
   virtual Variant Top() const = 0;

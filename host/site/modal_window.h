@@ -1,13 +1,13 @@
 #pragma once
 // A window of the component (the About box) that the host shows modally. The host builds it
 // from the window's layout and asks this object for its texts and what its clicks do.
+#include "host/interface.h"
 #include "host/text.h"
 
 namespace host {
 
-class ModalWindow {
+class ModalWindow : public Interface {
  public:
-  virtual ~ModalWindow() = default;
   // Which of the component's window layouts to show, by its form name.
   virtual String WindowName() const = 0;
   virtual String Caption() const = 0;

@@ -5,6 +5,7 @@
 // own events; the user's edits arrive at the page as PageEvent.
 #include <cstdint>
 
+#include "host/interface.h"
 #include "host/ole_color.h"
 #include "host/text.h"
 
@@ -15,10 +16,8 @@ enum class PageEvent { Click, Change, GotFocus, MouseDown };
 
 inline constexpr OleColor kWindowBackgroundColor = 0x80000005u;
 
-class PageControl {
+class PageControl : public Interface {
  public:
-  virtual ~PageControl() = default;
-
   virtual bool Enabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
   virtual OleColor BackColor() const = 0;

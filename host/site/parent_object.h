@@ -1,22 +1,18 @@
 #pragma once
-// An object of the container's parent chain (the form, the form's own parent...), reached
-// by name on the real platform.
+// An object of the container's parent chain with its window, reached by name on the real
+// platform.
 #include <memory>
 
+#include "host/site/parent_chain_object.h"
 #include "host/window_handle.h"
 
 namespace host {
 
-class ParentObject;
-using ParentRef = std::shared_ptr<ParentObject>;
-
-class ParentObject {
+class ParentObject : public ParentChainObject<ParentObject> {
  public:
-  virtual ~ParentObject() = default;
   // Throws host::Error when the object has no window.
   virtual WindowHandle Hwnd() const = 0;
-  // Null for Nothing; throws host::Error at the top of the chain, which has no Parent.
-  virtual ParentRef Parent() const = 0;
 };
+using ParentRef = std::shared_ptr<ParentObject>;
 
 }  // namespace host

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "host/gdi/gdi.h"
+#include "host/interface.h"
 #include "host/window_handle.h"
 
 namespace host {
@@ -25,9 +26,8 @@ inline constexpr int32_t kLeftAlt = 164;
 inline constexpr int32_t kRightAlt = 165;
 }  // namespace vk
 
-class PointerServices {
+class PointerServices : public Interface {
  public:
-  virtual ~PointerServices() = default;
   virtual void SetCapture(WindowHandle window) = 0;
   virtual void ReleaseCapture() = 0;
   // The window that holds the capture, 0 for none.

@@ -4,15 +4,14 @@
 // equals "" and 0) is not written.
 #include <optional>
 
+#include "host/interface.h"
 #include "host/text.h"
 #include "host/variant.h"
 
 namespace host {
 
-class PropertyBag {
+class PropertyBag : public Interface {
  public:
-  virtual ~PropertyBag() = default;
-
   // The stored value as stored (no conversion to the default's type), else defaultValue.
   Variant ReadProperty(StringView name, const Variant& defaultValue) {
     std::optional<Variant> stored = Find(name);

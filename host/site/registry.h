@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "host/interface.h"
 #include "host/text.h"
 
 namespace host {
@@ -23,9 +24,8 @@ struct RegistryValue {
   std::vector<uint8_t> bytes;
 };
 
-class Registry {
+class Registry : public Interface {
  public:
-  virtual ~Registry() = default;
   // Whether the key under root opens.
   virtual bool KeyExists(RegistryRoot root, StringView keyName) const = 0;
   // The named value of the key (an empty name: the key's default value); none when the key

@@ -7,6 +7,7 @@
 // change does nothing.
 #include <cstdint>
 
+#include "host/interface.h"
 #include "host/text.h"
 #include "host/window_handle.h"
 
@@ -26,10 +27,8 @@ class WindowSubclassing;
 using SharedWindowProcedure = MessageResult (*)(WindowSubclassing& platform, WindowHandle window, uint32_t message,
                                                 WParam wParam, LParam lParam);
 
-class WindowSubclassing {
+class WindowSubclassing : public Interface {
  public:
-  virtual ~WindowSubclassing() = default;
-
   // Makes `shared` the window's procedure and returns the procedure it replaces (0 when
   // `window` is not a window, which then stays as it is). There is one shared procedure per
   // process: every call passes the same one.

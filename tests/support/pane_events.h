@@ -19,7 +19,7 @@ class PaneEvents : public panes::PanesListener {
     log.push_back("PaneAdded " + Describe(pane));
     if (onAdded) onAdded(pane);
   }
-  void Removed(panes::PanePtr pane) override {
+  void Removed(panes::PanePtr& pane) override {
     log.push_back("PaneRemoved " + Describe(pane));
     if (onRemoved) onRemoved(pane);
   }
