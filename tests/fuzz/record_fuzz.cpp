@@ -11,7 +11,7 @@
 #include "sim/sim_picture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  using host::MemoryBag;
+  using splitter::PropertyRecord;
   std::vector<uint8_t> saved;
   try {
     saved = PropertyRecord::Serialize(PropertyRecord::Parse(std::span(data, size), host::sim::SimPicture::Load));
