@@ -89,13 +89,12 @@ class OleDragDrop : public SplitterTest {
   void SetUp() override {
     SplitterTest::SetUp();
     control_ = splitter_->Control();
-    window_ = reinterpret_cast<HWND>(static_cast<LONG_PTR>(control_.Get(L"hWnd").AsLong()));
+    window_ = WindowOf(control_);
     events_ = EventRecorder::Create();
     events_->Connect(control_.Pointer());
   }
   void TearDown() override {
     events_->Disconnect();
-    events_->Release();
     control_.Reset();
     SplitterTest::TearDown();
   }
@@ -124,7 +123,7 @@ class OleDragDrop : public SplitterTest {
 
   DispatchClient control_;
   HWND window_ = nullptr;
-  EventRecorder* events_ = nullptr;
+  activex::ComPtr<EventRecorder> events_;
   ForeignData data_;
 };
 
