@@ -245,10 +245,6 @@ class DispatchSweep : public ::testing::Test {
   }
 
   // The object of the member's interface on a new control of two panes.
-  struct Target {
-    SplitterInstance splitter;
-    DispatchClient object;
-  };
   static DispatchClient ObjectFor(const SplitterInstance& splitter, const std::wstring& interfaceName) {
     DispatchClient panes = splitter.Panes();
     if (interfaceName == L"_OvPanes") return panes;

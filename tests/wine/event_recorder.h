@@ -39,7 +39,6 @@ class EventRecorder : public NameDispatch, private com::RefCounted {
   const std::vector<RecordedEvent>& Events() const { return events_; }
   std::vector<std::wstring> Summaries() const;
   void Clear() { events_.clear(); }
-  const IID& EventInterface() const { return eventInterface_; }
   ULONG References() const { return com::RefCounted::References(); }
 
   // IUnknown

@@ -56,14 +56,11 @@ inline activex::ComPtr<IPictureDisp> IconPicture() {
 
 // A 3D pane's public rectangle lies inside its 2-pixel frame.
 inline long InnerTwips3D(long pixels) { return (pixels - 4) * kTwipsPerPixel; }
-inline long OffsetTwips3D(long pixels) { return (pixels + 2) * kTwipsPerPixel; }
 
 class SplitterTest : public ::testing::Test {
  protected:
-  explicit SplitterTest(SplitterOptions options = {}) : options_(std::move(options)) {}
-
   void SetUp() override {
-    splitter_ = std::make_unique<SplitterInstance>(options_);
+    splitter_ = std::make_unique<SplitterInstance>();
     panes_ = splitter_->Panes();
   }
 
@@ -77,19 +74,12 @@ class SplitterTest : public ::testing::Test {
   long Count() const { return panes_.Get(L"Count").AsLong(); }
   DispatchClient Add() const { return DispatchClient::From(panes_.Call(L"Add")); }
 
-  std::vector<std::wstring> Names() const {
-    std::vector<std::wstring> names;
-    for (long i = 1, n = Count(); i <= n; ++i) names.push_back(Pane(i).Get(L"Name").AsString());
-    return names;
-  }
-
   EventRecorder& Record() {
     if (!recording_) recording_.emplace(panes_.Pointer());
     (*recording_)->Clear();
     return **recording_;
   }
 
-  SplitterOptions options_;
   std::unique_ptr<SplitterInstance> splitter_;
   DispatchClient panes_;
   std::optional<Recording> recording_;

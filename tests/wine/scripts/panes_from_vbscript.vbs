@@ -34,8 +34,14 @@ Check v.Index = 2 And q.Index = 3 And p.Index = 4, "Add with an Index inserts af
 Check v.Key = "grid" And v.Appearance = 0 And v.ControlName = "Grid1", "Add's arguments from variables"
 Check q.Key = "list" And q.Appearance = 0 And q.ControlName = "List1", "Add's arguments from literals"
 
+' A setter takes a variable (passed by reference) of any type that converts, as it takes its
+' value, and writes nothing back into it.
 v = "Tree" : p.Name = v : Check p.Name = "Tree", "Name from a variable"
-v = False : p.ResizeChildControl = v : Check p.ResizeChildControl = False, "ResizeChildControl from a variable"
+v = "TreeView1" : p.ControlName = v : Check p.ControlName = "TreeView1", "ControlName from a variable"
+v = 0 : p.ResizeChildControl = v : Check p.ResizeChildControl = False, "ResizeChildControl from a number"
+v = 0 : p.Appearance = v : Check p.Appearance = 0, "Appearance from a variable"
+v = "150" : p.Minimum = v : Check p.Minimum = 150 And TypeName(v) = "String", "Minimum from a numeric text"
+v = 1200 : q.Width = v : Check q.Width = 1200, "Width from a variable, got " & q.Width
 v = "leaf" : p.Key = v : Check p.Key = "leaf", "Key from a variable"
 ' A property read given an argument indexes the array its value holds.
 v = Array(10, "b") : p.Tag = v : i = 1
@@ -61,8 +67,9 @@ Set p = panes(4)
 Set q = panes("LEAF") : Expect &H8004041D, "Index out of bounds.", "Item by key is exact"
 v = 7 : p.Left = v : Expect &H8004041A, "Left is Read-Only at runtime.", "Left from a variable"
 v = -1 : p.Minimum = v : Expect &H8004041C, "Minimum must be greater than 0.", "a negative Minimum"
+v = 1E12 : p.Minimum = v : Expect 6, "Overflow", "a Minimum beyond the Long range"
+Check p.Minimum = 150, "failed Minimums change nothing, got " & p.Minimum
 v = "abc" : p.Appearance = v : Expect 13, "Type mismatch", "letters for Appearance"
-Set q = s.MouseIcon(1) : Expect 424, "Object required", "an item of a MouseIcon that is Nothing"
 p.Minimum = p.Width : Set q = panes.Add() : Expect &H8004041F, "Width cannot be less than Min.", "Add splitting a pane at its minimum"
 Check panes.Count = 4, "Add below the minimum inserts nothing"
 Err.Clear
