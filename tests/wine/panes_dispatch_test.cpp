@@ -48,8 +48,8 @@ TEST_F(PanesThroughDispatch, ErrorsReachTheClientWithTheirNumberTextAndSource) {
   EXPECT_DISPATCH_ERROR(pane.Put(L"Minimum", 1000000), kInvalidValue, L"Minimum must be less than or equal to Width.",
                         ErrorOrigin::Component);
   EXPECT_DISPATCH_ERROR(panes_.Get(L"Item", 3), kIndexOutOfBounds, L"Index out of bounds.", ErrorOrigin::Unattributed);
-  EXPECT_DISPATCH_ERROR(panes_.Call(L"Add", VariantValue::Missing(), L"  LEFT "), kInvalidValue,
-                        L"Key already exists.", ErrorOrigin::Unattributed);
+  EXPECT_DISPATCH_ERROR(panes_.Call(L"Add", VariantValue::Missing(), L"  LEFT "), kInvalidValue, L"Key already exists.",
+                        ErrorOrigin::Unattributed);
   EXPECT_EQ(Count(), 2);
 }
 
@@ -146,10 +146,11 @@ TEST_F(PanesThroughDispatch, TagAndKeyKeepEveryAutomationTypeAndWidenTheOthers) 
       {Made(VT_INT, [](VARIANT& v) { V_INT(&v) = -7; }), -7L},
       {Made(VT_UI4, [](VARIANT& v) { V_UI4(&v) = 4000000000u; }),
        Made(VT_I8, [](VARIANT& v) { V_I8(&v) = 4000000000LL; })},
-      {Made(VT_UI8, [](VARIANT& v) { V_UI8(&v) = ~0ull; }),
-       Made(VT_DECIMAL, [](VARIANT& v) {
-         V_DECIMAL(&v).scale = 0, V_DECIMAL(&v).sign = 0, V_DECIMAL(&v).Hi32 = 0, V_DECIMAL(&v).Lo64 = ~0ull;
-       })},
+      {Made(VT_UI8, [](VARIANT& v) { V_UI8(&v) = ~0ull; }), Made(VT_DECIMAL,
+                                                                 [](VARIANT& v) {
+                                                                   V_DECIMAL(&v).scale = 0, V_DECIMAL(&v).sign = 0,
+                                                                   V_DECIMAL(&v).Hi32 = 0, V_DECIMAL(&v).Lo64 = ~0ull;
+                                                                 })},
   };
   for (const auto& [given, expected] : widened) {
     pane.Put(L"Tag", given);
