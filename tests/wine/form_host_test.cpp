@@ -1,5 +1,7 @@
 // The control inside a real container: formhost's form activates it in place, resizes
-// it through SetObjectRects, lets it place the controls bound to its panes, closes it.
+// it through SetObjectRects, lets it place the controls bound to its panes, closes it; and
+// formhost's form files: the notation of every value and what a damaged file says (a form
+// saved by one formhost and opened by another is run_form_files.sh's).
 
 #include <gtest/gtest.h>
 

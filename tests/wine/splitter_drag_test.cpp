@@ -3,7 +3,8 @@
 // driver, and the test reads what a user would see: the cursor, the screen's pixels, the
 // panes, the bound controls and the events. The form holds a horizontal splitter whose
 // first pane holds a tree view and whose second holds a vertical splitter with a list box
-// and an edit box.
+// and an edit box. Where a drag stops and how Esc or a lost capture end it are the native
+// mouse tests'; a drag ended by closing the form is the endurance test's.
 
 #include <gtest/gtest.h>
 
