@@ -103,6 +103,13 @@ class OleDragDrop : public SplitterTest {
   IDropTarget* RegisteredTarget() const {
     return static_cast<IDropTarget*>(GetPropW(window_, L"OleDropTargetInterface"));
   }
+  // The target that OLEDropMode 1 registers.
+  IDropTarget* DropTarget() {
+    control_.Put(L"OLEDropMode", 1);
+    IDropTarget* target = RegisteredTarget();
+    EXPECT_NE(target, nullptr);
+    return target;
+  }
 
   POINTL ScreenPoint(LONG x, LONG y) const {
     POINT point{x, y};
@@ -139,8 +146,7 @@ TEST_F(OleDragDrop, DropModeOneRegistersTheWindowAndZeroRevokesIt) {
 }
 
 TEST_F(OleDragDrop, DragAcrossRaisesDragOverWithItsStatesKeysAndClientPosition) {
-  control_.Put(L"OLEDropMode", 1);
-  IDropTarget* target = RegisteredTarget();
+  IDropTarget* target = DropTarget();
   ASSERT_NE(target, nullptr);
   DWORD effect = kCopyOrMove;
   ASSERT_EQ(target->DragEnter(&data_, MK_LBUTTON | MK_SHIFT, ScreenPoint(10, 20), &effect), S_OK);
@@ -159,8 +165,7 @@ TEST_F(OleDragDrop, DragAcrossRaisesDragOverWithItsStatesKeysAndClientPosition) 
 }
 
 TEST_F(OleDragDrop, EffectWrittenByAHandlerGoesBackWithinWhatTheSourceAllows) {
-  control_.Put(L"OLEDropMode", 1);
-  IDropTarget* target = RegisteredTarget();
+  IDropTarget* target = DropTarget();
   ASSERT_NE(target, nullptr);
   LONG written = DROPEFFECT_COPY;
   OnEvent([&](const std::wstring&, DISPPARAMS& params) { *V_I4REF(&Argument(params, 1)) = written; });
@@ -179,8 +184,7 @@ TEST_F(OleDragDrop, EffectWrittenByAHandlerGoesBackWithinWhatTheSourceAllows) {
 }
 
 TEST_F(OleDragDrop, DroppedDataReadsAsTextAndFilesButCannotBeChanged) {
-  control_.Put(L"OLEDropMode", 1);
-  IDropTarget* target = RegisteredTarget();
+  IDropTarget* target = DropTarget();
   ASSERT_NE(target, nullptr);
   DispatchClient kept;
   std::wstring text, ansiText, firstFile;
