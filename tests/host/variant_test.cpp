@@ -173,8 +173,14 @@ TEST(Text, TrimsBlanksAndComparesWithoutCase) {
 }
 
 TEST(ErrorNumbers, MapToTheirHresults) {
+  // The numbers clients test for.
+  for (auto [number, hresult] : {std::pair{err::kReadOnly, 0x8004041Au},
+                                 {err::kInvalidValue, 0x8004041Bu},
+                                 {err::kOutOfRange, 0x8004041Cu},
+                                 {err::kIndexOutOfBounds, 0x8004041Du},
+                                 {err::kBelowMinimum, 0x8004041Fu}})
+    EXPECT_EQ(static_cast<uint32_t>(host::Error::Component(number, u"x").hresult()), hresult);
   auto component = host::Error::Component(err::kReadOnly, u"x");
-  EXPECT_EQ(static_cast<uint32_t>(component.hresult()), 0x8004041Au);
   EXPECT_EQ(host::ToUtf8(component.source()), "OrvaneSplitter");
   EXPECT_EQ(host::ToUtf8(component.helpFile()), "OvSplitter.hlp");
   EXPECT_EQ(static_cast<uint32_t>(host::Error::Runtime(err::kOverflow).hresult()), 0x800A0006u);

@@ -154,7 +154,7 @@ std::string Cycle(FormWindow& form, int n, Saved& saved, bool alone) {
     panes.Call(L"Add", VariantValue::Missing(), L"a");
     panes.Call(L"Add", VariantValue::Missing(), L"b");
 
-    auto events = ComPtr<EventRecorder>::Adopt(EventRecorder::Create());
+    auto events = EventRecorder::Create();
     const DWORD thread = GetCurrentThreadId();
     bool elsewhere = false;
     events->onEvent = [&](const RecordedEvent&, DISPPARAMS&) { elsewhere |= GetCurrentThreadId() != thread; };

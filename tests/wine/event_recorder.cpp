@@ -42,35 +42,26 @@ activex::ComPtr<ITypeInfo> DefaultSourceInfo(IUnknown* source) {
 
 }  // namespace
 
-EventRecorder* EventRecorder::Create() { return new EventRecorder(); }
-
-EventRecorder::~EventRecorder() {
-  if (point_) point_->Release();
-  if (eventInfo_) eventInfo_->Release();
+activex::ComPtr<EventRecorder> EventRecorder::Create() {
+  return activex::ComPtr<EventRecorder>::Adopt(new EventRecorder());
 }
 
 void EventRecorder::Connect(IUnknown* source) {
   Disconnect();
-  if (eventInfo_) eventInfo_->Release();
-  eventInfo_ = DefaultSourceInfo(source).Detach();
+  eventInfo_ = DefaultSourceInfo(source);
   {
-    win32::TypeAttributes attributes(eventInfo_);
+    win32::TypeAttributes attributes(eventInfo_.Get());
     Check(attributes.result(), L"ITypeInfo::GetTypeAttr");
     eventInterface_ = attributes->guid;
   }
 
-  IConnectionPointContainer* container = nullptr;
-  Check(source->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)),
+  activex::ComPtr<IConnectionPointContainer> container;
+  Check(source->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(container.Out())),
         L"QueryInterface(IConnectionPointContainer)");
-  HRESULT hr = container->FindConnectionPoint(eventInterface_, &point_);
-  container->Release();
-  Check(hr, L"FindConnectionPoint");
-  hr = point_->Advise(static_cast<IDispatch*>(this), &cookie_);
-  if (FAILED(hr)) {
-    point_->Release();
-    point_ = nullptr;
-    Check(hr, L"IConnectionPoint::Advise");
-  }
+  Check(container->FindConnectionPoint(eventInterface_, point_.Out()), L"FindConnectionPoint");
+  HRESULT hr = point_->Advise(static_cast<IDispatch*>(this), &cookie_);
+  if (FAILED(hr)) point_.Reset();
+  Check(hr, L"IConnectionPoint::Advise");
 }
 
 void EventRecorder::Disconnect() {
@@ -80,8 +71,7 @@ void EventRecorder::Disconnect() {
 }
 
 void EventRecorder::Abandon() {
-  if (point_) point_->Release();
-  point_ = nullptr;
+  point_.Reset();
   cookie_ = 0;
 }
 

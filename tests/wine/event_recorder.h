@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "automation/name_dispatch.h"
+#include "com/com_ptr.h"
 #include "com/ref_counted.h"
 #include "automation/variant_value.h"
 
@@ -24,8 +25,7 @@ struct RecordedEvent {
 
 class EventRecorder : public NameDispatch, private com::RefCounted {
  public:
-  // Starts with one reference, the caller's.
-  static EventRecorder* Create();
+  static activex::ComPtr<EventRecorder> Create();
 
   // Advises on source's connection point for its default source interface.
   void Connect(IUnknown* source);
@@ -39,7 +39,6 @@ class EventRecorder : public NameDispatch, private com::RefCounted {
   const std::vector<RecordedEvent>& Events() const { return events_; }
   std::vector<std::wstring> Summaries() const;
   void Clear() { events_.clear(); }
-  const IID& EventInterface() const { return eventInterface_; }
   ULONG References() const { return com::RefCounted::References(); }
 
   // IUnknown
@@ -52,13 +51,27 @@ class EventRecorder : public NameDispatch, private com::RefCounted {
 
  private:
   EventRecorder() = default;
-  ~EventRecorder() override;
+  ~EventRecorder() override = default;
   std::wstring EventName(DISPID id) const;
   static std::wstring Describe(const VariantValue& argument);
 
   IID eventInterface_ = IID_NULL;
-  ITypeInfo* eventInfo_ = nullptr;
-  IConnectionPoint* point_ = nullptr;
+  activex::ComPtr<ITypeInfo> eventInfo_;
+  activex::ComPtr<IConnectionPoint> point_;
   DWORD cookie_ = 0;
   std::vector<RecordedEvent> events_;
+};
+
+// A recorder connected to a source for as long as it is held.
+class Recording {
+ public:
+  explicit Recording(IUnknown* source) : recorder_(EventRecorder::Create()) { recorder_->Connect(source); }
+  ~Recording() { recorder_->Disconnect(); }
+  Recording(const Recording&) = delete;
+  Recording& operator=(const Recording&) = delete;
+  EventRecorder* operator->() const { return recorder_.Get(); }
+  EventRecorder& operator*() const { return *recorder_.Get(); }
+
+ private:
+  activex::ComPtr<EventRecorder> recorder_;
 };

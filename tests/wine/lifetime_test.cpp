@@ -26,16 +26,13 @@ TEST(Registration, ControlReportsErrorsThroughErrorInfo) {
 
 TEST(Lifetime, ControlLetsGoOfItsSiteAndItsSinks) {
   SplitterInstance splitter;
-  AmbientSite* site = splitter.Site();
-  site->AddRef();
-  EventRecorder* recorder = EventRecorder::Create();
+  auto site = activex::ComPtr<AmbientSite>::Share(splitter.Site());
+  auto recorder = EventRecorder::Create();
   recorder->Connect(splitter.Panes().Pointer());
   recorder->Abandon();  // no Unadvise: the collection must drop the sink as it goes
   splitter.Close();
   EXPECT_EQ(site->References(), 1u);
   EXPECT_EQ(recorder->References(), 1u);
-  site->Release();
-  recorder->Release();
 }
 
 TEST(Lifetime, APaneOutlivesItsControl) {

@@ -89,13 +89,12 @@ class OleDragDrop : public SplitterTest {
   void SetUp() override {
     SplitterTest::SetUp();
     control_ = splitter_->Control();
-    window_ = reinterpret_cast<HWND>(static_cast<LONG_PTR>(control_.Get(L"hWnd").AsLong()));
+    window_ = WindowOf(control_);
     events_ = EventRecorder::Create();
     events_->Connect(control_.Pointer());
   }
   void TearDown() override {
     events_->Disconnect();
-    events_->Release();
     control_.Reset();
     SplitterTest::TearDown();
   }
@@ -103,6 +102,13 @@ class OleDragDrop : public SplitterTest {
   // The control's registered target, as RegisterDragDrop keeps it on the window.
   IDropTarget* RegisteredTarget() const {
     return static_cast<IDropTarget*>(GetPropW(window_, L"OleDropTargetInterface"));
+  }
+  // The target that OLEDropMode 1 registers.
+  IDropTarget* DropTarget() {
+    control_.Put(L"OLEDropMode", 1);
+    IDropTarget* target = RegisteredTarget();
+    EXPECT_NE(target, nullptr);
+    return target;
   }
 
   POINTL ScreenPoint(LONG x, LONG y) const {
@@ -124,7 +130,7 @@ class OleDragDrop : public SplitterTest {
 
   DispatchClient control_;
   HWND window_ = nullptr;
-  EventRecorder* events_ = nullptr;
+  activex::ComPtr<EventRecorder> events_;
   ForeignData data_;
 };
 
@@ -140,8 +146,7 @@ TEST_F(OleDragDrop, DropModeOneRegistersTheWindowAndZeroRevokesIt) {
 }
 
 TEST_F(OleDragDrop, DragAcrossRaisesDragOverWithItsStatesKeysAndClientPosition) {
-  control_.Put(L"OLEDropMode", 1);
-  IDropTarget* target = RegisteredTarget();
+  IDropTarget* target = DropTarget();
   ASSERT_NE(target, nullptr);
   DWORD effect = kCopyOrMove;
   ASSERT_EQ(target->DragEnter(&data_, MK_LBUTTON | MK_SHIFT, ScreenPoint(10, 20), &effect), S_OK);
@@ -160,8 +165,7 @@ TEST_F(OleDragDrop, DragAcrossRaisesDragOverWithItsStatesKeysAndClientPosition) 
 }
 
 TEST_F(OleDragDrop, EffectWrittenByAHandlerGoesBackWithinWhatTheSourceAllows) {
-  control_.Put(L"OLEDropMode", 1);
-  IDropTarget* target = RegisteredTarget();
+  IDropTarget* target = DropTarget();
   ASSERT_NE(target, nullptr);
   LONG written = DROPEFFECT_COPY;
   OnEvent([&](const std::wstring&, DISPPARAMS& params) { *V_I4REF(&Argument(params, 1)) = written; });
@@ -180,8 +184,7 @@ TEST_F(OleDragDrop, EffectWrittenByAHandlerGoesBackWithinWhatTheSourceAllows) {
 }
 
 TEST_F(OleDragDrop, DroppedDataReadsAsTextAndFilesButCannotBeChanged) {
-  control_.Put(L"OLEDropMode", 1);
-  IDropTarget* target = RegisteredTarget();
+  IDropTarget* target = DropTarget();
   ASSERT_NE(target, nullptr);
   DispatchClient kept;
   std::wstring text, ansiText, firstFile;

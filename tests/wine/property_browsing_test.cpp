@@ -17,6 +17,10 @@
 #include "com/unique_handle.h"
 #include "splitter_test.h"
 
+// Defines the stock pages' class ids here.
+#include <initguid.h>
+#include <msstkppg.h>
+
 namespace {
 
 using NamedValues = std::vector<std::pair<long, std::wstring>>;
@@ -133,16 +137,23 @@ TEST_F(PropertyBrowsing, AValueOutsideItsEnumerationShowsAsItsNumberAndOtherProp
   EXPECT_EQ(text, nullptr);
 }
 
+std::wstring RegisteredName(const CLSID& clsid) {
+  wchar_t guid[40] = {}, name[64] = {};
+  StringFromGUID2(clsid, guid, 40);
+  DWORD size = sizeof name;
+  RegGetValueW(HKEY_CLASSES_ROOT, (std::wstring(L"CLSID\\") + guid).c_str(), nullptr, RRF_RT_REG_SZ, nullptr, name,
+               &size);
+  return name;
+}
+
+// The control's pages are General, Panes and the stock colour and picture pages, in that order.
 TEST_F(PropertyBrowsing, EachPropertyOpensThePageThatEditsIt) {
-  activex::ComPtr<ISpecifyPropertyPages> specify;
-  ASSERT_EQ(splitter_->Control().Pointer()->QueryInterface(IID_ISpecifyPropertyPages,
-                                                           reinterpret_cast<void**>(specify.Out())),
-            S_OK);
-  CAUUID pages{};
-  ASSERT_EQ(specify->GetPages(&pages), S_OK);
-  ASSERT_EQ(pages.cElems, 4u);
-  std::vector<CLSID> listed(pages.pElems, pages.pElems + pages.cElems);
-  CoTaskMemFree(pages.pElems);
+  std::vector<CLSID> listed = PagesOf(splitter_->Control());
+  ASSERT_EQ(listed.size(), 4u);
+  EXPECT_EQ(RegisteredName(listed[0]), L"General");
+  EXPECT_EQ(RegisteredName(listed[1]), L"PanesPP");
+  EXPECT_TRUE(IsEqualCLSID(listed[2], CLSID_StockColorPage));
+  EXPECT_TRUE(IsEqualCLSID(listed[3], CLSID_StockPicturePage));
   struct Case {
     const wchar_t* property;
     HRESULT result;

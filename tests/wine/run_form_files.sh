@@ -87,10 +87,9 @@ damaged() {
     fi
 }
 
+# What the file grammar and each value's text refuse is formhost's own unit test; here, that
+# formhost itself ends with the message and opens nothing, also when the control refuses.
 damaged 's/^Form Width 640/Form Width wide/' 'damaged.frm:5: column 12: expected the form'"'"'s width from 1 to 32767'
-damaged 's/CY -1234.5600/CY -1234.56.00/' 'damaged.frm:18: column 19: not a currency amount: -1234.56.00'
-damaged '0,/^End/{/^End/d}' 'damaged.frm:21: the splitter OvSplitter1 has no End before this line'
-damaged 's/In OvSplitter1 Rect/In OvSplitter9 Rect/' 'no splitter before this line is called OvSplitter9'
 damaged 's/PaneMinimum1 = I4 1500/PaneMinimum1 = BSTR "wide"/' \
     '0x800A000D from OvSplitter1: IPersistPropertyBag::Load: Type mismatch'
 

@@ -1,38 +1,71 @@
 #pragma once
 // Fixture: a new splitter on a "Twip" site, 320 x 240 pixels, horizontal, SplitterSize 3,
-// no border (panes start at 0), reached only through late binding.
+// no border (panes start at 0), reached only through late binding; and what the wine tests
+// share besides.
 
 #include <gtest/gtest.h>
 
+#include <olectl.h>
+
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "automation/dispatch_client.h"
 #include "event_recorder.h"
 #include "automation/splitter_instance.h"
+#include "com/com_ptr.h"
 
 inline constexpr long kTwipsPerPixel = 15;
 
+// Another interface of an object; empty when it has none.
+template <typename Wanted>
+activex::ComPtr<Wanted> Interface(IUnknown* object, REFIID iid) {
+  return activex::ComPtr<IUnknown>::Share(object).As<Wanted>(iid);
+}
+
+// The control's window, as its hWnd property gives it.
+inline HWND WindowOf(const DispatchClient& control) {
+  return reinterpret_cast<HWND>(static_cast<LONG_PTR>(control.Get(L"hWnd").AsLong()));
+}
+
+inline std::string Text(const RECT& r) {
+  return "{" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+         std::to_string(r.bottom) + "}";
+}
+
+// The pages the control names through ISpecifyPropertyPages, in its order.
+inline std::vector<CLSID> PagesOf(const DispatchClient& control) {
+  CAUUID pages{};
+  if (auto specify = Interface<ISpecifyPropertyPages>(control.Pointer(), IID_ISpecifyPropertyPages))
+    specify->GetPages(&pages);
+  std::vector<CLSID> list(pages.pElems, pages.pElems + pages.cElems);
+  CoTaskMemFree(pages.pElems);
+  return list;
+}
+
+// The system's application icon as a picture, as a client hands one over.
+inline activex::ComPtr<IPictureDisp> IconPicture() {
+  PICTDESC description{sizeof(PICTDESC), PICTYPE_ICON, {}};
+  description.icon.hicon = LoadIconW(nullptr, IDI_APPLICATION);
+  activex::ComPtr<IPictureDisp> icon;
+  OleCreatePictureIndirect(&description, IID_IPictureDisp, FALSE, reinterpret_cast<void**>(icon.Out()));
+  return icon;
+}
+
 // A 3D pane's public rectangle lies inside its 2-pixel frame.
 inline long InnerTwips3D(long pixels) { return (pixels - 4) * kTwipsPerPixel; }
-inline long OffsetTwips3D(long pixels) { return (pixels + 2) * kTwipsPerPixel; }
 
 class SplitterTest : public ::testing::Test {
  protected:
-  explicit SplitterTest(SplitterOptions options = {}) : options_(std::move(options)) {}
-
   void SetUp() override {
-    splitter_ = std::make_unique<SplitterInstance>(options_);
+    splitter_ = std::make_unique<SplitterInstance>();
     panes_ = splitter_->Panes();
   }
 
   void TearDown() override {
-    if (recorder_) {
-      recorder_->Disconnect();
-      recorder_->Release();
-      recorder_ = nullptr;
-    }
+    recording_.reset();
     panes_.Reset();
     splitter_.reset();
   }
@@ -41,23 +74,13 @@ class SplitterTest : public ::testing::Test {
   long Count() const { return panes_.Get(L"Count").AsLong(); }
   DispatchClient Add() const { return DispatchClient::From(panes_.Call(L"Add")); }
 
-  std::vector<std::wstring> Names() const {
-    std::vector<std::wstring> names;
-    for (long i = 1, n = Count(); i <= n; ++i) names.push_back(Pane(i).Get(L"Name").AsString());
-    return names;
-  }
-
   EventRecorder& Record() {
-    if (!recorder_) {
-      recorder_ = EventRecorder::Create();
-      recorder_->Connect(panes_.Pointer());
-    }
-    recorder_->Clear();
-    return *recorder_;
+    if (!recording_) recording_.emplace(panes_.Pointer());
+    (*recording_)->Clear();
+    return **recording_;
   }
 
-  SplitterOptions options_;
   std::unique_ptr<SplitterInstance> splitter_;
   DispatchClient panes_;
-  EventRecorder* recorder_ = nullptr;
+  std::optional<Recording> recording_;
 };

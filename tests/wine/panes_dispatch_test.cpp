@@ -1,0 +1,198 @@
+// The panes as a late-bound client meets them: one object per pane however it is looked
+// up, the default members, VARIANTs of every automation type kept as given, the errors
+// with their numbers, texts and sources, and pane writes in the units of the site.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "com/unique_handle.h"
+#include "expect_dispatch_error.h"
+#include "same_variant.h"
+#include "splitter_test.h"
+
+namespace {
+
+constexpr HRESULT kReadOnly = 0x8004041A;
+constexpr HRESULT kInvalidValue = 0x8004041B;
+constexpr HRESULT kOutOfRange = 0x8004041C;
+constexpr HRESULT kIndexOutOfBounds = 0x8004041D;
+constexpr HRESULT kDivisionByZero = 0x800A000B;
+constexpr HRESULT kTypeMismatch = 0x800A000D;
+
+using PanesThroughDispatch = SplitterTest;
+
+TEST_F(PanesThroughDispatch, EveryLookupOfAPaneAnswersTheSameObject) {
+  panes_.Call(L"Add", VariantValue::Missing(), L"Right");
+  // Held, so that a released object cannot come back at the same address by chance.
+  DispatchClient second = Pane(2);
+  EXPECT_EQ(Pane(2).Identity(), second.Identity());
+  EXPECT_EQ(panes_.Object(L"Item", L"2").Identity(), second.Identity());
+  EXPECT_EQ(panes_.Object(L"Item", 2.0).Identity(), second.Identity());
+  EXPECT_EQ(panes_.Object(L"Item", L"Right").Identity(), second.Identity());
+  EXPECT_NE(Pane(1).Identity(), second.Identity());
+  // Item is the collection's default member, Name the pane's.
+  DispatchClient viaDefault = DispatchClient::From(
+      panes_.Invoke(DISPID_VALUE, DISPATCH_PROPERTYGET | DISPATCH_METHOD, {VariantValue(2)}, L"(default)"));
+  EXPECT_EQ(viaDefault.Identity(), second.Identity());
+  EXPECT_EQ(second.Invoke(DISPID_VALUE, DISPATCH_PROPERTYGET, {}, L"(default)").AsString(), L"Pane 2");
+}
+
+TEST_F(PanesThroughDispatch, ErrorsReachTheClientWithTheirNumberTextAndSource) {
+  panes_.Call(L"Add", VariantValue::Missing(), L"left");
+  DispatchClient pane = Pane(2);
+  EXPECT_DISPATCH_ERROR(pane.Put(L"Left", 0), kReadOnly, L"Left is Read-Only at runtime.", ErrorOrigin::Component);
+  EXPECT_DISPATCH_ERROR(pane.Put(L"Minimum", -1), kOutOfRange, L"Minimum must be greater than 0.",
+                        ErrorOrigin::Component);
+  EXPECT_DISPATCH_ERROR(pane.Put(L"Minimum", 1000000), kInvalidValue, L"Minimum must be less than or equal to Width.",
+                        ErrorOrigin::Component);
+  EXPECT_DISPATCH_ERROR(panes_.Get(L"Item", 3), kIndexOutOfBounds, L"Index out of bounds.", ErrorOrigin::Unattributed);
+  EXPECT_DISPATCH_ERROR(panes_.Call(L"Add", VariantValue::Missing(), L"  LEFT "), kInvalidValue, L"Key already exists.",
+                        ErrorOrigin::Unattributed);
+  EXPECT_EQ(Count(), 2);
+}
+
+TEST_F(PanesThroughDispatch, TagHoldsAnObjectByReference) {
+  DispatchClient pane = Pane(1);
+  pane.PutRef(L"Tag", VariantValue(panes_.Pointer()));
+  EXPECT_EQ(DispatchClient::From(pane.Get(L"Tag")).Identity(), panes_.Identity());
+  pane.Put(L"Tag", L"");  // drop the cycle before the control goes
+
+  // A picture, which the control keeps as a picture it can save, comes back as itself.
+  DispatchClient picture(IconPicture().Get());
+  pane.PutRef(L"Tag", VariantValue(picture.Pointer()));
+  EXPECT_EQ(DispatchClient::From(pane.Get(L"Tag")).Identity(), picture.Identity());
+}
+
+// VARIANTs of every automation type as a client builds them.
+VariantValue Made(VARTYPE type, void (*fill)(VARIANT&)) {
+  VariantValue value;
+  fill(value.Raw());
+  value.Raw().vt = type;  // after the fields: a DECIMAL shares the type's bytes
+  return value;
+}
+
+// A SAFEARRAY of the element type, its elements given in storage order.
+VariantValue ArrayOf(VARTYPE type, std::vector<SAFEARRAYBOUND> bounds, const std::vector<VariantValue>& elements) {
+  VariantValue value;
+  value.Raw().vt = VT_ARRAY | type;
+  if (bounds.empty()) return value;  // an array not dimensioned yet
+  SAFEARRAY* array = SafeArrayCreate(type, static_cast<UINT>(bounds.size()), bounds.data());
+  V_ARRAY(&value.Raw()) = array;
+  UINT size = SafeArrayGetElemsize(array);
+  win32::AccessedArray access(array);
+  for (size_t i = 0; i < elements.size(); ++i) {
+    auto* slot = static_cast<BYTE*>(access.data()) + i * size;
+    VARIANT copy;
+    VariantInit(&copy);
+    VariantCopy(&copy, const_cast<VARIANT*>(&elements[i].Raw()));
+    DECIMAL decimal = V_DECIMAL(&copy);
+    decimal.wReserved = 0;
+    if (type == VT_VARIANT)
+      *reinterpret_cast<VARIANT*>(slot) = copy;
+    else if (type == VT_DECIMAL)
+      std::memcpy(slot, &decimal, size);
+    else
+      std::memcpy(slot, &V_UI1(&copy), size);  // the array owns what the copy held
+  }
+  return value;
+}
+
+TEST_F(PanesThroughDispatch, TagAndKeyKeepEveryAutomationTypeAndWidenTheOthers) {
+  VariantValue grid = ArrayOf(VT_I4, {{2, 1}, {3, -1}}, {1L, 2L, 3L, 4L, 5L, 6L});
+  VariantValue date = Made(VT_DATE, [](VARIANT& v) { V_DATE(&v) = 36527.75; });
+  VariantValue decimal = Made(VT_DECIMAL, [](VARIANT& v) {
+    V_DECIMAL(&v).scale = 10, V_DECIMAL(&v).sign = DECIMAL_NEG, V_DECIMAL(&v).Hi32 = 7, V_DECIMAL(&v).Lo64 = 99;
+  });
+  VariantValue currency = Made(VT_CY, [](VARIANT& v) { V_CY(&v).int64 = -123456789; });
+  const VariantValue kept[] = {
+      Made(VT_UI1, [](VARIANT& v) { V_UI1(&v) = 200; }),
+      Made(VT_I2, [](VARIANT& v) { V_I2(&v) = -300; }),
+      70000L,
+      Made(VT_I8, [](VARIANT& v) { V_I8(&v) = (1LL << 40) + 1; }),
+      Made(VT_R4, [](VARIANT& v) { V_R4(&v) = 1.5f; }),
+      -2.25,
+      currency,
+      date,
+      decimal,
+      L" text ",
+      Made(VT_ERROR, [](VARIANT& v) { V_ERROR(&v) = 0x800A0005; }),
+      true,
+      Made(VT_NULL, [](VARIANT&) {}),
+      VariantValue(),
+      grid,
+      ArrayOf(VT_BSTR, {{2, 0}}, {L"a", L""}),
+      ArrayOf(VT_VARIANT, {{3, 1}}, {grid, date, ArrayOf(VT_VARIANT, {}, {})}),
+      ArrayOf(VT_UI1, {{0, 0}}, {}),
+      ArrayOf(VT_DECIMAL, {{1, 0}}, {decimal}),
+      ArrayOf(VT_CY, {{1, 0}, {1, 0}}, {currency}),
+      ArrayOf(VT_ERROR, {{1, 0}}, {Made(VT_ERROR, [](VARIANT& v) { V_ERROR(&v) = DISP_E_PARAMNOTFOUND; })}),
+  };
+  DispatchClient pane = Pane(1);
+  for (const VariantValue& value : kept) {
+    pane.Put(L"Tag", value);
+    EXPECT_TRUE(SameVariant(value.Raw(), pane.Get(L"Tag").Raw())) << "Tag of type " << value.Type();
+    if (value.Type() & VT_ARRAY) continue;  // a key is text to compare: an array is a type mismatch
+    pane.Put(L"Key", value);
+    EXPECT_TRUE(SameVariant(value.Raw(), pane.Get(L"Key").Raw())) << "Key of type " << value.Type();
+  }
+  EXPECT_DISPATCH_ERROR(pane.Put(L"Key", grid), kTypeMismatch, L"Type mismatch", ErrorOrigin::Runtime);
+
+  // Integer types that the form languages lack come back as the next type they have.
+  const std::pair<VariantValue, VariantValue> widened[] = {
+      {Made(VT_I1, [](VARIANT& v) { V_I1(&v) = -5; }), Made(VT_I2, [](VARIANT& v) { V_I2(&v) = -5; })},
+      {Made(VT_UI2, [](VARIANT& v) { V_UI2(&v) = 60000; }), 60000L},
+      {Made(VT_INT, [](VARIANT& v) { V_INT(&v) = -7; }), -7L},
+      {Made(VT_UI4, [](VARIANT& v) { V_UI4(&v) = 4000000000u; }),
+       Made(VT_I8, [](VARIANT& v) { V_I8(&v) = 4000000000LL; })},
+      {Made(VT_UI8, [](VARIANT& v) { V_UI8(&v) = ~0ull; }), Made(VT_DECIMAL,
+                                                                 [](VARIANT& v) {
+                                                                   V_DECIMAL(&v).scale = 0, V_DECIMAL(&v).sign = 0,
+                                                                   V_DECIMAL(&v).Hi32 = 0, V_DECIMAL(&v).Lo64 = ~0ull;
+                                                                 })},
+  };
+  for (const auto& [given, expected] : widened) {
+    pane.Put(L"Tag", given);
+    EXPECT_TRUE(SameVariant(expected.Raw(), pane.Get(L"Tag").Raw())) << "type " << given.Type();
+  }
+}
+
+// Pane writes in the container's scale units; units the control does not know (0 units per
+// pixel) make them divide by zero, while reads stay in twips. A control with no container at
+// all (a script's) writes in twips, as it reads.
+struct ScaleCase {
+  const char* label;
+  bool withSite;
+  std::optional<std::wstring> scaleUnits;
+  int32_t unitsPerPixel;
+};
+
+class ScaleUnits : public ::testing::TestWithParam<ScaleCase> {};
+
+TEST_P(ScaleUnits, ConvertPaneWrites) {
+  SplitterInstance splitter(SplitterOptions{.scaleUnits = GetParam().scaleUnits, .withSite = GetParam().withSite});
+  DispatchClient panes = splitter.Panes();
+  panes.Call(L"Add");
+  DispatchClient pane = panes.Object(L"Item", 1);
+  const int32_t perPixel = GetParam().unitsPerPixel;
+  EXPECT_EQ(pane.Get(L"Minimum").AsLong(), 10 * perPixel);
+  if (perPixel == 0) {
+    EXPECT_DISPATCH_ERROR(pane.Put(L"Width", 1500), kDivisionByZero, L"Division by zero", ErrorOrigin::Runtime);
+    EXPECT_DISPATCH_ERROR(pane.Put(L"Minimum", 100), kDivisionByZero, L"Division by zero", ErrorOrigin::Runtime);
+    EXPECT_EQ(pane.Get(L"Width").AsLong(), InnerTwips3D(158));
+  } else {
+    pane.Put(L"Width", 100 * perPixel);
+    EXPECT_EQ(pane.Get(L"Width").AsLong(), 100 * kTwipsPerPixel);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sites, ScaleUnits,
+                         ::testing::Values(ScaleCase{"NoAmbient", true, std::nullopt, 0},
+                                           ScaleCase{"Empty", true, std::wstring(), 0},
+                                           ScaleCase{"Unlisted", true, std::wstring(L"twip"), 0},
+                                           ScaleCase{"Pixel", true, std::wstring(L"Pixel"), 1},
+                                           ScaleCase{"NoSite", false, std::nullopt, kTwipsPerPixel}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+}  // namespace
