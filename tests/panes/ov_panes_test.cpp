@@ -1,4 +1,5 @@
-// The collection: Add, Item, Remove, Clear, their events and their errors.
+// The collection's own Add and Remove: sizes, names, events and errors. Item, Clear and the
+// key rules are the shared keyed collection's, tested with the hook's messages.
 #include <gtest/gtest.h>
 
 #include "tests/support/error_matchers.h"
@@ -37,7 +38,9 @@ TEST_F(Panes, FirstPaneSpansTheInnerWidthAndLaterOnesHalveTheLast) {
 }
 
 TEST_F(Panes, AddWithIndexInsertsAfterThatPositionAndNamesByCount) {
+  EXPECT_OV_ERROR(panes->Add(Variant(int32_t{1})), err::kInvalidArgument, "Invalid procedure call or argument");
   panes->Add();
+  EXPECT_OV_ERROR(panes->Add(Variant(int32_t{2})), err::kIndexOutOfBounds, "Index out of bounds.");
   panes->Add();
   panes->Add();
   auto inserted = panes->Add(Variant(int32_t{1}));
@@ -76,32 +79,6 @@ TEST_F(Panes, FailedAddInsertsNothingAndLeavesNotificationsOn) {
   EXPECT_EQ(only->ExtentPixels(panes::Dimension::X), 9);  // (22 - 4) / 2: the split stands
 }
 
-TEST_F(Panes, AddWithIndexOnAnEmptyListIsAnInvalidArgument) {
-  EXPECT_OV_ERROR(panes->Add(Variant(int32_t{1})), err::kInvalidArgument, "Invalid procedure call or argument");
-  EXPECT_EQ(panes->Count(), 0);
-  panes->Add();
-  EXPECT_OV_ERROR(panes->Add(Variant(int32_t{2})), err::kIndexOutOfBounds, "Index out of bounds.");
-}
-
-TEST_F(Panes, ItemResolvesPositionsNumericTextAndExactKeys) {
-  panes->Add(Variant::Missing(), Variant(u"a"));
-  panes->Add(Variant::Missing(), Variant(u"Two"));
-  EXPECT_EQ(panes->Item(Variant(u"2"))->Index(), 2);
-  EXPECT_EQ(panes->Item(Variant(1.5))->Index(), 2);  // halves to even
-  EXPECT_EQ(panes->Item(Variant(2.5))->Index(), 2);
-  EXPECT_EQ(panes->Item(Variant(u"Two"))->Index(), 2);
-  EXPECT_EQ(panes->Item(Variant(int32_t{1})), panes->Item(Variant(u"a")));
-  for (const Variant& bad : {Variant(int32_t{0}), Variant(int32_t{3}), Variant(u"two"), Variant(u"zz"), Variant()})
-    EXPECT_OV_ERROR(panes->Item(bad), err::kIndexOutOfBounds, "Index out of bounds.");
-  EXPECT_OV_ERROR(panes->Item(Variant(3e10)), err::kOverflow, "Overflow");
-  try {
-    panes->Item(Variant(int32_t{9}));
-  } catch (const host::Error& e) {
-    EXPECT_TRUE(e.source().empty());
-    EXPECT_TRUE(e.helpFile().empty());
-  }
-}
-
 TEST_F(Panes, RemoveRenumbersRefitsAndRaisesInOrder) {
   panes->Add();
   panes->Add();
@@ -117,16 +94,6 @@ TEST_F(Panes, RemoveRenumbersRefitsAndRaisesInOrder) {
   EXPECT_EQ(Widths(*panes), (std::vector<int32_t>{400}));
   EXPECT_EQ(events.log, (Strings{"PaneRemoved Pane 3"}));
   EXPECT_OV_ERROR(panes->Remove(Variant(int32_t{2})), err::kIndexOutOfBounds, "Index out of bounds.");
-}
-
-TEST_F(Panes, ClearRaisesOnceWithNothing) {
-  auto kept = panes->Add();
-  panes->Add();
-  events.log.clear();
-  panes->Clear();
-  EXPECT_EQ(panes->Count(), 0);
-  EXPECT_EQ(events.log, (Strings{"PaneRemoved Nothing"}));
-  EXPECT_EQ(kept->Index(), 1);
 }
 
 TEST_F(Panes, HandlersMayCallBackIntoTheCollection) {
