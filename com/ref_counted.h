@@ -16,11 +16,9 @@ class RefCounted {
 
   ULONG References() const { return static_cast<ULONG>(references_); }
   ULONG AddRefObject() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-  ULONG ReleaseObject() {
-    LONG left = InterlockedDecrement(&references_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
-  }
+  // The count left; the caller deletes the object at zero (COM_IUNKNOWN_REFCOUNT), where
+  // its own type is known.
+  ULONG ReleaseObject() { return static_cast<ULONG>(InterlockedDecrement(&references_)); }
 
  private:
   LONG references_ = 1;
@@ -31,4 +29,8 @@ class RefCounted {
 // IUnknown's counting members of a class derived from com::RefCounted.
 #define COM_IUNKNOWN_REFCOUNT                                          \
   ULONG STDMETHODCALLTYPE AddRef() override { return AddRefObject(); } \
-  ULONG STDMETHODCALLTYPE Release() override { return ReleaseObject(); }
+  ULONG STDMETHODCALLTYPE Release() override {                         \
+    const ULONG left = ReleaseObject();                                \
+    if (left == 0) delete this;                                        \
+    return left;                                                       \
+  }
