@@ -52,12 +52,12 @@ class Arguments {
   Arguments(const Arguments&) = delete;
   Arguments& operator=(const Arguments&) = delete;
 
-  // Appends in source order; Params() reverses them as Invoke expects.
+  // Appends in source order; Invoke takes the last first.
   void Add(Kind kind, Form form) {
     VARIANT& held = storage_.emplace_back().get();
     held = Make(kind);
     if (form == Form::Value || (form == Form::TypedReference && !HasTypedReference(kind))) {
-      slots_.push_back(held);  // a view of the value, which storage_ owns
+      slots_.insert(slots_.begin(), held);  // a view of the value, which storage_ owns
       return;
     }
     VARIANT reference;
@@ -69,15 +69,12 @@ class Arguments {
       reference.vt = static_cast<VARTYPE>(VT_BYREF | held.vt);
       reference.byref = &held.lVal;  // every by-reference member shares the one pointer slot
     }
-    slots_.push_back(reference);
+    slots_.insert(slots_.begin(), reference);
   }
 
   DISPPARAMS* Params(const DISPID* named, UINT namedCount) {
-    reversed_.assign(slots_.rbegin(), slots_.rend());
-    params_.rgvarg = reversed_.empty() ? nullptr : reversed_.data();
-    params_.cArgs = static_cast<UINT>(reversed_.size());
-    params_.rgdispidNamedArgs = const_cast<DISPID*>(named);
-    params_.cNamedArgs = namedCount;
+    params_ = {slots_.empty() ? nullptr : slots_.data(), const_cast<DISPID*>(named), static_cast<UINT>(slots_.size()),
+               namedCount};
     return &params_;
   }
 
@@ -87,26 +84,20 @@ class Arguments {
   }
   VARIANT Make(Kind kind) const {
     // The numbers, each converted from a double to its own type.
-    struct Number {
-      Kind kind;
-      VARTYPE type;
-      double value;
-    };
-    static constexpr Number kNumbers[] = {{Kind::I2, VT_I2, 2},
-                                          {Kind::I4, VT_I4, 2},
-                                          {Kind::R8, VT_R8, 2.5},
-                                          {Kind::Currency, VT_CY, 1.5},
-                                          {Kind::Date, VT_DATE, 45000.25},
-                                          {Kind::Bool, VT_BOOL, -1}};
+    static constexpr std::pair<Kind, std::pair<VARTYPE, double>> kNumbers[] = {{Kind::I2, {VT_I2, 2}},
+                                                                               {Kind::I4, {VT_I4, 2}},
+                                                                               {Kind::R8, {VT_R8, 2.5}},
+                                                                               {Kind::Currency, {VT_CY, 1.5}},
+                                                                               {Kind::Date, {VT_DATE, 45000.25}},
+                                                                               {Kind::Bool, {VT_BOOL, -1}}};
     VARIANT v;
     VariantInit(&v);
-    for (const Number& number : kNumbers) {
-      if (number.kind != kind) continue;
-      v.vt = VT_R8;
-      v.dblVal = number.value;
-      VariantChangeType(&v, &v, 0, number.type);
-      return v;
-    }
+    for (const auto& [numberKind, number] : kNumbers)
+      if (numberKind == kind) {
+        v.vt = VT_R8;
+        v.dblVal = number.second;
+        VariantChangeType(&v, &v, 0, number.first);
+      }
     if (kind == Kind::Null) v.vt = VT_NULL;
     if (kind == Kind::NumericText || kind == Kind::Text) {
       v.vt = VT_BSTR;
@@ -122,21 +113,16 @@ class Arguments {
       v.vt = VT_ARRAY | VT_I4;
       v.parray = SafeArrayCreate(VT_I4, 1, &bound);
     }
-    if (kind == Kind::Missing) {
-      v.vt = VT_ERROR;
-      v.scode = DISP_E_PARAMNOTFOUND;
-    }
+    if (kind == Kind::Missing) v.vt = VT_ERROR, v.scode = DISP_E_PARAMNOTFOUND;
     return v;
   }
 
   IDispatch* object_;
   std::vector<VARIANT> slots_;                // views of storage_ or references into it
   std::deque<win32::UniqueVariant> storage_;  // every value; a deque keeps addresses
-  std::vector<VARIANT> reversed_;
   DISPPARAMS params_{};
 };
 
-// An object of the test's own with no members, for an argument that is an object.
 class PlainObject final : public TestObject<NameDispatch, &IID_IDispatch> {
  public:
   STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
@@ -155,22 +141,7 @@ struct Member {
 };
 
 std::string Describe(const Member& m) {
-  char text[160];
-  std::snprintf(text, sizeof text, "%ls.%ls (flags %u)", m.interfaceName.c_str(), m.name.c_str(), m.flags);
-  return text;
-}
-
-WORD FlagsOf(INVOKEKIND kind) {
-  switch (kind) {
-    case INVOKE_PROPERTYGET:
-      return DISPATCH_PROPERTYGET;
-    case INVOKE_PROPERTYPUT:
-      return DISPATCH_PROPERTYPUT;
-    case INVOKE_PROPERTYPUTREF:
-      return DISPATCH_PROPERTYPUTREF;
-    default:
-      return DISPATCH_METHOD;
-  }
+  return Narrow(m.interfaceName + L"." + m.name) + " (flags " + std::to_string(m.flags) + ")";
 }
 
 bool TakesObject(ITypeInfo* info, const TYPEDESC& declared) {
@@ -212,7 +183,9 @@ std::vector<Member> MembersOf(ITypeLib* library, const std::vector<std::wstring>
       for (SHORT p = 0; p < function->cParams; ++p)
         if (!(function->lprgelemdescParam[p].paramdesc.wParamFlags & PARAMFLAG_FRETVAL)) ++declared;
       bool objectFirst = declared > 0 && TakesObject(dispatch.Get(), function->lprgelemdescParam[0].tdesc);
-      members.push_back({name, memberName.get(), function->memid, FlagsOf(function->invkind), declared, objectFirst});
+      members.push_back({name, memberName.get(), function->memid,
+                         static_cast<WORD>(function->invkind) /* INVOKE_ and DISPATCH_ flags agree */, declared,
+                         objectFirst});
     }
   }
   return members;
@@ -244,7 +217,6 @@ class DispatchSweep : public ::testing::Test {
     ASSERT_EQ(LoadTypeLibEx(path, REGKIND_NONE, library_.Out()), S_OK);
   }
 
-  // The object of the member's interface on a new control of two panes.
   static DispatchClient ObjectFor(const SplitterInstance& splitter, const std::wstring& interfaceName) {
     DispatchClient panes = splitter.Panes();
     if (interfaceName == L"_OvPanes") return panes;
@@ -287,10 +259,10 @@ class DispatchSweep : public ::testing::Test {
               arguments.Add(object ? Kind::Nothing : Kind::I4, Form::Value);
             }
           }
-          char what[64];
-          std::snprintf(what, sizeof what, "first kind %d, form %d", static_cast<int>(kind), static_cast<int>(form));
           Call(member, target, member.flags, arguments, put && count > 0 ? &kPut : nullptr, put && count > 0 ? 1 : 0,
-               what);
+               ("first kind " + std::to_string(static_cast<int>(kind)) + ", form " +
+                std::to_string(static_cast<int>(form)))
+                   .c_str());
         }
       }
     }
@@ -300,15 +272,10 @@ class DispatchSweep : public ::testing::Test {
   void Misuse(const Member& member, IDispatch* target) {
     static constexpr DISPID kBogus = 0x7777;
     static constexpr DISPID kPut = DISPID_PROPERTYPUT;
-    {
+    for (const DISPID* named : {&kBogus, static_cast<const DISPID*>(nullptr)}) {
       Arguments arguments(&argumentObject_);
       arguments.Add(Kind::I4, Form::Value);
-      Call(member, target, member.flags, arguments, &kBogus, 1, "a bogus named argument");
-    }
-    {
-      Arguments arguments(&argumentObject_);
-      arguments.Add(Kind::I4, Form::Value);
-      Call(member, target, member.flags, arguments, nullptr, 0, "no named argument");
+      Call(member, target, member.flags, arguments, named, named ? 1 : 0, "a bogus named argument or none");
     }
     for (WORD flags : {WORD{0}, WORD{DISPATCH_METHOD}, WORD{DISPATCH_PROPERTYGET}, WORD{DISPATCH_PROPERTYPUT},
                        WORD{DISPATCH_PROPERTYPUTREF}, WORD{DISPATCH_METHOD | DISPATCH_PROPERTYPUT}, WORD{0x40}}) {
@@ -338,7 +305,7 @@ TEST_F(DispatchSweep, EveryMemberAnswersEveryArgumentWithAnHresultAndLeavesNothi
   std::vector<Member> members = MembersOf(library_.Get(), interfaces);
   for (const std::wstring& name : interfaces)
     EXPECT_TRUE(std::any_of(members.begin(), members.end(), [&](const Member& m) { return m.interfaceName == name; }))
-        << "no members of " << std::string(name.begin(), name.end()) << " in the type library";
+        << "no members of " << Narrow(name) << " in the type library";
 
   const ULONG objectReferences = argumentObject_.references;
   const auto start = std::chrono::steady_clock::now();
