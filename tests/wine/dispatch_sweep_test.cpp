@@ -72,6 +72,7 @@ class Arguments {
     slots_.insert(slots_.begin(), reference);
   }
 
+  size_t Count() const { return slots_.size(); }
   DISPPARAMS* Params(const DISPID* named, UINT namedCount) {
     params_ = {slots_.empty() ? nullptr : slots_.data(), const_cast<DISPID*>(named), static_cast<UINT>(slots_.size()),
                namedCount};
@@ -224,10 +225,14 @@ class DispatchSweep : public ::testing::Test {
     return splitter.Control();
   }
 
-  // One call; counts its HRESULT and fails the test when a client could not read it.
-  void Call(const Member& member, IDispatch* target, WORD flags, Arguments& arguments, const DISPID* named,
-            UINT namedCount, const char* what) {
-    DISPPARAMS* params = arguments.Params(named, namedCount);
+  // One call; counts its HRESULT and fails the test when a client could not read it. A
+  // property's new value is named as clients name it, unless `named` says otherwise.
+  void Call(const Member& member, IDispatch* target, WORD flags, Arguments& arguments, const std::string& what,
+            std::optional<const DISPID*> named = std::nullopt) {
+    static constexpr DISPID kPut = DISPID_PROPERTYPUT;
+    const bool put = flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
+    const DISPID* names = named.value_or(put && arguments.Count() ? &kPut : nullptr);
+    DISPPARAMS* params = arguments.Params(names, names ? 1 : 0);
     win32::UniqueVariant result;
     EXCEPINFO exception{};
     UINT argumentError = 0;
@@ -242,40 +247,30 @@ class DispatchSweep : public ::testing::Test {
   }
 
   // Every argument count, every kind and form of Variant in the first position, the other
-  // positions a value of their declared kind; a property's new value named as clients name it.
+  // positions a value of their declared kind.
   void Sweep(const Member& member, IDispatch* target) {
-    static constexpr DISPID kPut = DISPID_PROPERTYPUT;
     const bool put = member.flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
-    for (UINT count = 0; count <= member.declared + 1; ++count) {
-      for (Kind kind : kKinds) {
+    for (UINT count = 0; count <= member.declared + 1; ++count)
+      for (Kind kind : kKinds)
         for (Form form : {Form::Value, Form::TypedReference, Form::VariantReference}) {
           if (count == 0 && (kind != Kind::Empty || form != Form::Value)) continue;
           Arguments arguments(&argumentObject_);
-          for (UINT position = 0; position < count; ++position) {
-            if (position == 0) {
-              arguments.Add(kind, form);
-            } else {
-              bool object = position + 1 == count && put && member.objectFirst;
-              arguments.Add(object ? Kind::Nothing : Kind::I4, Form::Value);
-            }
-          }
-          Call(member, target, member.flags, arguments, put && count > 0 ? &kPut : nullptr, put && count > 0 ? 1 : 0,
-               ("first kind " + std::to_string(static_cast<int>(kind)) + ", form " +
-                std::to_string(static_cast<int>(form)))
-                   .c_str());
+          if (count > 0) arguments.Add(kind, form);
+          for (UINT position = 1; position < count; ++position)
+            arguments.Add(position + 1 == count && put && member.objectFirst ? Kind::Nothing : Kind::I4, Form::Value);
+          Call(member, target, member.flags, arguments,
+               "first kind " + std::to_string(static_cast<int>(kind)) + ", form " +
+                   std::to_string(static_cast<int>(form)));
         }
-      }
-    }
   }
 
   // A bogus named argument, a new value not named, and every other set of invoke flags.
   void Misuse(const Member& member, IDispatch* target) {
     static constexpr DISPID kBogus = 0x7777;
-    static constexpr DISPID kPut = DISPID_PROPERTYPUT;
     for (const DISPID* named : {&kBogus, static_cast<const DISPID*>(nullptr)}) {
       Arguments arguments(&argumentObject_);
       arguments.Add(Kind::I4, Form::Value);
-      Call(member, target, member.flags, arguments, named, named ? 1 : 0, "a bogus named argument or none");
+      Call(member, target, member.flags, arguments, "a bogus named argument or none", named);
     }
     for (WORD flags : {WORD{0}, WORD{DISPATCH_METHOD}, WORD{DISPATCH_PROPERTYGET}, WORD{DISPATCH_PROPERTYPUT},
                        WORD{DISPATCH_PROPERTYPUTREF}, WORD{DISPATCH_METHOD | DISPATCH_PROPERTYPUT}, WORD{0x40}}) {
@@ -283,9 +278,7 @@ class DispatchSweep : public ::testing::Test {
       for (UINT count : {0u, 1u}) {
         Arguments arguments(&argumentObject_);
         if (count) arguments.Add(Kind::I4, Form::Value);
-        const bool put = flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
-        Call(member, target, flags, arguments, put && count ? &kPut : nullptr, put && count ? 1 : 0,
-             "wrong invoke flags");
+        Call(member, target, flags, arguments, "wrong invoke flags");
       }
     }
   }

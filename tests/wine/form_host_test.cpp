@@ -34,10 +34,7 @@ class FormHostTest : public ::testing::Test {
     splitter_ = &form_->AddSplitter(L"OvSplitter1");
   }
 
-  void TearDown() override {
-    recording_.reset();
-    form_.reset();
-  }
+  void TearDown() override { form_.reset(); }
 
   const DispatchClient& Control() const { return splitter_->Control(); }
   DispatchClient Pane(long position) const { return PaneOf(*splitter_, position); }
@@ -50,16 +47,10 @@ class FormHostTest : public ::testing::Test {
     Pane(position).Put(L"ControlName", name);
     return child;
   }
-  EventRecorder& RecordControl() {
-    if (!recording_) recording_.emplace(Control().Pointer());
-    (*recording_)->Clear();
-    return **recording_;
-  }
 
   FormOptions options_;
   std::unique_ptr<FormWindow> form_;
   SplitterSite* splitter_ = nullptr;
-  std::optional<Recording> recording_;
 };
 
 TEST_F(FormHostTest, InPlaceTheControlWindowIsAVisibleChildOfTheFormAndDeactivatedItIsParked) {
@@ -101,19 +92,19 @@ TEST(ControlWindow, ExistsParkedAndWithItsFirstPaneSizedByTheExtentBeforeActivat
 }
 
 TEST_F(FormHostTest, ASizeChangeRaisesResizeAndAMoveAloneDoesNot) {
-  EventRecorder& events = RecordControl();
+  Recording events(Control().Pointer());
   RECT r = splitter_->Rect();
   long width = Pane(1).Get(L"Width").AsLong();
 
   OffsetRect(&r, 5, 7);
   splitter_->SetRect(r);
-  EXPECT_EQ(CountStarting(events.Summaries(), L"Resize"), 0);
+  EXPECT_EQ(CountStarting(events->Summaries(), L"Resize"), 0);
   EXPECT_EQ(Text(ClientRectInParent(splitter_->Window())), Text(r));
   EXPECT_EQ(Pane(1).Get(L"Width").AsLong(), width);
 
   r.right -= 20;
   splitter_->SetRect(r);
-  EXPECT_EQ(CountStarting(events.Summaries(), L"Resize"), 1);
+  EXPECT_EQ(CountStarting(events->Summaries(), L"Resize"), 1);
   EXPECT_EQ(Pane(1).Get(L"Width").AsLong(), width - 20 * kTwipsPerPixel);
 }
 
