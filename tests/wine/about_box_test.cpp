@@ -10,12 +10,9 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 
-#include "com/unique_handle.h"
 #include "resource_ids.h"
 #include "automation/screen_capture.h"
 #include "automation/splitter_instance.h"
@@ -29,28 +26,20 @@ constexpr wchar_t kBrowserPathKey[] = L"Software\\Microsoft\\Windows\\CurrentVer
 
 void Press(HWND dialog, int button) { Press(GetDlgItem(dialog, button)); }
 
-// A registry value that the test sets (or removes) and puts back as it was.
+// A registry value that the test sets and puts back as it was.
 class RegistryOverride {
  public:
-  RegistryOverride(HKEY root, const wchar_t* key, const wchar_t* name, std::optional<std::wstring> value)
+  RegistryOverride(HKEY root, const wchar_t* key, const wchar_t* name, const std::wstring& value)
       : root_(root), key_(key), name_(name) {
     DWORD size = sizeof saved_;
     had_ = RegGetValueW(root, key, name, RRF_RT_REG_SZ, nullptr, saved_, &size) == ERROR_SUCCESS;
-    Write(value);
+    Write(value.c_str());
   }
-  ~RegistryOverride() { Write(had_ ? std::optional<std::wstring>(saved_) : std::nullopt); }
+  ~RegistryOverride() { had_ ? Write(saved_) : void(RegDeleteKeyValueW(root_, key_, name_)); }
 
  private:
-  void Write(const std::optional<std::wstring>& value) {
-    HKEY opened = nullptr;
-    if (RegCreateKeyExW(root_, key_, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened, nullptr) != ERROR_SUCCESS) return;
-    win32::UniqueRegistryKey key(opened);
-    if (!value) {
-      RegDeleteValueW(key.get(), name_);
-      return;
-    }
-    RegSetValueExW(key.get(), name_, 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
-                   static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
+  void Write(const wchar_t* value) {
+    RegSetKeyValueW(root_, key_, name_, REG_SZ, value, static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
   }
 
   HKEY root_;
@@ -65,7 +54,6 @@ class Marker {
  public:
   explicit Marker(const wchar_t* name) : path_(TestDirectory() + name) { DeleteFileW(path_.c_str()); }
   ~Marker() { DeleteFileW(path_.c_str()); }
-  const std::wstring& Path() const { return path_; }
   // The program's command line writes its remaining arguments into the marker.
   std::wstring EchoCommand() const {
     wchar_t system[MAX_PATH];
@@ -93,10 +81,7 @@ class AboutBox : public ::testing::Test {
   void ShowWhile(const std::function<void(HWND about)>& user) {
     std::thread other([&] {
       HWND about = WaitForDialog(kAboutCaption);
-      if (!about) {
-        ADD_FAILURE() << "the About box did not show";
-        return;
-      }
+      if (!about) return ADD_FAILURE() << "the About box did not show", void();
       user(about);
     });
     EXPECT_NO_THROW(splitter_.Control().Call(L"AboutBox"));
@@ -129,8 +114,8 @@ TEST_F(AboutBox, ClickingTheWebAddressOpensItInTheRegisteredBrowser) {
   RegistryOverride profile(HKEY_CURRENT_USER, kBrowserProfileKey, L"Start Page", L"about:blank");
   RegistryOverride browser(HKEY_LOCAL_MACHINE, kBrowserPathKey, L"", marker.EchoCommand());
   ShowWhile([&](HWND about) {
-    std::wstring address = TextOf(GetDlgItem(about, IDC_ABOUT_WWW));
     HWND link = GetDlgItem(about, IDC_ABOUT_WWW);
+    std::wstring address = TextOf(link);
     PostMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     PostMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     std::string written = marker.WaitForText();

@@ -2,62 +2,36 @@
 // creates the control named by its window text, activates it in place and sizes it with
 // the window. Pixels are read back from the control's window.
 
-#include <gtest/gtest.h>
-
-#include <windows.h>
-#include <ole2.h>
-
 #include <cstdio>
-#include <cstdint>
-#include <string>
-#include <vector>
+#include <utility>
 
-#include "automation/dispatch_client.h"
-#include "com/com_ptr.h"
-#include "com/unique_handle.h"
-#include "automation/splitter_instance.h"
+#include "automation/real_pointer.h"
 #include "splitter_test.h"
 
 namespace {
 
-// The ATL libraries Wine may provide, each with the container class its AtlAxWinInit registers.
-struct AtlLibrary {
-  const wchar_t* module;
-  const wchar_t* windowClass;
-};
-constexpr AtlLibrary kLibraries[] = {
-    {L"atl.dll", L"AtlAxWin"}, {L"atl100.dll", L"AtlAxWin100"}, {L"atl110.dll", L"AtlAxWin110"}};
-
-using AtlAxWinInitFn = BOOL(WINAPI*)();
-using AtlAxGetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
-
-template <typename Function>
-Function Export(HMODULE module, const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-// The first ATL that loads and registers its container class.
+// The first ATL of Wine's that loads and registers its container class with AtlAxWinInit.
 struct Atl {
-  HMODULE module = nullptr;
   const wchar_t* windowClass = nullptr;
-  AtlAxGetControlFn getControl = nullptr;
+  HRESULT(WINAPI* getControl)(HWND, IUnknown**) = nullptr;
 
   Atl() {
-    for (const AtlLibrary& library : kLibraries) {
-      HMODULE candidate = LoadLibraryW(library.module);
-      if (!candidate) continue;
-      auto init = Export<AtlAxWinInitFn>(candidate, "AtlAxWinInit");
-      auto get = Export<AtlAxGetControlFn>(candidate, "AtlAxGetControl");
-      WNDCLASSEXW registered{};
-      registered.cbSize = sizeof registered;
-      if (init && get && init() && GetClassInfoExW(nullptr, library.windowClass, &registered)) {
-        module = candidate;
-        windowClass = library.windowClass;
-        getControl = get;
-        std::printf("ATL container: %ls, window class %ls\n", library.module, library.windowClass);
+    const std::pair<const wchar_t*, const wchar_t*> libraries[] = {
+        {L"atl.dll", L"AtlAxWin"}, {L"atl100.dll", L"AtlAxWin100"}, {L"atl110.dll", L"AtlAxWin110"}};
+    for (const auto& [library, windowClassName] : libraries) {
+      HMODULE module = LoadLibraryW(library);
+      if (!module) continue;
+      auto init = reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(module, "AtlAxWinInit")));
+      getControl =
+          reinterpret_cast<decltype(getControl)>(reinterpret_cast<void*>(GetProcAddress(module, "AtlAxGetControl")));
+      WNDCLASSEXW registered{static_cast<UINT>(sizeof(WNDCLASSEXW))};
+      if (init && getControl && init() && GetClassInfoExW(nullptr, windowClassName, &registered)) {
+        windowClass = windowClassName;
+        std::printf("ATL container: %ls, window class %ls\n", library, windowClass);
         return;
       }
-      FreeLibrary(candidate);
+      getControl = nullptr;
+      FreeLibrary(module);
     }
   }
 };
@@ -67,57 +41,13 @@ const Atl& TheAtl() {
   return atl;
 }
 
-void PumpMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-// The client area of a window as it is painted, 0x00RRGGBB from the top-left.
-class WindowPixels {
- public:
-  explicit WindowPixels(HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
-    width_ = client.right;
-    height_ = client.bottom;
-    win32::WindowDc source(window);
-    win32::UniqueMemoryDc memory(CreateCompatibleDC(source.get()));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    win32::UniqueBitmap bitmap(CreateDIBSection(source.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!memory || !bitmap) return;
-    win32::SelectedObject selected(memory.get(), bitmap.get());
-    if (!BitBlt(memory.get(), 0, 0, width_, height_, source.get(), 0, 0, SRCCOPY)) return;
-    GdiFlush();
-    const auto* words = static_cast<const uint32_t*>(bits);
-    rgb_.assign(words, words + static_cast<size_t>(width_) * height_);
-  }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-  // As a COLORREF (0x00BBGGRR), to compare with GetSysColor.
-  COLORREF At(int x, int y) const {
-    uint32_t pixel = rgb_.at(static_cast<size_t>(y) * width_ + x);
-    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-  }
-
- private:
-  int width_ = 0, height_ = 0;
-  std::vector<uint32_t> rgb_;
-};
+// A pixel of the window's client area as it is painted.
+COLORREF PixelAt(HWND window, int x, int y) { return GetPixel(win32::WindowDc(window).get(), x, y); }
 
 class AtlContainer : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_NE(TheAtl().module, nullptr) << "no ATL with AtlAxWinInit, AtlAxGetControl and its container class";
+    ASSERT_NE(TheAtl().windowClass, nullptr) << "no ATL with AtlAxWinInit, AtlAxGetControl and its container class";
     frame_ = CreateWindowExW(0, L"Static", L"ATL host", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 600,
                              500, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(frame_, nullptr);
@@ -127,7 +57,7 @@ class AtlContainer : public ::testing::Test {
     ASSERT_EQ(TheAtl().getControl(host_, control_.Out()), S_OK);
     splitter_ = DispatchClient(control_.As<IDispatch>(IID_IDispatch).Get());
     panes_ = splitter_.Object(L"Panes");
-    PumpMessages();
+    PumpMessagesUntilQuiet();
   }
   void TearDown() override {
     panes_.Reset();
@@ -135,7 +65,7 @@ class AtlContainer : public ::testing::Test {
     if (host_) DestroyWindow(host_);
     control_.Reset();
     if (frame_) DestroyWindow(frame_);
-    PumpMessages();
+    PumpMessagesUntilQuiet();
   }
 
   HWND ControlWindow() const { return WindowOf(splitter_); }
@@ -143,11 +73,9 @@ class AtlContainer : public ::testing::Test {
   long PaneLeftPixels(long index) const {
     return panes_.Object(L"Item", index).Get(L"Left").AsLong() / kTwipsPerPixel - 2;
   }
-  // Repaints now and reads the control's pixels.
-  WindowPixels Painted() const {
+  void Repaint() const {
     RedrawWindow(ControlWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PumpMessages();
-    return WindowPixels(ControlWindow());
+    PumpMessagesUntilQuiet();
   }
 
   HWND frame_ = nullptr;
@@ -166,10 +94,10 @@ TEST_F(AtlContainer, ShowsInPlaceAndPaintsItsPanesWhereTheLayoutPutsThem) {
   panes_.Call(L"Add");
   const long second = PaneLeftPixels(2);
   ASSERT_GT(second, 3);
-  WindowPixels pixels = Painted();
-  ASSERT_EQ(pixels.Width(), 400);
-  ASSERT_EQ(pixels.Height(), 300);
-  const int y = pixels.Height() / 2;
+  Repaint();
+  RECT client;
+  GetClientRect(ControlWindow(), &client);
+  ASSERT_EQ(Text(client), Text(RECT{0, 0, 400, 300}));
   const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
   struct Column {
     long x;
@@ -180,7 +108,7 @@ TEST_F(AtlContainer, ShowsInPlaceAndPaintsItsPanesWhereTheLayoutPutsThem) {
        {Column{0, shadow, "first pane's left edge"}, Column{second - 4, highlight, "first pane's right edge"},
         Column{second - 2, GetSysColor(COLOR_BTNFACE), "the bar"}, Column{second, shadow, "second pane's left edge"},
         Column{399, highlight, "second pane's right edge"}})
-    EXPECT_EQ(pixels.At(column.x, y), column.colour) << column.what << " at x " << column.x;
+    EXPECT_EQ(PixelAt(ControlWindow(), column.x, 150), column.colour) << column.what << " at x " << column.x;
 }
 
 TEST_F(AtlContainer, FollowsTheHostWindowsResizes) {
@@ -189,16 +117,16 @@ TEST_F(AtlContainer, FollowsTheHostWindowsResizes) {
   const long second = PaneLeftPixels(2);
   for (SIZE size : {SIZE{300, 200}, SIZE{520, 260}}) {
     MoveWindow(host_, 10, 10, size.cx, size.cy, TRUE);
-    PumpMessages();
+    PumpMessagesUntilQuiet();
     RECT client;
     GetClientRect(ControlWindow(), &client);
-    EXPECT_EQ(client.right, size.cx);
-    EXPECT_EQ(client.bottom, size.cy);
+    EXPECT_EQ(Text(client), Text(RECT{0, 0, size.cx, size.cy}));
     // The last pane takes up the change; its public width is inside the 3D frame.
     EXPECT_EQ(last.Get(L"Width").AsLong(), (size.cx - second - 4) * kTwipsPerPixel);
     EXPECT_EQ(last.Get(L"Height").AsLong(), (size.cy - 4) * kTwipsPerPixel);
-    WindowPixels pixels = Painted();
-    EXPECT_EQ(pixels.At(size.cx - 1, size.cy / 2), GetSysColor(COLOR_BTNHIGHLIGHT)) << "last pane's right edge";
+    Repaint();
+    EXPECT_EQ(PixelAt(ControlWindow(), size.cx - 1, size.cy / 2), GetSysColor(COLOR_BTNHIGHLIGHT))
+        << "last pane's right edge";
   }
 }
 
@@ -208,7 +136,7 @@ TEST_F(AtlContainer, DestroyingTheHostWindowReleasesTheControl) {
   splitter_.Reset();
   DestroyWindow(host_);
   host_ = nullptr;
-  PumpMessages();
+  PumpMessagesUntilQuiet();
   // The container has let go: ours is the last reference, and the control's window goes with it.
   EXPECT_EQ(control_.ResetCounting(), 0u);
   EXPECT_FALSE(IsWindow(window));

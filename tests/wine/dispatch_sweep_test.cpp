@@ -52,12 +52,12 @@ class Arguments {
   Arguments(const Arguments&) = delete;
   Arguments& operator=(const Arguments&) = delete;
 
-  // Appends in source order; Params() reverses them as Invoke expects.
+  // Appends in source order; Invoke takes the last first.
   void Add(Kind kind, Form form) {
     VARIANT& held = storage_.emplace_back().get();
     held = Make(kind);
     if (form == Form::Value || (form == Form::TypedReference && !HasTypedReference(kind))) {
-      slots_.push_back(held);  // a view of the value, which storage_ owns
+      slots_.insert(slots_.begin(), held);  // a view of the value, which storage_ owns
       return;
     }
     VARIANT reference;
@@ -69,15 +69,13 @@ class Arguments {
       reference.vt = static_cast<VARTYPE>(VT_BYREF | held.vt);
       reference.byref = &held.lVal;  // every by-reference member shares the one pointer slot
     }
-    slots_.push_back(reference);
+    slots_.insert(slots_.begin(), reference);
   }
 
+  size_t Count() const { return slots_.size(); }
   DISPPARAMS* Params(const DISPID* named, UINT namedCount) {
-    reversed_.assign(slots_.rbegin(), slots_.rend());
-    params_.rgvarg = reversed_.empty() ? nullptr : reversed_.data();
-    params_.cArgs = static_cast<UINT>(reversed_.size());
-    params_.rgdispidNamedArgs = const_cast<DISPID*>(named);
-    params_.cNamedArgs = namedCount;
+    params_ = {slots_.empty() ? nullptr : slots_.data(), const_cast<DISPID*>(named), static_cast<UINT>(slots_.size()),
+               namedCount};
     return &params_;
   }
 
@@ -87,26 +85,20 @@ class Arguments {
   }
   VARIANT Make(Kind kind) const {
     // The numbers, each converted from a double to its own type.
-    struct Number {
-      Kind kind;
-      VARTYPE type;
-      double value;
-    };
-    static constexpr Number kNumbers[] = {{Kind::I2, VT_I2, 2},
-                                          {Kind::I4, VT_I4, 2},
-                                          {Kind::R8, VT_R8, 2.5},
-                                          {Kind::Currency, VT_CY, 1.5},
-                                          {Kind::Date, VT_DATE, 45000.25},
-                                          {Kind::Bool, VT_BOOL, -1}};
+    static constexpr std::pair<Kind, std::pair<VARTYPE, double>> kNumbers[] = {{Kind::I2, {VT_I2, 2}},
+                                                                               {Kind::I4, {VT_I4, 2}},
+                                                                               {Kind::R8, {VT_R8, 2.5}},
+                                                                               {Kind::Currency, {VT_CY, 1.5}},
+                                                                               {Kind::Date, {VT_DATE, 45000.25}},
+                                                                               {Kind::Bool, {VT_BOOL, -1}}};
     VARIANT v;
     VariantInit(&v);
-    for (const Number& number : kNumbers) {
-      if (number.kind != kind) continue;
-      v.vt = VT_R8;
-      v.dblVal = number.value;
-      VariantChangeType(&v, &v, 0, number.type);
-      return v;
-    }
+    for (const auto& [numberKind, number] : kNumbers)
+      if (numberKind == kind) {
+        v.vt = VT_R8;
+        v.dblVal = number.second;
+        VariantChangeType(&v, &v, 0, number.first);
+      }
     if (kind == Kind::Null) v.vt = VT_NULL;
     if (kind == Kind::NumericText || kind == Kind::Text) {
       v.vt = VT_BSTR;
@@ -122,21 +114,16 @@ class Arguments {
       v.vt = VT_ARRAY | VT_I4;
       v.parray = SafeArrayCreate(VT_I4, 1, &bound);
     }
-    if (kind == Kind::Missing) {
-      v.vt = VT_ERROR;
-      v.scode = DISP_E_PARAMNOTFOUND;
-    }
+    if (kind == Kind::Missing) v.vt = VT_ERROR, v.scode = DISP_E_PARAMNOTFOUND;
     return v;
   }
 
   IDispatch* object_;
   std::vector<VARIANT> slots_;                // views of storage_ or references into it
   std::deque<win32::UniqueVariant> storage_;  // every value; a deque keeps addresses
-  std::vector<VARIANT> reversed_;
   DISPPARAMS params_{};
 };
 
-// An object of the test's own with no members, for an argument that is an object.
 class PlainObject final : public TestObject<NameDispatch, &IID_IDispatch> {
  public:
   STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
@@ -155,22 +142,7 @@ struct Member {
 };
 
 std::string Describe(const Member& m) {
-  char text[160];
-  std::snprintf(text, sizeof text, "%ls.%ls (flags %u)", m.interfaceName.c_str(), m.name.c_str(), m.flags);
-  return text;
-}
-
-WORD FlagsOf(INVOKEKIND kind) {
-  switch (kind) {
-    case INVOKE_PROPERTYGET:
-      return DISPATCH_PROPERTYGET;
-    case INVOKE_PROPERTYPUT:
-      return DISPATCH_PROPERTYPUT;
-    case INVOKE_PROPERTYPUTREF:
-      return DISPATCH_PROPERTYPUTREF;
-    default:
-      return DISPATCH_METHOD;
-  }
+  return Narrow(m.interfaceName + L"." + m.name) + " (flags " + std::to_string(m.flags) + ")";
 }
 
 bool TakesObject(ITypeInfo* info, const TYPEDESC& declared) {
@@ -212,7 +184,9 @@ std::vector<Member> MembersOf(ITypeLib* library, const std::vector<std::wstring>
       for (SHORT p = 0; p < function->cParams; ++p)
         if (!(function->lprgelemdescParam[p].paramdesc.wParamFlags & PARAMFLAG_FRETVAL)) ++declared;
       bool objectFirst = declared > 0 && TakesObject(dispatch.Get(), function->lprgelemdescParam[0].tdesc);
-      members.push_back({name, memberName.get(), function->memid, FlagsOf(function->invkind), declared, objectFirst});
+      members.push_back({name, memberName.get(), function->memid,
+                         static_cast<WORD>(function->invkind) /* INVOKE_ and DISPATCH_ flags agree */, declared,
+                         objectFirst});
     }
   }
   return members;
@@ -244,7 +218,6 @@ class DispatchSweep : public ::testing::Test {
     ASSERT_EQ(LoadTypeLibEx(path, REGKIND_NONE, library_.Out()), S_OK);
   }
 
-  // The object of the member's interface on a new control of two panes.
   static DispatchClient ObjectFor(const SplitterInstance& splitter, const std::wstring& interfaceName) {
     DispatchClient panes = splitter.Panes();
     if (interfaceName == L"_OvPanes") return panes;
@@ -252,10 +225,14 @@ class DispatchSweep : public ::testing::Test {
     return splitter.Control();
   }
 
-  // One call; counts its HRESULT and fails the test when a client could not read it.
-  void Call(const Member& member, IDispatch* target, WORD flags, Arguments& arguments, const DISPID* named,
-            UINT namedCount, const char* what) {
-    DISPPARAMS* params = arguments.Params(named, namedCount);
+  // One call; counts its HRESULT and fails the test when a client could not read it. A
+  // property's new value is named as clients name it, unless `named` says otherwise.
+  void Call(const Member& member, IDispatch* target, WORD flags, Arguments& arguments, const std::string& what,
+            std::optional<const DISPID*> named = std::nullopt) {
+    static constexpr DISPID kPut = DISPID_PROPERTYPUT;
+    const bool put = flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
+    const DISPID* names = named.value_or(put && arguments.Count() ? &kPut : nullptr);
+    DISPPARAMS* params = arguments.Params(names, names ? 1 : 0);
     win32::UniqueVariant result;
     EXCEPINFO exception{};
     UINT argumentError = 0;
@@ -270,45 +247,30 @@ class DispatchSweep : public ::testing::Test {
   }
 
   // Every argument count, every kind and form of Variant in the first position, the other
-  // positions a value of their declared kind; a property's new value named as clients name it.
+  // positions a value of their declared kind.
   void Sweep(const Member& member, IDispatch* target) {
-    static constexpr DISPID kPut = DISPID_PROPERTYPUT;
     const bool put = member.flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
-    for (UINT count = 0; count <= member.declared + 1; ++count) {
-      for (Kind kind : kKinds) {
+    for (UINT count = 0; count <= member.declared + 1; ++count)
+      for (Kind kind : kKinds)
         for (Form form : {Form::Value, Form::TypedReference, Form::VariantReference}) {
           if (count == 0 && (kind != Kind::Empty || form != Form::Value)) continue;
           Arguments arguments(&argumentObject_);
-          for (UINT position = 0; position < count; ++position) {
-            if (position == 0) {
-              arguments.Add(kind, form);
-            } else {
-              bool object = position + 1 == count && put && member.objectFirst;
-              arguments.Add(object ? Kind::Nothing : Kind::I4, Form::Value);
-            }
-          }
-          char what[64];
-          std::snprintf(what, sizeof what, "first kind %d, form %d", static_cast<int>(kind), static_cast<int>(form));
-          Call(member, target, member.flags, arguments, put && count > 0 ? &kPut : nullptr, put && count > 0 ? 1 : 0,
-               what);
+          if (count > 0) arguments.Add(kind, form);
+          for (UINT position = 1; position < count; ++position)
+            arguments.Add(position + 1 == count && put && member.objectFirst ? Kind::Nothing : Kind::I4, Form::Value);
+          Call(member, target, member.flags, arguments,
+               "first kind " + std::to_string(static_cast<int>(kind)) + ", form " +
+                   std::to_string(static_cast<int>(form)));
         }
-      }
-    }
   }
 
   // A bogus named argument, a new value not named, and every other set of invoke flags.
   void Misuse(const Member& member, IDispatch* target) {
     static constexpr DISPID kBogus = 0x7777;
-    static constexpr DISPID kPut = DISPID_PROPERTYPUT;
-    {
+    for (const DISPID* named : {&kBogus, static_cast<const DISPID*>(nullptr)}) {
       Arguments arguments(&argumentObject_);
       arguments.Add(Kind::I4, Form::Value);
-      Call(member, target, member.flags, arguments, &kBogus, 1, "a bogus named argument");
-    }
-    {
-      Arguments arguments(&argumentObject_);
-      arguments.Add(Kind::I4, Form::Value);
-      Call(member, target, member.flags, arguments, nullptr, 0, "no named argument");
+      Call(member, target, member.flags, arguments, "a bogus named argument or none", named);
     }
     for (WORD flags : {WORD{0}, WORD{DISPATCH_METHOD}, WORD{DISPATCH_PROPERTYGET}, WORD{DISPATCH_PROPERTYPUT},
                        WORD{DISPATCH_PROPERTYPUTREF}, WORD{DISPATCH_METHOD | DISPATCH_PROPERTYPUT}, WORD{0x40}}) {
@@ -316,9 +278,7 @@ class DispatchSweep : public ::testing::Test {
       for (UINT count : {0u, 1u}) {
         Arguments arguments(&argumentObject_);
         if (count) arguments.Add(Kind::I4, Form::Value);
-        const bool put = flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
-        Call(member, target, flags, arguments, put && count ? &kPut : nullptr, put && count ? 1 : 0,
-             "wrong invoke flags");
+        Call(member, target, flags, arguments, "wrong invoke flags");
       }
     }
   }
@@ -338,7 +298,7 @@ TEST_F(DispatchSweep, EveryMemberAnswersEveryArgumentWithAnHresultAndLeavesNothi
   std::vector<Member> members = MembersOf(library_.Get(), interfaces);
   for (const std::wstring& name : interfaces)
     EXPECT_TRUE(std::any_of(members.begin(), members.end(), [&](const Member& m) { return m.interfaceName == name; }))
-        << "no members of " << std::string(name.begin(), name.end()) << " in the type library";
+        << "no members of " << Narrow(name) << " in the type library";
 
   const ULONG objectReferences = argumentObject_.references;
   const auto start = std::chrono::steady_clock::now();

@@ -10,7 +10,6 @@
 #include <windows.h>
 #include <ole2.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -83,27 +82,20 @@ DWORD UserObjectsInUse() {
   return count;
 }
 
-// What the process holds, taken between cycles with no control alive.
+// What the process holds, taken between cycles with no control alive; equal figures but for a
+// heap that may settle within `heapSlack` bytes and handles within `handleSlack`.
 struct Census {
   unsigned gdi = GdiObjectsInUse();
   DWORD user = UserObjectsInUse();
   DWORD handles = HandlesInUse();
   size_t heap = HeapBytesInUse();
-
-  std::string Text() const {
-    return "GDI " + std::to_string(gdi) + ", USER " + std::to_string(user) + ", handles " + std::to_string(handles) +
-           ", heap " + std::to_string(heap) + " bytes";
-  }
 };
 
-// Equal figures, but for a heap that may settle within `heapSlack` bytes and handles within
-// `handleSlack`.
 void ExpectFlat(const Census& early, const Census& late, size_t heapSlack, DWORD handleSlack = 0) {
-  std::printf("after the first cycles: %s\nafter the last:         %s\n", early.Text().c_str(), late.Text().c_str());
   EXPECT_EQ(late.gdi, early.gdi);
   EXPECT_EQ(late.user, early.user);
   EXPECT_LE(late.handles, early.handles + handleSlack);
-  EXPECT_LE(late.heap, early.heap + heapSlack);
+  EXPECT_LE(late.heap, early.heap + heapSlack) << "heap bytes";
 }
 
 LPARAM At(POINT client) { return MAKELPARAM(client.x, client.y); }
@@ -127,7 +119,6 @@ void ReleaseAndLeave(const SplitterSite& site, long by) {
   SendMessageW(site.Window(), WM_MOUSEMOVE, 0, At(POINT{2, 2}));
 }
 
-// What one cycle saved, for the next one to load.
 struct Saved {
   ComPtr<TextPropertyBag> bag;
   ComPtr<IStream> stream;
@@ -148,6 +139,9 @@ std::string Cycle(FormWindow& form, int n, Saved& saved, bool alone) {
   ComPtr<SplitterSite> owned = SplitterSite::Create(form.Container(), form.Handle(), options);
   SplitterSite* site = owned.Get();
   std::string fault;
+  auto expect = [&](bool ok, const std::string& what) {
+    if (!ok && fault.empty()) fault = what;
+  };
   {
     DispatchClient panes = site->Control().Object(L"Panes");
     const long count = panes.Get(L"Count").AsLong();
@@ -159,43 +153,37 @@ std::string Cycle(FormWindow& form, int n, Saved& saved, bool alone) {
     bool elsewhere = false;
     events->onEvent = [&](const RecordedEvent&, DISPPARAMS&) { elsewhere |= GetCurrentThreadId() != thread; };
     events->Connect(site->Control().Pointer());
-    const long width = PanePixels(*site, 1).right - PanePixels(*site, 1).left;
+    const RECT before = PanePixels(*site, 1);
     PressAndMove(*site, kDragBy);
     const bool hooked = Subclassed(site->Window());
     ReleaseAndLeave(*site, kDragBy);
-    const long dragged = PanePixels(*site, 1).right - PanePixels(*site, 1).left;
+    const RECT after = PanePixels(*site, 1);
+    const long width = before.right - before.left, dragged = after.right - after.left;
     int resizes = 0;
     for (const RecordedEvent& event : events->Events()) resizes += event.name == L"SplitterResize";
     events->Disconnect();
 
-    if (!hooked)
-      fault = "the hook did not subclass the window during the drag";
-    else if (Subclassed(site->Window()) || GetCapture() == site->Window())
-      fault = "the capture or the window procedure was not given back after the drag";
-    else if (dragged != width + kDragBy)
-      fault =
-          "the drag gave the first pane " + std::to_string(dragged) + " pixels, not " + std::to_string(width + kDragBy);
-    else if (resizes != 1)
-      fault = std::to_string(resizes) + " SplitterResize events for one drag";
-    else if (elsewhere)
-      fault = "an event arrived on another thread";
-
+    expect(hooked, "the hook did not subclass the window during the drag");
+    expect(!Subclassed(site->Window()) && GetCapture() != site->Window(),
+           "the capture or the window procedure was not given back after the drag");
+    expect(dragged == width + kDragBy, "the drag gave the first pane " + std::to_string(dragged) + " pixels");
+    expect(resizes == 1, std::to_string(resizes) + " SplitterResize events for one drag");
+    expect(!elsewhere, "an event arrived on another thread");
     panes.Call(L"Remove", L"a");
     panes.Call(L"Remove", L"b");
-    if (fault.empty() && panes.Get(L"Count").AsLong() != count) fault = "the pane count did not come back";
+    expect(panes.Get(L"Count").AsLong() == count, "the pane count did not come back");
 
     saved.bag = TextPropertyBag::Create();
     site->SaveProperties(*saved.bag.Get());
     ComPtr<IStream> stream;
     CreateStreamOnHGlobal(nullptr, TRUE, stream.Out());
-    ComPtr<IPersistStreamInit> persist;
-    site->Object()->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(persist.Out()));
-    if (FAILED(persist->Save(stream.Get(), TRUE)) && fault.empty()) fault = "saving to a stream failed";
+    auto persist = ComPtr<IUnknown>::Share(site->Object()).As<IPersistStreamInit>(IID_IPersistStreamInit);
+    expect(SUCCEEDED(persist->Save(stream.Get(), TRUE)), "saving to a stream failed");
     saved.stream = stream;
   }
   const ULONG left = site->Close();
-  if (left != 0 && fault.empty()) fault = "the control's last Release returned " + std::to_string(left);
-  if (alone && ServerCanUnloadNow() != S_OK && fault.empty()) fault = "the component still has live objects";
+  expect(left == 0, "the control's last Release returned " + std::to_string(left));
+  expect(!alone || ServerCanUnloadNow() == S_OK, "the component still has live objects");
   return fault.empty() ? fault : "cycle " + std::to_string(n) + ": " + fault;
 }
 
@@ -216,9 +204,7 @@ TEST(Endurance, AThousandCyclesLeaveTheProcessAsTheFirstTenLeftIt) {
   Saved saved;
   ASSERT_EQ(RunCycles(form, 0, 10, saved), "");
   Census early;
-  const DWORD start = GetTickCount();
   ASSERT_EQ(RunCycles(form, 10, cycles, saved), "");
-  std::printf("%d cycles in %lu ms\n", cycles, static_cast<unsigned long>(GetTickCount() - start));
   Census late;
   // Allocators round and cache; a leak of one small block a cycle would still show.
   ExpectFlat(early, late, 4 * 1024);
@@ -231,10 +217,7 @@ TEST(Endurance, TwoApartmentsDragAndSaveAtOnceWithoutCrossing) {
   // Each thread its own apartment with its own form; the other thread's controls are alive
   // meanwhile, so the component's count is checked once both are done.
   auto run = [cycles](std::string* fault) {
-    if (FAILED(OleInitialize(nullptr))) {
-      *fault = "OleInitialize failed";
-      return;
-    }
+    if (FAILED(OleInitialize(nullptr))) return void(*fault = "OleInitialize failed");
     {
       FormWindow form;
       Saved saved;
@@ -245,17 +228,13 @@ TEST(Endurance, TwoApartmentsDragAndSaveAtOnceWithoutCrossing) {
   auto pair = [&] {
     std::string faults[2];
     std::thread first(run, &faults[0]), second(run, &faults[1]);
-    first.join();
-    second.join();
-    EXPECT_EQ(faults[0], "");
-    EXPECT_EQ(faults[1], "");
+    first.join(), second.join();
+    EXPECT_EQ(faults[0] + faults[1], "");
   };
   // The first pairs settle what threads' first use of OLE allocates for good.
-  pair();
-  pair();
+  pair(), pair();
   Census early;
-  pair();
-  pair();
+  pair(), pair();
   Census late;
   // Two threads at once touch more of the system's own caches than one, and Wine's own
   // threads now and then hold one handle more when the census is taken; a handle kept per
@@ -267,8 +246,6 @@ TEST(Endurance, TwoApartmentsDragAndSaveAtOnceWithoutCrossing) {
   CoFreeUnusedLibrariesEx(0, 0);
   EXPECT_NE(GetModuleHandleW(kServerModule), nullptr);
 }
-
-// --- in the middle of a drag ---
 
 HWND destroyedWindow = nullptr;
 bool destroyedWithItsOwnProcedure = false;
@@ -288,8 +265,6 @@ enum class Interruption { Deactivate, Release, CloseForm };
 
 class MidDrag : public ::testing::TestWithParam<Interruption> {};
 
-// The feedback shows while the bar moves; whatever ends the drag, the capture and the
-// window procedure are given back and the screen shows just what the form paints.
 // One drag, ended by `ending` while the bar is on its way.
 void InterruptADrag(Interruption ending) {
   FormOptions options;
@@ -314,9 +289,7 @@ void InterruptADrag(Interruption ending) {
   win32::UniqueHook watch(SetWindowsHookExW(WH_CBT, WatchDestruction, nullptr, GetCurrentThreadId()));
   switch (ending) {
     case Interruption::Deactivate: {
-      ComPtr<IOleInPlaceObject> inPlace;
-      site.Object()->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(inPlace.Out()));
-      inPlace->InPlaceDeactivate();
+      ComPtr<IUnknown>::Share(site.Object()).As<IOleInPlaceObject>(IID_IOleInPlaceObject)->InPlaceDeactivate();
       EXPECT_FALSE(Subclassed(window)) << "the parked window keeps the hook's procedure";
       EXPECT_EQ(static_cast<ULONG_PTR>(GetWindowLongPtrW(window, GWLP_WNDPROC)),
                 GetClassLongPtrW(window, GCLP_WNDPROC));
@@ -361,17 +334,9 @@ TEST_P(MidDrag, TheFeedbackGoesAndTheCaptureAndProcedureAreGivenBack) {
   ExpectFlat(early, late, 4 * 1024);
 }
 
+const char* const kEndings[] = {"Deactivated", "Released", "FormClosed"};
 INSTANTIATE_TEST_SUITE_P(Endings, MidDrag,
                          ::testing::Values(Interruption::Deactivate, Interruption::Release, Interruption::CloseForm),
-                         [](const ::testing::TestParamInfo<Interruption>& info) {
-                           switch (info.param) {
-                             case Interruption::Deactivate:
-                               return "Deactivated";
-                             case Interruption::Release:
-                               return "Released";
-                             default:
-                               return "FormClosed";
-                           }
-                         });
+                         [](const auto& info) { return std::string(kEndings[static_cast<int>(info.param)]); });
 
 }  // namespace

@@ -12,31 +12,17 @@ void Check(HRESULT hr, const wchar_t* step) {
   if (FAILED(hr)) throw DispatchError(hr, step);
 }
 
-// The [default, source] interface of the coclass that describes source.
-activex::ComPtr<ITypeInfo> DefaultSourceInfo(IUnknown* source) {
-  activex::ComPtr<IProvideClassInfo> provider;
-  Check(source->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(provider.Out())),
-        L"QueryInterface(IProvideClassInfo)");
-  activex::ComPtr<ITypeInfo> coclass;
+// The type information of source's default source interface, from its type library.
+activex::ComPtr<ITypeInfo> DefaultSourceInfo(IUnknown* source, IID& iid) {
+  activex::ComPtr<IProvideClassInfo2> provider;
+  Check(source->QueryInterface(IID_IProvideClassInfo2, reinterpret_cast<void**>(provider.Out())),
+        L"QueryInterface(IProvideClassInfo2)");
+  Check(provider->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &iid), L"IProvideClassInfo2::GetGUID");
+  activex::ComPtr<ITypeInfo> coclass, found;
+  activex::ComPtr<ITypeLib> library;
   Check(provider->GetClassInfo(coclass.Out()), L"IProvideClassInfo::GetClassInfo");
-
-  WORD implemented = 0;
-  {
-    win32::TypeAttributes attributes(coclass.Get());
-    Check(attributes.result(), L"ITypeInfo::GetTypeAttr");
-    implemented = attributes->cImplTypes;
-  }
-
-  activex::ComPtr<ITypeInfo> found;
-  for (UINT i = 0; i < implemented && !found; ++i) {
-    INT flags = 0;
-    if (FAILED(coclass->GetImplTypeFlags(i, &flags))) continue;
-    const INT wanted = IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE;
-    if ((flags & wanted) != wanted) continue;
-    HREFTYPE reference = 0;
-    if (SUCCEEDED(coclass->GetRefTypeOfImplType(i, &reference))) coclass->GetRefTypeInfo(reference, found.Out());
-  }
-  if (!found) throw DispatchError(E_NOINTERFACE, L"default source interface");
+  Check(coclass->GetContainingTypeLib(library.Out(), nullptr), L"ITypeInfo::GetContainingTypeLib");
+  Check(library->GetTypeInfoOfGuid(iid, found.Out()), L"ITypeLib::GetTypeInfoOfGuid");
   return found;
 }
 
@@ -48,12 +34,7 @@ activex::ComPtr<EventRecorder> EventRecorder::Create() {
 
 void EventRecorder::Connect(IUnknown* source) {
   Disconnect();
-  eventInfo_ = DefaultSourceInfo(source);
-  {
-    win32::TypeAttributes attributes(eventInfo_.Get());
-    Check(attributes.result(), L"ITypeInfo::GetTypeAttr");
-    eventInterface_ = attributes->guid;
-  }
+  eventInfo_ = DefaultSourceInfo(source, eventInterface_);
 
   activex::ComPtr<IConnectionPointContainer> container;
   Check(source->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(container.Out())),

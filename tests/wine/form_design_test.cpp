@@ -26,9 +26,7 @@ constexpr int kApply = 0x3021;
 class FormDesign : public ::testing::Test {
  protected:
   void Open(bool userMode) {
-    FormOptions options;
-    options.userMode = userMode;
-    form_ = std::make_unique<FormWindow>(options);
+    form_ = std::make_unique<FormWindow>(FormOptions{.userMode = userMode});
     form_->AddSplitter(L"OvSplitter1");
     form_->AddSplitter(L"OvSplitter2");
   }
@@ -58,9 +56,7 @@ TEST_F(FormDesign, PaneChangesMarkTheFormChangedAtDesignTimeUntilItIsSaved) {
   // Opened in the designer, a saved form reports its panes while it loads: no edit either.
   SavedForm saved = SaveForm(*form_);
   form_.reset();
-  FormOptions options;
-  options.userMode = false;
-  form_ = std::make_unique<FormWindow>(options);
+  form_ = std::make_unique<FormWindow>(FormOptions{.userMode = false});
   OpenForm(*form_, saved);
   EXPECT_FALSE(form_->Changed());
   EXPECT_EQ(TextOf(form_->Handle()), L"Form1 [design]");
@@ -88,11 +84,7 @@ TEST_F(FormDesign, ThePagesOfTheSelectedSplitterApplyTheirEditsToTheFormAtOnceAn
   });
   form_->ShowPropertyPages();
   user.join();
-  // The form repaints where the frame was, then shows the thicker bar.
-  for (DWORD start = GetTickCount(); GetTickCount() - start < 300;) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-  }
+  PumpMessagesUntilQuiet(300);  // the form repaints where the frame was, then shows the thicker bar
   SaveWindow(form_->Handle(), L"form-design-applied.bmp");
 
   EXPECT_EQ(Control(1).Get(L"SplitterSize").AsLong(), 9);

@@ -3,27 +3,15 @@
 // formhost's form files: the notation of every value and what a damaged file says (a form
 // saved by one formhost and opened by another is run_form_files.sh's).
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
-#include "automation/dispatch_error.h"
-#include "event_recorder.h"
 #include "formhost/form_file.h"
 #include "formhost/form_window.h"
 #include "automation/gdi_census.h"
-#include "com/com_ptr.h"
-#include "com/unique_handle.h"
 #include "same_variant.h"
 #include "automation/server_module.h"
 #include "formhost/splitter_geometry.h"
-#include "automation/splitter_instance.h"
 #include "splitter_test.h"
 #include "formhost/text_property_bag.h"
 #include "formhost/variant_text.h"
@@ -46,74 +34,45 @@ class FormHostTest : public ::testing::Test {
     splitter_ = &form_->AddSplitter(L"OvSplitter1");
   }
 
-  void TearDown() override {
-    recording_.reset();
-    form_.reset();
-  }
+  void TearDown() override { form_.reset(); }
 
   const DispatchClient& Control() const { return splitter_->Control(); }
-  DispatchClient Pane(long position) const { return Control().Object(L"Panes").Object(L"Item", position); }
+  DispatchClient Pane(long position) const { return PaneOf(*splitter_, position); }
   void AddPanes(int count) const {
     DispatchClient panes = Control().Object(L"Panes");
     for (int i = 0; i < count; ++i) panes.Call(L"Add");
-  }
-  // A pane's public rectangle in pixels of the splitter's client area.
-  RECT PanePixels(long position) const {
-    DispatchClient pane = Pane(position);
-    long left = pane.Get(L"Left").AsLong() / kTwipsPerPixel;
-    long top = pane.Get(L"Top").AsLong() / kTwipsPerPixel;
-    return {left, top, left + pane.Get(L"Width").AsLong() / kTwipsPerPixel,
-            top + pane.Get(L"Height").AsLong() / kTwipsPerPixel};
   }
   ChildControl& Bind(long position, const std::wstring& name) {
     ChildControl& child = form_->AddChild(ChildKindOfName(name), name, splitter_, {0, 0, 30, 30});
     Pane(position).Put(L"ControlName", name);
     return child;
   }
-  EventRecorder& RecordControl() {
-    if (!recording_) recording_.emplace(Control().Pointer());
-    (*recording_)->Clear();
-    return **recording_;
-  }
-  static int Count(const std::vector<std::wstring>& summaries, const std::wstring& name) {
-    int n = 0;
-    for (const auto& summary : summaries) n += summary.rfind(name, 0) == 0;
-    return n;
-  }
 
   FormOptions options_;
   std::unique_ptr<FormWindow> form_;
   SplitterSite* splitter_ = nullptr;
-  std::optional<Recording> recording_;
 };
 
-// --- in-place activation ---
-
-TEST_F(FormHostTest, InPlaceTheControlWindowIsAVisibleChildOfTheFormOnTheSiteRectangle) {
+TEST_F(FormHostTest, InPlaceTheControlWindowIsAVisibleChildOfTheFormAndDeactivatedItIsParked) {
   HWND window = splitter_->Window();
   ASSERT_TRUE(IsWindow(window));
-  EXPECT_EQ(GetParent(window), form_->Handle());
-  EXPECT_TRUE(IsWindowVisible(window));
-  EXPECT_TRUE(splitter_->IsInPlaceActive());
   EXPECT_EQ(Text(ClientRectInParent(window)), Text(splitter_->Rect()));
   EXPECT_EQ(WindowOf(Control()), window);
-}
-
-TEST_F(FormHostTest, DeactivationParksTheWindowAndActivationBringsItBack) {
-  HWND window = splitter_->Window();
   IUnknown* control = Control().Pointer();
-  EXPECT_EQ(Interface<IOleInPlaceObject>(control, IID_IOleInPlaceObject)->InPlaceDeactivate(), S_OK);
-  EXPECT_TRUE(IsWindow(window));
-  EXPECT_NE(GetParent(window), form_->Handle());
-  EXPECT_FALSE(IsWindowVisible(window));
-  EXPECT_FALSE(splitter_->IsInPlaceActive());
-
-  RECT r = splitter_->Rect();
-  EXPECT_EQ(Interface<IOleObject>(control, IID_IOleObject)
-                ->DoVerb(OLEIVERB_SHOW, nullptr, static_cast<IOleClientSite*>(splitter_), 0, form_->Handle(), &r),
-            S_OK);
-  EXPECT_EQ(GetParent(window), form_->Handle());
-  EXPECT_TRUE(IsWindowVisible(window));
+  for (int step = 0; step < 3; ++step) {
+    const bool active = step != 1;
+    EXPECT_EQ(GetParent(window) == form_->Handle(), active);
+    EXPECT_EQ(IsWindowVisible(window), active);
+    EXPECT_EQ(splitter_->IsInPlaceActive(), active);
+    RECT r = splitter_->Rect();
+    if (step == 0)
+      EXPECT_EQ(Interface<IOleInPlaceObject>(control, IID_IOleInPlaceObject)->InPlaceDeactivate(), S_OK);
+    else if (step == 1)
+      EXPECT_EQ(Interface<IOleObject>(control, IID_IOleObject)
+                    ->DoVerb(OLEIVERB_SHOW, nullptr, static_cast<IOleClientSite*>(splitter_), 0, form_->Handle(), &r),
+                S_OK);
+    EXPECT_TRUE(IsWindow(window));
+  }
 }
 
 TEST(ControlWindow, ExistsParkedAndWithItsFirstPaneSizedByTheExtentBeforeActivation) {
@@ -132,26 +91,22 @@ TEST(ControlWindow, ExistsParkedAndWithItsFirstPaneSizedByTheExtentBeforeActivat
   EXPECT_EQ(pane.Get(L"Height").AsLong(), InnerTwips3D(100));
 }
 
-// --- SetObjectRects: the host's resize notification ---
-
 TEST_F(FormHostTest, ASizeChangeRaisesResizeAndAMoveAloneDoesNot) {
-  EventRecorder& events = RecordControl();
+  Recording events(Control().Pointer());
   RECT r = splitter_->Rect();
   long width = Pane(1).Get(L"Width").AsLong();
 
   OffsetRect(&r, 5, 7);
   splitter_->SetRect(r);
-  EXPECT_EQ(Count(events.Summaries(), L"Resize"), 0);
+  EXPECT_EQ(CountStarting(events->Summaries(), L"Resize"), 0);
   EXPECT_EQ(Text(ClientRectInParent(splitter_->Window())), Text(r));
   EXPECT_EQ(Pane(1).Get(L"Width").AsLong(), width);
 
   r.right -= 20;
   splitter_->SetRect(r);
-  EXPECT_EQ(Count(events.Summaries(), L"Resize"), 1);
+  EXPECT_EQ(CountStarting(events->Summaries(), L"Resize"), 1);
   EXPECT_EQ(Pane(1).Get(L"Width").AsLong(), width - 20 * kTwipsPerPixel);
 }
-
-// --- the first display after initialisation ---
 
 // Every road a container initialises the control by: the first display runs the resize
 // handler once, also when the extent is the one the control had before, so a loaded
@@ -159,8 +114,7 @@ TEST_F(FormHostTest, ASizeChangeRaisesResizeAndAMoveAloneDoesNot) {
 // pane to the edge.
 TEST(FirstDisplay, EveryRoadFitsTheLastPaneOnceWhenTheControlIsFirstShown) {
   FormWindow form;
-  SplitterSiteOptions common;
-  auto original = SplitterSite::Create(form.Container(), form.Handle(), common);
+  auto original = SplitterSite::Create(form.Container(), form.Handle(), {});
   original->Control().Object(L"Panes").Call(L"Add");
   IUnknown* object = original->Object();
   activex::ComPtr<TextPropertyBag> bag = TextPropertyBag::Create();
@@ -180,24 +134,16 @@ TEST(FirstDisplay, EveryRoadFitsTheLastPaneOnceWhenTheControlIsFirstShown) {
   struct Road {
     const char* name;
     SplitterSiteOptions options;
-  };
-  std::vector<Road> roads;
-  for (PersistRoad newRoad : {PersistRoad::PropertyBag, PersistRoad::Stream, PersistRoad::Storage}) {
-    SplitterSiteOptions options;
-    options.newThrough = newRoad;
-    roads.push_back({"InitNew", options});
-  }
-  roads.push_back({"property bag", {}});
-  roads.back().options.saved = bag.Get();
-  roads.push_back({"stream", {}});
-  roads.back().options.savedStream = stream.Get();
-  roads.push_back({"storage", {}});
-  roads.back().options.savedStorage = storage.Get();
+  } roads[] = {{"InitNew through a bag", {.newThrough = PersistRoad::PropertyBag, .activate = false}},
+               {"InitNew through a stream", {.newThrough = PersistRoad::Stream, .activate = false}},
+               {"InitNew through a storage", {.newThrough = PersistRoad::Storage, .activate = false}},
+               {"property bag", {.saved = bag.Get(), .activate = false}},
+               {"stream", {.savedStream = stream.Get(), .activate = false}},
+               {"storage", {.savedStorage = storage.Get(), .activate = false}}};
   for (Road& road : roads) {
     SCOPED_TRACE(road.name);
     LARGE_INTEGER start{};
     stream->Seek(start, STREAM_SEEK_SET, nullptr);
-    road.options.activate = false;
     auto site = SplitterSite::Create(form.Container(), form.Handle(), road.options);
     auto events = EventRecorder::Create();
     events->Connect(site->Control().Pointer());
@@ -216,8 +162,6 @@ TEST(FirstDisplay, EveryRoadFitsTheLastPaneOnceWhenTheControlIsFirstShown) {
     site->Close();
   }
 }
-
-// --- the simple-frame site ---
 
 TEST_F(FormHostTest, TheSimpleFrameSiteSeesTheControlWindowsMessages) {
   int before = splitter_->FilteredMessages();
@@ -240,19 +184,22 @@ TEST_F(FormWithoutFrameSiteTest, TheControlRunsWithoutASimpleFrameSite) {
   EXPECT_EQ(Pane(1).Get(L"Height").AsLong(), (300 - 2 * FormWindow::kMargin - 4) * kTwipsPerPixel);
 }
 
-// --- bound controls ---
-
 TEST_F(FormHostTest, BoundWindowedControlsEndOnTheirPanesAndFollowResizes) {
   AddPanes(2);
   ChildControl& tree = Bind(1, L"tree");
   ChildControl& list = Bind(2, L"list");
   ChildControl& edit = Bind(3, L"edit");
   for (long i = 1; i <= 3; ++i)
-    EXPECT_EQ(Text((i == 1 ? tree : i == 2 ? list : edit).PixelRect()), Text(PanePixels(i))) << "pane " << i;
+    EXPECT_EQ(Text((i == 1   ? tree
+                    : i == 2 ? list
+                             : edit)
+                       .PixelRect()),
+              Text(PanePixels(*splitter_, i)))
+        << "pane " << i;
 
   form_->ResizeClient(700, 420);
-  EXPECT_EQ(Text(edit.PixelRect()), Text(PanePixels(3)));
-  EXPECT_EQ(Text(tree.PixelRect()), Text(PanePixels(1)));
+  EXPECT_EQ(Text(edit.PixelRect()), Text(PanePixels(*splitter_, 3)));
+  EXPECT_EQ(Text(tree.PixelRect()), Text(PanePixels(*splitter_, 1)));
 }
 
 TEST_F(FormHostTest, AControlOfTheSameNameOutsideTheSplitterIsNotMoved) {
@@ -262,8 +209,6 @@ TEST_F(FormHostTest, AControlOfTheSameNameOutsideTheSplitterIsNotMoved) {
   EXPECT_EQ(outside.Moves(), 0);
   EXPECT_EQ(Text(outside.PixelRect()), Text(RECT{400, 300, 450, 350}));
 }
-
-// --- closing the form ---
 
 class FormCloseTest : public ::testing::TestWithParam<bool> {};
 
@@ -287,37 +232,29 @@ TEST_P(FormCloseTest, TheControlIsReleasedToZeroAndLetsGoOfItsSite) {
 INSTANTIATE_TEST_SUITE_P(Activation, FormCloseTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "QuickActivate" : "SiteFirst"; });
 
-// --- GDI objects ---
-
-TEST_F(FormHostTest, AThousandRepaintsLeaveNoGdiObjectBehind) {
+TEST_F(FormHostTest, AThousandRepaintsAndDrawsIntoAContainersDcLeaveNoGdiObjectBehind) {
   AddPanes(2);
   HWND window = splitter_->Window();
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  unsigned before = GdiObjectsInUse();
-  for (int i = 0; i < 1000; ++i) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  EXPECT_EQ(GdiObjectsInUse(), before);
-}
-
-TEST_F(FormHostTest, AThousandDrawsIntoAContainersDcLeaveNoGdiObjectBehind) {
-  AddPanes(2);
   auto view = Interface<IViewObject2>(Control().Pointer(), IID_IViewObject2);
   ASSERT_TRUE(view);
-  {
-    win32::WindowDc screen(nullptr);
-    win32::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-    win32::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), 320, 240));
-    win32::SelectedObject selected(memory.get(), bitmap.get());
-    RECTL bounds{0, 0, 320, 240};
-    EXPECT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory.get(), &bounds, nullptr, nullptr, 0),
-              S_OK);
+  win32::WindowDc screen(nullptr);
+  win32::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+  win32::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), 320, 240));
+  win32::SelectedObject selected(memory.get(), bitmap.get());
+  RECTL bounds{0, 0, 320, 240};
+  auto draw = [&] {
+    return view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory.get(), &bounds, nullptr, nullptr, 0);
+  };
+  auto repaint = [&] {
+    return RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW) ? S_OK : E_FAIL;
+  };
+  for (auto once : {std::function<HRESULT()>(repaint), std::function<HRESULT()>(draw)}) {
+    EXPECT_EQ(once(), S_OK);
     unsigned before = GdiObjectsInUse();
-    for (int i = 0; i < 1000; ++i)
-      view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory.get(), &bounds, nullptr, nullptr, 0);
+    for (int i = 0; i < 1000; ++i) once();
     EXPECT_EQ(GdiObjectsInUse(), before);
   }
 }
-
-// --- form files ---
 
 using win32::UniqueVariant;
 
@@ -489,19 +426,6 @@ TEST(FormFileValues, ADamagedValueSaysWhatIsWrong) {
   EXPECT_THROW(TextPropertyBag::Create()->AddLine(deep + L"Null" + std::wstring(40, L'}')), std::invalid_argument);
 }
 
-std::wstring TemporaryPath(const wchar_t* name) {
-  wchar_t directory[MAX_PATH];
-  GetTempPathW(MAX_PATH, directory);
-  return std::wstring(directory) + L"ov_form_" + std::to_wstring(GetCurrentProcessId()) + L"_" + name;
-}
-
-void WriteText(const std::wstring& path, const std::string& text) {
-  FILE* file = _wfopen(path.c_str(), L"wb");
-  ASSERT_NE(file, nullptr);
-  std::fwrite(text.data(), 1, text.size(), file);
-  std::fclose(file);
-}
-
 TEST(FormFile, ADamagedFileNamesItsLineAndBuildsNothing) {
   const std::string good =
       "formhost form 1\nForm Width 300 Height 200 Mode Run\nSplitter S1 In Form1 Rect 8,8,200,100\n"
@@ -519,9 +443,14 @@ TEST(FormFile, ADamagedFileNamesItsLineAndBuildsNothing) {
       {good + "Button b\n", ":7: column 1: expected Splitter or Control"},
       {good.substr(0, good.find("End")) + "    Orientation I4 1\nEnd\n", ":5: column 17: expected '='"},
   };
-  const std::wstring path = TemporaryPath(L"damaged.frm");
+  wchar_t directory[MAX_PATH];
+  GetTempPathW(MAX_PATH, directory);
+  const std::wstring path = directory + (L"ov_form_" + std::to_wstring(GetCurrentProcessId()) + L"_damaged.frm");
   for (const auto& [text, message] : cases) {
-    WriteText(path, text);
+    FILE* file = _wfopen(path.c_str(), L"wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fclose(file);
     try {
       ReadFormFile(path);
       ADD_FAILURE() << text << " was read";

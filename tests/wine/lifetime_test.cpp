@@ -1,6 +1,5 @@
-// Registration as clients find it, and reference counting across the server boundary.
-
-#include <gtest/gtest.h>
+// Registration as clients find it (and, after regsvr32 /u, nothing of the control left for
+// them to find), and reference counting across the server boundary.
 
 #include "automation/server_module.h"
 #include "splitter_test.h"
@@ -16,12 +15,15 @@ TEST(Registration, BothProgIdsNameOneInProcessClass) {
   EXPECT_NE(GetModuleHandleW(kServerModule), nullptr);
 }
 
+TEST(Unregistered, ProgIdsNoLongerResolve) {
+  CLSID clsid;
+  EXPECT_HRESULT_FAILED(CLSIDFromProgID(L"OrvaneSplitter.OvSplitter", &clsid));
+  EXPECT_HRESULT_FAILED(CLSIDFromProgID(L"OrvaneSplitter.OvSplitter.1", &clsid));
+}
+
 TEST(Registration, ControlReportsErrorsThroughErrorInfo) {
   SplitterInstance splitter;
-  ISupportErrorInfo* support = nullptr;
-  ASSERT_EQ(splitter.Control().Pointer()->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support)),
-            S_OK);
-  support->Release();
+  EXPECT_TRUE(Interface<ISupportErrorInfo>(splitter.Control().Pointer(), IID_ISupportErrorInfo));
 }
 
 TEST(Lifetime, ControlLetsGoOfItsSiteAndItsSinks) {

@@ -1,20 +1,12 @@
 // OLE drag and drop as a container's user meets it: the control as a drop target once
 // OLEDropMode is 1, and as the source of OLEDrag, its events seen by a connected sink.
 
-#include <gtest/gtest.h>
+#include "splitter_test.h"
 
-#include <windows.h>
-#include <ole2.h>
 #include <shlobj.h>
 
 #include <cstring>
-#include <functional>
-#include <string>
-#include <vector>
 
-#include "expect_dispatch_error.h"
-#include "com/unique_handle.h"
-#include "splitter_test.h"
 #include "test_object.h"
 
 namespace {
@@ -64,15 +56,6 @@ class ForeignData : public TestObject<IDataObject, &IID_IDataObject> {
   STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
 };
 
-// A drop target of the test's own, to see whether a window is registered already.
-class ReceivingTarget : public TestObject<IDropTarget, &IID_IDropTarget> {
- public:
-  STDMETHODIMP DragEnter(IDataObject*, DWORD, POINTL, DWORD*) override { return S_OK; }
-  STDMETHODIMP DragOver(DWORD, POINTL, DWORD*) override { return S_OK; }
-  STDMETHODIMP DragLeave() override { return S_OK; }
-  STDMETHODIMP Drop(IDataObject*, DWORD, POINTL, DWORD*) override { return S_OK; }
-};
-
 // The argument at position i, counted in declaration order, as the sink got it.
 VARIANT& Argument(DISPPARAMS& params, UINT i) { return params.rgvarg[params.cArgs - 1 - i]; }
 
@@ -103,7 +86,6 @@ class OleDragDrop : public SplitterTest {
   IDropTarget* RegisteredTarget() const {
     return static_cast<IDropTarget*>(GetPropW(window_, L"OleDropTargetInterface"));
   }
-  // The target that OLEDropMode 1 registers.
   IDropTarget* DropTarget() {
     control_.Put(L"OLEDropMode", 1);
     IDropTarget* target = RegisteredTarget();
@@ -135,14 +117,12 @@ class OleDragDrop : public SplitterTest {
 };
 
 TEST_F(OleDragDrop, DropModeOneRegistersTheWindowAndZeroRevokesIt) {
-  ReceivingTarget other;
   EXPECT_EQ(RegisteredTarget(), nullptr);
   control_.Put(L"OLEDropMode", 1);
   EXPECT_EQ(control_.Get(L"OLEDropMode").AsLong(), 1);
-  EXPECT_EQ(RegisterDragDrop(window_, &other), DRAGDROP_E_ALREADYREGISTERED);
+  EXPECT_NE(RegisteredTarget(), nullptr);
   control_.Put(L"OLEDropMode", 0);
   EXPECT_EQ(RevokeDragDrop(window_), DRAGDROP_E_NOTREGISTERED);
-  EXPECT_EQ(other.references, 1u);
 }
 
 TEST_F(OleDragDrop, DragAcrossRaisesDragOverWithItsStatesKeysAndClientPosition) {
@@ -187,32 +167,24 @@ TEST_F(OleDragDrop, DroppedDataReadsAsTextAndFilesButCannotBeChanged) {
   IDropTarget* target = DropTarget();
   ASSERT_NE(target, nullptr);
   DispatchClient kept;
-  std::wstring text, ansiText, firstFile;
-  long fileCount = 0;
-  bool hasFiles = false, hasBitmap = true;
-  std::optional<DispatchError> changed;
+  bool dropped = false;
   OnEvent([&](const std::wstring& name, DISPPARAMS& params) {
     if (name != L"OLEDragDrop") return;
+    dropped = true;
     kept = DispatchClient::From(VariantValue::CopyOf(Argument(params, 0)));
-    text = kept.Get(L"GetData", 13).AsString();
-    ansiText = kept.Get(L"GetData", 1).AsString();
-    hasFiles = kept.Get(L"GetFormat", 15).AsBool();
-    hasBitmap = kept.Get(L"GetFormat", 2).AsBool();
+    EXPECT_EQ(kept.Get(L"GetData", 13).AsString(), L"dropped text");
+    EXPECT_EQ(kept.Get(L"GetData", 1).AsString(), L"dropped text");
+    EXPECT_TRUE(kept.Get(L"GetFormat", 15).AsBool());
+    EXPECT_FALSE(kept.Get(L"GetFormat", 2).AsBool());
     DispatchClient files = kept.Object(L"Files");
-    fileCount = files.Get(L"Count").AsLong();
-    firstFile = files.Get(L"Item", 1).AsString();
-    changed = CaptureDispatchError([&] { kept.Call(L"SetData", L"x", 1); });
+    EXPECT_EQ(files.Get(L"Count").AsLong(), 2);
+    EXPECT_EQ(files.Get(L"Item", 1).AsString(), L"C:\\one.txt");
+    auto changed = CaptureDispatchError([&] { kept.Call(L"SetData", L"x", 1); });
+    EXPECT_EQ(changed ? changed->Number() : S_OK, static_cast<HRESULT>(0x800A0000 | 672));
   });
   DWORD effect = DROPEFFECT_COPY;
   ASSERT_EQ(target->Drop(&data_, MK_LBUTTON, ScreenPoint(5, 5), &effect), S_OK);
-  EXPECT_EQ(text, L"dropped text");
-  EXPECT_EQ(ansiText, L"dropped text");
-  EXPECT_TRUE(hasFiles);
-  EXPECT_FALSE(hasBitmap);
-  EXPECT_EQ(fileCount, 2);
-  EXPECT_EQ(firstFile, L"C:\\one.txt");
-  ASSERT_TRUE(changed.has_value());
-  EXPECT_EQ(changed->Number(), static_cast<HRESULT>(0x800A0000 | 672));
+  EXPECT_TRUE(dropped);
   // Kept past the drop, the object has let the data go.
   ASSERT_TRUE(kept);
   EXPECT_FALSE(kept.Get(L"GetFormat", 13).AsBool());

@@ -4,15 +4,6 @@
 // interface pointer or a cookie is cleared when the call fails after the checks; and a
 // member that is not there yet says E_NOTIMPL.
 
-#include <gtest/gtest.h>
-
-#include <windows.h>
-#include <ocidl.h>
-#include <olectl.h>
-
-#include <functional>
-#include <string>
-
 #include "OvSplitr_h.h"
 #include "splitter_test.h"
 #include "test_object.h"
@@ -28,8 +19,7 @@ class OutParameters : public SplitterTest {
     pane_ = Pane(1);
   }
   void TearDown() override {
-    pane_.Reset();
-    unknown_.Reset();
+    pane_.Reset(), unknown_.Reset();
     SplitterTest::TearDown();
   }
 
@@ -67,13 +57,7 @@ struct Call {
 };
 
 TEST_F(OutParameters, NullIsEPointer) {
-  VARIANT index;
-  VariantInit(&index);
-  V_VT(&index) = VT_I4;
-  V_I4(&index) = 1;
-  VARIANT missing;
-  V_VT(&missing) = VT_ERROR;
-  V_ERROR(&missing) = DISP_E_PARAMNOTFOUND;
+  VARIANT index = VariantValue(1L).Raw(), missing = VariantValue::Missing().Raw();
   const long panes = Count();
   const Call calls[] = {
       {"splitter QueryInterface", [&] { return unknown_->QueryInterface(IID_IDispatch, nullptr); }},
@@ -109,8 +93,7 @@ TEST_F(OutParameters, ACallThatFailsBeforeWritingLeavesTheCallersValue) {
 
   SIZEL size{1234, 5678};
   EXPECT_EQ(As<IOleObject>(IID_IOleObject)->GetExtent(DVASPECT_ICON, &size), DV_E_DVASPECT);
-  EXPECT_EQ(size.cx, 1234);
-  EXPECT_EQ(size.cy, 5678);
+  EXPECT_EQ(Text(RECT{size.cx, size.cy}), Text(RECT{1234, 5678}));
 
   CONTROLINFO info{};
   info.cb = 1;  // shorter than any CONTROLINFO
@@ -118,12 +101,12 @@ TEST_F(OutParameters, ACallThatFailsBeforeWritingLeavesTheCallersValue) {
   EXPECT_EQ(As<IOleControl>(IID_IOleControl)->GetControlInfo(&info), E_INVALIDARG);
   EXPECT_EQ(info.cAccel, 77);
 
-  IConnectionPoint* point = nullptr;
-  ASSERT_EQ(As<IConnectionPointContainer>(IID_IConnectionPointContainer)->FindConnectionPoint(Events(), &point), S_OK);
+  activex::ComPtr<IConnectionPoint> point;
+  ASSERT_EQ(As<IConnectionPointContainer>(IID_IConnectionPointContainer)->FindConnectionPoint(Events(), point.Out()),
+            S_OK);
   DWORD cookie = 0x5E17;
   EXPECT_EQ(point->Advise(nullptr, &cookie), E_POINTER);
   EXPECT_EQ(cookie, 0x5E17u);
-  point->Release();
 }
 
 TEST_F(OutParameters, AFailedCallClearsTheInterfaceOrCookieItWouldHaveGiven) {
@@ -136,32 +119,30 @@ TEST_F(OutParameters, AFailedCallClearsTheInterfaceOrCookieItWouldHaveGiven) {
   EXPECT_EQ(OnePane()->QueryInterface(IID_IConnectionPointContainer, &object), E_NOINTERFACE);
   EXPECT_EQ(object, nullptr);
 
-  VARIANT index;
-  VariantInit(&index);
-  V_VT(&index) = VT_I4;
-  V_I4(&index) = 99;
+  VARIANT index = VariantValue(99L).Raw();
   _OvPane* pane = static_cast<_OvPane*>(sentinel());
   EXPECT_TRUE(FAILED(Collection()->get_Item(&index, &pane)));
   EXPECT_EQ(pane, nullptr);
 
   auto* points = As<IConnectionPointContainer>(IID_IConnectionPointContainer);
-  IConnectionPoint* point = static_cast<IConnectionPoint*>(sentinel());
-  EXPECT_EQ(points->FindConnectionPoint(IID_IDispatch, &point), CONNECT_E_NOCONNECTION);
-  EXPECT_EQ(point, nullptr);
+  IConnectionPoint* none = static_cast<IConnectionPoint*>(sentinel());
+  EXPECT_EQ(points->FindConnectionPoint(IID_IDispatch, &none), CONNECT_E_NOCONNECTION);
+  EXPECT_EQ(none, nullptr);
   IEnumConnectionPoints* all = static_cast<IEnumConnectionPoints*>(sentinel());
   EXPECT_EQ(points->EnumConnectionPoints(&all), E_NOTIMPL);
   EXPECT_EQ(all, nullptr);
 
   // A sink with neither the event interface nor IDispatch cannot connect.
   UnfitSink unfit;
-  ASSERT_EQ(points->FindConnectionPoint(Events(), &point), S_OK);
+  activex::ComPtr<IConnectionPoint> point;
+  ASSERT_EQ(points->FindConnectionPoint(Events(), point.Out()), S_OK);
   DWORD cookie = 0x5E17;
   EXPECT_EQ(point->Advise(&unfit, &cookie), CONNECT_E_CANNOTCONNECT);
   EXPECT_EQ(cookie, 0u);
   IEnumConnections* connections = static_cast<IEnumConnections*>(sentinel());
   EXPECT_EQ(point->EnumConnections(&connections), E_NOTIMPL);
   EXPECT_EQ(connections, nullptr);
-  point->Release();
+  point.Reset();
   EXPECT_EQ(unfit.references, 1u);
 }
 

@@ -2,13 +2,8 @@
 // up, the default members, VARIANTs of every automation type kept as given, the errors
 // with their numbers, texts and sources, and pane writes in the units of the site.
 
-#include <gtest/gtest.h>
-
 #include <cstring>
-#include <vector>
 
-#include "com/unique_handle.h"
-#include "expect_dispatch_error.h"
 #include "same_variant.h"
 #include "splitter_test.h"
 
@@ -103,7 +98,7 @@ TEST_F(PanesThroughDispatch, TagAndKeyKeepEveryAutomationTypeAndWidenTheOthers) 
   VariantValue grid = ArrayOf(VT_I4, {{2, 1}, {3, -1}}, {1L, 2L, 3L, 4L, 5L, 6L});
   VariantValue date = Made(VT_DATE, [](VARIANT& v) { V_DATE(&v) = 36527.75; });
   VariantValue decimal = Made(VT_DECIMAL, [](VARIANT& v) {
-    V_DECIMAL(&v).scale = 10, V_DECIMAL(&v).sign = DECIMAL_NEG, V_DECIMAL(&v).Hi32 = 7, V_DECIMAL(&v).Lo64 = 99;
+    V_DECIMAL(&v) = DECIMAL{0, {{10, DECIMAL_NEG}}, 7, {.Lo64 = 99}};
   });
   VariantValue currency = Made(VT_CY, [](VARIANT& v) { V_CY(&v).int64 = -123456789; });
   const VariantValue kept[] = {
@@ -146,11 +141,11 @@ TEST_F(PanesThroughDispatch, TagAndKeyKeepEveryAutomationTypeAndWidenTheOthers) 
       {Made(VT_INT, [](VARIANT& v) { V_INT(&v) = -7; }), -7L},
       {Made(VT_UI4, [](VARIANT& v) { V_UI4(&v) = 4000000000u; }),
        Made(VT_I8, [](VARIANT& v) { V_I8(&v) = 4000000000LL; })},
-      {Made(VT_UI8, [](VARIANT& v) { V_UI8(&v) = ~0ull; }), Made(VT_DECIMAL,
-                                                                 [](VARIANT& v) {
-                                                                   V_DECIMAL(&v).scale = 0, V_DECIMAL(&v).sign = 0,
-                                                                   V_DECIMAL(&v).Hi32 = 0, V_DECIMAL(&v).Lo64 = ~0ull;
-                                                                 })},
+      {Made(VT_UI8, [](VARIANT& v) { V_UI8(&v) = ~0ull; }),
+       Made(VT_DECIMAL,
+            [](VARIANT& v) {
+              V_DECIMAL(&v) = DECIMAL{0, {{0, 0}}, 0, {.Lo64 = ~0ull}};
+            })},
   };
   for (const auto& [given, expected] : widened) {
     pane.Put(L"Tag", given);

@@ -4,20 +4,13 @@
 // is the design test's). Both pages are saved as BMP files beside the test program for a
 // person to look at.
 
-#include <gtest/gtest.h>
+#include "splitter_test.h"
 
-#include <ocidl.h>
-#include <olectl.h>
 #include <prsht.h>
 
-#include <functional>
-#include <string>
 #include <thread>
-#include <vector>
 
-#include "com/unique_handle.h"
 #include "resource_ids.h"
-#include "splitter_test.h"
 #include "window_driver.h"
 
 namespace {
@@ -25,24 +18,16 @@ namespace {
 constexpr int kMessageText = 0xFFFF;  // the static that holds a message box's text
 constexpr wchar_t kTitle[] = L"OrvaneSplitter";
 
-// The property frame's window: a dialog of this process whose caption names the control.
-// An EnumWindows callback of its own: a lambda has no stdcall conversion on 32-bit builds.
-BOOL CALLBACK VisitFrameCandidate(HWND window, LPARAM data) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  if (process != GetCurrentProcessId() || std::wstring(className) != L"#32770" || !IsWindowVisible(window) ||
-      TextOf(window).find(L"OvSplitter1") == std::wstring::npos)
-    return TRUE;
-  *reinterpret_cast<HWND*>(data) = window;
-  return FALSE;
-}
-
+// The property frame's window: a visible dialog of this process whose caption names the control.
 HWND FindFrame() {
-  HWND found = nullptr;
-  EnumWindows(&VisitFrameCandidate, reinterpret_cast<LPARAM>(&found));
-  return found;
+  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"#32770", nullptr));) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+        TextOf(window).find(L"OvSplitter1") != std::wstring::npos)
+      return window;
+  }
+  return nullptr;
 }
 
 // The user picks an entry of a page's list.
@@ -58,10 +43,7 @@ long Entries(HWND list) { return static_cast<long>(SendMessageW(list, CB_GETCOUN
 // Waits for the information box the page shows, hands back its text and presses OK.
 std::wstring DismissMessage(const wchar_t* picture = nullptr) {
   HWND box = WaitForDialog(kTitle);
-  if (!box) {
-    ADD_FAILURE() << "no message box";
-    return {};
-  }
+  if (!box) return ADD_FAILURE() << "no message box", std::wstring();
   std::wstring text = TextOf(GetDlgItem(box, kMessageText));
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(box, IDCANCEL)));
   if (picture) SaveWindow(box, picture);
@@ -77,8 +59,7 @@ class PropertyPages : public SplitterTest {
 };
 
 TEST_F(PropertyPages, InThePropertyFrameBothPagesShowTheControlAndThePanesPageEditsItsPanes) {
-  Add();
-  Add();
+  Add(), Add();
   Pane(1).Put(L"Minimum", Width(1));  // inserting after pane 1 would halve it below this
   const std::wstring widths[] = {std::to_wstring(Width(1)), std::to_wstring(Width(2)), std::to_wstring(Width(3))};
   std::vector<CLSID> pages = PagesOf(splitter_->Control());

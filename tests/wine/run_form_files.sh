@@ -5,10 +5,7 @@
 #   run_form_files.sh <win64-build-dir>
 set -euo pipefail
 
-if [ $# -ne 1 ]; then
-    echo "usage: $0 <win64-build-dir>" >&2
-    exit 2
-fi
+[ $# -eq 1 ] || { echo "usage: $0 <win64-build-dir>" >&2; exit 2; }
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$(cd "$1" && pwd)
 ocx="$build/OvSplitr.ocx"
@@ -25,6 +22,7 @@ export OV_WINE_TIMEOUT=60
 formhost_w=$(ov_winepath "$formhost")
 demo="$repo/formhost/forms/demo.frm"
 failed=0
+fail() { echo "$*" >&2; failed=1; }
 
 # The last state printed, without its stage, the counters of messages and moves, which
 # differ by run, and whether the user changed the form since it was opened (the builder
@@ -44,20 +42,15 @@ round_trip() {
     if ! ov_wine "$formhost_w" "$@" --save "$(ov_winepath "$work/saved.frm")" --close > "$work/saved.txt" ||
        ! ov_wine "$formhost_w" --open "$(ov_winepath "$work/saved.frm")" \
              --save "$(ov_winepath "$work/again.frm")" --close > "$work/opened.txt"; then
-        echo "$what: formhost failed" >&2
-        failed=1
+        fail "$what: formhost failed"
         return
     fi
     if ! diff -u <(form_state "$work/saved.txt") <(form_state "$work/opened.txt") >&2; then
-        echo "$what: the opened form differs from the saved one" >&2
-        failed=1
-    elif ! cmp -s "$work/saved.frm" "$work/again.frm"; then
-        echo "$what: saved again, the form file differs:" >&2
-        diff -u "$work/saved.frm" "$work/again.frm" >&2 || true
-        failed=1
+        fail "$what: the opened form differs from the saved one"
+    elif ! diff -u "$work/saved.frm" "$work/again.frm" >&2; then
+        fail "$what: saved again, the form file differs"
     elif ! grep -q '^pane ' <(form_state "$work/opened.txt"); then
-        echo "$what: the opened form has no panes" >&2
-        failed=1
+        fail "$what: the opened form has no panes"
     else
         echo "== $what: saved by one formhost, opened by another as it was"
     fi
@@ -79,9 +72,8 @@ damaged() {
     timeout 60 wine "$formhost_w" --open "$(ov_winepath "$work/damaged.frm")" --close \
         > "$work/damaged.txt" 2> "$work/damaged.err" || status=$?
     if [ $status -ne 1 ] || ! grep -qF -- "$message" "$work/damaged.err" || grep -q '^state' "$work/damaged.txt"; then
-        echo "damaged form ($edit): exit $status, expected \"$message\"; it said:" >&2
+        fail "damaged form ($edit): exit $status, expected \"$message\"; it said:"
         cat "$work/damaged.err" >&2
-        failed=1
     else
         echo "== damaged form: $(tr -d '\r' < "$work/damaged.err")"
     fi
@@ -93,8 +85,5 @@ damaged 's/^Form Width 640/Form Width wide/' 'damaged.frm:5: column 12: expected
 damaged 's/PaneMinimum1 = I4 1500/PaneMinimum1 = BSTR "wide"/' \
     '0x800A000D from OvSplitter1: IPersistPropertyBag::Load: Type mismatch'
 
-if [ $failed -ne 0 ]; then
-    echo "form files: FAILED" >&2
-    exit 1
-fi
+[ $failed -eq 0 ] || { echo "form files: FAILED" >&2; exit 1; }
 echo "form files: passed"

@@ -4,26 +4,21 @@
 #   run_integration.sh <win64-build-dir>
 set -euo pipefail
 
-if [ $# -ne 1 ]; then
-    echo "usage: $0 <win64-build-dir>" >&2
-    exit 2
-fi
+[ $# -eq 1 ] || { echo "usage: $0 <win64-build-dir>" >&2; exit 2; }
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$(cd "$1" && pwd)
 ocx="$build/OvSplitr.ocx"
-tests="$build/tests/wine/ov_wine_tests.exe"
-atl_tests="$build/tests/wine/ov_wine_atl_tests.exe"
-sweep_tests="$build/tests/wine/ov_wine_sweep_tests.exe"
+exe="$build/tests/wine/ov_wine"
 # shellcheck source=../../tools/wine-env.sh
 . "$repo/tools/wine-env.sh"
-ov_require_built "$ocx" "$tests" "$atl_tests" "$sweep_tests"
+ov_require_built "$ocx" "${exe}_tests.exe" "${exe}_atl_tests.exe" "${exe}_sweep_tests.exe"
 
 ov_wine_setup "$build"
 work=$(mktemp -d "$build/wine-integration.XXXXXX")
 trap 'ov_wine_stop; rm -rf "$work"' EXIT
 
 ocx_w=$(ov_winepath "$ocx")
-tests_w=$(ov_winepath "$tests")
+tests_w=$(ov_winepath "${exe}_tests.exe")
 
 # A classes root as text (the export is UTF-16 with CRLF); a root that does not exist yet,
 # as the user's classes in a new prefix, reads as empty.
@@ -40,13 +35,8 @@ export_classes() {
 expect_unchanged() {
     local root="$1" before="$2" after="$3" what="$4"
     export_classes "$root" "$after"
-    if ! diff -u "$before.txt" "$after.txt" > "$after.diff"; then
-        echo "$root differs after $what:" >&2
-        head -100 "$after.diff" >&2
-        failed=1
-    else
-        echo "== $root is as it was before $what"
-    fi
+    if diff -u "$before.txt" "$after.txt" > "$after.diff"; then echo "== $root is as it was before $what"
+    else fail "$root differs after $what:"; head -100 "$after.diff" >&2; fi
 }
 
 # A registration left over from an aborted run would hide in the first export.
@@ -56,11 +46,9 @@ ov_wine regsvr32 /u /s "$ocx_w" >/dev/null 2>&1 || true
 # standard OLE type library the first time a font's or picture's members are looked up by
 # name (saving and loading pictures does that); let both happen before the first export,
 # so the comparison sees only what the OCX writes.
-printf '%s\n' 'x = CreateObject("StdFont").Name' 'y = CreateObject("StdPicture").Type' 'WScript.Quit 0' \
-    > "$work/warm.vbs"
+printf '%s\n' 'x = CreateObject("StdFont").Name' 'y = CreateObject("StdPicture").Type' > "$work/warm.vbs"
 echo 'WScript.Quit(0);' > "$work/warm.js"
-ov_wine cscript //nologo "$(ov_winepath "$work/warm.vbs")" >/dev/null 2>&1 || true
-ov_wine cscript //nologo "$(ov_winepath "$work/warm.js")" >/dev/null 2>&1 || true
+for warm in "$work"/warm.*; do ov_wine cscript //nologo "$(ov_winepath "$warm")" >/dev/null 2>&1 || true; done
 
 export_classes HKEY_CLASSES_ROOT "$work/before.reg"
 
@@ -68,17 +56,15 @@ echo "== regsvr32 $ocx_w"
 ov_wine regsvr32 /s "$ocx_w"
 
 failed=0
+fail() { echo "$*" >&2; failed=1; }
 echo "== registered: ov_wine_tests"
 ov_wine "$tests_w" "--gtest_filter=-Unregistered.*" || failed=1
-
-# Wine's own ATL container hosts the control in a window of its own.
-echo "== registered: ov_wine_atl_tests"
-ov_wine "$(ov_winepath "$atl_tests")" || failed=1
-
-# Every member against every kind of argument; a crash or a member that hangs ends the
-# sweep with its name, and the whole of it is bounded.
-echo "== registered: ov_wine_sweep_tests"
-OV_WINE_TIMEOUT=60 ov_wine "$(ov_winepath "$sweep_tests")" || failed=1
+# Wine's own ATL container; then every member against every kind of argument, where a crash
+# or a member that hangs ends the sweep with its name, and the whole of it is bounded.
+for program in atl sweep; do
+    echo "== registered: ov_wine_${program}_tests"
+    OV_WINE_TIMEOUT=60 ov_wine "$(ov_winepath "${exe}_${program}_tests.exe")" || failed=1
+done
 
 # Wine's own script engines, as a script user drives the control.
 for script in "$repo"/tests/wine/scripts/*.vbs "$repo"/tests/wine/scripts/*.js; do
@@ -90,7 +76,7 @@ for script in "$repo"/tests/wine/scripts/*.vbs "$repo"/tests/wine/scripts/*.js; 
 done
 
 echo "== regsvr32 /u $ocx_w"
-ov_wine regsvr32 /u /s "$ocx_w" || { echo "unregistration failed" >&2; failed=1; }
+ov_wine regsvr32 /u /s "$ocx_w" || fail "unregistration failed"
 
 echo "== unregistered: ov_wine_tests"
 ov_wine "$tests_w" "--gtest_filter=Unregistered.*" || failed=1
@@ -112,14 +98,10 @@ export_component_keys() {
     local root="$1" out="$2" key file
     : > "$out"
     for key in "${component_keys[@]}"; do
-        file="$work/component-key.reg"
-        rm -f "$file"
-        if ov_wine reg export "$root\\$key" "$(ov_winepath "$file")" /y >/dev/null 2>&1; then
-            iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' |
-                sed "s/^\[HKEY_CURRENT_USER\\\\Software\\\\Classes\\\\/[HKEY_CLASSES_ROOT\\\\/I" >> "$out"
-        else
-            echo "missing: $root\\$key" >> "$out"
-        fi
+        rm -f "${file:=$work/component-key.reg}"
+        ov_wine reg export "$root\\$key" "$(ov_winepath "$file")" /y >/dev/null 2>&1 || { echo "missing: $root\\$key" >> "$out"; continue; }
+        iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' |
+            sed "s/^\[HKEY_CURRENT_USER\\\\Software\\\\Classes\\\\/[HKEY_CLASSES_ROOT\\\\/I" >> "$out"
     done
 }
 
@@ -130,36 +112,26 @@ ov_wine reg add 'HKCU\Software\Classes\CLSID' /f >/dev/null 2>&1 || true
 export_classes "$user_classes" "$work/user-before.reg"
 
 echo "== regsvr32 /n /i:user $ocx_w"
-ov_wine regsvr32 /s /n /i:user "$ocx_w" || { echo "per-user registration failed" >&2; failed=1; }
-if ov_wine reg query "$user_classes\\OrvaneSplitter.OvSplitter\\CLSID" /ve >/dev/null 2>&1; then
-    echo "== per user: $user_classes\\OrvaneSplitter.OvSplitter is registered"
-else
-    echo "per user: $user_classes\\OrvaneSplitter.OvSplitter is not registered" >&2
-    failed=1
-fi
+ov_wine regsvr32 /s /n /i:user "$ocx_w" || fail "per-user registration failed"
 export_component_keys "$user_classes" "$work/user-keys.txt"
 
 echo "== regsvr32 /u /n /i:user $ocx_w"
-ov_wine regsvr32 /s /u /n /i:user "$ocx_w" || { echo "per-user unregistration failed" >&2; failed=1; }
+ov_wine regsvr32 /s /u /n /i:user "$ocx_w" || fail "per-user unregistration failed"
 
 expect_unchanged "$user_classes" "$work/user-before.reg" "$work/user-after.reg" "per-user registration"
 
 # The same keys and values as a machine-wide registration writes.
-ov_wine regsvr32 /s "$ocx_w" || { echo "registration failed" >&2; failed=1; }
+ov_wine regsvr32 /s "$ocx_w" || fail "registration failed"
 export_component_keys 'HKEY_CLASSES_ROOT' "$work/machine-keys.txt"
-ov_wine regsvr32 /u /s "$ocx_w" || { echo "unregistration failed" >&2; failed=1; }
+ov_wine regsvr32 /u /s "$ocx_w" || fail "unregistration failed"
 if grep -q '^missing:' "$work/user-keys.txt" "$work/machine-keys.txt" ||
    ! diff -u "$work/machine-keys.txt" "$work/user-keys.txt" > "$work/user-keys.diff"; then
-    echo "per user: the keys differ from the machine-wide registration:" >&2
+    fail "per user: the keys differ from the machine-wide registration:"
     grep -h '^missing:' "$work/user-keys.txt" "$work/machine-keys.txt" >&2 || true
     head -100 "$work/user-keys.diff" >&2 2>/dev/null || true
-    failed=1
 else
     echo "== per user: the same $(grep -c '^\[' "$work/user-keys.txt") keys as the machine-wide registration"
 fi
 
-if [ $failed -ne 0 ]; then
-    echo "wine integration: FAILED" >&2
-    exit 1
-fi
+[ $failed -eq 0 ] || { echo "wine integration: FAILED" >&2; exit 1; }
 echo "wine integration: passed"

@@ -12,26 +12,11 @@
 #include "automation/variant_value.h"
 
 inline size_t ScalarSize(VARTYPE type) {
-  switch (type) {
-    case VT_EMPTY:
-    case VT_NULL:
-      return 0;
-    case VT_I1:
-    case VT_UI1:
-      return 1;
-    case VT_I2:
-    case VT_UI2:
-    case VT_BOOL:
-      return 2;
-    case VT_I8:
-    case VT_UI8:
-    case VT_R8:
-    case VT_CY:
-    case VT_DATE:
-      return 8;
-    default:
-      return 4;
-  }
+  if (type == VT_EMPTY || type == VT_NULL) return 0;
+  if (type == VT_I1 || type == VT_UI1) return 1;
+  if (type == VT_I2 || type == VT_UI2 || type == VT_BOOL) return 2;
+  const bool eight = type == VT_I8 || type == VT_UI8 || type == VT_R8 || type == VT_CY || type == VT_DATE;
+  return eight ? 8 : 4;
 }
 
 inline ::testing::AssertionResult SameVariant(const VARIANT& a, const VARIANT& b);

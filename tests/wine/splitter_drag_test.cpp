@@ -6,18 +6,10 @@
 // and an edit box. Where a drag stops and how Esc or a lost capture end it are the native
 // mouse tests'; a drag ended by closing the form is the endurance test's.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
-#include "event_recorder.h"
 #include "formhost/form_window.h"
 #include "formhost/nested_form.h"
-#include "com/unique_handle.h"
 #include "automation/real_pointer.h"
 #include "automation/screen_capture.h"
 #include "splitter_test.h"
@@ -30,7 +22,6 @@ constexpr int kDragBy = 40;
 long Width(const RECT& r) { return r.right - r.left; }
 long Height(const RECT& r) { return r.bottom - r.top; }
 
-// What changed between two captures of the same screen rectangle.
 struct ScreenChange {
   int changed = 0;
   int inverted = 0;  // changed to exactly the inverse of what was there
@@ -89,16 +80,6 @@ CursorShape CurrentCursor() {
   return ShapeOf(info.hCursor);
 }
 
-std::wstring SplitterResizeOfTheFirstTwoPanes(const SplitterSite& splitter) {
-  return L"SplitterResize(" + PaneOf(splitter, 1).Get(L"Name").AsString() + L", " +
-         PaneOf(splitter, 2).Get(L"Name").AsString() + L")";
-}
-
-int Count(const std::vector<std::wstring>& summaries, const std::wstring& prefix) {
-  return static_cast<int>(std::count_if(summaries.begin(), summaries.end(),
-                                        [&](const std::wstring& s) { return s.rfind(prefix, 0) == 0; }));
-}
-
 class SplitterDrag : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { available_ = RealPointer::Available(); }
@@ -120,7 +101,6 @@ class SplitterDrag : public ::testing::Test {
   }
 
   void TearDown() override {
-    recording_.reset();
     form_.reset();
     if (available_) pointer_.MoveTo({2, 2});
   }
@@ -129,10 +109,6 @@ class SplitterDrag : public ::testing::Test {
     for (const auto& child : form_->Children())
       if (child->Name() == name) return *child;
     throw std::runtime_error("no such child");
-  }
-  EventRecorder& Record(const SplitterSite& splitter) {
-    recording_.emplace(splitter.Control().Pointer());
-    return **recording_;
   }
 
   // The screen rectangle the feedback bar covers with its leading edge at edge.
@@ -149,16 +125,6 @@ class SplitterDrag : public ::testing::Test {
     return r;
   }
   ScreenPixels Screen() const { return CaptureScreenRectangle(OuterOnScreen()); }
-  // The captured rectangle in coordinates of the capture.
-  RECT InCapture(RECT screen) const {
-    RECT origin = OuterOnScreen();
-    OffsetRect(&screen, -origin.left, -origin.top);
-    return screen;
-  }
-  void RepaintForm() const {
-    RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessagesUntilQuiet();
-  }
   // Presses on the bar's leading edge and moves the pointer along by `by`, in two steps.
   void PressAndDrag(const SplitterSite& splitter, long by) {
     pointer_.MoveTo(OnScreen(splitter, BarPoint(splitter)));
@@ -168,7 +134,8 @@ class SplitterDrag : public ::testing::Test {
   }
   void ExpectFeedbackAt(const ScreenPixels& before, const SplitterSite& splitter, long edge) const {
     ScreenChange change = Compare(before, Screen());
-    RECT expected = InCapture(FeedbackRect(splitter, edge));
+    RECT expected = FeedbackRect(splitter, edge), origin = OuterOnScreen();
+    OffsetRect(&expected, -origin.left, -origin.top);  // in the capture's coordinates
     EXPECT_EQ(Text(change.box), Text(expected)) << "the inverted bar is not where the pointer is";
     EXPECT_EQ(change.changed, Width(expected) * Height(expected));
     EXPECT_EQ(change.inverted, change.changed) << "pixels changed other than by inversion";
@@ -179,11 +146,8 @@ class SplitterDrag : public ::testing::Test {
   std::unique_ptr<FormWindow> form_;
   SplitterSite* outer_ = nullptr;
   SplitterSite* inner_ = nullptr;
-  std::optional<Recording> recording_;
   LONG_PTR outerProcedure_ = 0;
 };
-
-// --- the cursor ---
 
 TEST_F(SplitterDrag, TheCursorOverABarIsTheSplitterCursorOfItsOrientationAndLeavesWithIt) {
   CursorShape leftRight = ResourceCursor(121), upDown = ResourceCursor(120);
@@ -201,12 +165,10 @@ TEST_F(SplitterDrag, TheCursorOverABarIsTheSplitterCursorOfItsOrientationAndLeav
   EXPECT_FALSE(CurrentCursor() == upDown);
 }
 
-// --- a drag ---
-
 TEST_F(SplitterDrag, ADragInvertsTheBarUnderThePointerGivesThePanesTheirNewWidthsAndLetsGoOfTheMouse) {
   RECT first = PanePixels(*outer_, 1), second = PanePixels(*outer_, 2);
   long edge = BarLeadingEdge(*outer_);
-  EventRecorder& events = Record(*outer_);
+  Recording events(outer_->Control().Pointer());
   ScreenPixels before = Screen();
 
   PressAndDrag(*outer_, kDragBy);
@@ -223,16 +185,19 @@ TEST_F(SplitterDrag, ADragInvertsTheBarUnderThePointerGivesThePanesTheirNewWidth
   EXPECT_EQ(Text(innerNow), Text(PanePixels(*outer_, 2))) << "the bound splitter follows";
   EXPECT_EQ(Width(Child(L"list1").PixelRect()), Width(PanePixels(*inner_, 1))) << "and its own bound controls";
 
-  auto summaries = events.Summaries();
-  EXPECT_EQ(Count(summaries, L"SplitterResize("), 1);
-  EXPECT_EQ(Count(summaries, SplitterResizeOfTheFirstTwoPanes(*outer_)), 1);
-  EXPECT_EQ(Count(summaries, L"MouseDown(1,"), 1);
-  EXPECT_EQ(Count(summaries, L"MouseUp("), 1);
-  EXPECT_EQ(Count(summaries, L"MouseUp(1,"), 1);
+  auto summaries = events->Summaries();
+  EXPECT_EQ(CountStarting(summaries, L"SplitterResize("), 1);
+  EXPECT_EQ(CountStarting(summaries, L"SplitterResize(" + PaneOf(*outer_, 1).Get(L"Name").AsString() + L", " +
+                                         PaneOf(*outer_, 2).Get(L"Name").AsString() + L")"),
+            1);
+  EXPECT_EQ(CountStarting(summaries, L"MouseDown(1,"), 1);
+  EXPECT_EQ(CountStarting(summaries, L"MouseUp("), 1);
+  EXPECT_EQ(CountStarting(summaries, L"MouseUp(1,"), 1);
 
   // Nothing stays inverted: a full repaint shows the very same pixels.
   ScreenPixels released = Screen();
-  RepaintForm();
+  RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpMessagesUntilQuiet();
   EXPECT_EQ(Compare(released, Screen()).changed, 0) << "inverted pixels were left on the screen";
 
   // Off the bars, the control lets go of the mouse and of its window.

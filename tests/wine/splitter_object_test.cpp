@@ -1,9 +1,6 @@
 // The control's own members through late binding: PropertyChanged to IPropertyNotifySink,
 // the mouse messages of its window as events, and the pointer it shows.
-#include <ocidl.h>
-#include <olectl.h>
 
-#include "expect_dispatch_error.h"
 #include "splitter_test.h"
 #include "test_object.h"
 
@@ -15,10 +12,7 @@ using ControlMembers = SplitterTest;
 // Records IPropertyNotifySink::OnChanged dispatch ids.
 class PropertySink : public TestObject<IPropertyNotifySink, &IID_IPropertyNotifySink> {
  public:
-  STDMETHODIMP OnChanged(DISPID id) override {
-    changed.push_back(id);
-    return S_OK;
-  }
+  STDMETHODIMP OnChanged(DISPID id) override { return changed.push_back(id), S_OK; }
   STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
 
   std::vector<DISPID> changed;
@@ -88,12 +82,11 @@ TEST_F(ControlMembers, MouseMessagesArriveWithButtonShiftAndSignedClientCoordina
 
 TEST_F(ControlMembers, MousePointerIsShownOverTheClientArea) {
   HWND window = WindowOf(splitter_->Control());
-  splitter_->Control().Put(L"MousePointer", 2L);
-  SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_CROSS));
-  splitter_->Control().Put(L"MousePointer", 11L);
-  SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
+  for (auto [pointer, cursor] : {std::pair{2L, IDC_CROSS}, std::pair{11L, IDC_WAIT}}) {
+    splitter_->Control().Put(L"MousePointer", pointer);
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, cursor));
+  }
   EXPECT_DISPATCH_ERROR(splitter_->Control().Put(L"MousePointer", 16L), 0x800A017CL, L"Invalid property value",
                         ErrorOrigin::Runtime);
 }

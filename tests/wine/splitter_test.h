@@ -1,12 +1,16 @@
 #pragma once
 // Fixture: a new splitter on a "Twip" site, 320 x 240 pixels, horizontal, SplitterSize 3,
 // no border (panes start at 0), reached only through late binding; and what the wine tests
-// share besides.
+// share besides, headers included.
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <ole2.h>
+#include <ocidl.h>
 #include <olectl.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,8 +18,10 @@
 
 #include "automation/dispatch_client.h"
 #include "event_recorder.h"
+#include "expect_dispatch_error.h"
 #include "automation/splitter_instance.h"
 #include "com/com_ptr.h"
+#include "com/unique_handle.h"
 
 inline constexpr long kTwipsPerPixel = 15;
 
@@ -33,6 +39,13 @@ inline HWND WindowOf(const DispatchClient& control) {
 inline std::string Text(const RECT& r) {
   return "{" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
          std::to_string(r.bottom) + "}";
+}
+
+// How many of the summaries start with prefix.
+inline int CountStarting(const std::vector<std::wstring>& summaries, const std::wstring& prefix) {
+  int n = 0;
+  for (const auto& summary : summaries) n += summary.rfind(prefix, 0) == 0;
+  return n;
 }
 
 // The pages the control names through ISpecifyPropertyPages, in its order.

@@ -1,7 +1,5 @@
 // For Each over the panes: the enumerator that NewEnum (DISPID_NEWENUM) hands out.
 
-#include <gtest/gtest.h>
-
 #include "splitter_test.h"
 
 namespace {
@@ -10,23 +8,16 @@ class PaneEnumeration : public SplitterTest {
  protected:
   void SetUp() override {
     SplitterTest::SetUp();
-    Add();
-    Add();
-    Add();
+    Add(), Add(), Add();
     Pane(2).Put(L"Name", L"B");
-  }
-
-  void TearDown() override {
-    if (enumerator_) enumerator_->Release();
-    SplitterTest::TearDown();
-  }
-
-  IEnumVARIANT* Enumerator() {
     VariantValue result = panes_.Invoke(DISPID_NEWENUM, DISPATCH_METHOD | DISPATCH_PROPERTYGET, {}, L"NewEnum");
-    EXPECT_NE(result.AsUnknown(), nullptr);
-    IEnumVARIANT* enumerator = nullptr;
-    if (result.AsUnknown()) result.AsUnknown()->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&enumerator));
-    return enumerator;
+    ASSERT_NE(result.AsUnknown(), nullptr);
+    enumerator_ = Interface<IEnumVARIANT>(result.AsUnknown(), IID_IEnumVARIANT);
+    ASSERT_TRUE(enumerator_);
+  }
+  void TearDown() override {
+    enumerator_.Reset();
+    SplitterTest::TearDown();
   }
 
   // Next(count) as names, with the HRESULT it answered.
@@ -43,39 +34,34 @@ class PaneEnumeration : public SplitterTest {
     return names;
   }
 
-  IEnumVARIANT* enumerator_ = nullptr;
+  activex::ComPtr<IEnumVARIANT> enumerator_;
 };
 
 using NameList = std::vector<std::wstring>;
 
 TEST_F(PaneEnumeration, NextSkipResetAndClone) {
-  enumerator_ = Enumerator();
-  ASSERT_NE(enumerator_, nullptr);
   HRESULT answer;
-  EXPECT_EQ(Next(enumerator_, 2, &answer), (NameList{L"Pane 1", L"B"}));
+  EXPECT_EQ(Next(enumerator_.Get(), 2, &answer), (NameList{L"Pane 1", L"B"}));
   EXPECT_EQ(answer, S_OK);
 
-  IEnumVARIANT* clone = nullptr;
-  ASSERT_EQ(enumerator_->Clone(&clone), S_OK);
-  ASSERT_NE(clone, nullptr);
+  activex::ComPtr<IEnumVARIANT> clone;
+  ASSERT_EQ(enumerator_->Clone(clone.Out()), S_OK);
+  ASSERT_TRUE(clone);
 
   EXPECT_EQ(enumerator_->Skip(1), S_OK);
-  EXPECT_EQ(Next(enumerator_, 2, &answer), (NameList{L"Pane 4"}));
+  EXPECT_EQ(Next(enumerator_.Get(), 2, &answer), (NameList{L"Pane 4"}));
   EXPECT_EQ(answer, S_FALSE);
   EXPECT_EQ(enumerator_->Skip(1), S_FALSE);
 
   // The clone goes on from where the original stood when it was cloned.
-  EXPECT_EQ(Next(clone, 1, &answer), (NameList{L"Pane 3"}));
-  clone->Release();
+  EXPECT_EQ(Next(clone.Get(), 1, &answer), (NameList{L"Pane 3"}));
 
   EXPECT_EQ(enumerator_->Reset(), S_OK);
-  EXPECT_EQ(Next(enumerator_, 4, &answer), (NameList{L"Pane 1", L"B", L"Pane 3", L"Pane 4"}));
+  EXPECT_EQ(Next(enumerator_.Get(), 4, &answer), (NameList{L"Pane 1", L"B", L"Pane 3", L"Pane 4"}));
   EXPECT_EQ(answer, S_OK);
 }
 
 TEST_F(PaneEnumeration, EnumeratedPanesAreTheCollectionsOwn) {
-  enumerator_ = Enumerator();
-  ASSERT_NE(enumerator_, nullptr);
   VARIANT item;
   VariantInit(&item);
   ASSERT_EQ(enumerator_->Next(1, &item, nullptr), S_OK);

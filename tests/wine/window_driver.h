@@ -43,23 +43,12 @@ inline HWND WaitForDialog(const wchar_t* caption) {
 }
 
 // The first window below parent, at any depth, with that control id.
-struct DescendantSearch {
-  int id;
-  HWND found;
-
-  // An EnumChildWindows callback: a lambda has no stdcall conversion on 32-bit builds.
-  static BOOL CALLBACK Visit(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<DescendantSearch*>(data);
-    if (GetDlgCtrlID(window) != search->id) return TRUE;
-    search->found = window;
-    return FALSE;
-  }
-};
-
 inline HWND FindDescendant(HWND parent, int id) {
-  DescendantSearch search{id, nullptr};
-  EnumChildWindows(parent, &DescendantSearch::Visit, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (GetDlgCtrlID(child) == id) return child;
+    if (HWND found = FindDescendant(child, id)) return found;
+  }
+  return nullptr;
 }
 
 inline void SaveWindow(HWND window, const wchar_t* name) {

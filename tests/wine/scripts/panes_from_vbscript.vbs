@@ -56,9 +56,7 @@ v = "3" : Check panes(v).Key = "list", "Item by a numeric string in a variable"
 Check panes.Item("leaf").Index = 4, "Item by a literal key"
 
 names = ""
-For Each p In panes
-  names = names & p.Index & " "
-Next
+For Each p In panes : names = names & p.Index & " " : Next
 Check names = "1 2 3 4 ", "For Each walks the panes in order, got " & names
 
 ' The errors, read back through Err.
@@ -79,9 +77,7 @@ v = 2 : panes.Remove v : Check panes.Count = 3, "Remove by a variable"
 panes.Remove "list" : Check panes.Count = 2 And panes(2).Key = "leaf", "Remove by a literal key"
 panes.Clear : Check panes.Count = 0, "Clear"
 count = 0
-For Each p In panes
-  count = count + 1
-Next
+For Each p In panes : count = count + 1 : Next
 Check count = 0, "For Each over no panes"
 If failures = 0 Then WScript.Echo "vbscript: all checks passed"
 WScript.Quit failures
