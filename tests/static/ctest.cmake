@@ -3,7 +3,6 @@ get_filename_component(ov_win32_ocx ${OV_WIN32_DIR}/OvSplitr.ocx ABSOLUTE)
 get_filename_component(ov_win64_ocx ${OV_WIN64_DIR}/OvSplitr.ocx ABSOLUTE)
 
 add_executable(ov_static_tests
-  ${CMAKE_CURRENT_LIST_DIR}/pe_image.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ocx_static_test.cpp
 )
 target_compile_definitions(ov_static_tests PRIVATE

@@ -4,14 +4,59 @@
 // would hand its painter.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <initializer_list>
+#include <map>
+#include <string>
 
 #include "sim/sim_gdi.h"
 #include "panes/ov_panes.h"
 #include "splitter/control_painter.h"
-#include "tests/support/raster_probe.h"
 
 namespace testing_support {
+
+// Reads a simulated DC's pixels as runs of named colours: "sh:0-98 hi:99" says x (or y)
+// 0 to 98 are shadow and 99 highlight. Unnamed colours show as their hex COLORREF.
+class RasterProbe {
+ public:
+  RasterProbe(const host::sim::SimGdi& gdi, std::map<host::ColorRef, std::string> names)
+      : gdi_(gdi), names_(std::move(names)) {}
+
+  // From `from` to `to` inclusive; `to` -1 for the last pixel.
+  std::string Row(host::GdiHandle dc, int32_t y, int32_t from = 0, int32_t to = -1) const {
+    if (to < 0) to = gdi_.Raster(dc)->Width() - 1;
+    return Runs(from, to, [&](int32_t x) { return gdi_.Pixel(dc, x, y); });
+  }
+  std::string Column(host::GdiHandle dc, int32_t x, int32_t from = 0, int32_t to = -1) const {
+    if (to < 0) to = gdi_.Raster(dc)->Height() - 1;
+    return Runs(from, to, [&](int32_t y) { return gdi_.Pixel(dc, x, y); });
+  }
+
+ private:
+  template <typename PixelAt>
+  std::string Runs(int32_t from, int32_t to, PixelAt pixelAt) const {
+    std::string text;
+    for (int32_t start = from; start <= to;) {
+      const host::ColorRef color = pixelAt(start);
+      int32_t end = start;
+      while (end + 1 <= to && pixelAt(end + 1) == color) ++end;
+      if (!text.empty()) text += ' ';
+      text += Name(color) + ':' + std::to_string(start);
+      if (end != start) text += '-' + std::to_string(end);
+      start = end + 1;
+    }
+    return text;
+  }
+  std::string Name(host::ColorRef color) const {
+    if (auto found = names_.find(color); found != names_.end()) return found->second;
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%06X", color);
+    return hex;
+  }
+
+  const host::sim::SimGdi& gdi_;
+  std::map<host::ColorRef, std::string> names_;
+};
 
 namespace colors {
 using host::gdi::Rgb;
@@ -29,12 +74,13 @@ class RasterPaintFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     using namespace host::gdi;
-    gdi.SetSysColor(kColorBtnFace, colors::kFace);
-    gdi.SetSysColor(kColorBtnShadow, colors::kShadow);
-    gdi.SetSysColor(kColorBtnText, colors::kText);
-    gdi.SetSysColor(kColorBtnHighlight, colors::kHighlight);
-    gdi.SetSysColor(kColor3DDkShadow, colors::kDarkShadow);
-    gdi.SetSysColor(kColor3DLight, colors::kLight);
+    for (auto [index, color] : {std::pair{kColorBtnFace, colors::kFace},
+                                {kColorBtnShadow, colors::kShadow},
+                                {kColorBtnText, colors::kText},
+                                {kColorBtnHighlight, colors::kHighlight},
+                                {kColor3DDkShadow, colors::kDarkShadow},
+                                {kColor3DLight, colors::kLight}})
+      gdi.SetSysColor(index, color);
     screen = gdi.CreateWindowDC(width, height);
   }
   void TearDown() override { panes->Detach(); }
