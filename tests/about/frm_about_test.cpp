@@ -141,16 +141,13 @@ TEST(FrmAbout, TheWebAddressOpensInTheRegisteredBrowserWhenTheUserHasABrowserPro
     bool startFails;
     std::vector<String> started;
   };
+  const String opened = u"C:\\IE\\iexplore.exe http://www.orvane.example/";
   const Case cases[] = {
-      {"leading blanks", true, u"  C:\\IE\\iexplore.exe", false, {u"C:\\IE\\iexplore.exe http://www.orvane.example/"}},
-      {"cut at a zero",
-       true,
-       String(u"C:\\IE\\iexplore.exe\0junk", 23),
-       false,
-       {u"C:\\IE\\iexplore.exe http://www.orvane.example/"}},
+      {"leading blanks", true, u"  C:\\IE\\iexplore.exe", false, {opened}},
+      {"cut at a zero", true, String(u"C:\\IE\\iexplore.exe\0junk", 23), false, {opened}},
       {"no profile", false, u"C:\\IE\\iexplore.exe", false, {}},
       {"no browser", true, std::nullopt, false, {}},
-      {"start fails", true, u"C:\\IE\\iexplore.exe", true, {u"C:\\IE\\iexplore.exe http://www.orvane.example/"}},
+      {"start fails", true, u"C:\\IE\\iexplore.exe", true, {opened}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

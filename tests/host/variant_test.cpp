@@ -11,20 +11,16 @@ namespace {
 using host::Variant;
 namespace err = host::err;
 
-TEST(VariantToLong, RoundsHalvesToEven) {
-  EXPECT_EQ(Variant(2.5).ToLong(), 2);
-  EXPECT_EQ(Variant(3.5).ToLong(), 4);
-  EXPECT_EQ(Variant(-2.5).ToLong(), -2);
-  EXPECT_EQ(Variant(-3.5).ToLong(), -4);
-  EXPECT_EQ(Variant(2.5000001).ToLong(), 3);
-  EXPECT_EQ(Variant(u"  7.5 ").ToLong(), 8);
-  EXPECT_EQ(Variant(true).ToLong(), -1);
-  EXPECT_EQ(Variant().ToLong(), 0);
+TEST(VariantToLong, RoundsHalvesToEvenWithinTheLongRange) {
+  for (auto [value, expected] :
+       {std::pair(Variant(2.5), 2), std::pair(Variant(3.5), 4), std::pair(Variant(-2.5), -2),
+        std::pair(Variant(-3.5), -4), std::pair(Variant(2.5000001), 3), std::pair(Variant(u"  7.5 "), 8),
+        std::pair(Variant(true), -1), std::pair(Variant(), 0), std::pair(Variant(2147483647.0), INT32_MAX),
+        std::pair(Variant(-2147483648.0), INT32_MIN)})
+    EXPECT_EQ(value.ToLong(), expected) << host::ToUtf8(value.ToString());
 }
 
 TEST(VariantToLong, FailsOutsideTheLongRangeAndOnText) {
-  EXPECT_EQ(Variant(2147483647.0).ToLong(), 2147483647);
-  EXPECT_EQ(Variant(-2147483648.0).ToLong(), INT32_MIN);
   EXPECT_OV_ERROR(Variant(2147483647.5).ToLong(), err::kOverflow, "Overflow");
   EXPECT_OV_ERROR(Variant(-2147483649.0).ToLong(), err::kOverflow, "Overflow");
   EXPECT_OV_ERROR(Variant(u"abc").ToLong(), err::kTypeMismatch, "Type mismatch");
@@ -46,36 +42,29 @@ TEST(VariantNumericStrings, AcceptTheFormsOfTheFormLanguages) {
 }
 
 TEST(VariantToStringAndBoolean, FollowTheFormLanguages) {
-  EXPECT_EQ(host::ToUtf8(Variant(int32_t{-12}).ToString()), "-12");
-  EXPECT_EQ(host::ToUtf8(Variant(1.5).ToString()), "1.5");
-  EXPECT_EQ(host::ToUtf8(Variant(0.1).ToString()), "0.1");
-  EXPECT_EQ(host::ToUtf8(Variant(true).ToString()), "True");
-  EXPECT_EQ(host::ToUtf8(Variant().ToString()), "");
-  EXPECT_TRUE(Variant(u"true").ToBoolean());
-  EXPECT_FALSE(Variant(u"False").ToBoolean());
-  EXPECT_TRUE(Variant(u"2").ToBoolean());
-  EXPECT_FALSE(Variant(0.0).ToBoolean());
+  for (auto [value, text] :
+       {std::pair(Variant(int32_t{-12}), "-12"), std::pair(Variant(1.5), "1.5"), std::pair(Variant(0.1), "0.1"),
+        std::pair(Variant(true), "True"), std::pair(Variant(), "")})
+    EXPECT_EQ(host::ToUtf8(value.ToString()), text);
+  for (auto [value, truth] :
+       {std::pair{Variant(u"true"), true}, {Variant(u"False"), false}, {Variant(u"2"), true}, {Variant(0.0), false}})
+    EXPECT_EQ(value.ToBoolean(), truth) << host::ToUtf8(value.ToString());
   EXPECT_OV_ERROR(Variant(u"maybe").ToBoolean(), err::kTypeMismatch, "Type mismatch");
   EXPECT_OV_ERROR(Variant::Nothing().ToString(), err::kTypeMismatch, "Type mismatch");
 }
 
 TEST(VariantEquality, FollowsTheFormLanguagesEqualSign) {
-  EXPECT_TRUE(VariantEquals(Variant(), Variant(u"")));
-  EXPECT_TRUE(VariantEquals(Variant(), Variant(int32_t{0})));
-  EXPECT_TRUE(VariantEquals(Variant(), Variant()));
-  EXPECT_FALSE(VariantEquals(Variant(), Variant(u"a")));
-  EXPECT_TRUE(VariantEquals(Variant(u"abc"), Variant(u"abc")));
-  EXPECT_FALSE(VariantEquals(Variant(u"abc"), Variant(u"ABC")));
-  EXPECT_TRUE(VariantEquals(Variant(int32_t{2}), Variant(2.0)));
-  EXPECT_FALSE(VariantEquals(Variant(int32_t{2}), Variant(u"2")));
-  EXPECT_FALSE(VariantEquals(Variant::Null(), Variant::Null()));
-  EXPECT_TRUE(VariantEquals(Variant(true), Variant(int32_t{-1})));
-
   auto object = std::make_shared<host::Object>();
-  EXPECT_TRUE(VariantEquals(Variant(object), Variant(object)));
-  EXPECT_FALSE(VariantEquals(Variant(object), Variant(std::make_shared<host::Object>())));
-  EXPECT_FALSE(VariantEquals(Variant(object), Variant()));
-  EXPECT_TRUE(VariantEquals(Variant::Nothing(), Variant::Nothing()));
+  for (auto [a, b] : {std::pair(Variant(), Variant(u"")), std::pair(Variant(), Variant(int32_t{0})),
+                      std::pair(Variant(), Variant()), std::pair(Variant(u"abc"), Variant(u"abc")),
+                      std::pair(Variant(int32_t{2}), Variant(2.0)), std::pair(Variant(true), Variant(int32_t{-1})),
+                      std::pair(Variant(object), Variant(object)), std::pair(Variant::Nothing(), Variant::Nothing())})
+    EXPECT_TRUE(VariantEquals(a, b));
+  for (auto [a, b] :
+       {std::pair(Variant(), Variant(u"a")), std::pair(Variant(u"abc"), Variant(u"ABC")),
+        std::pair(Variant(int32_t{2}), Variant(u"2")), std::pair(Variant::Null(), Variant::Null()),
+        std::pair(Variant(object), Variant(std::make_shared<host::Object>())), std::pair(Variant(object), Variant())})
+    EXPECT_FALSE(VariantEquals(a, b));
 }
 
 host::DecimalNumber Dec(uint64_t low, uint8_t scale, bool negative = false, uint32_t high = 0) {
@@ -174,11 +163,10 @@ TEST(Text, TrimsBlanksAndComparesWithoutCase) {
 
 TEST(ErrorNumbers, MapToTheirHresults) {
   // The numbers clients test for.
-  for (auto [number, hresult] : {std::pair{err::kReadOnly, 0x8004041Au},
-                                 {err::kInvalidValue, 0x8004041Bu},
-                                 {err::kOutOfRange, 0x8004041Cu},
-                                 {err::kIndexOutOfBounds, 0x8004041Du},
-                                 {err::kBelowMinimum, 0x8004041Fu}})
+  for (auto [number, hresult] :
+       {std::pair(err::kReadOnly, 0x8004041Au), std::pair(err::kInvalidValue, 0x8004041Bu),
+        std::pair(err::kOutOfRange, 0x8004041Cu), std::pair(err::kIndexOutOfBounds, 0x8004041Du),
+        std::pair(err::kBelowMinimum, 0x8004041Fu)})
     EXPECT_EQ(static_cast<uint32_t>(host::Error::Component(number, u"x").hresult()), hresult);
   auto component = host::Error::Component(err::kReadOnly, u"x");
   EXPECT_EQ(host::ToUtf8(component.source()), "OrvaneSplitter");

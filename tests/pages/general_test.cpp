@@ -48,10 +48,9 @@ TEST_F(GeneralPage, ListsHoldTheirEntriesAsWritten) {
   EXPECT_EQ(Field(u"cboDropMode").Items(), (Strings{u"0 - vbNone", u"1 - vbManual"}));
   const Strings& pointers = Field(u"cboMousePointer").Items();
   ASSERT_EQ(pointers.size(), 17u);
-  EXPECT_EQ(pointers[3], u"3 - vbIbeam");
-  EXPECT_EQ(pointers[13], u"13 - vbArrowHourglass");
-  EXPECT_EQ(pointers[15], u"15 - vbSizeAll");
-  EXPECT_EQ(pointers[16], u"99 - vbCustom");
+  for (auto [at, entry] : {std::pair(3, u"3 - vbIbeam"), std::pair(13, u"13 - vbArrowHourglass"),
+                           std::pair(15, u"15 - vbSizeAll"), std::pair(16, u"99 - vbCustom")})
+    EXPECT_EQ(pointers[at], entry);
 }
 
 TEST_F(GeneralPage, LoadsTheFirstSelectedControlAndWritesOnlyIt) {
