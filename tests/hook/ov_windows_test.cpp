@@ -1,9 +1,7 @@
-// The registry of windows: handles, the flags the subclassing reads, and the events of its
-// windows and their messages arriving as the registry's own. Positions, keys, Remove and
-// Clear are the keyed collection's, which the messages' test shows.
+// The registry of windows and the messages of one window: handles, the flags the
+// subclassing reads, Add, Item, Remove, Clear, keys, numbers and positions, and the events
+// of windows and messages arriving as the registry's own.
 #include <gtest/gtest.h>
-
-#include <limits>
 
 #include "hook/ov_windows.h"
 #include "tests/support/error_matchers.h"
@@ -19,7 +17,9 @@ using testing_support::Strings;
 class OvWindowsTest : public testing::Test {
  protected:
   OvWindowsTest() { registry->AddListener(&events); }
-  ~OvWindowsTest() override { registry->RemoveListener(&events); }
+  ~OvWindowsTest() override {
+    if (registry) registry->RemoveListener(&events);
+  }
 
   hook::WindowPtr AddNamed(const char16_t* name, int32_t hwnd = 0) {
     return registry->Add(kMissing, kMissing, Variant(name), Variant(hwnd));
@@ -27,6 +27,20 @@ class OvWindowsTest : public testing::Test {
 
   std::shared_ptr<hook::OvWindows> registry = hook::OvWindows::Create();
   testing_support::WindowsEvents events;
+};
+
+// One window whose messages the tests edit; the registry's events show what they raise.
+class OvMessagesTest : public OvWindowsTest {
+ protected:
+  OvMessagesTest() { events.log.clear(); }
+
+  std::vector<int32_t> ValuesWithIndex() const {
+    std::vector<int32_t> rows;
+    for (const auto& m : messages->Messages()) rows.push_back(m->Value() * 10 + m->Index());
+    return rows;
+  }
+
+  std::shared_ptr<hook::OvMessages> messages = AddNamed(u"W")->Messages();
 };
 
 TEST_F(OvWindowsTest, AHandleGivenAsALongIsSignExtended) {
@@ -71,7 +85,6 @@ TEST_F(OvWindowsTest, AWindowThatOutlivesItsRegistryStillTakesValues) {
   w->Messages()->Add(kMissing, kMissing, Variant(int32_t{512}));
   EXPECT_EQ(w->GetOwner(), nullptr);
   EXPECT_EQ(w->Messages()->Count(), 1);
-  registry = hook::OvWindows::Create();  // for the fixture's teardown
 }
 
 TEST_F(OvWindowsTest, HasWindowHandleLooksForAnyNonZeroHandle) {
@@ -101,6 +114,125 @@ TEST_F(OvWindowsTest, FindMessageTakesTheFirstMessageWithTheNumber) {
     EXPECT_EQ(found->ProcessDefaultProc(), row.processDefaultProc) << row.message;
     EXPECT_EQ(found->ProcessType(), row.processType) << row.message;
   }
+}
+
+TEST_F(OvMessagesTest, AddTakesEveryArgumentQuietlyAndRaisesOnlyAdded) {
+  auto plain = messages->Add();
+  EXPECT_EQ(plain->Value(), 0);
+  EXPECT_TRUE(plain->ProcessDefaultProc());
+  EXPECT_EQ(plain->ProcessType(), hook::OvBeforeDefaultProc);
+
+  auto full =
+      messages->Add(kMissing, Variant(u"move"), Variant(u"512"), Variant(int32_t{7}), Variant(false), Variant(2.5));
+  EXPECT_EQ(full->Key().ToString(), u"move");
+  EXPECT_EQ(full->Value(), 512);
+  EXPECT_EQ(full->Text(), u"7");
+  EXPECT_FALSE(full->ProcessDefaultProc());
+  EXPECT_EQ(full->ProcessType(), 2);  // half to even
+  EXPECT_EQ(full->Index(), 2);
+  EXPECT_EQ(full->GetOwner(), messages);
+  EXPECT_EQ(events.log, (Strings{"MessageAdded message 0", "MessageAdded message 512"}));
+}
+
+TEST_F(OvMessagesTest, ADuplicateNumberFailsAddAndLeavesTheCollectionWorking) {
+  auto first = messages->Add(kMissing, kMissing, Variant(int32_t{512}));
+  events.log.clear();
+  EXPECT_OV_ERROR(messages->Add(kMissing, kMissing, Variant(int32_t{512})), err::kInvalidValue,
+                  "Message already exists.");
+  EXPECT_EQ(messages->Count(), 1);
+  EXPECT_FALSE(messages->IsAdding());
+  EXPECT_TRUE(events.log.empty());
+  first->SetText(u"move");
+  EXPECT_EQ(events.log, (Strings{"MessageChanged message 512 Text"}));
+}
+
+TEST_F(OvMessagesTest, OnlyNonZeroNumbersMustBeUnique) {
+  auto a = messages->Add();
+  auto b = messages->Add();
+  auto c = messages->Add(kMissing, kMissing, Variant(int32_t{513}));
+  EXPECT_OV_ERROR(a->SetValue(513), err::kInvalidValue, "Message already exists.");
+  EXPECT_EQ(a->Value(), 0);
+  // The message being set counts too: its own non-zero number is taken.
+  EXPECT_OV_ERROR(c->SetValue(513), err::kInvalidValue, "Message already exists.");
+  b->SetValue(0);
+  c->SetValue(0);
+  EXPECT_EQ(ValuesWithIndex(), (std::vector<int32_t>{1, 2, 3}));
+}
+
+TEST_F(OvMessagesTest, KeysCollideIgnoringCaseAndBlanksButAreFoundExactly) {
+  auto keyed = messages->Add(kMissing, Variant(u"Move"), Variant(int32_t{512}));
+  auto other = messages->Add(kMissing, kMissing, Variant(int32_t{513}));
+  for (const char16_t* clash : {u"Move", u"  mOVE ", u"move"})
+    EXPECT_OV_ERROR(other->SetKey(Variant(clash)), err::kInvalidValue, "Key already exists.");
+  EXPECT_TRUE(other->Key().IsEmpty());
+  EXPECT_OV_ERROR(keyed->SetKey(Variant(u"Move")), err::kInvalidValue, "Key already exists.");
+
+  EXPECT_EQ(messages->Item(Variant(u"Move")), keyed);
+  EXPECT_OV_ERROR(messages->Item(Variant(u"move")), err::kIndexOutOfBounds, "Index out of bounds.");
+  EXPECT_OV_ERROR(messages->Item(Variant(u" Move")), err::kIndexOutOfBounds, "Index out of bounds.");
+
+  // Blank keys never collide, however many items carry one.
+  other->SetKey(Variant(u"  "));
+  messages->Add(kMissing, Variant(u" "));
+  EXPECT_EQ(messages->Count(), 3);
+}
+
+TEST_F(OvMessagesTest, KeyChangesAreReportedOnlyWhenTheKeyDiffers) {
+  auto m = messages->Add(kMissing, kMissing, Variant(int32_t{512}));
+  events.log.clear();
+  m->SetKey(Variant(u""));  // equals the Empty it holds
+  m->SetKey(Variant::Null());
+  m->SetKey(Variant(u"k"));
+  m->SetTag(Variant(int32_t{1}));
+  m->SetTag(Variant(int32_t{1}));
+  m->SetValue(514);
+  m->SetProcessType(hook::OvAfterDefaultProc);
+  m->SetProcessDefaultProc(false);
+  EXPECT_TRUE(m->Key().IsString());
+  EXPECT_EQ(events.log, (Strings{"MessageChanged message 512 Key", "MessageChanged message 512 Tag",
+                                 "MessageChanged message 512 Tag", "MessageChanged message 514 Value"}));
+}
+
+TEST_F(OvMessagesTest, PositionsFollowInsertionAndRemoval) {
+  for (int32_t value : {1, 2, 3}) messages->Add(kMissing, Variant(host::DecimalText(value) + u"k"), Variant(value));
+  messages->Add(Variant(int32_t{1}), kMissing, Variant(int32_t{4}));  // after the first
+  messages->Add(Variant(u"3k"), kMissing, Variant(int32_t{5}));       // after the one keyed "3k"
+  messages->Add(Variant(u" 2 "), kMissing, Variant(int32_t{6}));      // a numeric string is a position
+  EXPECT_EQ(ValuesWithIndex(), (std::vector<int32_t>{11, 42, 63, 24, 35, 56}));
+  events.log.clear();
+
+  messages->Remove(Variant(2.5));  // half to even: position 2
+  messages->Remove(Variant(u"1k"));
+  EXPECT_EQ(ValuesWithIndex(), (std::vector<int32_t>{61, 22, 33, 54}));
+  EXPECT_EQ(events.log, (Strings{"MessageRemoved message 4", "MessageRemoved message 1"}));
+}
+
+TEST_F(OvMessagesTest, BadPositionsFailAndChangeNothing) {
+  EXPECT_OV_ERROR(messages->Add(Variant(int32_t{1})), err::kInvalidArgument, "Invalid procedure call or argument");
+  messages->Add(kMissing, kMissing, Variant(int32_t{512}));
+  EXPECT_OV_ERROR(messages->Add(Variant(int32_t{2}), kMissing, Variant(int32_t{513})), err::kInvalidArgument,
+                  "Invalid procedure call or argument");
+  EXPECT_OV_ERROR(messages->Add(Variant(u"nokey")), err::kInvalidArgument, "Invalid procedure call or argument");
+  EXPECT_OV_ERROR(messages->Add(Variant(int32_t{1}), kMissing, Variant(int32_t{512})), err::kInvalidValue,
+                  "Message already exists.");
+  for (const Variant& bad : {Variant(int32_t{0}), Variant(int32_t{2}), Variant(u"nokey"), Variant(int32_t{-1})}) {
+    EXPECT_OV_ERROR(messages->Item(bad), err::kIndexOutOfBounds, "Index out of bounds.");
+    EXPECT_OV_ERROR(messages->Remove(bad), err::kIndexOutOfBounds, "Index out of bounds.");
+  }
+  EXPECT_EQ(ValuesWithIndex(), (std::vector<int32_t>{5121}));
+  EXPECT_EQ(events.log, (Strings{"MessageAdded message 512"}));
+}
+
+TEST_F(OvMessagesTest, ClearRaisesRemovedOnceWithNothing) {
+  auto kept = messages->Add(kMissing, kMissing, Variant(int32_t{512}));
+  messages->Add(kMissing, kMissing, Variant(int32_t{513}));
+  events.log.clear();
+  messages->Clear();
+  EXPECT_EQ(messages->Count(), 0);
+  EXPECT_EQ(events.log, (Strings{"MessageRemoved Nothing"}));
+  // A message taken out still reports through the collection it came from.
+  kept->SetText(u"still here");
+  EXPECT_EQ(events.log.back(), "MessageChanged message 512 Text");
 }
 
 }  // namespace
