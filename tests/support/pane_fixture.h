@@ -27,7 +27,6 @@ class PaneEvents : public panes::PanesListener {
   }
   void Changed(panes::PanePtr& pane, host::String& property) override {
     log.push_back("PaneChanged " + Describe(pane) + " " + host::ToUtf8(property));
-    if (onChanged) onChanged(pane, property);
   }
   void SplitterResized(panes::PanePtr& pane, panes::PanePtr& next) override {
     log.push_back("SplitterResized " + Describe(pane) + " " + Describe(next));
@@ -36,7 +35,6 @@ class PaneEvents : public panes::PanesListener {
   std::vector<std::string> log;
   std::function<void(panes::PanePtr&)> onAdded;
   std::function<void(panes::PanePtr&)> onRemoved;
-  std::function<void(panes::PanePtr&, host::String&)> onChanged;
 };
 
 class PaneFixture : public ::testing::Test {
