@@ -53,7 +53,7 @@ std::vector<uint8_t> SavedControl(int32_t orientation, int panes) {
 std::vector<uint8_t> EveryType() {
   host::MemoryBag record;
   const Variant decimal = Variant::Decimal({1, 2, 3, true}),
-                grid = Variant::Array(T::Long, {{1, 2}, {0, 1}}, {Variant(int32_t{1}), Variant(int32_t{2})}),
+                grid = Variant::Array(T::Long, {{1, 2}, {0, 1}}, {Variant(1), Variant(2)}),
                 nested = Variant::Array(T::Variant, {{0, 2}}, {Variant(u"a"), Variant::Array(T::Byte, {}, {})});
   for (const Variant& value :
        {Variant(), Variant::Null(), Variant::Missing(), Variant(true), Variant::Byte(7), Variant(int16_t(-2)),

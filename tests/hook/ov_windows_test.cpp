@@ -59,11 +59,11 @@ TEST_F(OvWindowsTest, ChangesOfWindowsAndTheirMessagesArriveAsRegistryEvents) {
   w->SetTag(Variant(u"t"));
   w->SetKey(Variant(u"k"));
   w->SetSubClassHwnd(42);
-  auto m = w->Messages()->Add(kMissing, kMissing, Variant(int32_t{512}));
+  auto m = w->Messages()->Add(kMissing, kMissing, Variant(512));
   m->SetText(u"move");
   m->SetProcessType(hook::OvAfterDefaultProc);
   m->SetProcessDefaultProc(false);
-  w->Messages()->Remove(Variant(int32_t{1}));
+  w->Messages()->Remove(Variant(1));
   w->Messages()->Clear();
   AddNamed(u"other");
   registry->Remove(Variant(u"k"));
@@ -82,7 +82,7 @@ TEST_F(OvWindowsTest, AWindowThatOutlivesItsRegistryStillTakesValues) {
   registry.reset();
   w->SetKey(Variant(u"k"));
   w->SetName(u"alone");
-  w->Messages()->Add(kMissing, kMissing, Variant(int32_t{512}));
+  w->Messages()->Add(kMissing, kMissing, Variant(512));
   EXPECT_EQ(w->GetOwner(), nullptr);
   EXPECT_EQ(w->Messages()->Count(), 1);
 }
@@ -98,21 +98,13 @@ TEST_F(OvWindowsTest, HasWindowHandleLooksForAnyNonZeroHandle) {
 
 TEST_F(OvWindowsTest, FindMessageTakesTheFirstMessageWithTheNumber) {
   auto w = AddNamed(u"w");
-  w->Messages()->Add(kMissing, kMissing, kMissing, kMissing, Variant(false), Variant(int32_t{5}));
-  w->Messages()->Add(kMissing, kMissing, kMissing, kMissing, Variant(true), Variant(int32_t{1}));
-  w->Messages()->Add(kMissing, kMissing, Variant(int32_t{513}), kMissing, Variant(true), Variant(int32_t{1}));
-  struct Row {
-    uint32_t message;
-    bool found;
-    bool processDefaultProc;
-    int32_t processType;
-  };
-  for (const Row& row : {Row{0, true, false, 5}, Row{513, true, true, 1}, Row{512, false, false, 0}}) {
-    auto found = hook::OvWindows::FindMessage(*w, 999, row.message);
-    ASSERT_EQ(found != nullptr, row.found) << row.message;
-    if (!found) continue;
-    EXPECT_EQ(found->ProcessDefaultProc(), row.processDefaultProc) << row.message;
-    EXPECT_EQ(found->ProcessType(), row.processType) << row.message;
+  w->Messages()->Add(kMissing, kMissing, kMissing, kMissing, Variant(false), Variant(5));
+  w->Messages()->Add(kMissing, kMissing, kMissing, kMissing, Variant(true), Variant(1));
+  w->Messages()->Add(kMissing, kMissing, Variant(513), kMissing, Variant(true), Variant(1));
+  // Each found message as "<ProcessType> <ProcessDefaultProc>".
+  for (auto [message, expected] : {std::pair(0u, "5 0"), std::pair(513u, "1 1"), std::pair(512u, "none")}) {
+    auto m = hook::OvWindows::FindMessage(*w, 999, message);
+    EXPECT_EQ(m ? std::to_string(m->ProcessType()) + " " + std::to_string(m->ProcessDefaultProc()) : "none", expected);
   }
 }
 
@@ -122,8 +114,7 @@ TEST_F(OvMessagesTest, AddTakesEveryArgumentQuietlyAndRaisesOnlyAdded) {
   EXPECT_TRUE(plain->ProcessDefaultProc());
   EXPECT_EQ(plain->ProcessType(), hook::OvBeforeDefaultProc);
 
-  auto full =
-      messages->Add(kMissing, Variant(u"move"), Variant(u"512"), Variant(int32_t{7}), Variant(false), Variant(2.5));
+  auto full = messages->Add(kMissing, Variant(u"move"), Variant(u"512"), Variant(7), Variant(false), Variant(2.5));
   EXPECT_EQ(full->Key().ToString(), u"move");
   EXPECT_EQ(full->Value(), 512);
   EXPECT_EQ(full->Text(), u"7");
@@ -135,10 +126,9 @@ TEST_F(OvMessagesTest, AddTakesEveryArgumentQuietlyAndRaisesOnlyAdded) {
 }
 
 TEST_F(OvMessagesTest, ADuplicateNumberFailsAddAndLeavesTheCollectionWorking) {
-  auto first = messages->Add(kMissing, kMissing, Variant(int32_t{512}));
+  auto first = messages->Add(kMissing, kMissing, Variant(512));
   events.log.clear();
-  EXPECT_OV_ERROR(messages->Add(kMissing, kMissing, Variant(int32_t{512})), err::kInvalidValue,
-                  "Message already exists.");
+  EXPECT_OV_ERROR(messages->Add(kMissing, kMissing, Variant(512)), err::kInvalidValue, "Message already exists.");
   EXPECT_EQ(messages->Count(), 1);
   EXPECT_FALSE(messages->IsAdding());
   EXPECT_TRUE(events.log.empty());
@@ -149,7 +139,7 @@ TEST_F(OvMessagesTest, ADuplicateNumberFailsAddAndLeavesTheCollectionWorking) {
 TEST_F(OvMessagesTest, OnlyNonZeroNumbersMustBeUnique) {
   auto a = messages->Add();
   auto b = messages->Add();
-  auto c = messages->Add(kMissing, kMissing, Variant(int32_t{513}));
+  auto c = messages->Add(kMissing, kMissing, Variant(513));
   EXPECT_OV_ERROR(a->SetValue(513), err::kInvalidValue, "Message already exists.");
   EXPECT_EQ(a->Value(), 0);
   // The message being set counts too: its own non-zero number is taken.
@@ -160,8 +150,8 @@ TEST_F(OvMessagesTest, OnlyNonZeroNumbersMustBeUnique) {
 }
 
 TEST_F(OvMessagesTest, KeysCollideIgnoringCaseAndBlanksButAreFoundExactly) {
-  auto keyed = messages->Add(kMissing, Variant(u"Move"), Variant(int32_t{512}));
-  auto other = messages->Add(kMissing, kMissing, Variant(int32_t{513}));
+  auto keyed = messages->Add(kMissing, Variant(u"Move"), Variant(512));
+  auto other = messages->Add(kMissing, kMissing, Variant(513));
   for (const char16_t* clash : {u"Move", u"  mOVE ", u"move"})
     EXPECT_OV_ERROR(other->SetKey(Variant(clash)), err::kInvalidValue, "Key already exists.");
   EXPECT_TRUE(other->Key().IsEmpty());
@@ -178,13 +168,13 @@ TEST_F(OvMessagesTest, KeysCollideIgnoringCaseAndBlanksButAreFoundExactly) {
 }
 
 TEST_F(OvMessagesTest, KeyChangesAreReportedOnlyWhenTheKeyDiffers) {
-  auto m = messages->Add(kMissing, kMissing, Variant(int32_t{512}));
+  auto m = messages->Add(kMissing, kMissing, Variant(512));
   events.log.clear();
   m->SetKey(Variant(u""));  // equals the Empty it holds
   m->SetKey(Variant::Null());
   m->SetKey(Variant(u"k"));
-  m->SetTag(Variant(int32_t{1}));
-  m->SetTag(Variant(int32_t{1}));
+  m->SetTag(Variant(1));
+  m->SetTag(Variant(1));
   m->SetValue(514);
   m->SetProcessType(hook::OvAfterDefaultProc);
   m->SetProcessDefaultProc(false);
@@ -195,9 +185,9 @@ TEST_F(OvMessagesTest, KeyChangesAreReportedOnlyWhenTheKeyDiffers) {
 
 TEST_F(OvMessagesTest, PositionsFollowInsertionAndRemoval) {
   for (int32_t value : {1, 2, 3}) messages->Add(kMissing, Variant(host::DecimalText(value) + u"k"), Variant(value));
-  messages->Add(Variant(int32_t{1}), kMissing, Variant(int32_t{4}));  // after the first
-  messages->Add(Variant(u"3k"), kMissing, Variant(int32_t{5}));       // after the one keyed "3k"
-  messages->Add(Variant(u" 2 "), kMissing, Variant(int32_t{6}));      // a numeric string is a position
+  messages->Add(Variant(1), kMissing, Variant(4));       // after the first
+  messages->Add(Variant(u"3k"), kMissing, Variant(5));   // after the one keyed "3k"
+  messages->Add(Variant(u" 2 "), kMissing, Variant(6));  // a numeric string is a position
   EXPECT_EQ(ValuesWithIndex(), (std::vector<int32_t>{11, 42, 63, 24, 35, 56}));
   events.log.clear();
 
@@ -208,14 +198,13 @@ TEST_F(OvMessagesTest, PositionsFollowInsertionAndRemoval) {
 }
 
 TEST_F(OvMessagesTest, BadPositionsFailAndChangeNothing) {
-  EXPECT_OV_ERROR(messages->Add(Variant(int32_t{1})), err::kInvalidArgument, "Invalid procedure call or argument");
-  messages->Add(kMissing, kMissing, Variant(int32_t{512}));
-  EXPECT_OV_ERROR(messages->Add(Variant(int32_t{2}), kMissing, Variant(int32_t{513})), err::kInvalidArgument,
-                  "Invalid procedure call or argument");
-  EXPECT_OV_ERROR(messages->Add(Variant(u"nokey")), err::kInvalidArgument, "Invalid procedure call or argument");
-  EXPECT_OV_ERROR(messages->Add(Variant(int32_t{1}), kMissing, Variant(int32_t{512})), err::kInvalidValue,
-                  "Message already exists.");
-  for (const Variant& bad : {Variant(int32_t{0}), Variant(int32_t{2}), Variant(u"nokey"), Variant(int32_t{-1})}) {
+  const char* badCall = "Invalid procedure call or argument";
+  EXPECT_OV_ERROR(messages->Add(Variant(1)), err::kInvalidArgument, badCall);
+  messages->Add(kMissing, kMissing, Variant(512));
+  EXPECT_OV_ERROR(messages->Add(Variant(2), kMissing, Variant(513)), err::kInvalidArgument, badCall);
+  EXPECT_OV_ERROR(messages->Add(Variant(u"nokey")), err::kInvalidArgument, badCall);
+  EXPECT_OV_ERROR(messages->Add(Variant(1), kMissing, Variant(512)), err::kInvalidValue, "Message already exists.");
+  for (const Variant& bad : {Variant(0), Variant(2), Variant(u"nokey"), Variant(-1)}) {
     EXPECT_OV_ERROR(messages->Item(bad), err::kIndexOutOfBounds, "Index out of bounds.");
     EXPECT_OV_ERROR(messages->Remove(bad), err::kIndexOutOfBounds, "Index out of bounds.");
   }
@@ -224,8 +213,8 @@ TEST_F(OvMessagesTest, BadPositionsFailAndChangeNothing) {
 }
 
 TEST_F(OvMessagesTest, ClearRaisesRemovedOnceWithNothing) {
-  auto kept = messages->Add(kMissing, kMissing, Variant(int32_t{512}));
-  messages->Add(kMissing, kMissing, Variant(int32_t{513}));
+  auto kept = messages->Add(kMissing, kMissing, Variant(512));
+  messages->Add(kMissing, kMissing, Variant(513));
   events.log.clear();
   messages->Clear();
   EXPECT_EQ(messages->Count(), 0);

@@ -1,9 +1,6 @@
-// Subclassing through the simulated window system. The shared procedure on one window for
-// one and two registries, what reaches the window's own procedure and the owners, nested
-// messages, and the window given back as it was found; then the hook control over it:
-// Subclass at run time and in the designer, its error, the word and byte helpers, CallBack
-// to the owner, property-change notification, the control names of the form, and
-// Terminate leaving every window as it was found.
+// Subclassing through the simulated window system: the shared procedure for one and two
+// registries, what reaches the window and the owners, nested messages, the window given back
+// as it was found; then the hook control over it, its helpers, events and form names.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -119,8 +116,7 @@ class MCallBackTest : public SubclassedWindow {
 TEST_F(MCallBackTest, TheRegisteredMessageDecidesWhatRunsAndWhatItAnswers) {
   struct Row {
     const char* what;
-    bool registered;
-    bool processDefaultProc;
+    bool registered, processDefaultProc;
     int32_t processType;
     Strings expectedLog;
     host::MessageResult expectedResult;
@@ -190,8 +186,7 @@ TEST_F(MCallBackTest, TwoRegistriesShareOneSubclassingOfTheWindow) {
 
   Subclass(b, false);
   EXPECT_TRUE(AsFound());
-  EXPECT_EQ(std::count_if(platform.Log().Lines().begin(), platform.Log().Lines().end(),
-                          [](const std::string& line) { return line.starts_with("Install"); }),
+  EXPECT_EQ(std::ranges::count_if(platform.Log().Lines(), [](const auto& line) { return line.starts_with("Install"); }),
             1);
 }
 
@@ -199,13 +194,11 @@ TEST_F(MCallBackTest, TheThreadListKeepsRegistrationOrderAcrossRemovals) {
   const size_t before = RegistryCount();
   Registry& a = AddRegistry("A", window);
   Registry& b = AddRegistry("B", window);
-  auto bWindows = b.windows;
   Drop(a);
   Registry& c = AddRegistry("C", window);
   const auto& list = *MCallBack::ThreadRegistries();
   ASSERT_EQ(list.size(), before + 2);
-  EXPECT_EQ(list[before], bWindows);
-  EXPECT_EQ(list[before + 1], c.windows);
+  EXPECT_EQ(std::vector(list.end() - 2, list.end()), (std::vector{b.windows, c.windows}));
 }
 
 TEST_F(MCallBackTest, AMessageSentFromACallBackIsHandledInsideTheOuterOne) {
@@ -272,25 +265,19 @@ TEST_F(MCallBackTest, AMessageOnAThreadWithoutRegistriesGivesTheWindowBack) {
 }
 
 TEST_F(MCallBackTest, AWindowThatNoEntryNamesHandlesItsMessageAndIsGivenBack) {
-  struct Row {
-    const char* what;
-    std::function<void(Registry&)> loseEntry;
-  };
-  const Row rows[] = {
-      {"entry removed", [](Registry& r) { r.windows->Remove(Variant(int32_t{1})); }},
-      {"registry cleared", [](Registry& r) { r.windows->Clear(); }},
-      {"handle changed", [](Registry& r) { r.entry->SetSubClassHwnd(0); }},
-  };
-  for (const Row& row : rows) {
+  const std::function<void(Registry&)> losses[] = {[](Registry& r) { r.windows->Remove(Variant(1)); },
+                                                   [](Registry& r) { r.windows->Clear(); },
+                                                   [](Registry& r) { r.entry->SetSubClassHwnd(0); }};
+  for (const auto& loseEntry : losses) {
     Registry& a = AddRegistry("A", window);
     Watch(a, kPaint, false, 0);
     Subclass(a, true);
-    row.loseEntry(a);
-    EXPECT_EQ(Send(kPaint), 1015) << row.what;
-    EXPECT_EQ(TakeLog(), (Strings{"proc 15"})) << row.what;
-    EXPECT_TRUE(AsFound()) << row.what;
+    loseEntry(a);
+    EXPECT_EQ(Send(kPaint), 1015);
+    EXPECT_EQ(TakeLog(), (Strings{"proc 15"}));
+    EXPECT_TRUE(AsFound());
     Drop(a);
-    EXPECT_TRUE(AsFound()) << row.what;
+    EXPECT_TRUE(AsFound());
   }
 }
 
@@ -312,13 +299,13 @@ TEST_F(MCallBackTest, TheWatchedNumbersFollowEveryEditOfTheMessages) {
   Watch(a, kMouseMove, true, 0);
   Subclass(a, true);
   auto messages = a.entry->Messages();
-  messages->Item(Variant(int32_t{1}))->SetValue(kLeftDown);  // renumbered: the old number is nobody's
+  messages->Item(Variant(1))->SetValue(kLeftDown);  // renumbered: the old number is nobody's
   Send(kMouseMove);
   EXPECT_EQ(TakeLog(), (Strings{"proc 512"}));
   Send(kLeftDown);
   EXPECT_EQ(TakeLog(), (Strings{"cb A 513 1 2", "proc 513"}));
   Watch(a, kMouseMove, true, 0);
-  messages->Remove(Variant(int32_t{1}));
+  messages->Remove(Variant(1));
   Send(kLeftDown);
   Send(kMouseMove);
   EXPECT_EQ(TakeLog(), (Strings{"proc 513", "cb A 512 1 2", "proc 512"}));
@@ -361,7 +348,7 @@ TEST_F(KpMsgHookTest, SwitchingOnAtRunTimeNeedsAWindowHandle) {
   EXPECT_FALSE(hook->Subclass());
   hook->SetSubclass(false);  // already off: nothing to check
 
-  hook->Windows()->Item(Variant(int32_t{1}))->SetSubClassHwnd(window);
+  hook->Windows()->Item(Variant(1))->SetSubClassHwnd(window);
   hook->SetSubclass(true);
   EXPECT_TRUE(hook->Subclass());
   EXPECT_TRUE(platform.HasSharedProcedure(window));
@@ -369,10 +356,10 @@ TEST_F(KpMsgHookTest, SwitchingOnAtRunTimeNeedsAWindowHandle) {
   EXPECT_EQ(Count(), 1u);
 
   // Switching off checks the handles as well.
-  hook->Windows()->Item(Variant(int32_t{1}))->SetSubClassHwnd(0);
+  hook->Windows()->Item(Variant(1))->SetSubClassHwnd(0);
   EXPECT_OV_ERROR(hook->SetSubclass(false), err::kInvalidValue, kNoWindows);
   EXPECT_TRUE(hook->Subclass());
-  hook->Windows()->Item(Variant(int32_t{1}))->SetSubClassHwnd(window);
+  hook->Windows()->Item(Variant(1))->SetSubClassHwnd(window);
   hook->SetSubclass(false);
   EXPECT_TRUE(AsFound());
 }
@@ -425,9 +412,9 @@ TEST_F(KpMsgHookTest, RegistryChangesAreReportedAsWindowsOrMessages) {
   auto hook = NewHook();
   auto entry = hook->Windows()->Add();
   entry->SetName(u"main");
-  auto message = entry->Messages()->Add(kMissing, kMissing, Variant(int32_t{512}));
+  auto message = entry->Messages()->Add(kMissing, kMissing, Variant(512));
   message->SetText(u"move");
-  entry->Messages()->Remove(Variant(int32_t{1}));
+  entry->Messages()->Remove(Variant(1));
   hook->Windows()->Clear();
   std::vector<host::String> expected = {u"Windows", u"Windows", u"Messages", u"Messages", u"Messages", u"Windows"};
   EXPECT_EQ(propertyChanges.Names(), expected);

@@ -25,8 +25,8 @@ TEST(VariantToLong, FailsOutsideTheLongRangeAndOnText) {
   EXPECT_OV_ERROR(Variant(-2147483649.0).ToLong(), err::kOverflow, "Overflow");
   EXPECT_OV_ERROR(Variant(u"abc").ToLong(), err::kTypeMismatch, "Type mismatch");
   EXPECT_OV_ERROR(Variant::Null().ToLong(), err::kInvalidUseOfNull, "Invalid use of Null");
-  EXPECT_OV_ERROR(Variant(int32_t{40000}).ToInteger(), err::kOverflow, "Overflow");
-  EXPECT_EQ(Variant(int32_t{-32768}).ToInteger(), -32768);
+  EXPECT_OV_ERROR(Variant(40000).ToInteger(), err::kOverflow, "Overflow");
+  EXPECT_EQ(Variant(-32768).ToInteger(), -32768);
 }
 
 TEST(VariantNumericStrings, AcceptTheFormsOfTheFormLanguages) {
@@ -43,7 +43,7 @@ TEST(VariantNumericStrings, AcceptTheFormsOfTheFormLanguages) {
 
 TEST(VariantToStringAndBoolean, FollowTheFormLanguages) {
   for (auto [value, text] :
-       {std::pair(Variant(int32_t{-12}), "-12"), std::pair(Variant(1.5), "1.5"), std::pair(Variant(0.1), "0.1"),
+       {std::pair(Variant(-12), "-12"), std::pair(Variant(1.5), "1.5"), std::pair(Variant(0.1), "0.1"),
         std::pair(Variant(true), "True"), std::pair(Variant(), "")})
     EXPECT_EQ(host::ToUtf8(value.ToString()), text);
   for (auto [value, truth] :
@@ -55,14 +55,14 @@ TEST(VariantToStringAndBoolean, FollowTheFormLanguages) {
 
 TEST(VariantEquality, FollowsTheFormLanguagesEqualSign) {
   auto object = std::make_shared<host::Object>();
-  for (auto [a, b] : {std::pair(Variant(), Variant(u"")), std::pair(Variant(), Variant(int32_t{0})),
+  for (auto [a, b] : {std::pair(Variant(), Variant(u"")), std::pair(Variant(), Variant(0)),
                       std::pair(Variant(), Variant()), std::pair(Variant(u"abc"), Variant(u"abc")),
-                      std::pair(Variant(int32_t{2}), Variant(2.0)), std::pair(Variant(true), Variant(int32_t{-1})),
+                      std::pair(Variant(2), Variant(2.0)), std::pair(Variant(true), Variant(-1)),
                       std::pair(Variant(object), Variant(object)), std::pair(Variant::Nothing(), Variant::Nothing())})
     EXPECT_TRUE(VariantEquals(a, b));
   for (auto [a, b] :
        {std::pair(Variant(), Variant(u"a")), std::pair(Variant(u"abc"), Variant(u"ABC")),
-        std::pair(Variant(int32_t{2}), Variant(u"2")), std::pair(Variant::Null(), Variant::Null()),
+        std::pair(Variant(2), Variant(u"2")), std::pair(Variant::Null(), Variant::Null()),
         std::pair(Variant(object), Variant(std::make_shared<host::Object>())), std::pair(Variant(object), Variant())})
     EXPECT_FALSE(VariantEquals(a, b));
 }
@@ -107,7 +107,7 @@ TEST(VariantWiderTypes, ConvertAndPrintAsTheFormLanguagesDo) {
   EXPECT_TRUE(Variant::ErrorValue(Variant::kParamNotFound).IsMissing());
   for (const Variant& v : {Variant::Byte(1), Variant::LongLong(1), Variant::Currency(1), Variant::Decimal(Dec(1, 0))})
     EXPECT_TRUE(v.IsNumeric());
-  Variant array = Variant::Array(Variant::Type::Long, {{0, 2}}, {Variant(int32_t{1}), Variant(int32_t{2})});
+  Variant array = Variant::Array(Variant::Type::Long, {{0, 2}}, {Variant(1), Variant(2)});
   EXPECT_FALSE(Variant::Date(1).IsNumeric());  // yet it converts to a number
   for (const Variant& v : {Variant::ErrorValue(5), array}) {
     EXPECT_FALSE(v.IsNumeric());
@@ -117,7 +117,7 @@ TEST(VariantWiderTypes, ConvertAndPrintAsTheFormLanguagesDo) {
 }
 
 TEST(VariantWiderTypes, CompareByValueAndArraysNever) {
-  Variant two = Variant(int32_t{2});
+  Variant two = Variant(2);
   for (const Variant& v : {Variant::Byte(2), Variant::LongLong(2), Variant::Currency(20000), Variant::Date(2),
                            Variant::Decimal(Dec(200, 2))})
     EXPECT_TRUE(VariantEquals(v, two)) << host::ToUtf8(v.ToString());
@@ -127,7 +127,7 @@ TEST(VariantWiderTypes, CompareByValueAndArraysNever) {
   EXPECT_TRUE(VariantEquals(Variant::Date(0), Variant()));
   EXPECT_FALSE(VariantEquals(Variant::Date(0), Variant(u"")));
   EXPECT_TRUE(VariantEquals(Variant::ErrorValue(5), Variant::ErrorValue(5)));
-  EXPECT_FALSE(VariantEquals(Variant::ErrorValue(5), Variant(int32_t{5})));
+  EXPECT_FALSE(VariantEquals(Variant::ErrorValue(5), Variant(5)));
   Variant empty = Variant::Array(Variant::Type::Variant, {}, {});
   EXPECT_FALSE(VariantEquals(empty, empty));
   EXPECT_FALSE(VariantEquals(empty, Variant()));
