@@ -14,8 +14,7 @@ namespace testing_support {
 
 struct PaintConfiguration {
   const char* name;  // also the dump file's name
-  int32_t width;
-  int32_t height;
+  int32_t width, height;
   int32_t orientation;
   int32_t appearance;  // of the control, with its border style
   int32_t borderStyle;

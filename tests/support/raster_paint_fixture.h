@@ -24,12 +24,10 @@ class RasterProbe {
 
   // From `from` to `to` inclusive; `to` -1 for the last pixel.
   std::string Row(host::GdiHandle dc, int32_t y, int32_t from = 0, int32_t to = -1) const {
-    if (to < 0) to = gdi_.Raster(dc)->Width() - 1;
-    return Runs(from, to, [&](int32_t x) { return gdi_.Pixel(dc, x, y); });
+    return Runs(from, to < 0 ? gdi_.Raster(dc)->Width() - 1 : to, [&](int32_t x) { return gdi_.Pixel(dc, x, y); });
   }
   std::string Column(host::GdiHandle dc, int32_t x, int32_t from = 0, int32_t to = -1) const {
-    if (to < 0) to = gdi_.Raster(dc)->Height() - 1;
-    return Runs(from, to, [&](int32_t y) { return gdi_.Pixel(dc, x, y); });
+    return Runs(from, to < 0 ? gdi_.Raster(dc)->Height() - 1 : to, [&](int32_t y) { return gdi_.Pixel(dc, x, y); });
   }
 
  private:
@@ -60,26 +58,19 @@ class RasterProbe {
 
 namespace colors {
 using host::gdi::Rgb;
-inline constexpr host::ColorRef kBack = Rgb(0, 170, 0);
-inline constexpr host::ColorRef kFace = Rgb(17, 17, 17);
-inline constexpr host::ColorRef kShadow = Rgb(34, 34, 34);
-inline constexpr host::ColorRef kText = Rgb(51, 51, 51);
-inline constexpr host::ColorRef kHighlight = Rgb(68, 68, 68);
-inline constexpr host::ColorRef kDarkShadow = Rgb(85, 85, 85);
-inline constexpr host::ColorRef kLight = Rgb(102, 102, 102);
-inline constexpr host::ColorRef kBlack = 0;
+inline constexpr host::ColorRef kBack = Rgb(0, 170, 0), kFace = Rgb(17, 17, 17), kShadow = Rgb(34, 34, 34),
+                                kText = Rgb(51, 51, 51), kHighlight = Rgb(68, 68, 68), kDarkShadow = Rgb(85, 85, 85),
+                                kLight = Rgb(102, 102, 102), kBlack = 0;
 }  // namespace colors
 
 class RasterPaintFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     using namespace host::gdi;
-    for (auto [index, color] : {std::pair{kColorBtnFace, colors::kFace},
-                                {kColorBtnShadow, colors::kShadow},
-                                {kColorBtnText, colors::kText},
-                                {kColorBtnHighlight, colors::kHighlight},
-                                {kColor3DDkShadow, colors::kDarkShadow},
-                                {kColor3DLight, colors::kLight}})
+    for (auto [index, color] :
+         {std::pair(kColorBtnFace, colors::kFace), std::pair(kColorBtnShadow, colors::kShadow),
+          std::pair(kColorBtnText, colors::kText), std::pair(kColorBtnHighlight, colors::kHighlight),
+          std::pair(kColor3DDkShadow, colors::kDarkShadow), std::pair(kColor3DLight, colors::kLight)})
       gdi.SetSysColor(index, color);
     screen = gdi.CreateWindowDC(width, height);
   }
@@ -129,27 +120,19 @@ class RasterPaintFixture : public ::testing::Test {
 
   host::sim::SimGdi gdi;
   host::GdiHandle screen = 0;
-  int32_t width = 300;
-  int32_t height = 60;
+  int32_t width = 300, height = 60;
   host::OleColor backColor = colors::kBack;
-  int32_t appearance = 1;
-  int32_t borderStyle = 0;
-  int32_t splitterStyle = 0;
-  int32_t splitterSize = 3;
-  int32_t orientation = 0;
+  int32_t appearance = 1, borderStyle = 0, splitterStyle = 0, splitterSize = 3, orientation = 0;
   int16_t borderOffset = 0;
   bool designMode = false;
   host::FontDescription font{u"Tahoma", true};
   std::shared_ptr<panes::OvPanes> panes = panes::OvPanes::Create();
   splitter::ControlPainter painter;
-  RasterProbe probe{gdi,
-                    {{colors::kBack, "bg"},
-                     {colors::kFace, "face"},
-                     {colors::kShadow, "sh"},
-                     {colors::kHighlight, "hi"},
-                     {colors::kDarkShadow, "dk"},
-                     {colors::kLight, "lt"},
-                     {colors::kBlack, "black"}}};
+  RasterProbe probe{
+      gdi, std::map<host::ColorRef, std::string>({std::pair(colors::kBack, "bg"), std::pair(colors::kFace, "face"),
+                                                  std::pair(colors::kShadow, "sh"), std::pair(colors::kHighlight, "hi"),
+                                                  std::pair(colors::kDarkShadow, "dk"), std::pair(colors::kLight, "lt"),
+                                                  std::pair(colors::kBlack, "black")})};
 };
 
 }  // namespace testing_support
