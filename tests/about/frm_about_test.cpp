@@ -93,6 +93,7 @@ TEST(FrmAbout, KeyValuesReadAsTextOrDecimalAndOtherTypesKeepWhatWasPassed) {
   struct Case {
     const char* name;
     host::RegistryValue value;
+    RegistryRoot readFrom;
     bool result;
     const char16_t* keyValue;
   };
@@ -106,24 +107,21 @@ TEST(FrmAbout, KeyValuesReadAsTextOrDecimalAndOtherTypesKeepWhatWasPassed) {
   host::RegistryValue unterminated = stored(u"text");
   unterminated.bytes.resize(unterminated.bytes.size() - 2);
   const Case cases[] = {
-      {"terminated text", stored(u"text"), true, u"C:\\a b"},
-      {"unterminated text", unterminated, true, u"C:\\a b"},
-      {"number", stored(u"number"), true, u"-1"},
-      {"binary", {3, {1, 2, 3}}, true, u"passed"},
-      {"beyond 1024 characters", stored(u"long"), false, u""},
+      {"terminated text", stored(u"text"), RegistryRoot::kLocalMachine, true, u"C:\\a b"},
+      {"unterminated text", unterminated, RegistryRoot::kLocalMachine, true, u"C:\\a b"},
+      {"number", stored(u"number"), RegistryRoot::kLocalMachine, true, u"-1"},
+      {"binary", {3, {1, 2, 3}}, RegistryRoot::kLocalMachine, true, u"passed"},
+      {"beyond 1024 characters", stored(u"long"), RegistryRoot::kLocalMachine, false, u""},
+      {"another root", stored(u"text"), RegistryRoot::kCurrentUser, false, u""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     AboutFixture about;
     about.registry.SetValue(RegistryRoot::kLocalMachine, u"Key", u"Value", c.value);
     String keyValue = u"passed";
-    EXPECT_EQ(about.form.GetKeyValue(RegistryRoot::kLocalMachine, u"key", u"value", keyValue), c.result);
+    EXPECT_EQ(about.form.GetKeyValue(c.readFrom, u"key", u"value", keyValue), c.result);
     EXPECT_EQ(keyValue, c.keyValue);
   }
-  AboutFixture about;
-  String keyValue = u"passed";
-  EXPECT_FALSE(about.form.GetKeyValue(RegistryRoot::kCurrentUser, u"Key", u"Value", keyValue));
-  EXPECT_EQ(keyValue, u"");
 }
 
 TEST(FrmAbout, TheWebAddressOpensInTheRegisteredBrowserWhenTheUserHasABrowserProfile) {

@@ -125,8 +125,7 @@ class PeImage {
 struct OcxBuild {
   const char* name;
   const char* path;
-  uint16_t machine;
-  uint16_t optionalMagic;
+  uint16_t machine, optionalMagic;
   uint32_t typelibSyskind;  // SYS_WIN32 = 1, SYS_WIN64 = 3
 };
 
@@ -197,10 +196,9 @@ TEST_P(OcxFileTest, CarriesFileAndProductVersion1_0_0_45) {
   // DWORD boundary, then VS_FIXEDFILEINFO.
   const size_t fixed = (6 + 2 * 16 + 3) & ~size_t{3};
   ASSERT_EQ(U32At(*version, fixed), 0xFEEF04BDu);
-  EXPECT_EQ(U32At(*version, fixed + 8), 0x00010000u);   // file version 1.0
-  EXPECT_EQ(U32At(*version, fixed + 12), 0x0000002Du);  // .0.45
-  EXPECT_EQ(U32At(*version, fixed + 16), 0x00010000u);  // product version
-  EXPECT_EQ(U32At(*version, fixed + 20), 0x0000002Du);
+  // File version 1.0 and .0.45, then the product version the same.
+  for (size_t at : {fixed + 8, fixed + 16})
+    EXPECT_EQ(std::pair(U32At(*version, at), U32At(*version, at + 4)), std::pair(0x00010000u, 0x0000002Du)) << at;
 }
 
 TEST_P(OcxFileTest, HasTheSixteenByFifteenToolboxBitmap) {
@@ -212,21 +210,21 @@ TEST_P(OcxFileTest, HasTheSixteenByFifteenToolboxBitmap) {
 
 TEST_P(OcxFileTest, CarriesTheTwoSplitterCursorsWithTheirHotSpotAtTheCentre) {
   for (uint16_t id : {uint16_t{120}, uint16_t{121}}) {
-    // The group: NEWHEADER (reserved, type 2 for cursors, count), then one 14-byte
-    // entry whose last WORD names the RT_CURSOR image.
+    // The group: NEWHEADER (reserved, type 2 for cursors, count 1), then one 14-byte entry:
+    // 32 wide, 64 high (colour and mask), 1 bit per pixel, its last WORD the RT_CURSOR image.
     const auto group = image->Resource(kRtGroupCursor, id);
     ASSERT_TRUE(group) << "cursor group " << id;
     ASSERT_GE(group->size(), 6u + 14u) << id;
-    EXPECT_EQ(U16At(*group, 2), 2u) << id;
-    ASSERT_EQ(U16At(*group, 4), 1u) << id;
-    EXPECT_EQ(U16At(*group, 6), 32u) << id;  // width
-    EXPECT_EQ(U16At(*group, 8), 64u) << id;  // height of colour and mask together
-    EXPECT_EQ(U16At(*group, 12), 1u) << id;  // one bit per pixel: monochrome
+    EXPECT_EQ(
+        (std::vector<int>{U16At(*group, 2), U16At(*group, 4), U16At(*group, 6), U16At(*group, 8), U16At(*group, 12)}),
+        (std::vector<int>{2, 1, 32, 64, 1}))
+        << id;
     const auto cursor = image->Resource(kRtCursor, U16At(*group, 18));
     ASSERT_TRUE(cursor) << id;
-    EXPECT_EQ(U16At(*cursor, 0), 15u) << id;      // hot spot x
-    EXPECT_EQ(U16At(*cursor, 2), 15u) << id;      // hot spot y
-    EXPECT_EQ(U32At(*cursor, 4 + 4), 32u) << id;  // BITMAPINFOHEADER biWidth
+    // Hot spot x and y, then BITMAPINFOHEADER biWidth.
+    EXPECT_EQ((std::vector<int>{U16At(*cursor, 0), U16At(*cursor, 2), static_cast<int>(U32At(*cursor, 8))}),
+              (std::vector<int>{15, 15, 32}))
+        << id;
   }
 }
 

@@ -11,12 +11,11 @@
 
 namespace testing_support {
 
-inline std::string Describe(const panes::PanePtr& pane) {
-  return pane ? host::ToUtf8(pane->Name()) : std::string("Nothing");
-}
-
 class PaneEvents : public panes::PanesListener {
  public:
+  static std::string Describe(const panes::PanePtr& pane) {
+    return pane ? host::ToUtf8(pane->Name()) : std::string("Nothing");
+  }
   void Added(panes::PanePtr& pane) override {
     log.push_back("PaneAdded " + Describe(pane));
     if (onAdded) onAdded(pane);
@@ -33,17 +32,15 @@ class PaneEvents : public panes::PanesListener {
   }
 
   std::vector<std::string> log;
-  std::function<void(panes::PanePtr&)> onAdded;
-  std::function<void(panes::PanePtr&)> onRemoved;
+  std::function<void(panes::PanePtr&)> onAdded, onRemoved;
 };
 
 class PaneFixture : public ::testing::Test {
  protected:
-  void Configure(int16_t orientation, int32_t width, int32_t height, int32_t splitterSize = 4,
-                 int16_t unitsPerPixel = 15) {
+  void Configure(int16_t orientation, int32_t width, int32_t height, int32_t splitterSize = 4) {
     panes->SetOrientation(orientation);
     panes->SetSplitterSize(splitterSize);
-    panes->SetUnitsPerPixel(unitsPerPixel);
+    panes->SetUnitsPerPixel(15);
     panes->SetBounds(width, height);
   }
   void SetUp() override {
