@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <span>
 
 #include "host/error.h"
@@ -17,44 +18,38 @@
 namespace {
 
 using host::sim::SimPropertyBag;
+using splitter::PropertyRecord;
 
-struct Instance {
-  Instance() {
-    platform.surface.SetScaleSize(400, 300);
-    platform.ambient.SetScaleUnits(u"Twip");
-    platform.ambient.SetUserMode(true);
-    control.Initialize();
-  }
-  SimPropertyBag Saved() const {
-    SimPropertyBag bag;
-    control.WriteProperties(bag);
-    return bag;
-  }
+// What a fresh control saves after loading `bag`; nothing when the load fails.
+std::optional<SimPropertyBag> LoadAndSave(SimPropertyBag bag) {
   host::sim::SimPlatform platform;
+  platform.surface.SetScaleSize(400, 300);
+  platform.ambient.SetScaleUnits(u"Twip");
+  platform.ambient.SetUserMode(true);
   splitter::OvSplitter control{platform.Site()};
-};
+  control.Initialize();
+  try {
+    control.ReadProperties(bag);
+  } catch (const host::Error&) {
+    return std::nullopt;
+  }
+  SimPropertyBag saved;
+  control.WriteProperties(saved);
+  return saved;
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  SimPropertyBag bag;
+  std::optional<SimPropertyBag> saved;
   try {
-    bag = SimPropertyBag(splitter::PropertyRecord::Parse(std::span(data, size), host::sim::SimPicture::Load));
+    saved = LoadAndSave(SimPropertyBag(PropertyRecord::Parse(std::span(data, size), host::sim::SimPicture::Load)));
   } catch (const host::Error&) {
-    return 0;
+    return 0;  // not a record
   }
-  SimPropertyBag saved;
-  {
-    Instance first;
-    try {
-      first.control.ReadProperties(bag);
-    } catch (const host::Error&) {
-      return 0;
-    }
-    saved = first.Saved();
-  }
-  Instance second;
-  second.control.ReadProperties(saved);  // a saved control always loads again: no error here
-  if (splitter::PropertyRecord::Serialize(second.Saved()) != splitter::PropertyRecord::Serialize(saved)) std::abort();
+  if (!saved) return 0;
+  // A saved control always loads again, and saves the same record.
+  auto again = LoadAndSave(*saved);
+  if (!again || PropertyRecord::Serialize(*again) != PropertyRecord::Serialize(*saved)) std::abort();
   return 0;
 }

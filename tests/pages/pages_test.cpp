@@ -40,6 +40,15 @@ class PageTest : public ::testing::Test {
     page.ControlEvent(field, PageEvent::Change);
   }
 
+  std::vector<std::string> Prompts() {
+    std::vector<std::string> prompts;
+    for (const auto& box : site.messages.Messages()) {
+      EXPECT_EQ(std::tie(box.buttons, box.title), std::tuple(host::kMessageBoxInformation, u"OrvaneSplitter"));
+      prompts.push_back(host::ToUtf8(box.prompt));
+    }
+    return prompts;
+  }
+
   support::ByName::Log log = std::make_shared<std::vector<std::string>>();
   host::sim::SimPropertyPageSite site;
   Page page{site};
@@ -75,12 +84,11 @@ TEST_F(GeneralPage, LoadsTheFirstSelectedControlAndWritesOnlyIt) {
   first.control.SetEnabled(false);
   site.SetChanged(true);
   page.SelectionChanged();
-  EXPECT_EQ(Field(u"txtSplitterSize").Text(), u"7");
-  EXPECT_EQ(Field(u"cboOrientation").ListIndex(), 1);
-  EXPECT_EQ(Field(u"cboBorderStyle").ListIndex(), 1);
-  EXPECT_EQ(Field(u"cboAppearance").ListIndex(), first.control.Appearance());
-  EXPECT_EQ(Field(u"cboMousePointer").Text(), u"99 - vbCustom");
-  EXPECT_EQ(Field(u"chkEnabled").Value(), 0);
+  EXPECT_EQ(std::tuple(Field(u"txtSplitterSize").Text(), Field(u"cboMousePointer").Text()),
+            std::tuple(host::String(u"7"), host::String(u"99 - vbCustom")));
+  EXPECT_EQ((std::vector<int32_t>{Field(u"cboOrientation").ListIndex(), Field(u"cboBorderStyle").ListIndex(),
+                                  Field(u"cboAppearance").ListIndex(), Field(u"chkEnabled").Value()}),
+            (std::vector<int32_t>{1, 1, first.control.Appearance(), 0}));
   EXPECT_FALSE(site.Changed());
 
   Choose(u"cboSplitterStyle", 1);
@@ -104,12 +112,8 @@ TEST_F(GeneralPage, RejectedSplitterSizeIsReportedTheRestAppliedAndTheSizeShownA
     Choose(u"cboOrientation", 1);
     Choose(u"cboMousePointer", 5);
     page.ApplyChanges();
-    ASSERT_EQ(site.messages.Messages().size(), 1u);
-    const auto& box = site.messages.Messages()[0];
-    EXPECT_EQ(box.prompt,
-              host::String(bad[0] == u'0' ? u"SplitterSize must be between 1 and 32767." : u"Type mismatch"));
-    EXPECT_EQ(box.buttons, host::kMessageBoxInformation);
-    EXPECT_EQ(box.title, u"OrvaneSplitter");
+    EXPECT_EQ(Prompts(),
+              std::vector<std::string>{bad[0] == u'0' ? "SplitterSize must be between 1 and 32767." : "Type mismatch"});
     EXPECT_EQ(first.control.Orientation(), 1);
     EXPECT_EQ(first.control.MousePointer(), 5);
     EXPECT_EQ(Field(u"txtSplitterSize").Text(), host::DecimalText(size));
@@ -167,15 +171,6 @@ class PanesPage : public PageTest<pages::PanesPP> {
     site.Select({support::SplitterByName(control, log)});
   }
   panes::OvPane& Pane(int index) { return *control.Panes()->Items()[index - 1]; }
-  std::vector<std::string> Prompts() {
-    std::vector<std::string> prompts;
-    for (const auto& box : site.messages.Messages()) {
-      EXPECT_EQ(box.buttons, host::kMessageBoxInformation);
-      EXPECT_EQ(box.title, u"OrvaneSplitter");
-      prompts.push_back(host::ToUtf8(box.prompt));
-    }
-    return prompts;
-  }
 
   Splitter one;
   splitter::OvSplitter& control = one.control;
@@ -291,9 +286,9 @@ TEST_F(PanesPage, ASplitterWithoutPanesOffersOnlyInsert) {
     EXPECT_FALSE(Field(name).Enabled());
     EXPECT_EQ(Field(name).BackColor(), host::kButtonFaceColor);
   }
-  EXPECT_FALSE(Field(u"cmdRemove").Enabled());
-  EXPECT_FALSE(Field(u"chkResizeChildControl").Enabled());
-  EXPECT_TRUE(Field(u"cmdAdd").Enabled());
+  EXPECT_EQ((std::vector<bool>{Field(u"cmdRemove").Enabled(), Field(u"chkResizeChildControl").Enabled(),
+                               Field(u"cmdAdd").Enabled()}),
+            (std::vector<bool>{false, false, true}));
   EXPECT_EQ(Field(u"txtName").Text(), u"");
   EXPECT_EQ(Field(u"cboAppearance").Text(), u"0 - OvFlat");
   EXPECT_EQ(page.CurrentIndex(), -1);
