@@ -1,8 +1,5 @@
-// The message hook. The registry of windows and the messages of one window: handles, keys,
-// numbers, positions and the events of windows and messages arriving as the registry's own.
-// Subclassing through the simulated window system: the shared procedure for one and two
-// registries, what reaches the window and the owners, nested messages, the window given back
-// as it was found; then the hook control over it, its helpers, events and form names.
+// The message hook: its registry of windows and messages with their events, subclassing
+// through the simulated window system, and the hook control over it.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -160,17 +157,14 @@ TEST_F(OvWindowsTest, FindMessageTakesTheFirstMessageWithTheNumber) {
 
 TEST_F(OvMessagesTest, AddTakesEveryArgumentQuietlyAndRaisesOnlyAdded) {
   auto plain = messages->Add();
-  EXPECT_EQ(plain->Value(), 0);
-  EXPECT_TRUE(plain->ProcessDefaultProc());
-  EXPECT_EQ(plain->ProcessType(), hook::OvBeforeDefaultProc);
+  EXPECT_EQ(std::tuple(plain->Value(), plain->ProcessDefaultProc(), plain->ProcessType()),
+            std::tuple(0, true, hook::OvBeforeDefaultProc));
 
   auto full = messages->Add(kMissing, Variant(u"move"), Variant(u"512"), Variant(7), Variant(false), Variant(2.5));
-  EXPECT_EQ(full->Key().ToString(), u"move");
-  EXPECT_EQ(full->Value(), 512);
-  EXPECT_EQ(full->Text(), u"7");
-  EXPECT_FALSE(full->ProcessDefaultProc());
-  EXPECT_EQ(full->ProcessType(), 2);  // half to even
-  EXPECT_EQ(full->Index(), 2);
+  // The process type rounds half to even.
+  EXPECT_EQ(std::tuple(full->Key().ToString(), full->Value(), full->Text(), full->ProcessDefaultProc(),
+                       full->ProcessType(), full->Index()),
+            std::tuple(host::String(u"move"), 512, host::String(u"7"), false, 2, 2));
   EXPECT_EQ(full->GetOwner(), messages);
   EXPECT_EQ(events.log, (Strings{"MessageAdded message 0", "MessageAdded message 512"}));
 }
@@ -179,9 +173,7 @@ TEST_F(OvMessagesTest, ADuplicateNumberFailsAddAndLeavesTheCollectionWorking) {
   auto first = messages->Add(kMissing, kMissing, Variant(512));
   events.log.clear();
   EXPECT_OV_ERROR(messages->Add(kMissing, kMissing, Variant(512)), err::kInvalidValue, "Message already exists.");
-  EXPECT_EQ(messages->Count(), 1);
-  EXPECT_FALSE(messages->IsAdding());
-  EXPECT_TRUE(events.log.empty());
+  EXPECT_EQ(std::tuple(messages->Count(), messages->IsAdding(), events.log.size()), std::tuple(1, false, 0u));
   first->SetText(u"move");
   EXPECT_EQ(events.log, (Strings{"MessageChanged message 512 Text"}));
 }
@@ -291,10 +283,7 @@ class SubclassedWindow : public testing::Test {
   }
   // Its own procedure installed and no property left.
   bool AsFound() const { return platform.CurrentProcedure(window) == own && platform.Properties(window).empty(); }
-  std::uintptr_t Count() const {
-    auto properties = platform.Properties(window);
-    return properties.contains(kCount) ? properties.at(kCount) : 0;
-  }
+  std::uintptr_t Count() const { return platform.Properties(window)[kCount]; }
   Strings TakeLog() { return std::exchange(log, {}); }
 
   host::sim::SimWindowSubclassing platform;
