@@ -7,10 +7,8 @@ set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$1 target=$2
 shift 2
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
-          -DCMAKE_CXX_COMPILER=clang++ -DOV_FUZZ=ON >/dev/null
-fi
+[ -f "$build/CMakeCache.txt" ] || cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DOV_FUZZ=ON >/dev/null
 cmake --build "$build" -j"${JOBS:-2}" --target "ov_${target}_fuzz" >/dev/null
 found="$build/corpus/$target"
 mkdir -p "$found"

@@ -14,14 +14,10 @@ namespace testing_support {
 
 struct PaintConfiguration {
   const char* name;  // also the dump file's name
-  int32_t width, height;
-  int32_t orientation;
-  int32_t appearance;  // of the control, with its border style
-  int32_t borderStyle;
-  int16_t borderOffset;  // what those two give: 2 sunken, 1 flat, 0 none
-  int32_t splitterStyle;
-  int32_t splitterSize;
-  int32_t paneAppearance;
+  int32_t width, height, orientation;
+  int32_t appearance, borderStyle;  // of the control
+  int16_t borderOffset;             // what those two give: 2 sunken, 1 flat, 0 none
+  int32_t splitterStyle, splitterSize, paneAppearance;
   std::vector<int32_t> extents;  // widths of horizontal panes, heights of vertical ones
   host::OleColor backColor;
 };

@@ -40,7 +40,7 @@ struct RasterDump {
         words.size() - 2 - colors < size_t{words[0]} * words[1])
       return std::nullopt;
     const auto pixels = words.begin() + 2 + colors;
-    RasterDump dump{static_cast<int32_t>(words[0]), static_cast<int32_t>(words[1])};
+    RasterDump dump{static_cast<int32_t>(words[0]), static_cast<int32_t>(words[1]), {}, {}};
     dump.systemColors.assign(words.begin() + 2, pixels);
     dump.pixels.assign(pixels, pixels + words[0] * words[1]);
     return dump;
