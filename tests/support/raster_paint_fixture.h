@@ -93,11 +93,7 @@ class RasterPaintFixture : public ::testing::Test {
       ++pane;
     }
   }
-  void Resize(int32_t newWidth, int32_t newHeight) {
-    width = newWidth;
-    height = newHeight;
-    gdi.ResizeWindowDC(screen, width, height);
-  }
+  void Resize(int32_t newWidth, int32_t newHeight) { gdi.ResizeWindowDC(screen, width = newWidth, height = newHeight); }
 
   splitter::PaintRequest Request() {
     return {.gdi = gdi,
