@@ -58,11 +58,10 @@ TEST(FrmAbout, OnlyOkClosesAndAnUnknownElementIsAnError) {
 TEST(FrmAbout, SystemInformationStartsFromTheFirstKeyThatLeadsToTheProgram) {
   struct Case {
     const char* name;
-    std::optional<String> path;      // Shared Tools\MSINFO, PATH
-    std::optional<String> location;  // Shared Tools Location, MSINFO
-    bool programPresent;             // <location>\MSINFO32.EXE exists
-    bool startFails;
-    std::optional<String> started;  // none: the message box instead
+    // Shared Tools\MSINFO, PATH; Shared Tools Location, MSINFO
+    std::optional<String> path, location;
+    bool programPresent, startFails;  // <location>\MSINFO32.EXE exists; starting fails
+    std::optional<String> started;    // none: the message box instead
   };
   const Case cases[] = {
       {"path", u"C:\\Tools\\msinfo32.exe", u"C:\\Other", true, false, u"C:\\Tools\\msinfo32.exe"},
@@ -127,18 +126,17 @@ TEST(FrmAbout, KeyValuesReadAsTextOrDecimalAndOtherTypesKeepWhatWasPassed) {
 TEST(FrmAbout, TheWebAddressOpensInTheRegisteredBrowserWhenTheUserHasABrowserProfile) {
   struct Case {
     const char* name;
-    bool profile;
+    bool profile, startFails;
     std::optional<String> browser;
-    bool startFails;
     std::vector<String> started;
   };
   const String opened = u"C:\\IE\\iexplore.exe http://www.orvane.example/";
   const Case cases[] = {
-      {"leading blanks", true, u"  C:\\IE\\iexplore.exe", false, {opened}},
-      {"cut at a zero", true, String(u"C:\\IE\\iexplore.exe\0junk", 23), false, {opened}},
-      {"no profile", false, u"C:\\IE\\iexplore.exe", false, {}},
-      {"no browser", true, std::nullopt, false, {}},
-      {"start fails", true, u"C:\\IE\\iexplore.exe", true, {opened}},
+      {"leading blanks", true, false, u"  C:\\IE\\iexplore.exe", {opened}},
+      {"cut at a zero", true, false, String(u"C:\\IE\\iexplore.exe\0junk", 23), {opened}},
+      {"no profile", false, false, u"C:\\IE\\iexplore.exe", {}},
+      {"no browser", true, false, std::nullopt, {}},
+      {"start fails", true, true, u"C:\\IE\\iexplore.exe", {opened}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

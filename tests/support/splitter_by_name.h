@@ -85,12 +85,10 @@ inline std::shared_ptr<ByName> PanesByName(std::shared_ptr<panes::OvPanes> panes
   auto named = std::make_shared<ByName>(log, panes);
   auto& get = named->getters;
   get[u"Count"] = [panes](const Arguments&) { return Variant(panes->Count()); };
-  get[u"Item"] = [panes, log](const Arguments& a) {
-    return Variant(host::ObjectRef(PaneByName(panes->Item(Argument(a, 0)), log)));
-  };
-  get[u"Add"] = [panes, log](const Arguments& a) {
-    return Variant(
-        host::ObjectRef(PaneByName(panes->Add(Argument(a, 0), Argument(a, 1), Argument(a, 2), Argument(a, 3)), log)));
+  auto pane = [log](panes::PanePtr p) { return Variant(host::ObjectRef(PaneByName(p, log))); };
+  get[u"Item"] = [panes, pane](const Arguments& a) { return pane(panes->Item(Argument(a, 0))); };
+  get[u"Add"] = [panes, pane](const Arguments& a) {
+    return pane(panes->Add(Argument(a, 0), Argument(a, 1), Argument(a, 2), Argument(a, 3)));
   };
   get[u"Remove"] = [panes, log](const Arguments& a) {
     log->push_back("Remove(" + host::ToUtf8(Argument(a, 0).ToString()) + ")");
