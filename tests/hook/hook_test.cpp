@@ -341,32 +341,24 @@ class MCallBackTest : public SubclassedWindow {
 };
 
 TEST_F(MCallBackTest, TheRegisteredMessageDecidesWhatRunsAndWhatItAnswers) {
-  struct Row {
-    const char* what;
-    bool registered, processDefaultProc;
-    int32_t processType;
-    Strings expectedLog;
-    host::MessageResult expectedResult;
-  };
   const std::string cb = "cb A 15 1 2";
-  const Row rows[] = {
-      {"not registered", false, true, 0, {"proc 15"}, 1015},
-      {"before, swallowed", true, false, 0, {cb}, 0},
-      {"before, then the procedure", true, true, 0, {cb, "proc 15"}, 1015},
-      {"the procedure, then after", true, true, 1, {"proc 15", cb}, 1015},
-      {"after, swallowed", true, false, 1, {cb}, 0},
-      {"never told, procedure runs", true, true, 2, {"proc 15"}, 1015},
-      {"never told, swallowed", true, false, -1, {}, 0},
-  };
-  for (const Row& row : rows) {
+  // Registered or not, ProcessDefaultProc, ProcessType, then the log and the answer.
+  for (auto [what, registered, processDefaultProc, processType, expectedLog, expectedResult] :
+       {std::tuple("not registered", false, true, 0, Strings{"proc 15"}, 1015),
+        std::tuple("before, swallowed", true, false, 0, Strings{cb}, 0),
+        std::tuple("before, then the procedure", true, true, 0, Strings{cb, "proc 15"}, 1015),
+        std::tuple("the procedure, then after", true, true, 1, Strings{"proc 15", cb}, 1015),
+        std::tuple("after, swallowed", true, false, 1, Strings{cb}, 0),
+        std::tuple("never told, procedure runs", true, true, 2, Strings{"proc 15"}, 1015),
+        std::tuple("never told, swallowed", true, false, -1, Strings{}, 0)}) {
     Registry& a = AddRegistry("A", window);
     Watch(a, kMouseMove, false, 0);
-    if (row.registered) Watch(a, kPaint, row.processDefaultProc, row.processType);
+    if (registered) Watch(a, kPaint, processDefaultProc, processType);
     Subclass(a, true);
-    EXPECT_EQ(Send(kPaint), row.expectedResult) << row.what;
-    EXPECT_EQ(TakeLog(), row.expectedLog) << row.what;
+    EXPECT_EQ(Send(kPaint), expectedResult) << what;
+    EXPECT_EQ(TakeLog(), expectedLog) << what;
     Drop(a);
-    EXPECT_TRUE(AsFound()) << row.what;
+    EXPECT_TRUE(AsFound()) << what;
   }
 }
 

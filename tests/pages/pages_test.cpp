@@ -123,20 +123,16 @@ TEST_F(GeneralPage, RejectedSplitterSizeIsReportedTheRestAppliedAndTheSizeShownA
 }
 
 TEST_F(GeneralPage, EveryFieldEditMarksThePageChanged) {
-  struct Edit {
-    const char16_t* control;
-    PageEvent event;
-    bool marks;
-  };
-  const Edit edits[] = {{u"cboAppearance", PageEvent::Click, true},       {u"cboBorderStyle", PageEvent::Click, true},
-                        {u"cboOrientation", PageEvent::Click, true},      {u"cboSplitterStyle", PageEvent::Click, true},
-                        {u"cboMousePointer", PageEvent::Click, true},     {u"cboDropMode", PageEvent::Click, true},
-                        {u"txtSplitterSize", PageEvent::Change, true},    {u"chkEnabled", PageEvent::Click, true},
-                        {u"txtSplitterSize", PageEvent::GotFocus, false}, {u"lblAppearance", PageEvent::Click, false}};
-  for (const Edit& edit : edits) {
+  for (auto [control, event, marks] :
+       {std::tuple(u"cboAppearance", PageEvent::Click, true), std::tuple(u"cboBorderStyle", PageEvent::Click, true),
+        std::tuple(u"cboOrientation", PageEvent::Click, true), std::tuple(u"cboSplitterStyle", PageEvent::Click, true),
+        std::tuple(u"cboMousePointer", PageEvent::Click, true), std::tuple(u"cboDropMode", PageEvent::Click, true),
+        std::tuple(u"txtSplitterSize", PageEvent::Change, true), std::tuple(u"chkEnabled", PageEvent::Click, true),
+        std::tuple(u"txtSplitterSize", PageEvent::GotFocus, false),
+        std::tuple(u"lblAppearance", PageEvent::Click, false)}) {
     site.SetChanged(false);
-    page.ControlEvent(edit.control, edit.event);
-    EXPECT_EQ(site.Changed(), edit.marks) << host::ToUtf8(edit.control);
+    page.ControlEvent(control, event);
+    EXPECT_EQ(site.Changed(), marks) << host::ToUtf8(control);
   }
 }
 
