@@ -89,13 +89,6 @@ TEST(FrmAbout, SystemInformationStartsFromTheFirstKeyThatLeadsToTheProgram) {
 }
 
 TEST(FrmAbout, KeyValuesReadAsTextOrDecimalAndOtherTypesKeepWhatWasPassed) {
-  struct Case {
-    const char* name;
-    host::RegistryValue value;
-    RegistryRoot readFrom;
-    bool result;
-    const char16_t* keyValue;
-  };
   host::sim::SimRegistry encode;
   encode.SetText(RegistryRoot::kLocalMachine, u"k", u"text", u"C:\\a b");
   encode.SetNumber(RegistryRoot::kLocalMachine, u"k", u"number", 0xFFFFFFFFu);
@@ -105,21 +98,20 @@ TEST(FrmAbout, KeyValuesReadAsTextOrDecimalAndOtherTypesKeepWhatWasPassed) {
   };
   host::RegistryValue unterminated = stored(u"text");
   unterminated.bytes.resize(unterminated.bytes.size() - 2);
-  const Case cases[] = {
-      {"terminated text", stored(u"text"), RegistryRoot::kLocalMachine, true, u"C:\\a b"},
-      {"unterminated text", unterminated, RegistryRoot::kLocalMachine, true, u"C:\\a b"},
-      {"number", stored(u"number"), RegistryRoot::kLocalMachine, true, u"-1"},
-      {"binary", {3, {1, 2, 3}}, RegistryRoot::kLocalMachine, true, u"passed"},
-      {"beyond 1024 characters", stored(u"long"), RegistryRoot::kLocalMachine, false, u""},
-      {"another root", stored(u"text"), RegistryRoot::kCurrentUser, false, u""},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  const auto local = RegistryRoot::kLocalMachine;
+  for (auto [name, value, readFrom, result, expected] :
+       {std::tuple("terminated text", stored(u"text"), local, true, u"C:\\a b"),
+        std::tuple("unterminated text", unterminated, local, true, u"C:\\a b"),
+        std::tuple("number", stored(u"number"), local, true, u"-1"),
+        std::tuple("binary", host::RegistryValue{3, {1, 2, 3}}, local, true, u"passed"),
+        std::tuple("beyond 1024 characters", stored(u"long"), local, false, u""),
+        std::tuple("another root", stored(u"text"), RegistryRoot::kCurrentUser, false, u"")}) {
+    SCOPED_TRACE(name);
     AboutFixture about;
-    about.registry.SetValue(RegistryRoot::kLocalMachine, u"Key", u"Value", c.value);
+    about.registry.SetValue(RegistryRoot::kLocalMachine, u"Key", u"Value", value);
     String keyValue = u"passed";
-    EXPECT_EQ(about.form.GetKeyValue(c.readFrom, u"key", u"value", keyValue), c.result);
-    EXPECT_EQ(keyValue, c.keyValue);
+    EXPECT_EQ(about.form.GetKeyValue(readFrom, u"key", u"value", keyValue), result);
+    EXPECT_EQ(keyValue, expected);
   }
 }
 

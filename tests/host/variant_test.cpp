@@ -73,32 +73,24 @@ host::DecimalNumber Dec(uint64_t low, uint8_t scale, bool negative = false, uint
 }
 
 TEST(VariantWiderTypes, ConvertAndPrintAsTheFormLanguagesDo) {
-  struct Case {
-    Variant value;
-    const char* text;
-    double number;
-  };
-  const Case cases[] = {
-      {Variant::Byte(200), "200", 200},
-      {Variant::LongLong(-9007199254740993LL), "-9007199254740993", -9007199254740992.0},
-      {Variant::Currency(15000), "1.5", 1.5},
-      {Variant::Currency(-1), "-0.0001", -0.0001},
-      {Variant::Currency(INT64_MIN), "-922337203685477.5808", -922337203685477.5808},
-      {Variant::Decimal(Dec(1500, 3, true)), "-1.5", -1.5},
-      {Variant::Decimal(Dec(0, 28, false, 1)), "0.0000000018446744073709551616", 18446744073709551616e-28},
-      {Variant::Decimal(Dec(0, 0, false, 0xFFFFFFFF)), "79228162495817593519834398720",
-       79228162495817593519834398720.0},
-      {Variant::Date(36527.0), "1/2/2000", 36527},
-      {Variant::Date(36527.0 + 15.0 / 24 + 4.0 / 1440 + 5.0 / 86400), "1/2/2000 3:04:05 PM", 36527.62783564815},
-      {Variant::Date(0.5), "12:00:00 PM", 0.5},
-      {Variant::Date(0), "12:00:00 AM", 0},
-      {Variant::Date(-1.25), "12/29/1899 6:00:00 AM", -1.25},
-      {Variant::Date(2958465), "12/31/9999", 2958465},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(host::ToUtf8(c.value.ToString()), c.text);
-    EXPECT_DOUBLE_EQ(c.value.ToDouble(), c.number) << c.text;
-    EXPECT_EQ(c.value.ToBoolean(), c.number != 0) << c.text;
+  for (auto [value, text, number] :
+       {std::tuple(Variant::Byte(200), "200", 200.0),
+        std::tuple(Variant::LongLong(-9007199254740993LL), "-9007199254740993", -9007199254740992.0),
+        std::tuple(Variant::Currency(15000), "1.5", 1.5), std::tuple(Variant::Currency(-1), "-0.0001", -0.0001),
+        std::tuple(Variant::Currency(INT64_MIN), "-922337203685477.5808", -922337203685477.5808),
+        std::tuple(Variant::Decimal(Dec(1500, 3, true)), "-1.5", -1.5),
+        std::tuple(Variant::Decimal(Dec(0, 28, false, 1)), "0.0000000018446744073709551616", 18446744073709551616e-28),
+        std::tuple(Variant::Decimal(Dec(0, 0, false, 0xFFFFFFFF)), "79228162495817593519834398720",
+                   79228162495817593519834398720.0),
+        std::tuple(Variant::Date(36527.0), "1/2/2000", 36527.0),
+        std::tuple(Variant::Date(36527.0 + 15.0 / 24 + 4.0 / 1440 + 5.0 / 86400), "1/2/2000 3:04:05 PM",
+                   36527.62783564815),
+        std::tuple(Variant::Date(0.5), "12:00:00 PM", 0.5), std::tuple(Variant::Date(0), "12:00:00 AM", 0.0),
+        std::tuple(Variant::Date(-1.25), "12/29/1899 6:00:00 AM", -1.25),
+        std::tuple(Variant::Date(2958465), "12/31/9999", 2958465.0)}) {
+    EXPECT_EQ(host::ToUtf8(value.ToString()), text);
+    EXPECT_DOUBLE_EQ(value.ToDouble(), number) << text;
+    EXPECT_EQ(value.ToBoolean(), number != 0) << text;
   }
   EXPECT_EQ(Variant::Currency(25000).ToLong(), 2);
   EXPECT_EQ(Variant::Currency(35000).ToInteger(), 4);
