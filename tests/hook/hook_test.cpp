@@ -468,13 +468,11 @@ TEST_F(MCallBackTest, AMessageOnAThreadWithoutRegistriesGivesTheWindowBack) {
   Subclass(b, true);
   host::MessageResult result = 0;
   bool threadHadRegistries = true;
-  std::thread other([&] {
+  std::thread([&] {
     threadHadRegistries = MCallBack::ThreadRegistries() != nullptr;
     result = Send(kPaint);
-  });
-  other.join();
-  EXPECT_FALSE(threadHadRegistries);
-  EXPECT_EQ(result, 1015);
+  }).join();
+  EXPECT_EQ(std::pair(threadHadRegistries, result), std::pair(false, host::MessageResult{1015}));
   EXPECT_EQ(TakeLog(), (Strings{"proc 15"}));
   EXPECT_TRUE(AsFound());
   // Releasing afterwards finds nothing to release.
@@ -631,12 +629,11 @@ TEST_F(KpMsgHookTest, RegistryChangesAreReportedAsWindowsOrMessages) {
   auto hook = NewHook();
   auto entry = hook->Windows()->Add();
   entry->SetName(u"main");
-  auto message = entry->Messages()->Add(kMissing, kMissing, Variant(512));
-  message->SetText(u"move");
+  entry->Messages()->Add(kMissing, kMissing, Variant(512))->SetText(u"move");
   entry->Messages()->Remove(Variant(1));
   hook->Windows()->Clear();
-  std::vector<host::String> expected = {u"Windows", u"Windows", u"Messages", u"Messages", u"Messages", u"Windows"};
-  EXPECT_EQ(propertyChanges.Names(), expected);
+  EXPECT_EQ(propertyChanges.Names(),
+            (std::vector<host::String>{u"Windows", u"Windows", u"Messages", u"Messages", u"Messages", u"Windows"}));
 }
 
 TEST_F(KpMsgHookTest, TerminateGivesEveryWindowBackOrLowersItsCount) {
@@ -675,8 +672,7 @@ TEST_F(KpMsgHookTest, ControlNamesComeFromTheOutermostContainer) {
                       std::make_shared<SimContainedControl>(u"Text1", 0x10),
                       std::make_shared<SimContainedControl>(u"Label1", std::nullopt),  // no window: left out
                       unnamed, std::make_shared<SimContainedControl>(u"List1", 0x20)});
-  auto splitter = std::make_shared<SimNamedParent>(u"OvSplitter1", form);
-  parent = std::make_shared<SimNamedParent>(u"UserControl", splitter);
+  parent = std::make_shared<SimNamedParent>(u"UserControl", std::make_shared<SimNamedParent>(u"OvSplitter1", form));
   auto hook = NewHook();
   EXPECT_EQ(hook->GetControlNames(), (std::vector<host::String>{u"frmMain", u"Text1", u"", u"List1", u""}));
 

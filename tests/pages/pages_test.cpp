@@ -167,18 +167,18 @@ class PanesPage : public PageTest<pages::PanesPP> {
     site.Select({support::SplitterByName(control, log)});
   }
   panes::OvPane& Pane(int index) { return *control.Panes()->Items()[index - 1]; }
+  // The pane list's entries and the one chosen.
+  std::pair<Strings, int32_t> Index() { return {Field(u"cboIndex").Items(), Field(u"cboIndex").ListIndex()}; }
 
   Splitter one;
   splitter::OvSplitter& control = one.control;
-  host::sim::SimPlatform& platform = one.platform;
 };
 
 TEST_F(PanesPage, ShowsTheFirstOfThreePanesAlongTheOrientation) {
   for (int32_t orientation : {0, 1}) {
     control.SetOrientation(orientation);
     page.SelectionChanged();
-    EXPECT_EQ(Field(u"cboIndex").Items(), (Strings{u"1", u"2", u"3"}));
-    EXPECT_EQ(Field(u"cboIndex").ListIndex(), 0);
+    EXPECT_EQ(Index(), std::pair(Strings{u"1", u"2", u"3"}, 0));
     EXPECT_EQ(Field(u"lblWidthHeight").Text(), orientation == 0 ? u"&Width:" : u"&Height:");
     EXPECT_EQ(Field(u"txtWidthHeight").Text(),
               host::DecimalText(orientation == 0 ? Pane(1).Width() : Pane(1).Height()));
@@ -235,8 +235,7 @@ TEST_F(PanesPage, InsertPaneAddsAfterTheShownPaneAndShowsIt) {
   EXPECT_EQ(control.Panes()->Count(), 4);
   EXPECT_EQ(Pane(2).Name(), u"second");
   EXPECT_LT(Pane(2).Width(), halved);
-  EXPECT_EQ(Field(u"cboIndex").Items(), (Strings{u"1", u"2", u"3", u"4"}));
-  EXPECT_EQ(Field(u"cboIndex").ListIndex(), 2);
+  EXPECT_EQ(Index(), std::pair(Strings{u"1", u"2", u"3", u"4"}, 2));
   EXPECT_EQ(Field(u"txtWidthHeight").Text(), host::DecimalText(Pane(3).Width()));
   EXPECT_TRUE(Prompts().empty());
 }
@@ -261,8 +260,7 @@ TEST_F(PanesPage, RemovePaneTakesTheShownPaneAndThenWaitsForAChoice) {
   Click(u"cmdRemove");
   EXPECT_EQ(*log, std::vector<std::string>{"Remove(2)"});
   EXPECT_EQ(control.Panes()->Count(), 2);
-  EXPECT_EQ(Field(u"cboIndex").Items(), (Strings{u"1", u"3"}));  // old numbers until refilled
-  EXPECT_EQ(Field(u"cboIndex").ListIndex(), -1);
+  EXPECT_EQ(Index(), std::pair(Strings{u"1", u"3"}, -1));  // old numbers until refilled
   EXPECT_FALSE(Field(u"cmdRemove").Enabled());
   Click(u"cmdRemove");  // nothing shown: nothing removed, nothing reported
   EXPECT_EQ(control.Panes()->Count(), 2);
@@ -299,8 +297,8 @@ TEST_F(PanesPage, ASplitterWithoutPanesOffersOnlyInsert) {
 }
 
 TEST_F(PanesPage, ControlNamesOfferTheContainedControls) {
-  platform.containedControls.AddWindowless(u"List1");
-  platform.containedControls.AddWindowless(u"Text1");
+  one.platform.containedControls.AddWindowless(u"List1");
+  one.platform.containedControls.AddWindowless(u"Text1");
   page.SelectionChanged();
   EXPECT_EQ(Field(u"cboControlName").Items(), (Strings{u"List1", u"Text1"}));
 }

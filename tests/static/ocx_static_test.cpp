@@ -150,8 +150,7 @@ class OcxFileTest : public testing::TestWithParam<OcxBuild> {
 };
 
 TEST_P(OcxFileTest, IsADllOfItsArchitecture) {
-  EXPECT_EQ(image->machine, GetParam().machine);
-  EXPECT_EQ(image->magic, GetParam().optionalMagic);
+  EXPECT_EQ(std::pair(image->machine, image->magic), std::pair(GetParam().machine, GetParam().optionalMagic));
   EXPECT_TRUE(image->characteristics & 0x2000);  // IMAGE_FILE_DLL
 }
 
