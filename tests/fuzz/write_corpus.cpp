@@ -78,15 +78,14 @@ int main(int argc, char** argv) {
     Write(dir + "/saved-vertical", vertical);
     Write(dir + "/every-type", every);
   }
-  auto damaged = [&](const char* name, size_t at, uint8_t value) {
-    std::vector<uint8_t> bytes = horizontal;
-    bytes.at(at) = value;
-    Write(records + "/damaged-" + name, bytes);
-  };
   Write(records + "/damaged-truncated", std::vector<uint8_t>(horizontal.begin(), horizontal.end() - 3));
-  damaged("signature", 1, 'X');
-  damaged("newer-version", 4, 2);
-  damaged("huge-count", 13, 0x7F);
-  damaged("type-code", 10 + 4 + 2 + 2 * 9, 0x63);  // the value of "MouseIcon", the first key
+  // The type code sits in the value of "MouseIcon", the first key.
+  for (auto [name, at, value] :
+       {std::tuple("signature", 1, 'X'), std::tuple("newer-version", 4, '\x02'), std::tuple("huge-count", 13, '\x7F'),
+        std::tuple("type-code", 10 + 4 + 2 + 2 * 9, 'c')}) {
+    std::vector<uint8_t> bytes = horizontal;
+    bytes.at(at) = static_cast<uint8_t>(value);
+    Write(records + "/damaged-" + name, bytes);
+  }
   return 0;
 }

@@ -199,8 +199,8 @@ TEST_P(OcxFileTest, CarriesFileAndProductVersion1_0_0_45) {
 TEST_P(OcxFileTest, HasTheSixteenByFifteenToolboxBitmap) {
   const auto bitmap = image->Resource(kRtBitmap, 1);
   ASSERT_TRUE(bitmap);
-  EXPECT_EQ(U32At(*bitmap, 4), 16u);  // BITMAPINFOHEADER biWidth
-  EXPECT_EQ(U32At(*bitmap, 8), 15u);  // biHeight, bottom-up
+  // BITMAPINFOHEADER biWidth and biHeight, bottom-up.
+  EXPECT_EQ(std::pair(U32At(*bitmap, 4), U32At(*bitmap, 8)), std::pair(16u, 15u));
 }
 
 TEST_P(OcxFileTest, CarriesTheTwoSplitterCursorsWithTheirHotSpotAtTheCentre) {
