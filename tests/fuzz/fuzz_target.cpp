@@ -1,9 +1,7 @@
-// The libFuzzer targets, one per build: OV_FUZZ_RECORD, the binary record reader on
-// arbitrary bytes, refuses them with a host::Error or reads a record that saves and reads
-// back to the same bytes. Otherwise the control's bag reader: the input is read as a saved
-// record (the seeds are records the control saved, so the mutations keep its keys and vary
-// the values and names), and a control loads it. A load may fail with a host::Error; one
-// that succeeds must save a record that loads again and saves the same record once more.
+// The libFuzzer targets, one per build. OV_FUZZ_RECORD: arbitrary bytes are refused with a
+// host::Error or read as a record that saves and reads back to the same bytes. Otherwise a
+// control loads the input read as a record (the seeds are saved controls); a load may fail
+// with a host::Error, one that succeeds saves a record that loads and saves the same again.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

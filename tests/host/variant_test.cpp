@@ -69,7 +69,7 @@ TEST(VariantEquality, FollowsTheFormLanguagesEqualSign) {
 }
 
 host::DecimalNumber Dec(uint64_t low, uint8_t scale, bool negative = false, uint32_t high = 0) {
-  return host::DecimalNumber{high, low, scale, negative};
+  return {high, low, scale, negative};
 }
 
 TEST(VariantWiderTypes, ConvertAndPrintAsTheFormLanguagesDo) {

@@ -1,7 +1,5 @@
-// The property pages over splitters on the simulated platform. General: its lists, loading
-// the first selected control, change tracking, applying and the rejected SplitterSize.
-// Panes: stepping through the panes, applying edits, inserting and removing panes, and the
-// page of a splitter without panes.
+// The property pages over splitters on the simulated platform: General's lists, loading,
+// change tracking and applying; Panes stepping through, editing, inserting and removing panes.
 #include <gtest/gtest.h>
 
 #include "pages/general.h"

@@ -1,7 +1,6 @@
-// What hosts and regsvr32 rely on in the shipped files, checked on both builds without
-// running them: architecture, COM exports, system-only imports, embedded type library,
-// version, toolbox picture and splitter cursors. The files are read as PE32 or PE32+ images
-// straight from their bytes, so that the checks need no Windows tools.
+// What hosts and regsvr32 rely on in both shipped files, checked without running them:
+// architecture, COM exports, system-only imports, type library, version, toolbox picture
+// and cursors. The files are read as PE images from their bytes: no Windows tools needed.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,7 +1,6 @@
 #pragma once
-// A control's painting set up on the simulated raster: system colours that tell every
-// line apart, the control's window DC, a pane collection and the request the control
-// would hand its painter.
+// A control's painting on the simulated raster: system colours that tell every line apart,
+// the window DC, a pane collection and the request the control would hand its painter.
 #include <gtest/gtest.h>
 
 #include <cstdio>

@@ -55,8 +55,7 @@ class ByName : public host::NamedObject {
   std::shared_ptr<const void> target_;
 };
 
-// Property `Name` of `target`, read as a Variant and written through `.convert` (empty for
-// a Variant property).
+// Property `Name` of `target`, read as a Variant, written through `.convert` (none: Variant).
 #define OV_BY_NAME(target, Name, convert)                                                     \
   named->getters[u"" #Name] = [target](const Arguments&) { return Variant(target->Name()); }; \
   named->setters[u"" #Name] = [target](const Variant& v) { target->Set##Name(v convert); }
