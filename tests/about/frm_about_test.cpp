@@ -30,12 +30,9 @@ struct AboutFixture {
 };
 
 TEST(FrmAbout, ShowsItsTextsModallyWithTheVersionFromTheComponent) {
-  struct Case {
-    host::ComponentVersion version;
-    const char16_t* line;
-  };
-  for (Case c : {Case{{1, 0, 45}, u"Version 1.0.45"}, Case{{2, 10, 0}, u"Version 2.10.0"}}) {
-    AboutFixture about(c.version);
+  for (auto [version, line] : {std::pair(host::ComponentVersion{1, 0, 45}, u"Version 1.0.45"),
+                               std::pair(host::ComponentVersion{2, 10, 0}, u"Version 2.10.0")}) {
+    AboutFixture about(version);
     std::optional<String> seenVersion;
     about.dialogs.SetModalHandler([&](host::ModalWindow& window) {
       EXPECT_EQ(window.Caption(), u"About OvSplitter ActiveX control");
@@ -47,7 +44,7 @@ TEST(FrmAbout, ShowsItsTextsModallyWithTheVersionFromTheComponent) {
     });
     about.form.Show();
     EXPECT_EQ(about.dialogs.ModalWindows(), std::vector<String>{u"frmAbout"});
-    EXPECT_EQ(seenVersion, String(c.line));
+    EXPECT_EQ(seenVersion, String(line));
   }
 }
 
@@ -61,18 +58,17 @@ TEST(FrmAbout, OnlyOkClosesAndAnUnknownElementIsAnError) {
 TEST(FrmAbout, SystemInformationStartsFromTheFirstKeyThatLeadsToTheProgram) {
   struct Case {
     const char* name;
-    std::optional<String> path;      // Shared Tools\MSINFO, PATH
-    std::optional<String> location;  // Shared Tools Location, MSINFO
-    bool programPresent;             // <location>\MSINFO32.EXE exists
-    bool startFails;
-    std::optional<String> started;  // none: the message box instead
+    // Shared Tools\MSINFO, PATH; Shared Tools Location, MSINFO
+    std::optional<String> path, location;
+    bool programPresent, startFails;  // <location>\MSINFO32.EXE exists; starting fails
+    std::vector<String> started;      // the message box unless one started without failing
   };
   const Case cases[] = {
-      {"path", u"C:\\Tools\\msinfo32.exe", u"C:\\Other", true, false, u"C:\\Tools\\msinfo32.exe"},
-      {"location", std::nullopt, u"C:\\Shared\\MSInfo", true, false, u"C:\\Shared\\MSInfo\\MSINFO32.EXE"},
-      {"location without program", std::nullopt, u"C:\\Shared\\MSInfo", false, false, std::nullopt},
-      {"no keys", std::nullopt, std::nullopt, true, false, std::nullopt},
-      {"start fails", u"C:\\Tools\\msinfo32.exe", std::nullopt, false, true, std::nullopt},
+      {"path", u"C:\\Tools\\msinfo32.exe", u"C:\\Other", true, false, {u"C:\\Tools\\msinfo32.exe"}},
+      {"location", std::nullopt, u"C:\\Shared\\MSInfo", true, false, {u"C:\\Shared\\MSInfo\\MSINFO32.EXE"}},
+      {"location without program", std::nullopt, u"C:\\Shared\\MSInfo", false, false, {}},
+      {"no keys", std::nullopt, std::nullopt, true, false, {}},
+      {"start fails", u"C:\\Tools\\msinfo32.exe", std::nullopt, false, true, {u"C:\\Tools\\msinfo32.exe"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -84,25 +80,15 @@ TEST(FrmAbout, SystemInformationStartsFromTheFirstKeyThatLeadsToTheProgram) {
 
     EXPECT_FALSE(about.form.ElementClicked(u"cmdSysInfo"));
 
-    if (c.started && !c.startFails) {
-      EXPECT_EQ(about.dialogs.StartedPrograms(), std::vector<String>{*c.started});
-      EXPECT_TRUE(about.dialogs.Messages().empty());
-    } else {
-      ASSERT_EQ(about.dialogs.Messages().size(), 1u);
-      EXPECT_EQ(about.dialogs.Messages()[0].prompt, kUnavailable);
-      EXPECT_EQ(about.dialogs.Messages()[0].buttons, host::kMessageBoxOkOnly);
-      EXPECT_EQ(about.dialogs.Messages()[0].title, u"OrvaneSplitter");
-    }
+    EXPECT_EQ(about.dialogs.StartedPrograms(), c.started);
+    ASSERT_EQ(about.dialogs.Messages().size(), c.started.empty() || c.startFails ? 1u : 0u);
+    for (const auto& box : about.dialogs.Messages())
+      EXPECT_EQ(std::tie(box.prompt, box.buttons, box.title),
+                std::tuple(String(kUnavailable), host::kMessageBoxOkOnly, String(u"OrvaneSplitter")));
   }
 }
 
 TEST(FrmAbout, KeyValuesReadAsTextOrDecimalAndOtherTypesKeepWhatWasPassed) {
-  struct Case {
-    const char* name;
-    host::RegistryValue value;
-    bool result;
-    const char16_t* keyValue;
-  };
   host::sim::SimRegistry encode;
   encode.SetText(RegistryRoot::kLocalMachine, u"k", u"text", u"C:\\a b");
   encode.SetNumber(RegistryRoot::kLocalMachine, u"k", u"number", 0xFFFFFFFFu);
@@ -112,45 +98,37 @@ TEST(FrmAbout, KeyValuesReadAsTextOrDecimalAndOtherTypesKeepWhatWasPassed) {
   };
   host::RegistryValue unterminated = stored(u"text");
   unterminated.bytes.resize(unterminated.bytes.size() - 2);
-  const Case cases[] = {
-      {"terminated text", stored(u"text"), true, u"C:\\a b"},
-      {"unterminated text", unterminated, true, u"C:\\a b"},
-      {"number", stored(u"number"), true, u"-1"},
-      {"binary", {3, {1, 2, 3}}, true, u"passed"},
-      {"beyond 1024 characters", stored(u"long"), false, u""},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  const auto local = RegistryRoot::kLocalMachine;
+  for (auto [name, value, readFrom, result, expected] :
+       {std::tuple("terminated text", stored(u"text"), local, true, u"C:\\a b"),
+        std::tuple("unterminated text", unterminated, local, true, u"C:\\a b"),
+        std::tuple("number", stored(u"number"), local, true, u"-1"),
+        std::tuple("binary", host::RegistryValue{3, {1, 2, 3}}, local, true, u"passed"),
+        std::tuple("beyond 1024 characters", stored(u"long"), local, false, u""),
+        std::tuple("another root", stored(u"text"), RegistryRoot::kCurrentUser, false, u"")}) {
+    SCOPED_TRACE(name);
     AboutFixture about;
-    about.registry.SetValue(RegistryRoot::kLocalMachine, u"Key", u"Value", c.value);
+    about.registry.SetValue(RegistryRoot::kLocalMachine, u"Key", u"Value", value);
     String keyValue = u"passed";
-    EXPECT_EQ(about.form.GetKeyValue(RegistryRoot::kLocalMachine, u"key", u"value", keyValue), c.result);
-    EXPECT_EQ(keyValue, c.keyValue);
+    EXPECT_EQ(about.form.GetKeyValue(readFrom, u"key", u"value", keyValue), result);
+    EXPECT_EQ(keyValue, expected);
   }
-  AboutFixture about;
-  String keyValue = u"passed";
-  EXPECT_FALSE(about.form.GetKeyValue(RegistryRoot::kCurrentUser, u"Key", u"Value", keyValue));
-  EXPECT_EQ(keyValue, u"");
 }
 
 TEST(FrmAbout, TheWebAddressOpensInTheRegisteredBrowserWhenTheUserHasABrowserProfile) {
   struct Case {
     const char* name;
-    bool profile;
+    bool profile, startFails;
     std::optional<String> browser;
-    bool startFails;
     std::vector<String> started;
   };
+  const String opened = u"C:\\IE\\iexplore.exe http://www.orvane.example/";
   const Case cases[] = {
-      {"leading blanks", true, u"  C:\\IE\\iexplore.exe", false, {u"C:\\IE\\iexplore.exe http://www.orvane.example/"}},
-      {"cut at a zero",
-       true,
-       String(u"C:\\IE\\iexplore.exe\0junk", 23),
-       false,
-       {u"C:\\IE\\iexplore.exe http://www.orvane.example/"}},
-      {"no profile", false, u"C:\\IE\\iexplore.exe", false, {}},
-      {"no browser", true, std::nullopt, false, {}},
-      {"start fails", true, u"C:\\IE\\iexplore.exe", true, {u"C:\\IE\\iexplore.exe http://www.orvane.example/"}},
+      {"leading blanks", true, false, u"  C:\\IE\\iexplore.exe", {opened}},
+      {"cut at a zero", true, false, String(u"C:\\IE\\iexplore.exe\0junk", 23), {opened}},
+      {"no profile", false, false, u"C:\\IE\\iexplore.exe", {}},
+      {"no browser", true, false, std::nullopt, {}},
+      {"start fails", true, true, u"C:\\IE\\iexplore.exe", {opened}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,13 +1,8 @@
 # Included from the native test tree: a bounded run of each libFuzzer target, built with
 # clang in a tree of its own (OV_FUZZ_DIR); left out where clang is missing.
 find_program(OV_CLANGXX clang++)
-if(OV_CLANGXX)
-  set(ov_fuzz_default ON)
-else()
-  set(ov_fuzz_default OFF)
-endif()
-option(OV_FUZZ_TESTS "Run each fuzz target briefly as a test (needs clang)" ${ov_fuzz_default})
-if(OV_FUZZ_TESTS AND NOT OV_FUZZ)
+option(OV_FUZZ_TESTS "Run each fuzz target briefly as a test where clang is found" ON)
+if(OV_FUZZ_TESTS AND OV_CLANGXX AND NOT OV_FUZZ)
   set(OV_FUZZ_DIR ${CMAKE_BINARY_DIR}/../fuzz CACHE PATH "Fuzzing build tree")
   add_test(NAME fuzz_record COMMAND bash ${PROJECT_SOURCE_DIR}/tests/fuzz/run_fuzz.sh ${OV_FUZZ_DIR} record
                                     -runs=20000 -max_total_time=30)

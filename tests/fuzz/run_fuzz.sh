@@ -3,18 +3,12 @@
 # the tree; what it finds new goes to a corpus inside the build tree, never into the seeds.
 #   run_fuzz.sh <fuzz-build-dir> <record|bag_reader> [libFuzzer options...]
 set -euo pipefail
-if [ $# -lt 2 ]; then
-    echo "usage: $0 <fuzz-build-dir> <record|bag_reader> [libFuzzer options...]" >&2
-    exit 2
-fi
+[ $# -ge 2 ] || { echo "usage: $0 <fuzz-build-dir> <record|bag_reader> [libFuzzer options...]" >&2; exit 2; }
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build=$1
-target=$2
+build=$1 target=$2
 shift 2
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
-          -DCMAKE_CXX_COMPILER=clang++ -DOV_FUZZ=ON >/dev/null
-fi
+[ -f "$build/CMakeCache.txt" ] || cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DOV_FUZZ=ON >/dev/null
 cmake --build "$build" -j"${JOBS:-2}" --target "ov_${target}_fuzz" >/dev/null
 found="$build/corpus/$target"
 mkdir -p "$found"

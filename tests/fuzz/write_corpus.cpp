@@ -18,6 +18,7 @@ namespace {
 
 using host::Variant;
 using T = Variant::Type;
+constexpr auto Picture = host::sim::SimPicture::Make;
 
 void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
@@ -31,16 +32,13 @@ std::vector<uint8_t> SavedControl(int32_t orientation, int panes) {
   control.Initialize();
   control.InitProperties();
   control.SetOrientation(orientation);
-  control.SetMouseIcon(host::sim::SimPicture::Make(host::PictureType::Icon, "icon"));
+  control.SetMouseIcon(Picture(host::PictureType::Icon, "icon"));
   for (int i = 1; i < panes; ++i) control.Panes()->Add();
   // Tags and keys of many types; the vertical control's are the rarer ones.
-  const Variant tags[] = {Variant::Date(36527.5),
-                          Variant::Currency(15000),
-                          Variant(u"tag"),
-                          Variant::Null(),
-                          Variant::Array(T::Variant, {{0, 2}}, {Variant(u"a"), Variant::Decimal({0, 5, 1, true})}),
-                          Variant::ErrorValue(5),
-                          Variant(host::ObjectRef(host::sim::SimPicture::Make(host::PictureType::Bitmap, "tag")))};
+  const Variant array = Variant::Array(T::Variant, {{0, 2}}, {Variant(u"a"), Variant::Decimal({0, 5, 1, true})});
+  const std::vector<Variant> tags({Variant::Date(36527.5), Variant::Currency(15000), Variant(u"tag"), Variant::Null(),
+                                   array, Variant::ErrorValue(5),
+                                   Variant(host::ObjectRef(Picture(host::PictureType::Bitmap, "tag")))});
   const Variant keys[] = {Variant(u"key"), Variant::Byte(3), Variant::Date(2), Variant::LongLong(-5)};
   int i = orientation == 0 ? 0 : 4;
   for (const panes::PanePtr& pane : control.Panes()->Items()) {
@@ -54,26 +52,15 @@ std::vector<uint8_t> SavedControl(int32_t orientation, int panes) {
 
 std::vector<uint8_t> EveryType() {
   host::MemoryBag record;
-  const Variant values[] = {Variant(),
-                            Variant::Null(),
-                            Variant::Missing(),
-                            Variant(true),
-                            Variant::Byte(7),
-                            Variant(int16_t{-2}),
-                            Variant(int32_t{3}),
-                            Variant::LongLong(-4),
-                            Variant(0.5f),
-                            Variant(0.25),
-                            Variant::Currency(-6),
-                            Variant::Date(7.5),
-                            Variant::Decimal({1, 2, 3, true}),
-                            Variant(u"text"),
-                            Variant::ErrorValue(9),
-                            Variant::Nothing(),
-                            Variant(host::ObjectRef(host::sim::SimPicture::Make(host::PictureType::Bitmap, "bmp"))),
-                            Variant::Array(T::Long, {{1, 2}, {0, 1}}, {Variant(int32_t{1}), Variant(int32_t{2})}),
-                            Variant::Array(T::Variant, {{0, 2}}, {Variant(u"a"), Variant::Array(T::Byte, {}, {})})};
-  for (const Variant& value : values) record.Set(u"v" + host::DecimalText(static_cast<int>(value.type())), value);
+  const Variant decimal = Variant::Decimal({1, 2, 3, true}),
+                grid = Variant::Array(T::Long, {{1, 2}, {0, 1}}, {Variant(1), Variant(2)}),
+                nested = Variant::Array(T::Variant, {{0, 2}}, {Variant(u"a"), Variant::Array(T::Byte, {}, {})});
+  for (const Variant& value :
+       {Variant(), Variant::Null(), Variant::Missing(), Variant(true), Variant::Byte(7), Variant(int16_t(-2)),
+        Variant(3), Variant::LongLong(-4), Variant(0.5f), Variant(0.25), Variant::Currency(-6), Variant::Date(7.5),
+        decimal, Variant(u"text"), Variant::ErrorValue(9), Variant::Nothing(),
+        Variant(host::ObjectRef(Picture(host::PictureType::Bitmap, "bmp"))), grid, nested})
+    record.Set(u"v" + host::DecimalText(static_cast<int>(value.type())), value);
   return splitter::PropertyRecord::Serialize(record);
 }
 
@@ -91,15 +78,14 @@ int main(int argc, char** argv) {
     Write(dir + "/saved-vertical", vertical);
     Write(dir + "/every-type", every);
   }
-  auto damaged = [&](const char* name, size_t at, uint8_t value) {
-    std::vector<uint8_t> bytes = horizontal;
-    bytes.at(at) = value;
-    Write(records + "/damaged-" + name, bytes);
-  };
   Write(records + "/damaged-truncated", std::vector<uint8_t>(horizontal.begin(), horizontal.end() - 3));
-  damaged("signature", 1, 'X');
-  damaged("newer-version", 4, 2);
-  damaged("huge-count", 13, 0x7F);
-  damaged("type-code", 10 + 4 + 2 + 2 * 9, 0x63);  // the value of "MouseIcon", the first key
+  // The type code sits in the value of "MouseIcon", the first key.
+  for (auto [name, at, value] :
+       {std::tuple("signature", 1, 'X'), std::tuple("newer-version", 4, '\x02'), std::tuple("huge-count", 13, '\x7F'),
+        std::tuple("type-code", 10 + 4 + 2 + 2 * 9, 'c')}) {
+    std::vector<uint8_t> bytes = horizontal;
+    bytes.at(at) = static_cast<uint8_t>(value);
+    Write(records + "/damaged-" + name, bytes);
+  }
   return 0;
 }

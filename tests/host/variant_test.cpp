@@ -4,6 +4,7 @@
 
 #include "host/error.h"
 #include "host/screen.h"
+#include "sim/sim_property_bag.h"
 #include "tests/support/error_matchers.h"
 
 namespace {
@@ -11,26 +12,22 @@ namespace {
 using host::Variant;
 namespace err = host::err;
 
-TEST(VariantToLong, RoundsHalvesToEven) {
-  EXPECT_EQ(Variant(2.5).ToLong(), 2);
-  EXPECT_EQ(Variant(3.5).ToLong(), 4);
-  EXPECT_EQ(Variant(-2.5).ToLong(), -2);
-  EXPECT_EQ(Variant(-3.5).ToLong(), -4);
-  EXPECT_EQ(Variant(2.5000001).ToLong(), 3);
-  EXPECT_EQ(Variant(u"  7.5 ").ToLong(), 8);
-  EXPECT_EQ(Variant(true).ToLong(), -1);
-  EXPECT_EQ(Variant().ToLong(), 0);
+TEST(VariantToLong, RoundsHalvesToEvenWithinTheLongRange) {
+  for (auto [value, expected] :
+       {std::pair(Variant(2.5), 2), std::pair(Variant(3.5), 4), std::pair(Variant(-2.5), -2),
+        std::pair(Variant(-3.5), -4), std::pair(Variant(2.5000001), 3), std::pair(Variant(u"  7.5 "), 8),
+        std::pair(Variant(true), -1), std::pair(Variant(), 0), std::pair(Variant(2147483647.0), INT32_MAX),
+        std::pair(Variant(-2147483648.0), INT32_MIN)})
+    EXPECT_EQ(value.ToLong(), expected) << host::ToUtf8(value.ToString());
 }
 
 TEST(VariantToLong, FailsOutsideTheLongRangeAndOnText) {
-  EXPECT_EQ(Variant(2147483647.0).ToLong(), 2147483647);
-  EXPECT_EQ(Variant(-2147483648.0).ToLong(), INT32_MIN);
   EXPECT_OV_ERROR(Variant(2147483647.5).ToLong(), err::kOverflow, "Overflow");
   EXPECT_OV_ERROR(Variant(-2147483649.0).ToLong(), err::kOverflow, "Overflow");
   EXPECT_OV_ERROR(Variant(u"abc").ToLong(), err::kTypeMismatch, "Type mismatch");
   EXPECT_OV_ERROR(Variant::Null().ToLong(), err::kInvalidUseOfNull, "Invalid use of Null");
-  EXPECT_OV_ERROR(Variant(int32_t{40000}).ToInteger(), err::kOverflow, "Overflow");
-  EXPECT_EQ(Variant(int32_t{-32768}).ToInteger(), -32768);
+  EXPECT_OV_ERROR(Variant(40000).ToInteger(), err::kOverflow, "Overflow");
+  EXPECT_EQ(Variant(-32768).ToInteger(), -32768);
 }
 
 TEST(VariantNumericStrings, AcceptTheFormsOfTheFormLanguages) {
@@ -46,69 +43,54 @@ TEST(VariantNumericStrings, AcceptTheFormsOfTheFormLanguages) {
 }
 
 TEST(VariantToStringAndBoolean, FollowTheFormLanguages) {
-  EXPECT_EQ(host::ToUtf8(Variant(int32_t{-12}).ToString()), "-12");
-  EXPECT_EQ(host::ToUtf8(Variant(1.5).ToString()), "1.5");
-  EXPECT_EQ(host::ToUtf8(Variant(0.1).ToString()), "0.1");
-  EXPECT_EQ(host::ToUtf8(Variant(true).ToString()), "True");
-  EXPECT_EQ(host::ToUtf8(Variant().ToString()), "");
-  EXPECT_TRUE(Variant(u"true").ToBoolean());
-  EXPECT_FALSE(Variant(u"False").ToBoolean());
-  EXPECT_TRUE(Variant(u"2").ToBoolean());
-  EXPECT_FALSE(Variant(0.0).ToBoolean());
+  for (auto [value, text] :
+       {std::pair(Variant(-12), "-12"), std::pair(Variant(1.5), "1.5"), std::pair(Variant(0.1), "0.1"),
+        std::pair(Variant(true), "True"), std::pair(Variant(), "")})
+    EXPECT_EQ(host::ToUtf8(value.ToString()), text);
+  for (auto [value, truth] :
+       {std::pair{Variant(u"true"), true}, {Variant(u"False"), false}, {Variant(u"2"), true}, {Variant(0.0), false}})
+    EXPECT_EQ(value.ToBoolean(), truth) << host::ToUtf8(value.ToString());
   EXPECT_OV_ERROR(Variant(u"maybe").ToBoolean(), err::kTypeMismatch, "Type mismatch");
   EXPECT_OV_ERROR(Variant::Nothing().ToString(), err::kTypeMismatch, "Type mismatch");
 }
 
 TEST(VariantEquality, FollowsTheFormLanguagesEqualSign) {
-  EXPECT_TRUE(VariantEquals(Variant(), Variant(u"")));
-  EXPECT_TRUE(VariantEquals(Variant(), Variant(int32_t{0})));
-  EXPECT_TRUE(VariantEquals(Variant(), Variant()));
-  EXPECT_FALSE(VariantEquals(Variant(), Variant(u"a")));
-  EXPECT_TRUE(VariantEquals(Variant(u"abc"), Variant(u"abc")));
-  EXPECT_FALSE(VariantEquals(Variant(u"abc"), Variant(u"ABC")));
-  EXPECT_TRUE(VariantEquals(Variant(int32_t{2}), Variant(2.0)));
-  EXPECT_FALSE(VariantEquals(Variant(int32_t{2}), Variant(u"2")));
-  EXPECT_FALSE(VariantEquals(Variant::Null(), Variant::Null()));
-  EXPECT_TRUE(VariantEquals(Variant(true), Variant(int32_t{-1})));
-
   auto object = std::make_shared<host::Object>();
-  EXPECT_TRUE(VariantEquals(Variant(object), Variant(object)));
-  EXPECT_FALSE(VariantEquals(Variant(object), Variant(std::make_shared<host::Object>())));
-  EXPECT_FALSE(VariantEquals(Variant(object), Variant()));
-  EXPECT_TRUE(VariantEquals(Variant::Nothing(), Variant::Nothing()));
+  for (auto [a, b] : {std::pair(Variant(), Variant(u"")), std::pair(Variant(), Variant(0)),
+                      std::pair(Variant(), Variant()), std::pair(Variant(u"abc"), Variant(u"abc")),
+                      std::pair(Variant(2), Variant(2.0)), std::pair(Variant(true), Variant(-1)),
+                      std::pair(Variant(object), Variant(object)), std::pair(Variant::Nothing(), Variant::Nothing())})
+    EXPECT_TRUE(VariantEquals(a, b));
+  for (auto [a, b] :
+       {std::pair(Variant(), Variant(u"a")), std::pair(Variant(u"abc"), Variant(u"ABC")),
+        std::pair(Variant(2), Variant(u"2")), std::pair(Variant::Null(), Variant::Null()),
+        std::pair(Variant(object), Variant(std::make_shared<host::Object>())), std::pair(Variant(object), Variant())})
+    EXPECT_FALSE(VariantEquals(a, b));
 }
 
 host::DecimalNumber Dec(uint64_t low, uint8_t scale, bool negative = false, uint32_t high = 0) {
-  return host::DecimalNumber{high, low, scale, negative};
+  return {high, low, scale, negative};
 }
 
 TEST(VariantWiderTypes, ConvertAndPrintAsTheFormLanguagesDo) {
-  struct Case {
-    Variant value;
-    const char* text;
-    double number;
-  };
-  const Case cases[] = {
-      {Variant::Byte(200), "200", 200},
-      {Variant::LongLong(-9007199254740993LL), "-9007199254740993", -9007199254740992.0},
-      {Variant::Currency(15000), "1.5", 1.5},
-      {Variant::Currency(-1), "-0.0001", -0.0001},
-      {Variant::Currency(INT64_MIN), "-922337203685477.5808", -922337203685477.5808},
-      {Variant::Decimal(Dec(1500, 3, true)), "-1.5", -1.5},
-      {Variant::Decimal(Dec(0, 28, false, 1)), "0.0000000018446744073709551616", 18446744073709551616e-28},
-      {Variant::Decimal(Dec(0, 0, false, 0xFFFFFFFF)), "79228162495817593519834398720",
-       79228162495817593519834398720.0},
-      {Variant::Date(36527.0), "1/2/2000", 36527},
-      {Variant::Date(36527.0 + 15.0 / 24 + 4.0 / 1440 + 5.0 / 86400), "1/2/2000 3:04:05 PM", 36527.62783564815},
-      {Variant::Date(0.5), "12:00:00 PM", 0.5},
-      {Variant::Date(0), "12:00:00 AM", 0},
-      {Variant::Date(-1.25), "12/29/1899 6:00:00 AM", -1.25},
-      {Variant::Date(2958465), "12/31/9999", 2958465},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(host::ToUtf8(c.value.ToString()), c.text);
-    EXPECT_DOUBLE_EQ(c.value.ToDouble(), c.number) << c.text;
-    EXPECT_EQ(c.value.ToBoolean(), c.number != 0) << c.text;
+  for (auto [value, text, number] :
+       {std::tuple(Variant::Byte(200), "200", 200.0),
+        std::tuple(Variant::LongLong(-9007199254740993LL), "-9007199254740993", -9007199254740992.0),
+        std::tuple(Variant::Currency(15000), "1.5", 1.5), std::tuple(Variant::Currency(-1), "-0.0001", -0.0001),
+        std::tuple(Variant::Currency(INT64_MIN), "-922337203685477.5808", -922337203685477.5808),
+        std::tuple(Variant::Decimal(Dec(1500, 3, true)), "-1.5", -1.5),
+        std::tuple(Variant::Decimal(Dec(0, 28, false, 1)), "0.0000000018446744073709551616", 18446744073709551616e-28),
+        std::tuple(Variant::Decimal(Dec(0, 0, false, 0xFFFFFFFF)), "79228162495817593519834398720",
+                   79228162495817593519834398720.0),
+        std::tuple(Variant::Date(36527.0), "1/2/2000", 36527.0),
+        std::tuple(Variant::Date(36527.0 + 15.0 / 24 + 4.0 / 1440 + 5.0 / 86400), "1/2/2000 3:04:05 PM",
+                   36527.62783564815),
+        std::tuple(Variant::Date(0.5), "12:00:00 PM", 0.5), std::tuple(Variant::Date(0), "12:00:00 AM", 0.0),
+        std::tuple(Variant::Date(-1.25), "12/29/1899 6:00:00 AM", -1.25),
+        std::tuple(Variant::Date(2958465), "12/31/9999", 2958465.0)}) {
+    EXPECT_EQ(host::ToUtf8(value.ToString()), text);
+    EXPECT_DOUBLE_EQ(value.ToDouble(), number) << text;
+    EXPECT_EQ(value.ToBoolean(), number != 0) << text;
   }
   EXPECT_EQ(Variant::Currency(25000).ToLong(), 2);
   EXPECT_EQ(Variant::Currency(35000).ToInteger(), 4);
@@ -118,7 +100,7 @@ TEST(VariantWiderTypes, ConvertAndPrintAsTheFormLanguagesDo) {
   EXPECT_TRUE(Variant::ErrorValue(Variant::kParamNotFound).IsMissing());
   for (const Variant& v : {Variant::Byte(1), Variant::LongLong(1), Variant::Currency(1), Variant::Decimal(Dec(1, 0))})
     EXPECT_TRUE(v.IsNumeric());
-  Variant array = Variant::Array(Variant::Type::Long, {{0, 2}}, {Variant(int32_t{1}), Variant(int32_t{2})});
+  Variant array = Variant::Array(Variant::Type::Long, {{0, 2}}, {Variant(1), Variant(2)});
   EXPECT_FALSE(Variant::Date(1).IsNumeric());  // yet it converts to a number
   for (const Variant& v : {Variant::ErrorValue(5), array}) {
     EXPECT_FALSE(v.IsNumeric());
@@ -128,20 +110,19 @@ TEST(VariantWiderTypes, ConvertAndPrintAsTheFormLanguagesDo) {
 }
 
 TEST(VariantWiderTypes, CompareByValueAndArraysNever) {
-  Variant two = Variant(int32_t{2});
-  for (const Variant& v : {Variant::Byte(2), Variant::LongLong(2), Variant::Currency(20000), Variant::Date(2),
-                           Variant::Decimal(Dec(200, 2))})
-    EXPECT_TRUE(VariantEquals(v, two)) << host::ToUtf8(v.ToString());
-  EXPECT_FALSE(VariantEquals(Variant::LongLong(9007199254740993LL), Variant::LongLong(9007199254740992LL)));
-  EXPECT_TRUE(VariantEquals(Variant::Decimal(Dec(0, 0, true)), Variant::Decimal(Dec(0, 5))));
-  EXPECT_FALSE(VariantEquals(Variant::Decimal(Dec(1, 28)), Variant::Decimal(Dec(2, 28))));
-  EXPECT_TRUE(VariantEquals(Variant::Date(0), Variant()));
-  EXPECT_FALSE(VariantEquals(Variant::Date(0), Variant(u"")));
-  EXPECT_TRUE(VariantEquals(Variant::ErrorValue(5), Variant::ErrorValue(5)));
-  EXPECT_FALSE(VariantEquals(Variant::ErrorValue(5), Variant(int32_t{5})));
   Variant empty = Variant::Array(Variant::Type::Variant, {}, {});
-  EXPECT_FALSE(VariantEquals(empty, empty));
-  EXPECT_FALSE(VariantEquals(empty, Variant()));
+  for (auto [a, b] :
+       {std::pair(Variant::Byte(2), Variant(2)), std::pair(Variant::LongLong(2), Variant(2)),
+        std::pair(Variant::Currency(20000), Variant(2)), std::pair(Variant::Date(2), Variant(2)),
+        std::pair(Variant::Decimal(Dec(200, 2)), Variant(2)),
+        std::pair(Variant::Decimal(Dec(0, 0, true)), Variant::Decimal(Dec(0, 5))),
+        std::pair(Variant::Date(0), Variant()), std::pair(Variant::ErrorValue(5), Variant::ErrorValue(5))})
+    EXPECT_TRUE(VariantEquals(a, b));
+  for (auto [a, b] : {std::pair(Variant::LongLong(9007199254740993LL), Variant::LongLong(9007199254740992LL)),
+                      std::pair(Variant::Decimal(Dec(1, 28)), Variant::Decimal(Dec(2, 28))),
+                      std::pair(Variant::Date(0), Variant(u"")), std::pair(Variant::ErrorValue(5), Variant(5)),
+                      std::pair(empty, empty), std::pair(empty, Variant())})
+    EXPECT_FALSE(VariantEquals(a, b));
   EXPECT_TRUE(host::Identical(empty, Variant::Array(Variant::Type::Variant, {}, {})));
   EXPECT_FALSE(host::Identical(Variant::Date(2), Variant(2.0)));
   EXPECT_FALSE(host::Identical(Variant::Decimal(Dec(20, 1)), Variant::Decimal(Dec(2, 0))));
@@ -174,11 +155,10 @@ TEST(Text, TrimsBlanksAndComparesWithoutCase) {
 
 TEST(ErrorNumbers, MapToTheirHresults) {
   // The numbers clients test for.
-  for (auto [number, hresult] : {std::pair{err::kReadOnly, 0x8004041Au},
-                                 {err::kInvalidValue, 0x8004041Bu},
-                                 {err::kOutOfRange, 0x8004041Cu},
-                                 {err::kIndexOutOfBounds, 0x8004041Du},
-                                 {err::kBelowMinimum, 0x8004041Fu}})
+  for (auto [number, hresult] :
+       {std::pair(err::kReadOnly, 0x8004041Au), std::pair(err::kInvalidValue, 0x8004041Bu),
+        std::pair(err::kOutOfRange, 0x8004041Cu), std::pair(err::kIndexOutOfBounds, 0x8004041Du),
+        std::pair(err::kBelowMinimum, 0x8004041Fu)})
     EXPECT_EQ(static_cast<uint32_t>(host::Error::Component(number, u"x").hresult()), hresult);
   auto component = host::Error::Component(err::kReadOnly, u"x");
   EXPECT_EQ(host::ToUtf8(component.source()), "OrvaneSplitter");
@@ -193,6 +173,30 @@ TEST(ScreenUnits, ComeFromLogicalPixelsPerInch) {
   host::Screen screen;
   EXPECT_DOUBLE_EQ(screen.ScaleX(1, host::ScaleMode::Pixels, host::ScaleMode::Points), 0.75);
   EXPECT_NEAR(screen.ScaleX(96, host::ScaleMode::Pixels, host::ScaleMode::Millimeters), 25.4, 1e-9);
+}
+
+TEST(SimPropertyBag, LeavesOutValuesEqualToTheirDefaultAsFormLanguagesCompare) {
+  host::sim::SimPropertyBag bag;
+  bag.WriteProperty(u"EmptyAsText", Variant(), u"");
+  bag.WriteProperty(u"TextAsEmpty", u"", Variant());
+  bag.WriteProperty(u"ZeroAsEmpty", int16_t{0}, Variant());
+  bag.WriteProperty(u"LongAsInteger", int32_t{3}, int16_t{3});
+  bag.WriteProperty(u"Null", Variant::Null(), Variant::Null());  // Null never equals
+  bag.WriteProperty(u"DigitsAsNumber", u"0", int16_t{0});        // a text never equals a number
+  bag.WriteProperty(u"BorderStyle", int32_t{0}, int32_t{1});
+
+  EXPECT_EQ(bag.Keys(), (std::vector<host::String>{u"Null", u"DigitsAsNumber", u"BorderStyle"}));
+}
+
+TEST(SimPropertyBag, AbsentKeyReadsItsDefaultAndPresentKeyReadsAsStored) {
+  host::sim::SimPropertyBag bag;
+  bag.Set(u"SplitterSize", int32_t{7});
+
+  Variant absent = bag.ReadProperty(u"NumPanes", int16_t{0});
+  Variant present = bag.ReadProperty(u"SplitterSize", int16_t{3});  // not coerced to the default's type
+  EXPECT_EQ(std::tuple(absent.type(), absent.ToLong(), present.type(), present.ToLong()),
+            std::tuple(Variant::Type::Integer, 0, Variant::Type::Long, 7));
+  EXPECT_EQ(bag.ReadNames(), (std::vector<host::String>{u"NumPanes", u"SplitterSize"}));
 }
 
 }  // namespace

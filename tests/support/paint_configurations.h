@@ -14,15 +14,10 @@ namespace testing_support {
 
 struct PaintConfiguration {
   const char* name;  // also the dump file's name
-  int32_t width;
-  int32_t height;
-  int32_t orientation;
-  int32_t appearance;  // of the control, with its border style
-  int32_t borderStyle;
-  int16_t borderOffset;  // what those two give: 2 sunken, 1 flat, 0 none
-  int32_t splitterStyle;
-  int32_t splitterSize;
-  int32_t paneAppearance;
+  int32_t width, height, orientation;
+  int32_t appearance, borderStyle;  // of the control
+  int16_t borderOffset;             // what those two give: 2 sunken, 1 flat, 0 none
+  int32_t splitterStyle, splitterSize, paneAppearance;
   std::vector<int32_t> extents;  // widths of horizontal panes, heights of vertical ones
   host::OleColor backColor;
 };
@@ -36,24 +31,14 @@ inline constexpr host::OleColor kSelectionBackColor = 0x8000000D;
 inline constexpr int kPaintSystemColors[] = {13, 15, 16, 18, 20, 21, 22};
 
 inline const std::vector<PaintConfiguration>& PaintConfigurations() {
+  using panes::OvPane3D, panes::OvPaneFlat;
   static const std::vector<PaintConfiguration> all = {
-      {"horizontal_3d_round_sunken_border",
-       300,
-       60,
-       0,
-       1,
-       1,
-       2,
-       1,
-       4,
-       panes::OvPane3D,
-       {100, 50, 80},
-       kSelectionBackColor},
-      {"horizontal_flat_flat_border", 300, 60, 0, 0, 1, 1, 0, 3, panes::OvPaneFlat, {90, 60, 80}, kSelectionBackColor},
-      {"vertical_3d_round", 120, 200, 1, 1, 0, 0, 1, 5, panes::OvPane3D, {60, 40, 50}, host::kButtonFaceColor},
+      {"horizontal_3d_round_sunken_border", 300, 60, 0, 1, 1, 2, 1, 4, OvPane3D, {100, 50, 80}, kSelectionBackColor},
+      {"horizontal_flat_flat_border", 300, 60, 0, 0, 1, 1, 0, 3, OvPaneFlat, {90, 60, 80}, kSelectionBackColor},
+      {"vertical_3d_round", 120, 200, 1, 1, 0, 0, 1, 5, OvPane3D, {60, 40, 50}, host::kButtonFaceColor},
       // Frames below 3 pixels take their own corner rules; bars of 1 and 2 pixels too.
-      {"narrow_3d_panes", 80, 30, 0, 1, 0, 0, 1, 2, panes::OvPane3D, {1, 2, 3, 4}, kSelectionBackColor},
-      {"narrow_bars_flat_border", 60, 30, 0, 0, 1, 1, 1, 1, panes::OvPane3D, {20, 20}, kSelectionBackColor},
+      {"narrow_3d_panes", 80, 30, 0, 1, 0, 0, 1, 2, OvPane3D, {1, 2, 3, 4}, kSelectionBackColor},
+      {"narrow_bars_flat_border", 60, 30, 0, 0, 1, 1, 1, 1, OvPane3D, {20, 20}, kSelectionBackColor},
   };
   return all;
 }

@@ -3,7 +3,9 @@
 // 32-bit words of width, height, the colours of kPaintSystemColors, then the pixels row
 // by row, all as COLORREFs (0x00BBGGRR).
 #include <cstdint>
-#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,8 +16,7 @@
 namespace testing_support {
 
 struct RasterDump {
-  int32_t width = 0;
-  int32_t height = 0;
+  int32_t width = 0, height = 0;
   std::vector<host::ColorRef> systemColors;  // of kPaintSystemColors, in that order
   std::vector<host::ColorRef> pixels;
 
@@ -25,29 +26,24 @@ struct RasterDump {
     std::vector<std::uint32_t> words{static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height)};
     words.insert(words.end(), systemColors.begin(), systemColors.end());
     words.insert(words.end(), pixels.begin(), pixels.end());
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    bool written = std::fwrite(words.data(), sizeof(std::uint32_t), words.size(), file) == words.size();
-    return std::fclose(file) == 0 && written;
+    std::ofstream file(path, std::ios::binary);
+    return bool(file.write(reinterpret_cast<const char*>(words.data()), words.size() * 4).flush());
   }
 
   static std::optional<RasterDump> Read(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return std::nullopt;
-    RasterDump dump;
-    std::uint32_t size[2];
-    const size_t colorCount = std::size(kPaintSystemColors);
-    bool complete = std::fread(size, sizeof(std::uint32_t), 2, file) == 2 && size[0] < 10000 && size[1] < 10000;
-    if (complete) {
-      dump.width = static_cast<int32_t>(size[0]);
-      dump.height = static_cast<int32_t>(size[1]);
-      dump.systemColors.resize(colorCount);
-      dump.pixels.resize(static_cast<size_t>(size[0]) * size[1]);
-      complete = std::fread(dump.systemColors.data(), sizeof(std::uint32_t), colorCount, file) == colorCount &&
-                 std::fread(dump.pixels.data(), sizeof(std::uint32_t), dump.pixels.size(), file) == dump.pixels.size();
-    }
-    std::fclose(file);
-    return complete ? std::optional<RasterDump>(std::move(dump)) : std::nullopt;
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::vector<std::uint32_t> words(bytes.size() / 4);
+    std::memcpy(words.data(), bytes.data(), words.size() * 4);
+    const size_t colors = std::size(kPaintSystemColors);
+    if (words.size() < 2 + colors || words[0] >= 10000 || words[1] >= 10000 ||
+        words.size() - 2 - colors < size_t{words[0]} * words[1])
+      return std::nullopt;
+    const auto pixels = words.begin() + 2 + colors;
+    RasterDump dump{static_cast<int32_t>(words[0]), static_cast<int32_t>(words[1]), {}, {}};
+    dump.systemColors.assign(words.begin() + 2, pixels);
+    dump.pixels.assign(pixels, pixels + words[0] * words[1]);
+    return dump;
   }
 };
 

@@ -1,40 +1,76 @@
 #pragma once
-// A control's painting set up on the simulated raster: system colours that tell every
-// line apart, the control's window DC, a pane collection and the request the control
-// would hand its painter.
+// A control's painting on the simulated raster: system colours that tell every line apart,
+// the window DC, a pane collection and the request the control would hand its painter.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <initializer_list>
+#include <map>
+#include <string>
 
 #include "sim/sim_gdi.h"
 #include "panes/ov_panes.h"
 #include "splitter/control_painter.h"
-#include "tests/support/raster_probe.h"
 
 namespace testing_support {
 
+// Reads a simulated DC's pixels as runs of named colours: "sh:0-98 hi:99" says x (or y)
+// 0 to 98 are shadow and 99 highlight. Unnamed colours show as their hex COLORREF.
+class RasterProbe {
+ public:
+  RasterProbe(const host::sim::SimGdi& gdi, std::map<host::ColorRef, std::string> names)
+      : gdi_(gdi), names_(std::move(names)) {}
+
+  // From `from` to `to` inclusive; `to` -1 for the last pixel.
+  std::string Row(host::GdiHandle dc, int32_t y, int32_t from = 0, int32_t to = -1) const {
+    return Runs(from, to < 0 ? gdi_.Raster(dc)->Width() - 1 : to, [&](int32_t x) { return gdi_.Pixel(dc, x, y); });
+  }
+  std::string Column(host::GdiHandle dc, int32_t x, int32_t from = 0, int32_t to = -1) const {
+    return Runs(from, to < 0 ? gdi_.Raster(dc)->Height() - 1 : to, [&](int32_t y) { return gdi_.Pixel(dc, x, y); });
+  }
+
+ private:
+  template <typename PixelAt>
+  std::string Runs(int32_t from, int32_t to, PixelAt pixelAt) const {
+    std::string text;
+    for (int32_t start = from; start <= to;) {
+      const host::ColorRef color = pixelAt(start);
+      int32_t end = start;
+      while (end + 1 <= to && pixelAt(end + 1) == color) ++end;
+      if (!text.empty()) text += ' ';
+      text += Name(color) + ':' + std::to_string(start);
+      if (end != start) text += '-' + std::to_string(end);
+      start = end + 1;
+    }
+    return text;
+  }
+  std::string Name(host::ColorRef color) const {
+    if (auto found = names_.find(color); found != names_.end()) return found->second;
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%06X", color);
+    return hex;
+  }
+
+  const host::sim::SimGdi& gdi_;
+  std::map<host::ColorRef, std::string> names_;
+};
+
 namespace colors {
 using host::gdi::Rgb;
-inline constexpr host::ColorRef kBack = Rgb(0, 170, 0);
-inline constexpr host::ColorRef kFace = Rgb(17, 17, 17);
-inline constexpr host::ColorRef kShadow = Rgb(34, 34, 34);
-inline constexpr host::ColorRef kText = Rgb(51, 51, 51);
-inline constexpr host::ColorRef kHighlight = Rgb(68, 68, 68);
-inline constexpr host::ColorRef kDarkShadow = Rgb(85, 85, 85);
-inline constexpr host::ColorRef kLight = Rgb(102, 102, 102);
-inline constexpr host::ColorRef kBlack = 0;
+inline constexpr host::ColorRef kBack = Rgb(0, 170, 0), kFace = Rgb(17, 17, 17), kShadow = Rgb(34, 34, 34),
+                                kText = Rgb(51, 51, 51), kHighlight = Rgb(68, 68, 68), kDarkShadow = Rgb(85, 85, 85),
+                                kLight = Rgb(102, 102, 102), kBlack = 0;
 }  // namespace colors
 
 class RasterPaintFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     using namespace host::gdi;
-    gdi.SetSysColor(kColorBtnFace, colors::kFace);
-    gdi.SetSysColor(kColorBtnShadow, colors::kShadow);
-    gdi.SetSysColor(kColorBtnText, colors::kText);
-    gdi.SetSysColor(kColorBtnHighlight, colors::kHighlight);
-    gdi.SetSysColor(kColor3DDkShadow, colors::kDarkShadow);
-    gdi.SetSysColor(kColor3DLight, colors::kLight);
+    for (auto [index, color] :
+         {std::pair(kColorBtnFace, colors::kFace), std::pair(kColorBtnShadow, colors::kShadow),
+          std::pair(kColorBtnText, colors::kText), std::pair(kColorBtnHighlight, colors::kHighlight),
+          std::pair(kColor3DDkShadow, colors::kDarkShadow), std::pair(kColor3DLight, colors::kLight)})
+      gdi.SetSysColor(index, color);
     screen = gdi.CreateWindowDC(width, height);
   }
   void TearDown() override { panes->Detach(); }
@@ -56,11 +92,7 @@ class RasterPaintFixture : public ::testing::Test {
       ++pane;
     }
   }
-  void Resize(int32_t newWidth, int32_t newHeight) {
-    width = newWidth;
-    height = newHeight;
-    gdi.ResizeWindowDC(screen, width, height);
-  }
+  void Resize(int32_t newWidth, int32_t newHeight) { gdi.ResizeWindowDC(screen, width = newWidth, height = newHeight); }
 
   splitter::PaintRequest Request() {
     return {.gdi = gdi,
@@ -83,27 +115,19 @@ class RasterPaintFixture : public ::testing::Test {
 
   host::sim::SimGdi gdi;
   host::GdiHandle screen = 0;
-  int32_t width = 300;
-  int32_t height = 60;
+  int32_t width = 300, height = 60;
   host::OleColor backColor = colors::kBack;
-  int32_t appearance = 1;
-  int32_t borderStyle = 0;
-  int32_t splitterStyle = 0;
-  int32_t splitterSize = 3;
-  int32_t orientation = 0;
+  int32_t appearance = 1, borderStyle = 0, splitterStyle = 0, splitterSize = 3, orientation = 0;
   int16_t borderOffset = 0;
   bool designMode = false;
   host::FontDescription font{u"Tahoma", true};
   std::shared_ptr<panes::OvPanes> panes = panes::OvPanes::Create();
   splitter::ControlPainter painter;
-  RasterProbe probe{gdi,
-                    {{colors::kBack, "bg"},
-                     {colors::kFace, "face"},
-                     {colors::kShadow, "sh"},
-                     {colors::kHighlight, "hi"},
-                     {colors::kDarkShadow, "dk"},
-                     {colors::kLight, "lt"},
-                     {colors::kBlack, "black"}}};
+  RasterProbe probe{
+      gdi, std::map<host::ColorRef, std::string>({std::pair(colors::kBack, "bg"), std::pair(colors::kFace, "face"),
+                                                  std::pair(colors::kShadow, "sh"), std::pair(colors::kHighlight, "hi"),
+                                                  std::pair(colors::kDarkShadow, "dk"), std::pair(colors::kLight, "lt"),
+                                                  std::pair(colors::kBlack, "black")})};
 };
 
 }  // namespace testing_support
