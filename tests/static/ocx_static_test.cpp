@@ -126,6 +126,7 @@ struct OcxBuild {
   uint16_t machine, optionalMagic;
   uint32_t typelibSyskind;  // SYS_WIN32 = 1, SYS_WIN64 = 3
 };
+void PrintTo(const OcxBuild& build, std::ostream* out) { *out << build.name; }
 
 const OcxBuild kBuilds[] = {
     {"Win32", OV_WIN32_OCX, 0x014c, 0x10b, 1},
