@@ -17,7 +17,7 @@ struct SplitterOptions {
   std::optional<std::wstring> scaleUnits = L"Twip";
   bool withSite = true;
   // Size in pixels handed over through IOleObject::SetExtent before InitNew.
-  std::optional<SIZE> extentPixels;
+  std::optional<SIZE> extentPixels = std::nullopt;
   // False leaves InitNew to the caller (to connect sinks first).
   bool initNew = true;
 };

@@ -46,7 +46,7 @@ struct SplitterSiteOptions {
   bool activate = true;
   // Told the member's dispatch id whenever the control reports a property change
   // (IPropertyNotifySink::OnChanged): "Panes" for any change of its panes at design time.
-  std::function<void(DISPID member)> changed;
+  std::function<void(DISPID member)> changed = nullptr;
 };
 
 class SplitterSite final : public IOleClientSite,

@@ -65,12 +65,13 @@ TEST_F(FormHostTest, InPlaceTheControlWindowIsAVisibleChildOfTheFormAndDeactivat
     EXPECT_EQ(IsWindowVisible(window), active);
     EXPECT_EQ(splitter_->IsInPlaceActive(), active);
     RECT r = splitter_->Rect();
-    if (step == 0)
+    if (step == 0) {
       EXPECT_EQ(Interface<IOleInPlaceObject>(control, IID_IOleInPlaceObject)->InPlaceDeactivate(), S_OK);
-    else if (step == 1)
+    } else if (step == 1) {
       EXPECT_EQ(Interface<IOleObject>(control, IID_IOleObject)
                     ->DoVerb(OLEIVERB_SHOW, nullptr, static_cast<IOleClientSite*>(splitter_), 0, form_->Handle(), &r),
                 S_OK);
+    }
     EXPECT_TRUE(IsWindow(window));
   }
 }
