@@ -92,11 +92,11 @@ void OvPanes::SetBounds(int32_t width, int32_t height) {
 }
 
 const PaneLayout& OvPanes::Layout() const {
-  if (!layout_) layout_ = LayoutWithin({static_cast<double>(parent_.x), static_cast<double>(parent_.y)});
-  return *layout_;
+  return LayoutWithin({static_cast<double>(parent_.x), static_cast<double>(parent_.y)});
 }
 
-PaneLayout OvPanes::LayoutWithin(XY<double> inner) const {
+const PaneLayout& OvPanes::LayoutWithin(XY<double> inner) const {
+  if (layout_ && layoutInner_ == inner) return *layout_;
   std::vector<int32_t> extents, minimums;
   extents.reserve(Items().size());
   minimums.reserve(Items().size());
@@ -104,12 +104,14 @@ PaneLayout OvPanes::LayoutWithin(XY<double> inner) const {
     extents.push_back(pane->ExtentPixels(axis_.Along()));
     minimums.push_back(pane->MinimumPixels());
   }
-  return LayOutPanes({.extents = extents,
-                      .minimums = minimums,
-                      .barSize = splitterSize_,
-                      .border = borderOffset_,
-                      .innerAlong = axis_.Pick(inner),
-                      .innerAcross = axis_.PickAcross(inner)});
+  layoutInner_ = inner;
+  layout_ = LayOutPanes({.extents = extents,
+                         .minimums = minimums,
+                         .barSize = splitterSize_,
+                         .border = borderOffset_,
+                         .innerAlong = axis_.Pick(inner),
+                         .innerAcross = axis_.PickAcross(inner)});
+  return *layout_;
 }
 
 int32_t OvPanes::PanePositionPixels(const OvPane& pane, Dimension d) const {

@@ -82,8 +82,9 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   int32_t PanePositionPixels(const OvPane& pane, Dimension d) const;
   // Where every pane lies, computed again only after a change.
   const PaneLayout& Layout() const;
-  // The same for another inner size: the one the control paints in.
-  PaneLayout LayoutWithin(XY<double> inner) const;
+  // The same for another inner size: the one the control paints in. Kept until the next
+  // change or another size, so a repaint at the panes' own size computes nothing.
+  const PaneLayout& LayoutWithin(XY<double> inner) const;
   // Gives the last pane the extent that reaches the inner edge (never below its minimum)
   // and, when asked and there are two panes or more, raises SplitterResized for the last
   // two.
@@ -119,6 +120,7 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   void SizeBar(int32_t across);
 
   mutable std::optional<PaneLayout> layout_;
+  mutable XY<double> layoutInner_;
   int16_t orientation_ = OvHorizontal;
   Axis axis_ = Axis::Of(OvHorizontal);
   int32_t splitterSize_ = 0;

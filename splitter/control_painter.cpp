@@ -42,7 +42,7 @@ void ControlPainter::DrawPanes(const PaintRequest& request, GdiHandle dc) {
   const int32_t b = collection.GetBorderOffset();
   const int32_t s = collection.GetSplitterSize();
   // Laid out in the size being painted, which the panes' own inner size follows.
-  const panes::PaneLayout layout =
+  const panes::PaneLayout& layout =
       collection.LayoutWithin({request.scaleWidth - 2.0 * b, request.scaleHeight - 2.0 * b});
   const auto& list = collection.Items();
   for (size_t k = 0; k < list.size(); ++k) {
