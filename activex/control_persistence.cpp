@@ -81,7 +81,7 @@ HRESULT ControlPersistence::Save(IPropertyBag* bag, BOOL clearDirty, BOOL) {
 std::vector<uint8_t> ControlPersistence::SavedRecord() const {
   host::MemoryBag record;
   control_.WriteProperties(record);
-  return splitter::PropertyRecord::Serialize(record);
+  return splitter::PropertyRecord::Serialize(record, control_.RecordVersion());
 }
 
 std::vector<uint8_t> ControlPersistence::ReadRecord(IStream& stream) {

@@ -21,9 +21,12 @@ namespace activex {
 template <typename Interface>
 class DualDispatch : public Interface, public ISupportErrorInfo {
  public:
-  explicit DualDispatch(REFIID iid) : iid_(iid) {}
+  // extended: the earlier interface that this one extends, answered by the same members.
+  explicit DualDispatch(REFIID iid, REFIID extended = IID_NULL) : iid_(iid), extended_(extended) {}
 
-  HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override { return iid == iid_ ? S_OK : S_FALSE; }
+  HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override {
+    return iid == iid_ || (iid == extended_ && iid != IID_NULL) ? S_OK : S_FALSE;
+  }
 
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     if (!count) return E_POINTER;
@@ -128,6 +131,7 @@ class DualDispatch : public Interface, public ISupportErrorInfo {
   }
 
   IID iid_;
+  IID extended_;
 };
 
 }  // namespace activex

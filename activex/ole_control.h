@@ -77,7 +77,9 @@ class OleControl final : public IOleObject,
   HRESULT STDMETHODCALLTYPE ReactivateAndUndo() override { return INPLACE_E_NOTUNDOABLE; }
 
   // IOleInPlaceActiveObject
-  HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG) override { return S_FALSE; }
+  HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG message) override {
+    return message ? owner_.OnAccelerator(*message) : E_POINTER;
+  }
   HRESULT STDMETHODCALLTYPE OnFrameWindowActivate(BOOL) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE OnDocWindowActivate(BOOL) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) override { return S_OK; }
@@ -110,6 +112,7 @@ class OleControl final : public IOleObject,
   void OnWindowPaint(HDC dc) override;
   void OnWindowSized(int width, int height) override;
   bool OnWindowInput(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnDialogCode(const MSG* message) override { return owner_.OnDialogCode(message); }
   ISimpleFrameSite* FrameSite() override { return frameSite_.Get(); }
 
   HRESULT InPlaceActivate(IOleClientSite* activeSite, const RECT* position, bool uiActivate);

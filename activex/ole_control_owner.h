@@ -23,6 +23,11 @@ class OleControlOwner {
   // Mouse and other input messages of the control's window, after ISimpleFrameSite's
   // PreMessageFilter let them through; returns true when it handled the message.
   virtual bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  // WM_GETDLGCODE of the control's window.
+  virtual LRESULT OnDialogCode(const MSG* message) = 0;
+  // A key the container offers the active control before it dispatches it: S_OK when the
+  // control took it, S_FALSE to let the container go on.
+  virtual HRESULT OnAccelerator(const MSG& message) = 0;
 
  protected:
   ~OleControlOwner() = default;

@@ -45,9 +45,9 @@ HRESULT SplitterObject::Create(REFIID iid, void** out) {
 }
 
 SplitterObject::SplitterObject()
-    : DualDispatch(IID__OvSplitter),
+    : DualDispatch(IID__OvSplitter2, IID__OvSplitter),
       screen_(win32::DisplayScreen()),
-      ole_(*static_cast<_OvSplitter*>(this), *this, screen_, CLSID_OvSplitter, kMiscStatus),
+      ole_(*static_cast<_OvSplitter2*>(this), *this, screen_, CLSID_OvSplitter, kMiscStatus),
       surface_(ole_, screen_, dragDrop_),
       raiser_(events_),
       dragDrop_(raiser_),
@@ -75,7 +75,7 @@ SplitterObject::~SplitterObject() {
 
 HRESULT SplitterObject::QueryInterface(REFIID iid, void** out) {
   static constexpr InterfaceEntry<SplitterObject> kInterfaces[] = {
-      {{&IID_IUnknown, &IID_IDispatch, &IID__OvSplitter}, As<_OvSplitter>},
+      {{&IID_IUnknown, &IID_IDispatch, &IID__OvSplitter2, &IID__OvSplitter}, As<_OvSplitter2>},
       {{&IID_IOleObject}, OleInterface<IOleObject>},
       {{&IID_IOleWindow, &IID_IOleInPlaceObject}, OleInterface<IOleInPlaceObject>},
       {{&IID_IOleInPlaceActiveObject}, OleInterface<IOleInPlaceActiveObject>},
@@ -140,6 +140,15 @@ HRESULT SplitterObject::get_WhatsThisHelpID(VARIANT* result) {
 HRESULT SplitterObject::put_WhatsThisHelpID(VARIANT value) {
   return ComBoundary([&] { control_.SetWhatsThisHelpID(FromVariant(value)); });
 }
+
+HRESULT SplitterObject::get_SplitterKeyboard(VARIANT_BOOL* result) {
+  return Get(result, [&] { return control_.SplitterKeyboard() ? VARIANT_TRUE : VARIANT_FALSE; });
+}
+HRESULT SplitterObject::put_SplitterKeyboard(VARIANT_BOOL value) {
+  return ComBoundary([&] { control_.SetSplitterKeyboard(value != VARIANT_FALSE); });
+}
+
+SPLITTER_PROPERTY(SplitterIncrement, LONG)
 
 HRESULT SplitterObject::GetContainedControls(VARIANT* result) {
   if (!result) return E_POINTER;
@@ -223,6 +232,12 @@ bool SplitterObject::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return OnCaptureChanged(reinterpret_cast<HWND>(lParam));
     case WM_KEYDOWN:
       return OnKeyDown(wParam);
+    case WM_SETFOCUS:
+      ComBoundary([&] { control_.FocusIn(); });
+      return false;
+    case WM_KILLFOCUS:
+      ComBoundary([&] { control_.FocusOut(); });
+      return false;
     case WM_SETCURSOR:
       return surface_.ShowPointer();
     default:
@@ -307,10 +322,52 @@ bool SplitterObject::OnCaptureChanged(HWND gaining) {
   return true;
 }
 
+namespace {
+bool ShiftHeld() { return GetKeyState(VK_SHIFT) < 0; }
+// IOleControlSite::TranslateAccelerator's KEYMOD_SHIFT, which mingw's headers lack.
+constexpr DWORD kShiftModifier = 1;
+}  // namespace
+
 bool SplitterObject::OnKeyDown(WPARAM key) {
-  if (key != VK_ESCAPE) return false;
-  ComBoundary([&] { control_.CancelDrag(); });
-  return true;
+  splitter::BarKey result = splitter::BarKey::Ignored;
+  ComBoundary([&] { result = control_.KeyDown(static_cast<int32_t>(key), ShiftHeld()); });
+  if (result == splitter::BarKey::LeaveForward || result == splitter::BarKey::LeaveBackward)
+    GiveUpFocus(result == splitter::BarKey::LeaveBackward);
+  return result != splitter::BarKey::Ignored;
+}
+
+void SplitterObject::GiveUpFocus(bool backward) {
+  const HWND window = ole_.Window();
+  // A container with its own Tab order moves the focus itself.
+  if (IOleClientSite* site = ole_.ClientSite()) {
+    ComPtr<IOleControlSite> controlSite = ComPtr<IOleClientSite>::Share(site).As<IOleControlSite>(IID_IOleControlSite);
+    MSG tab{window, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    if (controlSite && controlSite->TranslateAccelerator(&tab, backward ? kShiftModifier : 0) == S_OK &&
+        GetFocus() != window)
+      return;
+  }
+  // Otherwise the window's dialog order, as a dialog's own navigation would go.
+  HWND next = GetNextDlgTabItem(GetAncestor(window, GA_ROOT), window, backward ? TRUE : FALSE);
+  if (next && next != window) SetFocus(next);
+}
+
+LRESULT SplitterObject::OnDialogCode(const MSG* message) {
+  LRESULT code = 0;
+  ComBoundary([&] {
+    if (!control_.FocusedBar()) return;
+    code = DLGC_WANTARROWS;
+    if (control_.WantsTab(ShiftHeld())) code |= DLGC_WANTTAB;
+    // Enter and Esc during a move are the move's, not the dialog's buttons'.
+    if (message && message->message == WM_KEYDOWN && control_.KeyboardMoving()) code |= DLGC_WANTMESSAGE;
+  });
+  return code;
+}
+
+HRESULT SplitterObject::OnAccelerator(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.hwnd != ole_.Window()) return S_FALSE;
+  // A Tab that leaves the bars is the container's to act on.
+  if (message.wParam == VK_TAB && !control_.WantsTab(ShiftHeld())) return S_FALSE;
+  return OnKeyDown(message.wParam) ? S_OK : S_FALSE;
 }
 
 void SplitterObject::BeforeLateBoundCall() {

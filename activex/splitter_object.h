@@ -43,7 +43,7 @@ namespace activex {
   HRESULT STDMETHODCALLTYPE putref_##Name(IPictureDisp* value) override;
 
 class SplitterObject final : public ComObject,
-                             public DualDispatch<_OvSplitter>,
+                             public DualDispatch<_OvSplitter2>,
                              public ISpecifyPropertyPages,
                              public EventSource<&CLSID_OvSplitter, &DIID___OvSplitter>,
                              private OleControlOwner {
@@ -69,6 +69,9 @@ class SplitterObject final : public ComObject,
   SPLITTER_PROPERTY_MEMBERS(SplitterSize, LONG)
   SPLITTER_PROPERTY_MEMBERS(Orientation, OvOrientationConstants)
   SPLITTER_PROPERTY_MEMBERS(WhatsThisHelpID, VARIANT)
+  // _OvSplitter2
+  SPLITTER_PROPERTY_MEMBERS(SplitterKeyboard, VARIANT_BOOL)
+  SPLITTER_PROPERTY_MEMBERS(SplitterIncrement, LONG)
   HRESULT STDMETHODCALLTYPE ShowAboutBox() override;
   HRESULT STDMETHODCALLTYPE GetContainedControls(VARIANT* result) override;
   HRESULT STDMETHODCALLTYPE AboutBox() override;
@@ -112,6 +115,8 @@ class SplitterObject final : public ComObject,
   void OnDraw(HDC dc, const RECT& bounds) override;
   void OnAmbientPropertyChange(DISPID id) override;
   bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnDialogCode(const MSG* message) override;
+  HRESULT OnAccelerator(const MSG& message) override;
 
   // The control window's input, as form hosts report it to the control.
   bool OnMouseMove(WPARAM keys, LPARAM position);
@@ -119,6 +124,8 @@ class SplitterObject final : public ComObject,
   bool OnDoubleClick();
   bool OnCaptureChanged(HWND gaining);
   bool OnKeyDown(WPARAM key);
+  // Tab left the last bar (or Shift+Tab the first): the container's next control.
+  void GiveUpFocus(bool backward);
 
   HWND DialogOwner() const;
 
@@ -131,7 +138,7 @@ class SplitterObject final : public ComObject,
   win32::Win32Dialogs dialogs_{ModuleHandle(), [this] { return DialogOwner(); }, ComponentWindows()};
   ModuleResources resources_;
   SiteContainedControls containedControls_{site_};
-  PropertyNotifier propertyChanges_{*this, IID__OvSplitter};
+  PropertyNotifier propertyChanges_{*this, IID__OvSplitter2};
   ConnectionEventRaiser raiser_;
   // After the window: it revokes its drop target before the window goes.
   OleDragDrop dragDrop_;
@@ -139,8 +146,8 @@ class SplitterObject final : public ComObject,
   win32::Win32Gdi gdi_;
   win32::Win32PointerServices pointer_;
   splitter::OvSplitter control_;
-  ControlPersistence persistence_{*static_cast<_OvSplitter*>(this), CLSID_OvSplitter, control_, propertyChanges_};
-  PropertyBrowsing browsing_{*static_cast<_OvSplitter*>(this), IID__OvSplitter};
+  ControlPersistence persistence_{*static_cast<_OvSplitter2*>(this), CLSID_OvSplitter, control_, propertyChanges_};
+  PropertyBrowsing browsing_{*static_cast<_OvSplitter2*>(this), IID__OvSplitter2};
   bool leftPressed_ = false;
 };
 

@@ -60,6 +60,11 @@ void WindowSurface::SetOLEDropMode(int16_t mode) {
   oleDropMode_ = mode;
 }
 
+void WindowSurface::SetTabStop(bool on) {
+  const LONG_PTR style = GetWindowLongPtrW(Window(), GWL_STYLE);
+  SetWindowLongPtrW(Window(), GWL_STYLE, on ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP}));
+}
+
 void WindowSurface::OLEDrag() { dragDrop_.StartDrag(); }
 
 bool WindowSurface::ShowPointer() const {

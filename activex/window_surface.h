@@ -33,6 +33,7 @@ class WindowSurface final : public host::ControlSurface {
   int16_t OLEDropMode() const override { return oleDropMode_; }
   void SetOLEDropMode(int16_t mode) override;
   void OLEDrag() override;
+  void SetTabStop(bool on) override;
   host::FontDescription Font() const override { return font_; }
   float TextHeight(host::StringView text) const override;
   // Shows the mouse pointer over the client area; false leaves the window's own cursor.

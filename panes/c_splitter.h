@@ -36,6 +36,11 @@ class CSplitter {
   bool MouseUp();
   // Ends a drag without a result: the feedback erased and no position reached.
   bool Cancel();
+  // Inverts the feedback of a drag under way: off before the window under it is painted,
+  // on again after.
+  void ToggleFeedback() {
+    if (dragging_) InvertBar();
+  }
 
  private:
   void DrawBar(int32_t x, int32_t y);

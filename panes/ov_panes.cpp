@@ -198,6 +198,24 @@ void OvPanes::SplitterMouseMove(PanePtr& pane, float x, float y) {
   if (pane) bar_.MouseMove(0, 0, x, y);
 }
 
+void OvPanes::BeginBarMove(PanePtr& pane) {
+  const XY<double> at = axis_.Transpose(static_cast<double>(BarMovePosition(*pane)), 0.0);
+  SplitterMouseDown(pane, static_cast<float>(at.x), static_cast<float>(at.y));
+}
+
+void OvPanes::MoveBarTo(PanePtr& pane, int64_t along) {
+  const DragRange range = Layout().DragRangeAfter(static_cast<size_t>(pane->Index() - 1));
+  // The feedback keeps itself inside the range; this only keeps far targets in a Long.
+  along = std::max(range.start, std::min(along, range.start + range.length - splitterSize_));
+  const XY<double> at = axis_.Transpose(static_cast<double>(along), 0.0);
+  SplitterMouseMove(pane, static_cast<float>(at.x), static_cast<float>(at.y));
+}
+
+int64_t OvPanes::BarMovePosition(const OvPane& pane) const {
+  if (bar_.Dragging() && bar_.Value() != -1) return bar_.Value();
+  return Layout().spans.at(static_cast<size_t>(pane.Index() - 1)).End();
+}
+
 void OvPanes::SplitterMouseUp(PanePtr& pane) {
   if (bar_.MouseUp()) {
     const int32_t value = bar_.Value();

@@ -101,6 +101,13 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   void SplitterMouseUp(PanePtr& pane);
   // Ends a drag under way with its feedback erased and no pane changed; false when none was.
   bool CancelSplitterDrag() { return bar_.Cancel(); }
+  // The keyboard's move of the bar after `pane`: a drag whose press lies on the bar's
+  // leading edge. MoveBarTo moves its feedback (kept inside the drag range, as the mouse's
+  // is), SplitterMouseUp applies it and CancelSplitterDrag drops it.
+  void BeginBarMove(PanePtr& pane);
+  void MoveBarTo(PanePtr& pane, int64_t along);
+  // Where the feedback of that move lies along the axis: the bar's own place before a move.
+  int64_t BarMovePosition(const OvPane& pane) const;
 
   // The size exchange of a script's Width or Height: the pane takes `extent` and the pair it
   // forms with its neighbour keeps its total (ExchangePartners).

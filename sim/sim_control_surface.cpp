@@ -29,6 +29,11 @@ void SimControlSurface::SetOLEDropMode(int16_t mode) {
   Trace().Add("OLEDropMode " + SimTrace::Number(mode));
 }
 
+void SimControlSurface::SetTabStop(bool on) {
+  tabStop_ = on;
+  Trace().Add(std::string("TabStop ") + (on ? "True" : "False"));
+}
+
 void SimControlSurface::OLEDrag() { Trace().Add("OLEDrag"); }
 
 }  // namespace host::sim

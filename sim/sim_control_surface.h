@@ -29,6 +29,8 @@ class SimControlSurface : public ControlSurface, public SimTraced {
   int16_t OLEDropMode() const override { return oleDropMode_; }
   void SetOLEDropMode(int16_t mode) override;
   void OLEDrag() override;
+  void SetTabStop(bool on) override;
+  bool TabStop() const { return tabStop_; }
   FontDescription Font() const override { return font_; }
   // The font's line height, whatever the text.
   float TextHeight(StringView text) const override { return textHeight_; }
@@ -57,6 +59,7 @@ class SimControlSurface : public ControlSurface, public SimTraced {
   int16_t mousePointer_ = 0;
   PictureRef mouseIcon_;
   int16_t oleDropMode_ = 0;
+  bool tabStop_ = false;
   FontDescription font_{u"MS Sans Serif"};
   float textHeight_ = 13;
 };

@@ -201,6 +201,25 @@ bool SimGdi::MoveToEx(GdiHandle dc, int32_t x, int32_t y) {
   return true;
 }
 
+bool SimGdi::DrawFocusRect(GdiHandle dcHandle, const GdiRect& rect) {
+  Dc* dc = FindDc(dcHandle);
+  if (!dc) return false;
+  SimRaster* target = Target(*dc);
+  if (!target) return true;
+  auto invert = [&](int32_t x, int32_t y) {
+    if ((x + y) % 2 == 0 && target->Contains(x, y)) target->Set(x, y, target->Get(x, y) ^ 0xFFFFFFu);
+  };
+  for (int32_t x = rect.left; x < rect.right; ++x) {
+    invert(x, rect.top);
+    if (rect.bottom - 1 > rect.top) invert(x, rect.bottom - 1);
+  }
+  for (int32_t y = rect.top + 1; y < rect.bottom - 1; ++y) {
+    invert(rect.left, y);
+    if (rect.right - 1 > rect.left) invert(rect.right - 1, y);
+  }
+  return true;
+}
+
 bool SimGdi::LineTo(GdiHandle dcHandle, int32_t x, int32_t y) {
   const int32_t endX = x, endY = y;
   Dc* dc = FindDc(dcHandle);

@@ -49,6 +49,8 @@ class SimGdi : public Gdi {
   GdiHandle CreatePen(int style, int32_t width, ColorRef color) override;
   bool MoveToEx(GdiHandle dc, int32_t x, int32_t y) override;
   bool LineTo(GdiHandle dc, int32_t x, int32_t y) override;
+  // Inverts every other pixel of the outline, starting at the top-left corner.
+  bool DrawFocusRect(GdiHandle dc, const GdiRect& rect) override;
   int SaveDC(GdiHandle dc) override;
   bool RestoreDC(GdiHandle dc, int savedLevel) override;
   ColorRef GetSysColor(int index) override;

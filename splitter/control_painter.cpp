@@ -57,6 +57,11 @@ void ControlPainter::DrawPanes(const PaintRequest& request, GdiHandle dc) {
     if (request.designMode) DrawPaneName(request, pane, origin.x, origin.y, size.x, size.y);
     if (!last && request.look.splitterStyle == OvSplitterRound)
       drawRect_->DrawRoundSplitter(dc, axis, s, b, origin.x, origin.y, size.x, size.y);
+    if (!last && request.focusedBar == k) {
+      const panes::XY<int32_t> barOrigin = axis.Transpose(static_cast<int32_t>(span.End()), b);
+      const panes::XY<int32_t> barSize = axis.Transpose(s, static_cast<int32_t>(layout.across));
+      request.gdi.DrawFocusRect(dc, {barOrigin.x, barOrigin.y, barOrigin.x + barSize.x, barOrigin.y + barSize.y});
+    }
   }
 }
 

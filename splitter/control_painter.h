@@ -27,6 +27,8 @@ struct PaintRequest {
   bool designMode;              // ambient UserMode False: pane names are written
   host::FontDescription font;
   float textHeight;  // the font's line height ("O") in pixels
+  // The bar (0-based) that shows the keyboard's focus mark.
+  std::optional<size_t> focusedBar = std::nullopt;
 };
 
 class ControlPainter {

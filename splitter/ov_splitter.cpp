@@ -59,6 +59,9 @@ const Key kSplitterStyle{u"SplitterStyle", Variant(int32_t{OvSplitterFlat})};
 const Key kSplitterSize{u"SplitterSize", Variant(int16_t{kDefaultSplitterSize})};
 const Key kOrientation{u"Orientation", Variant(int32_t{OvHorizontal})};
 const Key kWhatsThisHelpID{u"WhatsThisHelpID", Variant(int16_t{0})};
+// Added later: written only when set, so that older readers see the bag they know.
+const Key kSplitterKeyboard{u"SplitterKeyboard", Variant(false)};
+const Key kSplitterIncrement{u"SplitterIncrement", Variant(int32_t{BarKeyboard::kDefaultIncrement})};
 const Key kNumPanes{u"NumPanes", Variant(int16_t{0})};
 
 // Pane keys: the name is followed by the pane's index. The default name is computed.
@@ -132,6 +135,8 @@ void OvSplitter::InitProperties() {
   look_ = ControlLook{};
   splitterMouseIcon_.reset();
   whatsThisHelpId_ = 0;
+  SetKeyboardEnabled(false);
+  keyboard_.SetIncrement(BarKeyboard::kDefaultIncrement);
   UpdateClientArea();
   // A container without Left or Top on its extender must not stop the creation.
   Skipping([&] { SetPaneBounds(); });
@@ -171,6 +176,8 @@ void OvSplitter::ReadProperties(host::PropertyBag& bag) {
   Variant(look_.appearance).ToInteger();
   Variant(look_.borderStyle).ToInteger();
   ReadPaneRecords(bag);
+  SetKeyboardEnabled(Read(bag, saved::kSplitterKeyboard).ToBoolean());
+  keyboard_.SetIncrement(Read(bag, saved::kSplitterIncrement).ToLong());
   RegisterHookedMouseMessages();
   ready_ = true;
   Redraw();
@@ -213,6 +220,8 @@ void OvSplitter::WriteProperties(host::PropertyBag& bag) const {
   Write(bag, saved::kSplitterSize, Variant(SplitterSize()));
   Write(bag, saved::kOrientation, Variant(Orientation()));
   Write(bag, saved::kWhatsThisHelpID, Variant(whatsThisHelpId_));
+  Write(bag, saved::kSplitterKeyboard, Variant(keyboard_.Enabled()));
+  Write(bag, saved::kSplitterIncrement, Variant(keyboard_.Increment()));
   WritePaneRecords(bag);
 }
 
@@ -230,6 +239,10 @@ void OvSplitter::WritePaneRecords(host::PropertyBag& bag) const {
     Write(bag, saved::kPaneResizeChildControl, i, Variant(pane->ResizeChildControl()));
     Write(bag, saved::kPaneKey, i, pane->Key());
   }
+}
+
+uint16_t OvSplitter::RecordVersion() const {
+  return keyboard_.Enabled() || keyboard_.Increment() != BarKeyboard::kDefaultIncrement ? 2 : 1;
 }
 
 void OvSplitter::Show() {
@@ -336,6 +349,25 @@ void OvSplitter::SetSplitterStyle(int32_t value) {
   Redraw();
 }
 
+void OvSplitter::SetSplitterKeyboard(bool on) {
+  SetKeyboardEnabled(on);
+  Notify(u"SplitterKeyboard");
+  Redraw();
+}
+
+void OvSplitter::SetKeyboardEnabled(bool on) {
+  if (on == keyboard_.Enabled()) return;
+  if (panes_) keyboard_.FocusOut(*panes_);
+  keyboard_.SetEnabled(on);
+  site_.surface.SetTabStop(on);
+  if (on && hasFocus_ && KeyboardActive()) keyboard_.FocusIn(*panes_);
+}
+
+void OvSplitter::SetSplitterIncrement(int32_t pixels) {
+  keyboard_.SetIncrement(pixels);
+  Notify(u"SplitterIncrement");
+}
+
 void OvSplitter::SetSplitterSize(int32_t value) {
   if (value < 1 || value > 32767)
     throw Error::Component(err::kOutOfRange, u"SplitterSize must be between 1 and 32767.");
@@ -413,7 +445,13 @@ void OvSplitter::ReLayout() {
   MoveChildControls();
 }
 
-void OvSplitter::Redraw() { RedrawInto(site_.surface.Hdc()); }
+void OvSplitter::Redraw() {
+  if (!panes_) return;
+  // A drag's feedback lies over the window's pixels: it comes off while they are painted.
+  panes_->Bar().ToggleFeedback();
+  RedrawInto(site_.surface.Hdc());
+  panes_->Bar().ToggleFeedback();
+}
 
 void OvSplitter::RedrawInto(host::GdiHandle target) {
   if (!ready_ || !panes_) return;
@@ -427,7 +465,8 @@ void OvSplitter::RedrawInto(host::GdiHandle target) {
                    .panes = *panes_,
                    .designMode = !site_.ambient.UserMode(),
                    .font = surface.Font(),
-                   .textHeight = surface.TextHeight(u"O")});
+                   .textHeight = surface.TextHeight(u"O"),
+                   .focusedBar = FocusedBar()});
 }
 
 void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control) {
@@ -556,6 +595,11 @@ void OvSplitter::MouseDown(int16_t& button, int16_t& shift, float& x, float& y) 
     TrackMouseCapture(x, y, button, CaptureMode::Press);
     TrackMouseCapture(x, y, button, CaptureMode::Track);
     HitTestSplitters(x, y);
+    keyboard_.CancelMove(*panes_);
+    if (hotPane_ && KeyboardActive()) {
+      keyboard_.Focus(static_cast<size_t>(hotPane_->Index() - 1));
+      if (hasFocus_) Redraw();
+    }
     panes_->SplitterMouseDown(hotPane_, x, y);
   }
   RaiseMouse(events::MouseDown, button, shift, x, y);
@@ -570,7 +614,7 @@ void OvSplitter::MouseMove(int16_t& button, int16_t& shift, float& x, float& y) 
     // Esc ends the drag even when the keyboard's focus is elsewhere.
     if (panes_->Bar().Dragging() && (site_.pointer.GetAsyncKeyState(host::vk::kEscape) & 0x8000))
       CancelDrag();
-    else
+    else if (!keyboard_.Moving())
       panes_->SplitterMouseMove(hotPane_, x, y);
   }
   RaiseMouse(events::MouseMove, button, shift, x, y);
@@ -578,18 +622,65 @@ void OvSplitter::MouseMove(int16_t& button, int16_t& shift, float& x, float& y) 
 
 void OvSplitter::MouseUp(int16_t& button, int16_t& shift, float& x, float& y) {
   TrackMouseCapture(x, y, button, CaptureMode::Track);
-  if (hotPane_ && button == kLeftButton) {
-    panes_->SplitterMouseUp(hotPane_);
-    Redraw();
-    RefreshChildControls();
-  }
+  if (hotPane_ && button == kLeftButton && !keyboard_.Moving()) FinishBarMove(hotPane_);
   RaiseMouse(events::MouseUp, button, shift, x, y);
+}
+
+void OvSplitter::FinishBarMove(panes::PanePtr& pane) {
+  panes_->SplitterMouseUp(pane);
+  Redraw();
+  RefreshChildControls();
+}
+
+void OvSplitter::FocusIn() {
+  hasFocus_ = true;
+  if (KeyboardActive() && keyboard_.FocusIn(*panes_)) Redraw();
+}
+
+void OvSplitter::FocusOut() {
+  hasFocus_ = false;
+  if (!panes_ || !keyboard_.FocusedBar()) return;
+  keyboard_.FocusOut(*panes_);
+  Redraw();
+}
+
+std::optional<size_t> OvSplitter::FocusedBar() const {
+  return hasFocus_ && KeyboardActive() ? keyboard_.FocusedBar() : std::nullopt;
+}
+
+bool OvSplitter::WantsTab(bool shift) const {
+  const std::optional<size_t> bar = FocusedBar();
+  if (!bar) return false;
+  return shift ? *bar > 0 : *bar + 2 < panes_->Items().size();
+}
+
+BarKey OvSplitter::KeyDown(int32_t key, bool shift) {
+  if (!panes_) return BarKey::Ignored;
+  BarKey result = BarKey::Ignored;
+  if (KeyboardActive() && hasFocus_) {
+    const std::optional<size_t> before = keyboard_.FocusedBar();
+    result = keyboard_.KeyDown(*panes_, key, shift);
+    if (result == BarKey::Apply) {
+      panes::PanePtr pane = keyboard_.MovingPane(*panes_);
+      keyboard_.MoveEnded();
+      FinishBarMove(pane);
+    } else if (keyboard_.FocusedBar() != before) {
+      Redraw();
+    }
+  }
+  if (result == BarKey::Ignored && key == host::vk::kEscape) {
+    CancelDrag();
+    return BarKey::Handled;
+  }
+  return result;
 }
 
 void OvSplitter::CancelDrag() {
   if (!panes_) return;
+  // A keyboard move ends by the keyboard or the focus: the pointer leaving the bars and
+  // giving up the capture does not end it.
   // Forgetting the pane keeps the release that follows from touching the panes at all.
-  if (panes_->CancelSplitterDrag()) hotPane_.reset();
+  if (!keyboard_.Moving() && panes_->CancelSplitterDrag()) hotPane_.reset();
   // Another window took the capture: the control no longer holds it, so the next move or
   // press takes it afresh instead of believing it still does.
   if (isCaptured_ && site_.pointer.GetCapture() != site_.surface.Hwnd()) {

@@ -11,6 +11,7 @@
 #include "host/site/property_bag.h"
 #include "host/site/picture.h"
 #include "panes/ov_panes.h"
+#include "splitter/bar_keyboard.h"
 #include "splitter/control_painter.h"
 
 namespace splitter {
@@ -72,6 +73,18 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   // The pane before the bar last found under the pointer.
   const panes::PanePtr& HotPane() const { return hotPane_; }
 
+  // The control's window got or lost the keyboard focus.
+  void FocusIn();
+  void FocusOut();
+  // A key for the control's window, Shift held or not. Esc ends a mouse drag; with
+  // keyboard operation on, at run time, the bars take their keys first.
+  BarKey KeyDown(int32_t key, bool shift);
+  // Whether Tab (Shift+Tab with shift) moves between the bars instead of leaving the control.
+  bool WantsTab(bool shift) const;
+  // The bar that shows the focus mark, when one does.
+  std::optional<size_t> FocusedBar() const;
+  bool KeyboardMoving() const { return keyboard_.Moving(); }
+
   // Public properties.
   const std::shared_ptr<panes::OvPanes>& Panes() const { return panes_; }
   host::WindowHandle Hwnd() const { return site_.surface.Hwnd(); }
@@ -106,6 +119,15 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   // The names of the contained controls, or nothing when one of them cannot be read.
   std::optional<std::vector<host::String>> GetContainedControls() const;
 
+  // Keyboard operation of the bars; off, the control is no tab stop and ignores the keys.
+  bool SplitterKeyboard() const { return keyboard_.Enabled(); }
+  void SetSplitterKeyboard(bool on);
+  int32_t SplitterIncrement() const { return keyboard_.Increment(); }
+  void SetSplitterIncrement(int32_t pixels);
+  // The saved record's format: the first one while every later property is at its default,
+  // so that older readers still read it.
+  uint16_t RecordVersion() const;
+
   int16_t BorderOffset() const { return panes_->GetBorderOffset(); }
   bool IsReady() const { return ready_; }
 
@@ -131,6 +153,12 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   void SetPaneBounds();
   void CommonEnding();
   void ReportPanesChanged();
+  // The release of a drag or Enter after keyboard moves: the pane before the bar and its
+  // neighbour take their new extents.
+  void FinishBarMove(panes::PanePtr& pane);
+  // Keyboard operation on or off, the tab stop following, without a notification.
+  void SetKeyboardEnabled(bool on);
+  bool KeyboardActive() const { return keyboard_.Enabled() && site_.ambient.UserMode(); }
   void RaiseSplitterResize(const panes::PanePtr& first, const panes::PanePtr& second);
   void Raise(const host::EventId& event);
   int32_t InnerExtent(float scaleExtent) const;
@@ -166,6 +194,8 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   int32_t mousePointer_ = 0;
   host::PictureRef mouseIcon_;
   ControlPainter painter_;
+  BarKeyboard keyboard_;
+  bool hasFocus_ = false;
 };
 
 }  // namespace splitter

@@ -330,10 +330,10 @@ class Reader {
 
 }  // namespace
 
-std::vector<uint8_t> PropertyRecord::Serialize(const host::MemoryBag& bag) {
+std::vector<uint8_t> PropertyRecord::Serialize(const host::MemoryBag& bag, uint16_t version) {
   Writer writer(u"");
   writer.bytes().assign(std::begin(kSignature), std::end(kSignature));
-  writer.Put(kFormatVersion);
+  writer.Put(version);
   writer.Put(uint32_t{0});  // the length, filled in below
   writer.Put(static_cast<uint32_t>(bag.Entries().size()));
   for (const auto& [name, value] : bag.Entries()) {
@@ -362,7 +362,7 @@ size_t PropertyRecord::RecordSize(std::span<const uint8_t> header) {
                            u"control (format " +
                                DecimalText(version) + u"); this version reads format " + DecimalText(kFormatVersion) +
                                u".");
-  if (version != kFormatVersion) throw Damaged(err::kInvalidParameter, u"unknown format " + DecimalText(version));
+  if (version < kFirstFormatVersion) throw Damaged(err::kInvalidParameter, u"unknown format " + DecimalText(version));
   return kHeaderSize + reader.Take<uint32_t>();
 }
 

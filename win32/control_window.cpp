@@ -162,7 +162,11 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONDBLCLK:
     case WM_CAPTURECHANGED:
     case WM_KEYDOWN:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
       return OnInput(message, wParam, lParam);
+    case WM_GETDLGCODE:
+      return owner_.OnDialogCode(reinterpret_cast<const MSG*>(lParam));
     default:
       return DefWindowProcW(window_.get(), message, wParam, lParam);
   }

@@ -92,6 +92,11 @@ bool Win32Gdi::MoveToEx(GdiHandle dc, int32_t x, int32_t y) { return ::MoveToEx(
 
 bool Win32Gdi::LineTo(GdiHandle dc, int32_t x, int32_t y) { return ::LineTo(Dc(dc), x, y) != FALSE; }
 
+bool Win32Gdi::DrawFocusRect(GdiHandle dc, const host::GdiRect& rect) {
+  const RECT r{rect.left, rect.top, rect.right, rect.bottom};
+  return ::DrawFocusRect(Dc(dc), &r) != FALSE;
+}
+
 int Win32Gdi::SaveDC(GdiHandle dc) { return ::SaveDC(Dc(dc)); }
 
 bool Win32Gdi::RestoreDC(GdiHandle dc, int savedLevel) { return ::RestoreDC(Dc(dc), savedLevel) != FALSE; }

@@ -26,6 +26,7 @@ class Win32Gdi : public host::Gdi {
   host::GdiHandle CreatePen(int style, int32_t width, host::ColorRef color) override;
   bool MoveToEx(host::GdiHandle dc, int32_t x, int32_t y) override;
   bool LineTo(host::GdiHandle dc, int32_t x, int32_t y) override;
+  bool DrawFocusRect(host::GdiHandle dc, const host::GdiRect& rect) override;
   int SaveDC(host::GdiHandle dc) override;
   bool RestoreDC(host::GdiHandle dc, int savedLevel) override;
   host::ColorRef GetSysColor(int index) override;

@@ -85,6 +85,9 @@ class Gdi : public Interface {
   // Draws up to the end point, leaving the end point itself out.
   virtual bool LineTo(GdiHandle dc, int32_t x, int32_t y) = 0;
 
+  // The system's focus mark: a dotted outline drawn by inversion, so a second call erases it.
+  virtual bool DrawFocusRect(GdiHandle dc, const GdiRect& rect) = 0;
+
   // Returns the saved level; RestoreDC with -1 goes back one level.
   virtual int SaveDC(GdiHandle dc) = 0;
   virtual bool RestoreDC(GdiHandle dc, int savedLevel) = 0;

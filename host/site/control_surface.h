@@ -34,6 +34,8 @@ class ControlSurface : public Interface {
   virtual void SetMouseIcon(PictureRef icon) = 0;  // null for none
   virtual int16_t OLEDropMode() const = 0;
   virtual void SetOLEDropMode(int16_t mode) = 0;
+  // Whether the container's Tab order stops at the control's window.
+  virtual void SetTabStop(bool on) = 0;
   // Starts an OLE drag with the control as its source.
   virtual void OLEDrag() = 0;
 

@@ -21,7 +21,19 @@ struct ScreenPoint {
 using ScreenRect = GdiRect;
 
 namespace vk {
+inline constexpr int32_t kTab = 0x09;
+inline constexpr int32_t kReturn = 0x0D;
+inline constexpr int32_t kShift = 0x10;
 inline constexpr int32_t kEscape = 0x1B;
+inline constexpr int32_t kPageUp = 0x21;
+inline constexpr int32_t kPageDown = 0x22;
+inline constexpr int32_t kEnd = 0x23;
+inline constexpr int32_t kHome = 0x24;
+inline constexpr int32_t kLeft = 0x25;
+inline constexpr int32_t kUp = 0x26;
+inline constexpr int32_t kRight = 0x27;
+inline constexpr int32_t kDown = 0x28;
+inline constexpr int32_t kF6 = 0x75;
 inline constexpr int32_t kLeftAlt = 164;
 inline constexpr int32_t kRightAlt = 165;
 }  // namespace vk

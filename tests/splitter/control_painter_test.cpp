@@ -40,6 +40,16 @@ TEST_F(PaintRedraw, OnlyRoundBarsAreDrawnAndFlatPanesHaveNoFrame) {
   EXPECT_EQ(Column(100), "bg:0 hi:1-59");
 }
 
+TEST_F(PaintRedraw, TheFocusedBarShowsADottedMarkOverItsWholeExtent) {
+  MakePanes({100, 80, 50}, panes::OvPaneFlat);
+  focusedBar = 1;
+  Redraw();
+  // The second bar is x 183 to 185: its outline, every other pixel inverted.
+  EXPECT_EQ(Row(31), "bg:0-182 FF55FF:183 bg:184 FF55FF:185 bg:186-299");
+  EXPECT_EQ(Row(30), "bg:0-299");
+  EXPECT_EQ(Column(184), "FF55FF:0 bg:1-59");
+}
+
 TEST_F(PaintRedraw, BorderFollowsBorderStyleAndAppearance) {
   Resize(100, 60);
   struct Case {

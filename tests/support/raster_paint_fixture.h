@@ -104,7 +104,8 @@ class RasterPaintFixture : public ::testing::Test {
             .panes = *panes,
             .designMode = designMode,
             .font = font,
-            .textHeight = 13.4f};
+            .textHeight = 13.4f,
+            .focusedBar = focusedBar};
   }
   void Redraw() { painter.Redraw(Request()); }
 
@@ -120,6 +121,7 @@ class RasterPaintFixture : public ::testing::Test {
   int32_t appearance = 1, borderStyle = 0, splitterStyle = 0, splitterSize = 3, orientation = 0;
   int16_t borderOffset = 0;
   bool designMode = false;
+  std::optional<size_t> focusedBar;
   host::FontDescription font{u"Tahoma", true};
   std::shared_ptr<panes::OvPanes> panes = panes::OvPanes::Create();
   splitter::ControlPainter painter;

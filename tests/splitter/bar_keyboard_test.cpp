@@ -1,0 +1,165 @@
+// The bars by keyboard on the simulated platform: the focus mark's walk, the moves of the
+// feedback inside the drag range, Enter and the ways a move is dropped, and the switch.
+#include <gtest/gtest.h>
+
+#include "sim/sim_platform.h"
+#include "sim/sim_property_bag.h"
+#include "splitter/ov_splitter.h"
+#include "tests/support/error_matchers.h"
+
+namespace {
+
+namespace vk = host::vk;
+using splitter::BarKey;
+
+// Three flat panes of 100, 100 and the rest in a 400 x 300 control at run time, each at
+// least 10 pixels; the bars lie at 100 and 203, the first may travel from 0 to 200.
+class Keyboard : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform.ambient.SetUserMode(true);
+    platform.surface.SetScaleSize(400, 300);
+    control.Initialize();
+    control.InitProperties();
+    auto& panes = *control.Panes();
+    panes.Add();
+    panes.Add();
+    for (int i = 0; i < 3; ++i) {
+      panes.Items()[i]->SetAppearance(0);
+      panes.Items()[i]->SetMinimum(150);
+    }
+    for (int i = 0; i < 2; ++i) panes.Items()[i]->SetExtentPixels(panes::Dimension::X, 100);
+    panes.Relayout(false);
+    platform.events.Clear();
+  }
+  BarKey Key(int32_t key, bool shift = false) { return control.KeyDown(key, shift); }
+  void Keys(std::initializer_list<int32_t> keys) {
+    for (int32_t key : keys) Key(key);
+  }
+  int32_t Width(int position) const {
+    return control.Panes()->Items()[position - 1]->ExtentPixels(panes::Dimension::X);
+  }
+  int64_t Feedback(int bar) const {
+    return control.Panes()->BarMovePosition(*control.Panes()->Items()[bar - 1]);
+  }
+  size_t Resizes() const {
+    return std::ranges::count(platform.events.Names(), host::String(u"SplitterResize"));
+  }
+
+  host::sim::SimPlatform platform;
+  splitter::OvSplitter control{platform.Site()};
+};
+
+TEST_F(Keyboard, OffOrInADesignerTheBarsTakeNoKeysAndShowNoMark) {
+  control.FocusIn();
+  EXPECT_EQ(Key(vk::kRight), BarKey::Ignored);
+  EXPECT_EQ(control.FocusedBar(), std::nullopt);
+  EXPECT_FALSE(platform.surface.TabStop());
+  EXPECT_EQ(Key(vk::kEscape), BarKey::Handled);  // Esc still ends a mouse drag, as before
+
+  platform.ambient.SetUserMode(false);
+  control.SetSplitterKeyboard(true);
+  EXPECT_TRUE(platform.surface.TabStop());
+  EXPECT_EQ(control.FocusedBar(), std::nullopt);
+  EXPECT_EQ(Key(vk::kRight), BarKey::Ignored);
+  EXPECT_FALSE(control.Panes()->Bar().Dragging());
+}
+
+TEST_F(Keyboard, TabAndF6WalkTheBarsAndTabLeavesPastEitherEnd) {
+  control.SetSplitterKeyboard(true);
+  control.FocusIn();
+  EXPECT_EQ(control.FocusedBar(), 0u);
+  EXPECT_TRUE(control.WantsTab(false));
+  EXPECT_FALSE(control.WantsTab(true));
+  EXPECT_EQ(Key(vk::kTab), BarKey::Handled);
+  EXPECT_EQ(control.FocusedBar(), 1u);
+  EXPECT_FALSE(control.WantsTab(false));
+  EXPECT_EQ(Key(vk::kTab), BarKey::LeaveForward);
+  control.FocusOut();
+  EXPECT_EQ(control.FocusedBar(), std::nullopt);
+  control.FocusIn();
+  EXPECT_EQ(control.FocusedBar(), 1u);  // the bar last used
+  EXPECT_EQ(Key(vk::kTab, true), BarKey::Handled);
+  EXPECT_EQ(Key(vk::kTab, true), BarKey::LeaveBackward);
+  EXPECT_EQ(Key(vk::kF6), BarKey::Handled);
+  EXPECT_EQ(Key(vk::kF6), BarKey::Handled);  // F6 goes round
+  EXPECT_EQ(control.FocusedBar(), 0u);
+  EXPECT_EQ(Key(vk::kF6, true), BarKey::Handled);
+  EXPECT_EQ(control.FocusedBar(), 1u);
+}
+
+TEST_F(Keyboard, KeysMoveTheFeedbackInsideTheDragRangeAndEnterAppliesItAsARelease) {
+  control.SetSplitterKeyboard(true);
+  control.SetSplitterIncrement(4);
+  control.FocusIn();
+  EXPECT_EQ(Key(vk::kUp), BarKey::Ignored);  // across a row of panes
+  EXPECT_EQ(Key(vk::kRight), BarKey::Handled);
+  Key(vk::kRight, true);
+  EXPECT_EQ(Feedback(1), 100 + 4 + 40);
+  Keys({vk::kPageDown, vk::kLeft});
+  EXPECT_EQ(Feedback(1), 144 + 40 - 4);
+  EXPECT_EQ(Width(1), 100);  // nothing moves before Enter
+  Key(vk::kHome);
+  EXPECT_EQ(Feedback(1), 0);
+  Key(vk::kEnd);
+  EXPECT_EQ(Feedback(1), 200);  // the next pane's outer edge less the bar
+  Keys({vk::kPageUp, vk::kPageUp});
+  EXPECT_EQ(Key(vk::kReturn), BarKey::Apply);
+  EXPECT_EQ(Width(1), 120);
+  EXPECT_EQ(Width(2), 80);  // the pair keeps its total
+  EXPECT_EQ(Resizes(), 1u);
+  EXPECT_TRUE(platform.pointer.Inverted().empty());
+  EXPECT_EQ(Key(vk::kReturn), BarKey::Ignored);  // no move: Enter is the container's
+
+  Keys({vk::kHome, vk::kReturn});  // as a release at the range's start: the minimum
+  EXPECT_EQ(Width(1), 10);
+  EXPECT_EQ(Width(2), 190);
+}
+
+TEST_F(Keyboard, EscTheFocusLeavingOrAMousePressDropsAMoveWithNothingChanged) {
+  control.SetSplitterKeyboard(true);
+  control.FocusIn();
+  for (int way = 0; way < 3; ++way) {
+    SCOPED_TRACE(way);
+    Key(vk::kRight, true);
+    ASSERT_FALSE(platform.pointer.Inverted().empty());
+    if (way == 0) EXPECT_EQ(Key(vk::kEscape), BarKey::Handled);
+    if (way == 1) control.FocusOut();
+    int16_t left = 1, none = 0;
+    float x = 204, y = 50;
+    if (way == 2) control.MouseMove(none, none, x, y), control.MouseDown(left, none, x, y);
+    EXPECT_EQ(platform.pointer.Inverted().size(), way == 2 ? 1u : 0u);  // only the mouse's own feedback
+    if (way == 2) control.MouseUp(left, none, x, y);
+    EXPECT_EQ(Width(1), 100);
+    EXPECT_EQ(Resizes(), 0u);
+    control.FocusIn();
+  }
+  EXPECT_EQ(control.FocusedBar(), 1u);  // the clicked bar took the mark
+}
+
+TEST_F(Keyboard, TheSwitchAndTheIncrementAreSavedOnlyWhenSetAndRaiseTheRecordVersion) {
+  host::sim::SimPropertyBag plain;
+  control.WriteProperties(plain);
+  EXPECT_FALSE(plain.Contains(u"SplitterKeyboard"));
+  EXPECT_FALSE(plain.Contains(u"SplitterIncrement"));
+  EXPECT_EQ(control.RecordVersion(), 1);
+
+  EXPECT_OV_ERROR(control.SetSplitterIncrement(0), host::err::kOutOfRange, "SplitterIncrement must be at least 1.");
+  EXPECT_EQ(control.SplitterIncrement(), 1);
+  control.SetSplitterKeyboard(true);
+  control.SetSplitterIncrement(7);
+  EXPECT_EQ(control.RecordVersion(), 2);
+  host::sim::SimPropertyBag saved;
+  control.WriteProperties(saved);
+  host::sim::SimPlatform other;
+  other.ambient.SetUserMode(true);
+  splitter::OvSplitter loaded{other.Site()};
+  loaded.Initialize();
+  loaded.ReadProperties(saved);
+  EXPECT_TRUE(loaded.SplitterKeyboard());
+  EXPECT_EQ(loaded.SplitterIncrement(), 7);
+  EXPECT_TRUE(other.surface.TabStop());
+  loaded.Terminate();
+}
+
+}  // namespace
