@@ -4,7 +4,9 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "activex/panes_object.h"
 #include "activex/platform_picture.h"
@@ -346,9 +348,26 @@ void SplitterObject::GiveUpFocus(bool backward) {
         GetFocus() != window)
       return;
   }
-  // Otherwise the window's dialog order, as a dialog's own navigation would go.
-  HWND next = GetNextDlgTabItem(GetAncestor(window, GA_ROOT), window, backward ? TRUE : FALSE);
-  if (next && next != window) SetFocus(next);
+  // Otherwise the Tab order of the window tree: the visible, enabled tab stops under the
+  // top-level window, depth first, so the controls inside the splitter come right after it.
+  struct Walk {
+    HWND self;
+    std::vector<HWND> stops;
+  } walk{window, {}};
+  EnumChildWindows(
+      GetAncestor(window, GA_ROOT),
+      [](HWND child, LPARAM context) -> BOOL {
+        auto& w = *reinterpret_cast<Walk*>(context);
+        if (child == w.self ||
+            ((GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(child) && IsWindowEnabled(child)))
+          w.stops.push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&walk));
+  auto self = std::find(walk.stops.begin(), walk.stops.end(), window);
+  if (self == walk.stops.end() || walk.stops.size() < 2) return;
+  const size_t at = static_cast<size_t>(self - walk.stops.begin()), count = walk.stops.size();
+  SetFocus(walk.stops[(at + (backward ? count - 1 : 1)) % count]);
 }
 
 LRESULT SplitterObject::OnDialogCode(const MSG* message) {

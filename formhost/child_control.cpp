@@ -21,7 +21,7 @@ bool StartsWith(const std::wstring& name, const wchar_t* prefix) {
 
 HWND CreateChild(ChildKind kind, HWND parent, const RECT& r) {
   const wchar_t* windowClass = nullptr;
-  DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS;
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS | WS_TABSTOP;
   switch (kind) {
     case ChildKind::Edit:
       windowClass = L"EDIT";

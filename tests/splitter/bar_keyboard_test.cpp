@@ -39,12 +39,8 @@ class Keyboard : public ::testing::Test {
   int32_t Width(int position) const {
     return control.Panes()->Items()[position - 1]->ExtentPixels(panes::Dimension::X);
   }
-  int64_t Feedback(int bar) const {
-    return control.Panes()->BarMovePosition(*control.Panes()->Items()[bar - 1]);
-  }
-  size_t Resizes() const {
-    return std::ranges::count(platform.events.Names(), host::String(u"SplitterResize"));
-  }
+  int64_t Feedback(int bar) const { return control.Panes()->BarMovePosition(*control.Panes()->Items()[bar - 1]); }
+  size_t Resizes() const { return std::ranges::count(platform.events.Names(), host::String(u"SplitterResize")); }
 
   host::sim::SimPlatform platform;
   splitter::OvSplitter control{platform.Site()};

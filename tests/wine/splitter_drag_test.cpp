@@ -209,4 +209,43 @@ TEST_F(SplitterDrag, ADragInvertsTheBarUnderThePointerGivesThePanesTheirNewWidth
   EXPECT_EQ(GetPropW(window, L"SPLITTERNUM_ADDEDPROPS"), nullptr);
 }
 
+TEST_F(SplitterDrag, WithKeyboardOperationAClickFocusesTheBarAndKeysMoveItEnterAppliesAndTabLeaves) {
+  outer_->Control().Put(L"SplitterKeyboard", true);
+  outer_->Control().Put(L"SplitterIncrement", 5);
+  const HWND window = outer_->Window();
+  EXPECT_TRUE(GetWindowLongPtrW(window, GWL_STYLE) & WS_TABSTOP);
+  RECT first = PanePixels(*outer_, 1);
+  long edge = BarLeadingEdge(*outer_);
+  Recording events(outer_->Control().Pointer());
+
+  pointer_.MoveTo(OnScreen(*outer_, BarPoint(*outer_)));
+  pointer_.Press();
+  pointer_.ReleaseButton();
+  pointer_.MoveTo(OnScreen(*outer_, BarPoint(*outer_, -30)));
+  ASSERT_EQ(GetFocus(), window) << "a click on a bar gives the control the focus";
+  ScreenPixels marked = Screen();
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpMessagesUntilQuiet();
+  EXPECT_EQ(Compare(marked, Screen()).changed, 0) << "the focus mark is part of the control's picture";
+
+  for (const char* key : {"Right", "Right", "Right", "shift+Right"}) pointer_.Key(key);
+  ExpectFeedbackAt(marked, *outer_, edge + 3 * 5 + 50);
+  EXPECT_EQ(Width(PanePixels(*outer_, 1)), Width(first)) << "no pane changes before Enter";
+  pointer_.Key("Return");
+  EXPECT_EQ(Width(PanePixels(*outer_, 1)), Width(first) + 65);
+  EXPECT_EQ(Text(Child(L"tree1").PixelRect()), Text(PanePixels(*outer_, 1))) << "the bound tree follows";
+  EXPECT_EQ(CountStarting(events->Summaries(), L"SplitterResize("), 1);
+
+  ScreenPixels applied = Screen();
+  pointer_.Key("Left");
+  pointer_.Key("Escape");
+  EXPECT_EQ(Compare(applied, Screen()).changed, 0) << "Esc drops the move and its feedback";
+  EXPECT_EQ(Width(PanePixels(*outer_, 1)), Width(first) + 65);
+
+  pointer_.Key("Tab");  // past the only bar: the form's next control
+  EXPECT_NE(GetFocus(), window);
+  EXPECT_TRUE(IsChild(form_->Handle(), GetFocus()));
+  EXPECT_EQ(CountStarting(events->Summaries(), L"SplitterResize("), 1);
+}
+
 }  // namespace
