@@ -1,5 +1,7 @@
 #include "host/screen.h"
 
+#include "host/variant.h"
+
 namespace host {
 namespace {
 
@@ -24,8 +26,15 @@ double TwipsPerUnit(ScaleMode mode, double twipsPerPixel) {
 }  // namespace
 
 Screen::Screen(int logicalPixelsX, int logicalPixelsY)
-    : twipsPerPixelX_(1440.0 / (logicalPixelsX > 0 ? logicalPixelsX : 96)),
+    : pixelsPerInch_(logicalPixelsX > 0 ? logicalPixelsX : 96),
+      twipsPerPixelX_(1440.0 / (logicalPixelsX > 0 ? logicalPixelsX : 96)),
       twipsPerPixelY_(1440.0 / (logicalPixelsY > 0 ? logicalPixelsY : 96)) {}
+
+int Screen::Scaled(int pixelsAt96) const {
+  if (pixelsAt96 <= 0) return pixelsAt96;
+  const int scaled = static_cast<int>(RoundHalfEven(static_cast<double>(pixelsAt96) * pixelsPerInch_ / 96.0));
+  return scaled < 1 ? 1 : scaled;
+}
 
 double Screen::ScaleX(double value, ScaleMode from, ScaleMode to) const {
   return value * TwipsPerUnit(from, twipsPerPixelX_) / TwipsPerUnit(to, twipsPerPixelX_);

@@ -39,6 +39,13 @@ void OvPane::SetResizeChildControl(bool value) {
   Notify(u"ResizeChildControl");
 }
 
+void OvPane::ScaleLengths(int to, int from) {
+  auto scaled = [&](int32_t pixels) { return host::NearestLong(static_cast<double>(pixels) * to / from); };
+  extentPixels_ = {scaled(extentPixels_.x), scaled(extentPixels_.y)};
+  minimumPixels_ = scaled(minimumPixels_);
+  Owner()->InvalidatePositions();
+}
+
 int32_t OvPane::Minimum() const {
   return host::NearestLong(static_cast<double>(minimumPixels_) * Owner()->GetUnitsPerPixel());
 }

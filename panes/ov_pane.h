@@ -52,6 +52,9 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
   int32_t ExtentPixels(Dimension d) const;
   // Below the minimum fails along the collection's axis; across it any value is taken.
   void SetExtentPixels(Dimension d, int32_t pixels);
+  // Extents and minimum measured again at another resolution (pixels times to / from),
+  // without a notification: the physical lengths stay.
+  void ScaleLengths(int to, int from);
   int32_t MinimumPixels() const { return minimumPixels_; }
   // The rectangle inside the pane's frame: where its bound control goes, and what Left,
   // Top, Width and Height report in twips.

@@ -24,9 +24,18 @@ int32_t CheckedLong(int64_t value) {
 
 std::shared_ptr<OvPanes> OvPanes::Create(host::Screen screen) { return std::shared_ptr<OvPanes>(new OvPanes(screen)); }
 
+void OvPanes::SetScreen(const host::Screen& screen) {
+  // Drawn for 96 pixels per inch: 2 pixels of grip, a minimum of 10.
+  screen_ = screen;
+  grip_ = screen.Scaled(2);
+  defaultMinimum_ = screen.Scaled(10);
+  InvalidatePositions();
+}
+
 PanePtr OvPanes::Add(const Variant& index, const Variant& key, const Variant& appearance, const Variant& controlName) {
   auto pane = std::make_shared<OvPane>();
   pane->SetOwner(shared_from_this());
+  pane->minimumPixels_ = defaultMinimum_;
   return AddItem(index, pane, [&](OvPane& added) {
     const bool hasIndex = !index.IsMissing();
     const int32_t position = hasIndex ? ResolveIndex(index) : 0;
@@ -109,6 +118,7 @@ const PaneLayout& OvPanes::LayoutWithin(XY<double> inner) const {
                          .minimums = minimums,
                          .barSize = splitterSize_,
                          .border = borderOffset_,
+                         .grip = grip_,
                          .innerAlong = axis_.Pick(inner),
                          .innerAcross = axis_.PickAcross(inner)});
   return *layout_;

@@ -68,6 +68,8 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   const CSplitter& Bar() const { return bar_; }
   CSplitter& Bar() { return bar_; }
   const host::Screen& GetScreen() const { return screen_; }
+  // The screen's resolution changed: the bars' grip and a new pane's minimum follow it.
+  void SetScreen(const host::Screen& screen);
 
   // Geometry.
   // Add with every argument left out, the new pane taking the given extent along the axis (0:
@@ -119,7 +121,7 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   void InvalidatePositions() { layout_.reset(); }
 
  private:
-  explicit OvPanes(host::Screen screen) : screen_(screen) {}
+  explicit OvPanes(const host::Screen& screen) { SetScreen(screen); }
   void ListChanged() override { InvalidatePositions(); }
   PanePtr PaneAt(int32_t position) const { return Item(host::Variant(position)); }
   void SizeNewPane(OvPane& pane, bool hasIndex, int32_t position);
@@ -138,6 +140,8 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   std::optional<int32_t> initialMinimum_;
   CSplitter bar_;
   host::Screen screen_;
+  int32_t grip_ = 2;
+  int32_t defaultMinimum_ = 10;
 };
 
 }  // namespace panes

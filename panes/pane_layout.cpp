@@ -12,7 +12,8 @@ int64_t RoundedHalfEven(double value) { return static_cast<int64_t>(host::RoundH
 }  // namespace
 
 PaneLayout LayOutPanes(const LayoutInput& input) {
-  PaneLayout layout{.spans = {}, .barSize = input.barSize, .across = RoundedHalfEven(input.innerAcross)};
+  PaneLayout layout{
+      .spans = {}, .barSize = input.barSize, .grip = input.grip, .across = RoundedHalfEven(input.innerAcross)};
   layout.spans.reserve(input.extents.size());
   int64_t position = input.border;
   for (int32_t extent : input.extents) {
@@ -29,10 +30,9 @@ PaneLayout LayOutPanes(const LayoutInput& input) {
 }
 
 std::optional<size_t> PaneLayout::BarAt(double along) const {
-  constexpr int kGrip = 2;
   for (size_t k = 0; k + 1 < spans.size(); ++k) {
     const int64_t barStart = spans[k].End();
-    if (barStart - kGrip < along && along < barStart + barSize + kGrip) return k;
+    if (barStart - grip < along && along < barStart + barSize + grip) return k;
   }
   return std::nullopt;
 }

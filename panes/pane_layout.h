@@ -27,6 +27,8 @@ struct LayoutInput {
   std::span<const int32_t> minimums;
   int32_t barSize = 0;
   int32_t border = 0;
+  // Pixels beyond each side of a bar that still grip it.
+  int32_t grip = 2;
   // Inside the border, along and across; fractions are rounded half to even where a pane
   // meets the inner edge.
   double innerAlong = 0;
@@ -41,6 +43,7 @@ struct DragRange {
 struct PaneLayout {
   std::vector<PaneSpan> spans;
   int32_t barSize = 0;
+  int32_t grip = 2;
   // Every pane spans the inner extent across.
   int64_t across = 0;
   // The extent that brings the last pane to the inner edge, never below its minimum.
@@ -48,7 +51,7 @@ struct PaneLayout {
   bool operator==(const PaneLayout&) const = default;
 
   // The pane (0-based) before the bar whose grip holds the coordinate: the bar itself
-  // and 2 pixels into each neighbour, both ends excluded. The last pane has no bar.
+  // and `grip` pixels into each neighbour, both ends excluded. The last pane has no bar.
   std::optional<size_t> BarAt(double along) const;
   // Where the bar after pane k may travel during a drag: from the outer edge of pane k to
   // the outer edge of pane k + 1, the bar included.

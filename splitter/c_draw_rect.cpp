@@ -17,8 +17,8 @@ void CDrawRect::Line(GdiHandle dc, int32_t fromX, int32_t fromY, int32_t toX, in
   gdi_.LineTo(dc, toX, toY);
 }
 
-void CDrawRect::Draw3DRect(GdiHandle dc, int32_t left, int32_t top, int32_t width, int32_t height, Rect3DStyle style) {
-  const int32_t l = left, t = top, w = width, h = height;
+void CDrawRect::Draw3DRect(GdiHandle dc, int32_t left, int32_t top, int32_t width, int32_t height, Rect3DStyle style,
+                           int32_t line) {
   const bool sunken = style == Rect3DStyle::Sunken;
   // Destroyed in reverse: the old pen back, the pens deleted, the DC restored.
   host::GdiSavedState saved(gdi_, dc);
@@ -34,22 +34,28 @@ void CDrawRect::Draw3DRect(GdiHandle dc, int32_t left, int32_t top, int32_t widt
     penD = pen(gdi::kColor3DLight);
   }
   host::GdiSelection selection(gdi_, dc, penA.Get());
-
-  Line(dc, w < 2 ? l + w : l + w - 2, t, l, t);
-  Line(dc, l, t, l, t + h - 1);
-  selection.Switch(penB.Get());
-  Line(dc, l, t + h - 1, l + w - 1, t + h - 1);
-  Line(dc, l + w - 1, t + h - 1, l + w - 1, t - 1);
+  // Each ring `line` pixels thick: the 1-pixel ring drawn again one pixel further in.
+  for (int32_t i = 0; i < line; ++i) {
+    const int32_t l = left + i, t = top + i, w = width - 2 * i, h = height - 2 * i;
+    selection.Switch(penA.Get());
+    Line(dc, w < 2 ? l + w : l + w - 2, t, l, t);
+    Line(dc, l, t, l, t + h - 1);
+    selection.Switch(penB.Get());
+    Line(dc, l, t + h - 1, l + w - 1, t + h - 1);
+    Line(dc, l + w - 1, t + h - 1, l + w - 1, t - 1);
+  }
   if (!sunken) return;
-
-  // The narrow cases start the short lines at the right edge instead.
-  const int32_t innerRight = w < 2 ? l + w : l + w - 2;
-  selection.Switch(penC.Get());
-  Line(dc, w < 3 ? l + w : l + w - 3, t + 1, l + 1, t + 1);
-  Line(dc, l + 1, t + 1, l + 1, t + h - 2);
-  selection.Switch(penD.Get());
-  Line(dc, l + 1, t + h - 2, innerRight, t + h - 2);
-  Line(dc, innerRight, t + h - 2, innerRight, t);
+  for (int32_t i = line - 1; i < 2 * line - 1; ++i) {
+    const int32_t l = left + i, t = top + i, w = width - 2 * i, h = height - 2 * i;
+    // The narrow cases start the short lines at the right edge instead.
+    const int32_t innerRight = w < 2 ? l + w : l + w - 2;
+    selection.Switch(penC.Get());
+    Line(dc, w < 3 ? l + w : l + w - 3, t + 1, l + 1, t + 1);
+    Line(dc, l + 1, t + 1, l + 1, t + h - 2);
+    selection.Switch(penD.Get());
+    Line(dc, l + 1, t + h - 2, innerRight, t + h - 2);
+    Line(dc, innerRight, t + h - 2, innerRight, t);
+  }
 }
 
 void CDrawRect::DrawRoundSplitter(GdiHandle dc, panes::Axis axis, int32_t splitterSize, int16_t offset, int32_t left,

@@ -14,9 +14,10 @@ class CDrawRect {
  public:
   explicit CDrawRect(host::Gdi& gdi) : gdi_(gdi) {}
 
-  // Sunken: a 2-pixel edge, shadows top and left, lights bottom and right. Flat black:
-  // a 1-pixel black rectangle.
-  void Draw3DRect(host::GdiHandle dc, int32_t left, int32_t top, int32_t width, int32_t height, Rect3DStyle style);
+  // Sunken: a 2-line edge, shadows top and left, lights bottom and right. Flat black:
+  // a 1-line black rectangle. A line is `line` pixels thick.
+  void Draw3DRect(host::GdiHandle dc, int32_t left, int32_t top, int32_t width, int32_t height, Rect3DStyle style,
+                  int32_t line = 1);
   // The bar after the pane (left, top, width, height), `offset` being the border's
   // thickness; orientation 0 gives vertical bars.
   void DrawRoundSplitter(host::GdiHandle dc, panes::Axis axis, int32_t splitterSize, int16_t offset, int32_t left,

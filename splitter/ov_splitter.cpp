@@ -62,6 +62,8 @@ const Key kWhatsThisHelpID{u"WhatsThisHelpID", Variant(int16_t{0})};
 // Added later: written only when set, so that older readers see the bag they know.
 const Key kSplitterKeyboard{u"SplitterKeyboard", Variant(false)};
 const Key kSplitterIncrement{u"SplitterIncrement", Variant(int32_t{BarKeyboard::kDefaultIncrement})};
+// The resolution the saved pixel lengths (bar size, pane extents) were measured at.
+const Key kPixelsPerInch{u"PixelsPerInch", Variant(int32_t{96})};
 const Key kNumPanes{u"NumPanes", Variant(int16_t{0})};
 
 // Pane keys: the name is followed by the pane's index. The default name is computed.
@@ -141,7 +143,7 @@ void OvSplitter::InitProperties() {
   // A container without Left or Top on its extender must not stop the creation.
   Skipping([&] { SetPaneBounds(); });
   panes_->SetOrientation(OvHorizontal);
-  panes_->SetSplitterSize(kDefaultSplitterSize);
+  panes_->SetSplitterSize(site_.screen.Scaled(kDefaultSplitterSize));
   panes_->AddFirstPane();
   ready_ = true;
   Redraw();
@@ -164,7 +166,9 @@ void OvSplitter::ReadProperties(host::PropertyBag& bag) {
   look_.borderStyle = Read(bag, saved::kBorderStyle).ToLong();
   splitterMouseIcon_ = PictureFrom(Read(bag, saved::kSplitterMouseIcon));
   look_.splitterStyle = Read(bag, saved::kSplitterStyle).ToLong();
-  const int32_t splitterSize = Read(bag, saved::kSplitterSize).ToLong();
+  savedPixelsPerInch_ = Read(bag, saved::kPixelsPerInch).ToLong();
+  if (savedPixelsPerInch_ <= 0) throw Error::Runtime(err::kInvalidPropertyValue);
+  const int32_t splitterSize = FromSavedPixels(Read(bag, saved::kSplitterSize).ToLong());
   const int32_t orientation = Read(bag, saved::kOrientation).ToLong();
   whatsThisHelpId_ = Read(bag, saved::kWhatsThisHelpID).ToLong();
   UpdateClientArea();
@@ -187,7 +191,7 @@ void OvSplitter::ReadPaneRecords(host::PropertyBag& bag) {
   const int32_t count = Read(bag, saved::kNumPanes).ToLong();
   const bool horizontal = Orientation() == OvHorizontal;
   for (int32_t i = 1; i <= count; ++i) {
-    const int32_t extent = Read(bag, saved::PaneExtentKey(horizontal), i).ToLong();
+    const int32_t extent = FromSavedPixels(Read(bag, saved::PaneExtentKey(horizontal), i).ToLong());
     // The saved minimum is given to the new pane before its extent, so that an extent the
     // user made smaller than the default minimum loads again. A minimum that does not read
     // is left to fail at its own step below.
@@ -220,6 +224,7 @@ void OvSplitter::WriteProperties(host::PropertyBag& bag) const {
   Write(bag, saved::kSplitterSize, Variant(SplitterSize()));
   Write(bag, saved::kOrientation, Variant(Orientation()));
   Write(bag, saved::kWhatsThisHelpID, Variant(whatsThisHelpId_));
+  Write(bag, saved::kPixelsPerInch, Variant(int32_t{site_.screen.PixelsPerInch()}));
   Write(bag, saved::kSplitterKeyboard, Variant(keyboard_.Enabled()));
   Write(bag, saved::kSplitterIncrement, Variant(keyboard_.Increment()));
   WritePaneRecords(bag);
@@ -242,7 +247,33 @@ void OvSplitter::WritePaneRecords(host::PropertyBag& bag) const {
 }
 
 uint16_t OvSplitter::RecordVersion() const {
-  return keyboard_.Enabled() || keyboard_.Increment() != BarKeyboard::kDefaultIncrement ? 2 : 1;
+  const bool later = keyboard_.Enabled() || keyboard_.Increment() != BarKeyboard::kDefaultIncrement ||
+                     site_.screen.PixelsPerInch() != 96;
+  return later ? 2 : 1;
+}
+
+int32_t OvSplitter::FromSavedPixels(int32_t pixels) const {
+  const int ppi = site_.screen.PixelsPerInch();
+  if (ppi == savedPixelsPerInch_) return pixels;
+  return host::NearestLong(static_cast<double>(pixels) * ppi / savedPixelsPerInch_);
+}
+
+void OvSplitter::ResolutionChanged(int previousPixelsPerInch) {
+  const int ppi = site_.screen.PixelsPerInch();
+  if (ppi == previousPixelsPerInch || !panes_) return;
+  auto scaled = [&](int32_t pixels) {
+    return host::NearestLong(static_cast<double>(pixels) * ppi / previousPixelsPerInch);
+  };
+  // The same physical layout: every pixel length the control holds follows the resolution.
+  keyboard_.CancelMove(*panes_);
+  panes_->CancelSplitterDrag();
+  panes_->SetScreen(site_.screen);
+  UpdateScaleUnits();
+  panes_->SetSplitterSize(scaled(panes_->GetSplitterSize()));
+  for (const PanePtr& pane : panes_->Items()) pane->ScaleLengths(ppi, previousPixelsPerInch);
+  UpdateClientArea();
+  SetPaneBounds();
+  ReLayout();
 }
 
 void OvSplitter::Show() {
@@ -406,7 +437,8 @@ int32_t OvSplitter::InnerExtent(float scaleExtent) const {
 
 void OvSplitter::UpdateClientArea() {
   int16_t borderOffset = 0;
-  if (look_.borderStyle == OvFixedSingle) borderOffset = look_.appearance == Ov3D ? 2 : 1;
+  if (look_.borderStyle == OvFixedSingle)
+    borderOffset = static_cast<int16_t>((look_.appearance == Ov3D ? 2 : 1) * site_.screen.Scaled(1));
   panes_->SetBorderOffset(borderOffset);
   panes_->SetInnerSize({InnerExtent(site_.surface.ScaleWidth()), InnerExtent(site_.surface.ScaleHeight())});
 }
@@ -466,6 +498,7 @@ void OvSplitter::RedrawInto(host::GdiHandle target) {
                    .designMode = !site_.ambient.UserMode(),
                    .font = surface.Font(),
                    .textHeight = surface.TextHeight(u"O"),
+                   .line = site_.screen.Scaled(1),
                    .focusedBar = FocusedBar()});
 }
 

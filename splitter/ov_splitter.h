@@ -127,6 +127,9 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   // The saved record's format: the first one while every later property is at its default,
   // so that older readers still read it.
   uint16_t RecordVersion() const;
+  // The screen's pixels per inch changed (the window moved to another monitor, or the
+  // system's setting): every pixel length follows, the panes are laid out and painted once.
+  void ResolutionChanged(int previousPixelsPerInch);
 
   int16_t BorderOffset() const { return panes_->GetBorderOffset(); }
   bool IsReady() const { return ready_; }
@@ -147,6 +150,8 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   void SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) override;
 
   void ReadPaneRecords(host::PropertyBag& bag);
+  // A pixel length read from a bag, measured at the bag's resolution, at the screen's.
+  int32_t FromSavedPixels(int32_t pixels) const;
   void WritePaneRecords(host::PropertyBag& bag) const;
   void Notify(const char16_t* property) { site_.propertyChanges.PropertyChanged(property); }
   void ReLayout();
@@ -196,6 +201,7 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   ControlPainter painter_;
   BarKeyboard keyboard_;
   bool hasFocus_ = false;
+  int32_t savedPixelsPerInch_ = 96;
 };
 
 }  // namespace splitter

@@ -40,6 +40,16 @@ TEST_F(PaintRedraw, OnlyRoundBarsAreDrawnAndFlatPanesHaveNoFrame) {
   EXPECT_EQ(Column(100), "bg:0 hi:1-59");
 }
 
+TEST_F(PaintRedraw, AtTwiceTheResolutionEveryFrameLineIsTwoPixelsThick) {
+  line = 2;
+  MakePanes({100, 80});
+  Redraw();
+  EXPECT_EQ(Row(30),
+            "sh:0-1 dk:2-3 bg:4-95 lt:96-97 hi:98-99 bg:100-102 sh:103-104 dk:105-106 bg:107-295 "
+            "lt:296-297 hi:298-299");
+  EXPECT_EQ(Column(50), "sh:0-1 dk:2-3 bg:4-55 lt:56-57 hi:58-59");
+}
+
 TEST_F(PaintRedraw, TheFocusedBarShowsADottedMarkOverItsWholeExtent) {
   MakePanes({100, 80, 50}, panes::OvPaneFlat);
   focusedBar = 1;
