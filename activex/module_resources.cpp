@@ -17,10 +17,10 @@ constexpr int32_t kResourceNotFound = 326;
 
 }  // namespace
 
-host::PictureRef ModuleResources::LoadCursorPicture(int32_t resourceId) {
-  // At the size the resource was drawn, not the system's cursor size.
+host::PictureRef ModuleResources::LoadCursorPicture(int32_t resourceId, int32_t size) {
+  // The resource holds an image drawn at each size the control asks for.
   win32::UniqueCursor cursor(static_cast<HCURSOR>(
-      LoadImageW(ModuleHandle(), MAKEINTRESOURCEW(resourceId), IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR)));
+      LoadImageW(ModuleHandle(), MAKEINTRESOURCEW(resourceId), IMAGE_CURSOR, size, size, LR_DEFAULTCOLOR)));
   if (!cursor)
     throw host::Error(kResourceNotFound, host::kApplicationTitle,
                       u"Resource with identifier '" + host::DecimalText(resourceId) + u"' not found", host::String());

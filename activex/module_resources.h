@@ -10,7 +10,7 @@ class ModuleResources final : public host::ResourceLoader {
  public:
   // Throws host::Error "Resource with identifier not found" when the file has no cursor of
   // that id.
-  host::PictureRef LoadCursorPicture(int32_t resourceId) override;
+  host::PictureRef LoadCursorPicture(int32_t resourceId, int32_t size) override;
 };
 
 }  // namespace activex

@@ -17,6 +17,7 @@
 #include "com/unique_handle.h"
 #include "win32/display_screen.h"
 #include "win32/win32_window_subclassing.h"
+#include "win32/window_dpi.h"
 
 namespace activex {
 
@@ -174,6 +175,15 @@ HRESULT SplitterObject::AboutBox() {
 // The standard About member stays hidden and does nothing; AboutBox shows the box.
 HRESULT SplitterObject::ShowAboutBox() { return S_OK; }
 
+void SplitterObject::FollowWindowResolution() {
+  // 0 where the system cannot tell the window's own resolution: the screen's stays.
+  const int dpi = win32::WindowDpi(ole_.Window());
+  const int previous = screen_.PixelsPerInch();
+  if (dpi <= 0 || dpi == previous) return;
+  screen_ = host::Screen(dpi, dpi);
+  ComBoundary([&] { control_.ResolutionChanged(previous); });
+}
+
 HWND SplitterObject::DialogOwner() const {
   HWND active = GetActiveWindow();
   return active ? active : GetAncestor(ole_.Window(), GA_ROOT);
@@ -195,6 +205,8 @@ void SplitterObject::OnSizeChanged() {
 // whatever its size: a loaded control then fits its last pane to the extent it has.
 void SplitterObject::OnShow() {
   if (!persistence_.IsInitialized()) return;
+  // Placed on its monitor at last: the resolution there may not be the system's.
+  FollowWindowResolution();
   if (persistence_.TakeFirstDisplay()) ComBoundary([&] { control_.Resize(); });
   ComBoundary([&] { control_.Show(); });
 }
@@ -239,6 +251,10 @@ bool SplitterObject::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return false;
     case WM_KILLFOCUS:
       ComBoundary([&] { control_.FocusOut(); });
+      return false;
+    case WM_DPICHANGED:
+    case win32::kDpiChangedAfterParent:
+      FollowWindowResolution();
       return false;
     case WM_SETCURSOR:
       return surface_.ShowPointer();

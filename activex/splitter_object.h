@@ -128,6 +128,8 @@ class SplitterObject final : public ComObject,
   void GiveUpFocus(bool backward);
 
   HWND DialogOwner() const;
+  // The monitor's pixels per inch where the window is, when the system tells them.
+  void FollowWindowResolution();
 
   host::Screen screen_;
   // Before the surface and the control: the control window exists from the start.

@@ -84,7 +84,7 @@ void OvPane::SetName(const host::String& value) {
 }
 
 XY<int32_t> OvPane::ContentOrigin() const {
-  const int32_t frame = IsThreeD() ? 2 : 0;
+  const int32_t frame = Owner()->PaneFrame(IsThreeD());
   return {Owner()->PanePositionPixels(*this, Dimension::X) + frame,
           Owner()->PanePositionPixels(*this, Dimension::Y) + frame};
 }
@@ -93,7 +93,7 @@ XY<int32_t> OvPane::ContentSize() const {
   XY<int32_t> size;
   for (Dimension d : {Dimension::X, Dimension::Y}) {
     int64_t pixels = extentPixels_[d] == kWholeExtent ? Owner()->ParentExtent(d) : extentPixels_[d];
-    if (IsThreeD()) pixels -= 4;
+    pixels -= 2 * Owner()->PaneFrame(IsThreeD());
     if (d != CollectionAxis().Along() && pixels < 0) pixels = 0;
     size[d] = static_cast<int32_t>(pixels);
   }
@@ -116,7 +116,7 @@ void OvPane::SetExtent(Dimension d, int32_t units) {
   // Below the minimum the minimum is taken; a 3D pane's frame comes on top.
   double pixels = UnitsToPixels(units);
   double extent = pixels >= minimumPixels_ ? host::RoundHalfEven(pixels) : minimumPixels_;
-  Owner()->ExchangeExtent(*this, host::NearestLong(extent + (IsThreeD() ? 4 : 0)));
+  Owner()->ExchangeExtent(*this, host::NearestLong(extent + 2 * Owner()->PaneFrame(IsThreeD())));
   Notify(name.c_str());
 }
 

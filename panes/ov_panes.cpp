@@ -28,6 +28,7 @@ void OvPanes::SetScreen(const host::Screen& screen) {
   // Drawn for 96 pixels per inch: 2 pixels of grip, a minimum of 10.
   screen_ = screen;
   grip_ = screen.Scaled(2);
+  line_ = screen.Scaled(1);
   defaultMinimum_ = screen.Scaled(10);
   InvalidatePositions();
 }

@@ -68,8 +68,12 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   const CSplitter& Bar() const { return bar_; }
   CSplitter& Bar() { return bar_; }
   const host::Screen& GetScreen() const { return screen_; }
-  // The screen's resolution changed: the bars' grip and a new pane's minimum follow it.
+  // The screen's resolution changed: the bars' grip, a new pane's minimum and the lines of
+  // the frames follow it.
   void SetScreen(const host::Screen& screen);
+  // Pixels of one line of a frame (1 at 96 pixels per inch); a 3D pane's frame is two.
+  int32_t LineWidth() const { return line_; }
+  int32_t PaneFrame(bool threeD) const { return threeD ? 2 * line_ : 0; }
 
   // Geometry.
   // Add with every argument left out, the new pane taking the given extent along the axis (0:
@@ -141,6 +145,7 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   CSplitter bar_;
   host::Screen screen_;
   int32_t grip_ = 2;
+  int32_t line_ = 1;
   int32_t defaultMinimum_ = 10;
 };
 

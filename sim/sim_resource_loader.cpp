@@ -7,9 +7,10 @@
 
 namespace host::sim {
 
-PictureRef SimResourceLoader::LoadCursorPicture(int32_t resourceId) {
+PictureRef SimResourceLoader::LoadCursorPicture(int32_t resourceId, int32_t size) {
   if (!available_.contains(resourceId)) throw Error::Runtime(kResourceNotFound);
-  return SimPicture::Make(PictureType::Icon, "cursor " + std::to_string(resourceId));
+  return SimPicture::Make(PictureType::Icon,
+                          "cursor " + std::to_string(resourceId) + (size == 32 ? "" : " " + std::to_string(size)));
 }
 
 }  // namespace host::sim

@@ -13,7 +13,8 @@ class SimResourceLoader : public ResourceLoader {
   // The component file carries cursors 120 and 121.
   SimResourceLoader() : available_{120, 121} {}
 
-  PictureRef LoadCursorPicture(int32_t resourceId) override;
+  // Described as "cursor <id>", with the size after it when it is not 32.
+  PictureRef LoadCursorPicture(int32_t resourceId, int32_t size) override;
 
  private:
   std::set<int32_t> available_;

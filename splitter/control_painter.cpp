@@ -33,7 +33,8 @@ void ControlPainter::FreeMemoryDc() {
 void ControlPainter::DrawBorder(const PaintRequest& request, GdiHandle dc, int32_t width, int32_t height) {
   if (request.look.borderStyle != OvFixedSingle) return;
   drawRect_->Draw3DRect(dc, 0, 0, width, height,
-                        request.look.appearance == Ov3D ? Rect3DStyle::Sunken : Rect3DStyle::FlatBlack, request.line);
+                        request.look.appearance == Ov3D ? Rect3DStyle::Sunken : Rect3DStyle::FlatBlack,
+                        request.panes.LineWidth());
 }
 
 void ControlPainter::DrawPanes(const PaintRequest& request, GdiHandle dc) {
@@ -53,7 +54,7 @@ void ControlPainter::DrawPanes(const PaintRequest& request, GdiHandle dc) {
     const panes::XY<int32_t> size =
         axis.Transpose(static_cast<int32_t>(span.shown), static_cast<int32_t>(layout.across));
     if (pane.Appearance() == panes::OvPane3D)
-      drawRect_->Draw3DRect(dc, origin.x, origin.y, size.x, size.y, Rect3DStyle::Sunken, request.line);
+      drawRect_->Draw3DRect(dc, origin.x, origin.y, size.x, size.y, Rect3DStyle::Sunken, request.panes.LineWidth());
     if (request.designMode) DrawPaneName(request, pane, origin.x, origin.y, size.x, size.y);
     if (!last && request.look.splitterStyle == OvSplitterRound)
       drawRect_->DrawRoundSplitter(dc, axis, s, b, origin.x, origin.y, size.x, size.y);
@@ -68,7 +69,7 @@ void ControlPainter::DrawPanes(const PaintRequest& request, GdiHandle dc) {
 void ControlPainter::DrawPaneName(const PaintRequest& request, const panes::OvPane& pane, int32_t x, int32_t y,
                                   int32_t w, int32_t h) {
   std::uint32_t format = host::gdi::kDtWordEllipsis | host::gdi::kDtSingleLine | host::gdi::kDtVCenter;
-  const int32_t m = request.line;
+  const int32_t m = request.panes.LineWidth();
   paint_->DrawTextInRect(pane.Name(), request.font, x + m, y + m, x + w - 2 * m, y + h - 2 * m,
                          Rounded(request.textHeight), format, TextAlignment::Center,
                          request.gdi.GetBkColor(request.targetDc), request.gdi.GetSysColor(host::gdi::kColorBtnText));

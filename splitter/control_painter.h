@@ -27,8 +27,6 @@ struct PaintRequest {
   bool designMode;              // ambient UserMode False: pane names are written
   host::FontDescription font;
   float textHeight;  // the font's line height ("O") in pixels
-  // Pixels of one line of the frames, and of the pane names' margin: 1 at 96 per inch.
-  int32_t line = 1;
   // The bar (0-based) that shows the keyboard's focus mark.
   std::optional<size_t> focusedBar = std::nullopt;
 };

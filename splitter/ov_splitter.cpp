@@ -438,7 +438,7 @@ int32_t OvSplitter::InnerExtent(float scaleExtent) const {
 void OvSplitter::UpdateClientArea() {
   int16_t borderOffset = 0;
   if (look_.borderStyle == OvFixedSingle)
-    borderOffset = static_cast<int16_t>((look_.appearance == Ov3D ? 2 : 1) * site_.screen.Scaled(1));
+    borderOffset = static_cast<int16_t>((look_.appearance == Ov3D ? 2 : 1) * panes_->LineWidth());
   panes_->SetBorderOffset(borderOffset);
   panes_->SetInnerSize({InnerExtent(site_.surface.ScaleWidth()), InnerExtent(site_.surface.ScaleHeight())});
 }
@@ -498,7 +498,6 @@ void OvSplitter::RedrawInto(host::GdiHandle target) {
                    .designMode = !site_.ambient.UserMode(),
                    .font = surface.Font(),
                    .textHeight = surface.TextHeight(u"O"),
-                   .line = site_.screen.Scaled(1),
                    .focusedBar = FocusedBar()});
 }
 
@@ -731,8 +730,8 @@ void OvSplitter::HitTestSplitters(float x, float y) {
   } else if (!splitterCursorOn_) {
     site_.surface.SetMousePointer(kCustomPointer);
     if (!splitterMouseIcon_)
-      site_.surface.SetMouseIcon(
-          site_.resources.LoadCursorPicture(panes_->GetAxis().IsHorizontal() ? kCursorSplitterV : kCursorSplitterH));
+      site_.surface.SetMouseIcon(site_.resources.LoadCursorPicture(
+          panes_->GetAxis().IsHorizontal() ? kCursorSplitterV : kCursorSplitterH, site_.screen.Scaled(32)));
     else
       site_.surface.SetMouseIcon(splitterMouseIcon_);
     splitterCursorOn_ = true;

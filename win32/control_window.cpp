@@ -1,5 +1,7 @@
 #include "win32/control_window.h"
 
+#include "win32/window_dpi.h"
+
 #include <mutex>
 #include <system_error>
 
@@ -164,6 +166,8 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+    case WM_DPICHANGED:
+    case kDpiChangedAfterParent:
       return OnInput(message, wParam, lParam);
     case WM_GETDLGCODE:
       return owner_.OnDialogCode(reinterpret_cast<const MSG*>(lParam));

@@ -17,7 +17,8 @@ class ControlWindow {
     virtual void OnWindowPaint(HDC dc) = 0;
     virtual void OnWindowSized(int width, int height) = 0;
     // Input: WM_MOUSEMOVE and the button messages, WM_SETCURSOR over the client area,
-    // WM_CAPTURECHANGED, WM_KEYDOWN, WM_SETFOCUS and WM_KILLFOCUS; true when the owner handled the message.
+    // WM_CAPTURECHANGED, WM_KEYDOWN, WM_SETFOCUS, WM_KILLFOCUS and the DPI changes; true when the owner handled the
+    // message.
     virtual bool OnWindowInput(UINT message, WPARAM wParam, LPARAM lParam) = 0;
     // WM_GETDLGCODE: the keys the control takes from a dialog's navigation (message: the
     // key's message, or null).

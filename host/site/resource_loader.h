@@ -11,7 +11,8 @@ class ResourceLoader : public Interface {
  public:
   // The cursor resource of that id in the component file, as a new picture; throws
   // host::Error when there is none.
-  virtual PictureRef LoadCursorPicture(int32_t resourceId) = 0;
+  // The cursor's image drawn `size` pixels square (32 at 96 pixels per inch).
+  virtual PictureRef LoadCursorPicture(int32_t resourceId, int32_t size) = 0;
 };
 
 }  // namespace host

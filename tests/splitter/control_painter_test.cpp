@@ -41,7 +41,7 @@ TEST_F(PaintRedraw, OnlyRoundBarsAreDrawnAndFlatPanesHaveNoFrame) {
 }
 
 TEST_F(PaintRedraw, AtTwiceTheResolutionEveryFrameLineIsTwoPixelsThick) {
-  line = 2;
+  panes->SetScreen(host::Screen(192, 192));
   MakePanes({100, 80});
   Redraw();
   EXPECT_EQ(Row(30),

@@ -105,7 +105,6 @@ class RasterPaintFixture : public ::testing::Test {
             .designMode = designMode,
             .font = font,
             .textHeight = 13.4f,
-            .line = line,
             .focusedBar = focusedBar};
   }
   void Redraw() { painter.Redraw(Request()); }
@@ -123,7 +122,6 @@ class RasterPaintFixture : public ::testing::Test {
   int16_t borderOffset = 0;
   bool designMode = false;
   std::optional<size_t> focusedBar;
-  int32_t line = 1;
   host::FontDescription font{u"Tahoma", true};
   std::shared_ptr<panes::OvPanes> panes = panes::OvPanes::Create();
   splitter::ControlPainter painter;
