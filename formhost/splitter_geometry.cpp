@@ -1,14 +1,19 @@
 #include "formhost/splitter_geometry.h"
 
+#include <cmath>
+
 #include "com/unique_handle.h"
 
 namespace {
 
-long TwipsPerPixel(int axis) {
+// Exact, so that twips at any resolution come back to the pixels they were made of.
+double TwipsPerPixel(int axis) {
   win32::WindowDc screen(nullptr);
   int perInch = GetDeviceCaps(screen.get(), axis);
-  return 1440 / (perInch > 0 ? perInch : 96);
+  return 1440.0 / (perInch > 0 ? perInch : 96);
 }
+
+long Pixels(long twips, double twipsPerPixel) { return std::lround(twips / twipsPerPixel); }
 
 }  // namespace
 
@@ -18,10 +23,10 @@ DispatchClient PaneOf(const SplitterSite& splitter, long position) {
 
 RECT PanePixels(const SplitterSite& splitter, long position) {
   DispatchClient pane = PaneOf(splitter, position);
-  long x = TwipsPerPixel(LOGPIXELSX), y = TwipsPerPixel(LOGPIXELSY);
-  long left = pane.Get(L"Left").AsLong() / x;
-  long top = pane.Get(L"Top").AsLong() / y;
-  return {left, top, left + pane.Get(L"Width").AsLong() / x, top + pane.Get(L"Height").AsLong() / y};
+  const double x = TwipsPerPixel(LOGPIXELSX), y = TwipsPerPixel(LOGPIXELSY);
+  long left = Pixels(pane.Get(L"Left").AsLong(), x);
+  long top = Pixels(pane.Get(L"Top").AsLong(), y);
+  return {left, top, left + Pixels(pane.Get(L"Width").AsLong(), x), top + Pixels(pane.Get(L"Height").AsLong(), y)};
 }
 
 bool IsHorizontal(const SplitterSite& splitter) { return splitter.Control().Get(L"Orientation").AsLong() == 0; }

@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     // The middle of the hot spot's block of pixels.
     auto hot = [size](int at) {
       const int first = (at * size + kSize - 1) / kSize, last = ((at + 1) * size + kSize - 1) / kSize - 1;
-      return static_cast<uint16_t>(first + (last - first) / 2);
+      return static_cast<uint16_t>((first + last + 1) / 2);
     };
     Put16(file, hot(hotX));
     Put16(file, hot(hotY));

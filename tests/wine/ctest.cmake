@@ -6,6 +6,10 @@ set_tests_properties(wine_integration PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
 add_test(NAME wine_real_input
          COMMAND bash ${PROJECT_SOURCE_DIR}/tests/wine/run_real_input.sh ${OV_WIN64_DIR})
 set_tests_properties(wine_real_input PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+# The same form at 144 and 192 pixels per inch (Wine's LogPixels, put back afterwards).
+add_test(NAME wine_resolutions
+         COMMAND bash ${PROJECT_SOURCE_DIR}/tests/wine/run_resolutions.sh ${OV_WIN64_DIR})
+set_tests_properties(wine_resolutions PROPERTIES TIMEOUT 400 RUN_SERIAL TRUE)
 # Form files: saved by one formhost process, opened by another; damaged ones refused.
 add_test(NAME wine_form_files
          COMMAND bash ${PROJECT_SOURCE_DIR}/tests/wine/run_form_files.sh ${OV_WIN64_DIR})

@@ -7,6 +7,8 @@
 // mouse tests'; a drag ended by closing the form is the endurance test's.
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 #include "formhost/form_window.h"
 #include "formhost/nested_form.h"
@@ -66,10 +68,11 @@ CursorShape ShapeOf(HCURSOR cursor) {
   return shape;
 }
 
-// A cursor resource of the control's own file, as the user would see it.
+// A cursor resource of the control's own file at the system's cursor size, as the user
+// would see it.
 CursorShape ResourceCursor(int id) {
   win32::UniqueCursor cursor(static_cast<HCURSOR>(
-      LoadImageW(GetModuleHandleW(L"OvSplitr.ocx"), MAKEINTRESOURCEW(id), IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR)));
+      LoadImageW(GetModuleHandleW(L"OvSplitr.ocx"), MAKEINTRESOURCEW(id), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
   return ShapeOf(cursor.get());
 }
 
@@ -139,6 +142,15 @@ class SplitterDrag : public ::testing::Test {
     EXPECT_EQ(Text(change.box), Text(expected)) << "the inverted bar is not where the pointer is";
     EXPECT_EQ(change.changed, Width(expected) * Height(expected));
     EXPECT_EQ(change.inverted, change.changed) << "pixels changed other than by inversion";
+  }
+
+  // The cursor the pointer shows `along` pixels from the outer splitter's first bar.
+  HCURSOR CursorOverBar(long along) {
+    pointer_.MoveTo(OnScreen(*outer_, BarPoint(*outer_, along)));
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    GetCursorInfo(&info);
+    return info.hCursor;
   }
 
   static inline bool available_ = false;
@@ -246,6 +258,39 @@ TEST_F(SplitterDrag, WithKeyboardOperationAClickFocusesTheBarAndKeysMoveItEnterA
   EXPECT_NE(GetFocus(), window);
   EXPECT_TRUE(IsChild(form_->Handle(), GetFocus()));
   EXPECT_EQ(CountStarting(events->Summaries(), L"SplitterResize("), 1);
+}
+
+// Run at 96, 144 and 192 pixels per inch by run_resolutions.sh: the same physical sizes.
+TEST_F(SplitterDrag, TheBarTheGripTheFramesAndTheCursorsFollowTheScreensResolution) {
+  win32::WindowDc screenDc(nullptr);
+  const int ppi = GetDeviceCaps(screenDc.get(), LOGPIXELSX);
+  auto scaled = [ppi](int pixelsAt96) { return static_cast<long>(std::nearbyint(pixelsAt96 * ppi / 96.0)); };
+  std::printf("[ resolution ] %d pixels per inch\n", ppi);
+  EXPECT_EQ(SplitterSize(*outer_), scaled(3));
+  EXPECT_EQ(PaneFrame(*outer_), 2 * scaled(1)) << "a 3D pane's frame is two lines";
+
+  // The painted frame, read back from the screen: shadow lines, then dark shadow lines.
+  RECT first = PanePixels(*outer_, 1);
+  const long frame = PaneFrame(*outer_);
+  POINT inside = OnScreen(*outer_, {first.left + 10, first.top + 10});
+  ScreenPixels row = CaptureScreenRectangle({inside.x - 10 - frame, inside.y, inside.x, inside.y + 1});
+  const uint32_t shadow = row.At(0, 0), dark = row.At(static_cast<int>(frame) - 1, 0);
+  EXPECT_NE(shadow, dark);
+  for (int x = 0; x < frame; ++x) EXPECT_EQ(row.At(x, 0), x < frame / 2 ? shadow : dark) << x;
+
+  // The grip: two pixels at 96 beyond each side of the bar, as many inches at any resolution.
+  const long grip = scaled(2);
+  const CursorShape leftRight = ShapeOf(CursorOverBar(-grip + 1));
+  EXPECT_EQ(static_cast<long>(leftRight.hotSpot.x), scaled(32) / 2 - 1);
+  EXPECT_EQ(leftRight.mask.size(), static_cast<size_t>((scaled(32) + 15) / 16 * 2 * scaled(32) * 2))
+      << "the cursor is drawn at the system's cursor size";
+  EXPECT_FALSE(ShapeOf(CursorOverBar(-grip)) == leftRight);
+
+  // Twips through the unit factor the container's scale gives (whole twips per pixel).
+  const long twipsPerPixel = static_cast<long>(std::nearbyint(1440.0 / ppi));
+  PaneOf(*outer_, 1).Put(L"Width", 1440L);
+  EXPECT_EQ(PanePixels(*outer_, 1).right - PanePixels(*outer_, 1).left,
+            static_cast<long>(std::nearbyint(1440.0 / twipsPerPixel)));
 }
 
 }  // namespace
