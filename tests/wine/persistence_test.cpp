@@ -30,8 +30,9 @@ std::wstring Describe(const DispatchClient& control) {
     if (VariantChangeType(&shown.Raw(), &shown.Raw(), 0, VT_BSTR) != S_OK) shown = VariantValue(L"<object>");
     text += std::to_wstring(value.Type()) + L":" + (value.Type() == VT_NULL ? L"null" : shown.AsString()) + L"|";
   };
-  for (const wchar_t* name : {L"Orientation", L"Appearance", L"BorderStyle", L"SplitterStyle", L"SplitterSize",
-                              L"MousePointer", L"BackColor", L"Enabled", L"WhatsThisHelpID", L"OLEDropMode"})
+  for (const wchar_t* name :
+       {L"Orientation", L"Appearance", L"BorderStyle", L"SplitterStyle", L"SplitterSize", L"MousePointer", L"BackColor",
+        L"Enabled", L"WhatsThisHelpID", L"OLEDropMode", L"SplitterKeyboard", L"SplitterIncrement"})
     add(control.Get(name));
   VariantValue icon = control.Get(L"MouseIcon");
   text += icon.IsNothing() ? L"no icon" : L"icon " + std::to_wstring(DispatchClient::From(icon).Get(L"Type").AsLong());
@@ -58,6 +59,8 @@ class Persistence : public ::testing::Test {
     control.Put(L"SplitterStyle", 1L);
     control.Put(L"WhatsThisHelpID", 12L);
     control.Put(L"OLEDropMode", 1L);
+    control.Put(L"SplitterKeyboard", true);
+    control.Put(L"SplitterIncrement", 7L);
     ComPtr<IPictureDisp> icon = IconPicture();
     control.PutRef(L"MouseIcon", VariantValue(static_cast<IDispatch*>(icon.Get())));
     DispatchClient panes = control.Object(L"Panes");
@@ -89,9 +92,11 @@ TEST_F(Persistence, APropertyBagKeepsEverySettingWithItsType) {
     return SUCCEEDED(bag->Read(name, &value.Raw(), nullptr)) ? std::optional<VariantValue>(value) : std::nullopt;
   };
   // Long keys are VT_I4, Integer keys VT_I2, and a value equal to its default is left out.
-  const std::pair<const wchar_t*, VARTYPE> kept[] = {
-      {L"BorderStyle", VT_EMPTY}, {L"Orientation", VT_I4},     {L"NumPanes", VT_I4},   {L"PaneHeight3", VT_I4},
-      {L"PaneWidth1", VT_EMPTY},  {L"MouseIcon", VT_DISPATCH}, {L"OLEDropMode", VT_I2}};
+  const std::pair<const wchar_t*, VARTYPE> kept[] = {{L"BorderStyle", VT_EMPTY},    {L"Orientation", VT_I4},
+                                                     {L"NumPanes", VT_I4},          {L"PaneHeight3", VT_I4},
+                                                     {L"PaneWidth1", VT_EMPTY},     {L"MouseIcon", VT_DISPATCH},
+                                                     {L"OLEDropMode", VT_I2},       {L"SplitterKeyboard", VT_BOOL},
+                                                     {L"SplitterIncrement", VT_I4}, {L"PixelsPerInch", VT_EMPTY}};
   for (const auto& [name, type] : kept) EXPECT_EQ(find(name).value_or(VariantValue()).Type(), type) << Narrow(name);
   EXPECT_EQ(find(L"NumPanes")->AsLong(), 3);
   // Through the form file's text and back.
@@ -116,6 +121,13 @@ TEST_F(Persistence, AStreamKeepsEverySettingAndTracksChanges) {
   STATSTG stat{};
   stream->Stat(&stat, STATFLAG_NONAME);
   EXPECT_EQ(stat.cbSize.QuadPart, expected.QuadPart);
+  // Keyboard operation is set: the record's second version, which older controls refuse.
+  HGLOBAL memory = nullptr;
+  GetHGlobalFromStream(stream.Get(), &memory);
+  win32::LockedGlobal locked(memory);
+  const auto* bytes = static_cast<const BYTE*>(locked.data());
+  ASSERT_NE(bytes, nullptr);
+  EXPECT_EQ(bytes[4] | bytes[5] << 8, 2);
 
   // A saved control that changes is dirty again until the next save that clears it.
   original_.Control().Object(L"Panes").Object(L"Item", 1L).Put(L"Name", L"changed");
