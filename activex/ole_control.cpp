@@ -389,7 +389,15 @@ void OleControl::OnWindowSized(int width, int height) {
 }
 
 bool OleControl::OnWindowInput(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETFOCUS || message == WM_KILLFOCUS) NotifyFocus(message == WM_SETFOCUS);
   return owner_.OnWindowMessage(message, wParam, lParam);
+}
+
+void OleControl::NotifyFocus(bool gained) {
+  // Focused by the keyboard's Tab order: active as a click would make it, so that the
+  // container offers it the keys first.
+  if (gained && inPlace_ && !uiActive_) UIActivate();
+  if (ComPtr<IOleControlSite> site = clientSite_.As<IOleControlSite>(IID_IOleControlSite)) site->OnFocus(gained);
 }
 
 }  // namespace activex

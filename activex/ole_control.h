@@ -117,6 +117,8 @@ class OleControl final : public IOleObject,
 
   HRESULT InPlaceActivate(IOleClientSite* activeSite, const RECT* position, bool uiActivate);
   HRESULT UIActivate();
+  // The window got or lost the keyboard focus: the container hears it.
+  void NotifyFocus(bool gained);
   void ShowWindow(bool visible);
   SIZE PixelsOf(const SIZEL& himetric) const;
   SIZEL HimetricOf(const SIZE& pixels) const;
