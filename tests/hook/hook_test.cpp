@@ -207,7 +207,6 @@ TEST_F(OvMessagesTest, BadPositionsFailAndChangeNothing) {
 }
 
 constexpr uint32_t kPaint = 15, kMouseMove = 512, kLeftDown = 513, kLeftUp = 514;
-const std::string kPrev = host::ToUtf8(MCallBack::kPreviousProcedureProperty);
 const std::string kCount = host::ToUtf8(MCallBack::kRegistrationCountProperty);
 
 std::string Line(const std::string& head, uint32_t message, host::WParam wParam, host::LParam lParam) {
@@ -306,21 +305,6 @@ TEST_F(MCallBackTest, TheRegisteredMessageDecidesWhatRunsAndWhatItAnswers) {
     Drop(a);
     EXPECT_TRUE(AsFound()) << what;
   }
-}
-
-TEST_F(MCallBackTest, HookingRecordsTheProcedureAndTheLastUnhookPutsItBack) {
-  Registry& a = AddRegistry("A", window);
-  MCallBack::HookWindow(platform, *a.entry);
-  MCallBack::HookWindow(platform, *a.entry);  // the same entry twice counts twice
-  EXPECT_EQ(a.entry->GetPreviousWndProc(), own);
-  EXPECT_TRUE(platform.HasSharedProcedure(window));
-  EXPECT_EQ(platform.Properties(window), (std::map<std::string, std::uintptr_t>{{kPrev, own}, {kCount, 2}}));
-  MCallBack::UnhookWindow(platform, *a.entry);
-  EXPECT_TRUE(platform.HasSharedProcedure(window));
-  MCallBack::UnhookWindow(platform, *a.entry);
-  MCallBack::UnhookWindow(platform, *a.entry);  // not subclassed any more: nothing
-  EXPECT_TRUE(AsFound());
-  EXPECT_EQ(a.entry->GetPreviousWndProc(), own);
 }
 
 // Only when every entry swallows a message is it kept from the window.
@@ -524,23 +508,6 @@ TEST_F(KpMsgHookTest, InTheDesignerSubclassOnlyStoresTheFlag) {
   hook->SetSubclass(true);
   EXPECT_TRUE(AsFound());
   EXPECT_TRUE(platform.Log().Lines().empty());
-}
-
-TEST_F(KpMsgHookTest, MouseMessagesGoOnlyToTheOwnerWhileSubclassed) {
-  auto hook = NewHook();
-  hook->AddListener(this);
-  RegisterMouse(*hook, window);
-  EXPECT_EQ(Send(kMouseMove), 1512);  // not subclassed yet
-  hook->SetSubclass(true);
-  const host::LParam at5minus3 = -3 * 65536 + 5;
-  EXPECT_EQ(Send(kMouseMove, 1, at5minus3), 0);
-  EXPECT_EQ(Send(kLeftDown), 0);
-  EXPECT_EQ(Send(kPaint, 3, 4), 1015);
-  EXPECT_EQ(Send(kLeftUp, 0, 2), 0);
-  hook->SetSubclass(false);
-  EXPECT_EQ(Send(kLeftDown), 1513);
-  EXPECT_EQ(TakeLog(), (Strings{"proc 512", Line("owner", kMouseMove, 1, at5minus3), "owner 513 1 2", "proc 15",
-                                "owner 514 0 2", "proc 513"}));
 }
 
 TEST_F(KpMsgHookTest, WordsAndBytesOfAMessageParameter) {
