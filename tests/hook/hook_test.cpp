@@ -134,27 +134,6 @@ TEST_F(OvWindowsTest, AWindowThatOutlivesItsRegistryStillTakesValues) {
   EXPECT_EQ(w->Messages()->Count(), 1);
 }
 
-TEST_F(OvWindowsTest, HasWindowHandleLooksForAnyNonZeroHandle) {
-  EXPECT_FALSE(registry->HasWindowHandle());
-  AddNamed(u"none");
-  EXPECT_FALSE(registry->HasWindowHandle());
-  auto later = AddNamed(u"later");
-  later->SetSubClassHwnd(7);
-  EXPECT_TRUE(registry->HasWindowHandle());
-}
-
-TEST_F(OvWindowsTest, FindMessageTakesTheFirstMessageWithTheNumber) {
-  auto w = AddNamed(u"w");
-  w->Messages()->Add(kMissing, kMissing, kMissing, kMissing, Variant(false), Variant(5));
-  w->Messages()->Add(kMissing, kMissing, kMissing, kMissing, Variant(true), Variant(1));
-  w->Messages()->Add(kMissing, kMissing, Variant(513), kMissing, Variant(true), Variant(1));
-  // Each found message as "<ProcessType> <ProcessDefaultProc>".
-  for (auto [message, expected] : {std::pair(0u, "5 0"), std::pair(513u, "1 1"), std::pair(512u, "none")}) {
-    auto m = hook::OvWindows::FindMessage(*w, 999, message);
-    EXPECT_EQ(m ? std::to_string(m->ProcessType()) + " " + std::to_string(m->ProcessDefaultProc()) : "none", expected);
-  }
-}
-
 TEST_F(OvMessagesTest, AddTakesEveryArgumentQuietlyAndRaisesOnlyAdded) {
   auto plain = messages->Add();
   EXPECT_EQ(std::tuple(plain->Value(), plain->ProcessDefaultProc(), plain->ProcessType()),
@@ -169,15 +148,6 @@ TEST_F(OvMessagesTest, AddTakesEveryArgumentQuietlyAndRaisesOnlyAdded) {
   EXPECT_EQ(events.log, (Strings{"MessageAdded message 0", "MessageAdded message 512"}));
 }
 
-TEST_F(OvMessagesTest, ADuplicateNumberFailsAddAndLeavesTheCollectionWorking) {
-  auto first = messages->Add(kMissing, kMissing, Variant(512));
-  events.log.clear();
-  EXPECT_OV_ERROR(messages->Add(kMissing, kMissing, Variant(512)), err::kInvalidValue, "Message already exists.");
-  EXPECT_EQ(std::tuple(messages->Count(), messages->IsAdding(), events.log.size()), std::tuple(1, false, 0u));
-  first->SetText(u"move");
-  EXPECT_EQ(events.log, (Strings{"MessageChanged message 512 Text"}));
-}
-
 TEST_F(OvMessagesTest, OnlyNonZeroNumbersMustBeUnique) {
   auto a = messages->Add();
   auto b = messages->Add();
@@ -189,24 +159,6 @@ TEST_F(OvMessagesTest, OnlyNonZeroNumbersMustBeUnique) {
   b->SetValue(0);
   c->SetValue(0);
   EXPECT_EQ(ValuesWithIndex(), (std::vector<int32_t>{1, 2, 3}));
-}
-
-TEST_F(OvMessagesTest, KeysCollideIgnoringCaseAndBlanksButAreFoundExactly) {
-  auto keyed = messages->Add(kMissing, Variant(u"Move"), Variant(512));
-  auto other = messages->Add(kMissing, kMissing, Variant(513));
-  for (const char16_t* clash : {u"Move", u"  mOVE ", u"move"})
-    EXPECT_OV_ERROR(other->SetKey(Variant(clash)), err::kInvalidValue, "Key already exists.");
-  EXPECT_TRUE(other->Key().IsEmpty());
-  EXPECT_OV_ERROR(keyed->SetKey(Variant(u"Move")), err::kInvalidValue, "Key already exists.");
-
-  EXPECT_EQ(messages->Item(Variant(u"Move")), keyed);
-  EXPECT_OV_ERROR(messages->Item(Variant(u"move")), err::kIndexOutOfBounds, "Index out of bounds.");
-  EXPECT_OV_ERROR(messages->Item(Variant(u" Move")), err::kIndexOutOfBounds, "Index out of bounds.");
-
-  // Blank keys never collide, however many items carry one.
-  other->SetKey(Variant(u"  "));
-  messages->Add(kMissing, Variant(u" "));
-  EXPECT_EQ(messages->Count(), 3);
 }
 
 TEST_F(OvMessagesTest, KeyChangesAreReportedOnlyWhenTheKeyDiffers) {
@@ -255,7 +207,6 @@ TEST_F(OvMessagesTest, BadPositionsFailAndChangeNothing) {
 }
 
 constexpr uint32_t kPaint = 15, kMouseMove = 512, kLeftDown = 513, kLeftUp = 514;
-const std::string kPrev = host::ToUtf8(MCallBack::kPreviousProcedureProperty);
 const std::string kCount = host::ToUtf8(MCallBack::kRegistrationCountProperty);
 
 std::string Line(const std::string& head, uint32_t message, host::WParam wParam, host::LParam lParam) {
@@ -356,21 +307,6 @@ TEST_F(MCallBackTest, TheRegisteredMessageDecidesWhatRunsAndWhatItAnswers) {
   }
 }
 
-TEST_F(MCallBackTest, HookingRecordsTheProcedureAndTheLastUnhookPutsItBack) {
-  Registry& a = AddRegistry("A", window);
-  MCallBack::HookWindow(platform, *a.entry);
-  MCallBack::HookWindow(platform, *a.entry);  // the same entry twice counts twice
-  EXPECT_EQ(a.entry->GetPreviousWndProc(), own);
-  EXPECT_TRUE(platform.HasSharedProcedure(window));
-  EXPECT_EQ(platform.Properties(window), (std::map<std::string, std::uintptr_t>{{kPrev, own}, {kCount, 2}}));
-  MCallBack::UnhookWindow(platform, *a.entry);
-  EXPECT_TRUE(platform.HasSharedProcedure(window));
-  MCallBack::UnhookWindow(platform, *a.entry);
-  MCallBack::UnhookWindow(platform, *a.entry);  // not subclassed any more: nothing
-  EXPECT_TRUE(AsFound());
-  EXPECT_EQ(a.entry->GetPreviousWndProc(), own);
-}
-
 // Only when every entry swallows a message is it kept from the window.
 TEST_F(MCallBackTest, TwoRegistriesShareOneSubclassingOfTheWindow) {
   Registry& a = AddRegistry("A", window);
@@ -401,17 +337,6 @@ TEST_F(MCallBackTest, TwoRegistriesShareOneSubclassingOfTheWindow) {
   EXPECT_TRUE(AsFound());
   EXPECT_EQ(std::ranges::count_if(platform.Log().Lines(), [](const auto& line) { return line.starts_with("Install"); }),
             1);
-}
-
-TEST_F(MCallBackTest, TheThreadListKeepsRegistrationOrderAcrossRemovals) {
-  const size_t before = RegistryCount();
-  Registry& a = AddRegistry("A", window);
-  Registry& b = AddRegistry("B", window);
-  Drop(a);
-  Registry& c = AddRegistry("C", window);
-  const auto& list = *MCallBack::ThreadRegistries();
-  ASSERT_EQ(list.size(), before + 2);
-  EXPECT_EQ(std::vector(list.end() - 2, list.end()), (std::vector{b.windows, c.windows}));
 }
 
 TEST_F(MCallBackTest, AMessageSentFromACallBackIsHandledInsideTheOuterOne) {
@@ -583,23 +508,6 @@ TEST_F(KpMsgHookTest, InTheDesignerSubclassOnlyStoresTheFlag) {
   hook->SetSubclass(true);
   EXPECT_TRUE(AsFound());
   EXPECT_TRUE(platform.Log().Lines().empty());
-}
-
-TEST_F(KpMsgHookTest, MouseMessagesGoOnlyToTheOwnerWhileSubclassed) {
-  auto hook = NewHook();
-  hook->AddListener(this);
-  RegisterMouse(*hook, window);
-  EXPECT_EQ(Send(kMouseMove), 1512);  // not subclassed yet
-  hook->SetSubclass(true);
-  const host::LParam at5minus3 = -3 * 65536 + 5;
-  EXPECT_EQ(Send(kMouseMove, 1, at5minus3), 0);
-  EXPECT_EQ(Send(kLeftDown), 0);
-  EXPECT_EQ(Send(kPaint, 3, 4), 1015);
-  EXPECT_EQ(Send(kLeftUp, 0, 2), 0);
-  hook->SetSubclass(false);
-  EXPECT_EQ(Send(kLeftDown), 1513);
-  EXPECT_EQ(TakeLog(), (Strings{"proc 512", Line("owner", kMouseMove, 1, at5minus3), "owner 513 1 2", "proc 15",
-                                "owner 514 0 2", "proc 513"}));
 }
 
 TEST_F(KpMsgHookTest, WordsAndBytesOfAMessageParameter) {

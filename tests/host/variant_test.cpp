@@ -4,7 +4,6 @@
 
 #include "host/error.h"
 #include "host/screen.h"
-#include "sim/sim_property_bag.h"
 #include "tests/support/error_matchers.h"
 
 namespace {
@@ -173,30 +172,6 @@ TEST(ScreenUnits, ComeFromLogicalPixelsPerInch) {
   host::Screen screen;
   EXPECT_DOUBLE_EQ(screen.ScaleX(1, host::ScaleMode::Pixels, host::ScaleMode::Points), 0.75);
   EXPECT_NEAR(screen.ScaleX(96, host::ScaleMode::Pixels, host::ScaleMode::Millimeters), 25.4, 1e-9);
-}
-
-TEST(SimPropertyBag, LeavesOutValuesEqualToTheirDefaultAsFormLanguagesCompare) {
-  host::sim::SimPropertyBag bag;
-  bag.WriteProperty(u"EmptyAsText", Variant(), u"");
-  bag.WriteProperty(u"TextAsEmpty", u"", Variant());
-  bag.WriteProperty(u"ZeroAsEmpty", int16_t{0}, Variant());
-  bag.WriteProperty(u"LongAsInteger", int32_t{3}, int16_t{3});
-  bag.WriteProperty(u"Null", Variant::Null(), Variant::Null());  // Null never equals
-  bag.WriteProperty(u"DigitsAsNumber", u"0", int16_t{0});        // a text never equals a number
-  bag.WriteProperty(u"BorderStyle", int32_t{0}, int32_t{1});
-
-  EXPECT_EQ(bag.Keys(), (std::vector<host::String>{u"Null", u"DigitsAsNumber", u"BorderStyle"}));
-}
-
-TEST(SimPropertyBag, AbsentKeyReadsItsDefaultAndPresentKeyReadsAsStored) {
-  host::sim::SimPropertyBag bag;
-  bag.Set(u"SplitterSize", int32_t{7});
-
-  Variant absent = bag.ReadProperty(u"NumPanes", int16_t{0});
-  Variant present = bag.ReadProperty(u"SplitterSize", int16_t{3});  // not coerced to the default's type
-  EXPECT_EQ(std::tuple(absent.type(), absent.ToLong(), present.type(), present.ToLong()),
-            std::tuple(Variant::Type::Integer, 0, Variant::Type::Long, 7));
-  EXPECT_EQ(bag.ReadNames(), (std::vector<host::String>{u"NumPanes", u"SplitterSize"}));
 }
 
 }  // namespace

@@ -143,17 +143,6 @@ TEST_F(Drag, AReleaseBelowAMinimumFailsAfterTheFeedbackIsGone) {
   EXPECT_EQ(Extents(), (std::pair<int32_t, int32_t>{180, 5}));  // the next pane was set first
 }
 
-TEST_F(Drag, CancelErasesTheFeedbackAndForgetsThePosition) {
-  panes->SplitterMouseDown(first, 102, 7);
-  panes->SplitterMouseMove(first, 150, 7);
-  EXPECT_TRUE(panes->CancelSplitterDrag());
-  EXPECT_TRUE(pointer.Inverted().empty());
-  EXPECT_EQ(panes->Bar().Value(), -1);
-  EXPECT_FALSE(panes->CancelSplitterDrag());
-  panes->SplitterMouseUp(first);
-  EXPECT_EQ(Extents(), (std::pair<int32_t, int32_t>{100, 100}));
-}
-
 TEST_F(Drag, TheLastPaneHasNoBarToDrag) {
   EXPECT_OV_ERROR(panes->SplitterMouseDown(second, 210, 7), err::kIndexOutOfBounds, "Index out of bounds.");
 }

@@ -1,4 +1,4 @@
-// Where panes lie, how they follow the inner size and orientation, and the bar hit test.
+// Where panes lie and how they follow the inner size and orientation.
 #include <gtest/gtest.h>
 
 #include "tests/support/error_matchers.h"
@@ -52,20 +52,6 @@ TEST_F(TwoPanes, RelayoutRaisesForTheLastTwoPanes) {
   events.log.clear();
   panes->Relayout(true);
   EXPECT_TRUE(events.log.empty());
-}
-
-TEST_F(TwoPanes, HitTestReachesTwoPixelsIntoEachNeighbour) {
-  panes->SetBorderOffset(0);
-  EXPECT_EQ(panes->PaneAtPoint(98, 5), nullptr);
-  EXPECT_EQ(panes->PaneAtPoint(99, 5), first);
-  EXPECT_EQ(panes->PaneAtPoint(105, 5), first);
-  EXPECT_EQ(panes->PaneAtPoint(106, 5), nullptr);
-  EXPECT_EQ(panes->PaneAtPoint(150, 5), nullptr);  // the last pane has no bar
-}
-
-TEST_F(Geometry, OneNewPaneNeverHitsABar) {
-  panes->Add();
-  for (float x : {0.f, 200.f, 399.f, 401.f}) EXPECT_EQ(panes->PaneAtPoint(x, 0), nullptr);
 }
 
 TEST_F(Geometry, HalvingRoundsToEven) {

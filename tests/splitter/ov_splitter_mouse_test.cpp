@@ -255,14 +255,4 @@ TEST_F(HookedMouse, TheWindowGetsItsOwnProcedureBackWhenTheControlGoes) {
   EXPECT_EQ(Captured(), 0u);
 }
 
-TEST(MouseInTheDesigner, TheHookIsGivenNoMessages) {
-  host::sim::SimPlatform platform;
-  platform.ambient.SetUserMode(false);
-  splitter::OvSplitter control{platform.Site()};
-  control.Initialize();
-  control.InitProperties();
-  control.RegisterHookedMouseMessages();
-  EXPECT_EQ(control.MessageHook().Windows()->Item(host::Variant(int32_t{1}))->Messages()->Count(), 0);
-}
-
 }  // namespace

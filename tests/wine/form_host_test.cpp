@@ -187,20 +187,13 @@ TEST_F(FormWithoutFrameSiteTest, TheControlRunsWithoutASimpleFrameSite) {
 
 TEST_F(FormHostTest, BoundWindowedControlsEndOnTheirPanesAndFollowResizes) {
   AddPanes(2);
-  ChildControl& tree = Bind(1, L"tree");
-  ChildControl& list = Bind(2, L"list");
-  ChildControl& edit = Bind(3, L"edit");
+  ChildControl* bound[] = {&Bind(1, L"tree"), &Bind(2, L"list"), &Bind(3, L"edit")};
   for (long i = 1; i <= 3; ++i)
-    EXPECT_EQ(Text((i == 1   ? tree
-                    : i == 2 ? list
-                             : edit)
-                       .PixelRect()),
-              Text(PanePixels(*splitter_, i)))
-        << "pane " << i;
+    EXPECT_EQ(Text(bound[i - 1]->PixelRect()), Text(PanePixels(*splitter_, i))) << "pane " << i;
 
   form_->ResizeClient(700, 420);
-  EXPECT_EQ(Text(edit.PixelRect()), Text(PanePixels(*splitter_, 3)));
-  EXPECT_EQ(Text(tree.PixelRect()), Text(PanePixels(*splitter_, 1)));
+  EXPECT_EQ(Text(bound[2]->PixelRect()), Text(PanePixels(*splitter_, 3)));
+  EXPECT_EQ(Text(bound[0]->PixelRect()), Text(PanePixels(*splitter_, 1)));
 }
 
 TEST_F(FormHostTest, AControlOfTheSameNameOutsideTheSplitterIsNotMoved) {
@@ -233,9 +226,10 @@ TEST_P(FormCloseTest, TheControlIsReleasedToZeroAndLetsGoOfItsSite) {
 INSTANTIATE_TEST_SUITE_P(Activation, FormCloseTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "QuickActivate" : "SiteFirst"; });
 
-TEST_F(FormHostTest, AThousandRepaintsAndDrawsIntoAContainersDcLeaveNoGdiObjectBehind) {
+// A thousand repaints of the window are the endurance test's cycles; a container's own DC
+// is drawn into here.
+TEST_F(FormHostTest, AThousandDrawsIntoAContainersDcLeaveNoGdiObjectBehind) {
   AddPanes(2);
-  HWND window = splitter_->Window();
   auto view = Interface<IViewObject2>(Control().Pointer(), IID_IViewObject2);
   ASSERT_TRUE(view);
   win32::WindowDc screen(nullptr);
@@ -246,15 +240,10 @@ TEST_F(FormHostTest, AThousandRepaintsAndDrawsIntoAContainersDcLeaveNoGdiObjectB
   auto draw = [&] {
     return view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory.get(), &bounds, nullptr, nullptr, 0);
   };
-  auto repaint = [&] {
-    return RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW) ? S_OK : E_FAIL;
-  };
-  for (auto once : {std::function<HRESULT()>(repaint), std::function<HRESULT()>(draw)}) {
-    EXPECT_EQ(once(), S_OK);
-    unsigned before = GdiObjectsInUse();
-    for (int i = 0; i < 1000; ++i) once();
-    EXPECT_EQ(GdiObjectsInUse(), before);
-  }
+  EXPECT_EQ(draw(), S_OK);
+  unsigned before = GdiObjectsInUse();
+  for (int i = 0; i < 1000; ++i) draw();
+  EXPECT_EQ(GdiObjectsInUse(), before);
 }
 
 using win32::UniqueVariant;
@@ -350,22 +339,6 @@ TEST(FormFileValues, ArrayElementsAreListedAsTheyLieInMemory) {
   win32::AccessedArray data(V_ARRAY(&array.get()));
   const LONG* memory = static_cast<const LONG*>(data.data());
   EXPECT_EQ(std::vector<LONG>(memory, memory + 4), (std::vector<LONG>{1, 2, 3, 4}));
-}
-
-TEST(FormFileValues, APictureTravelsAsItsSavedStream) {
-  UniqueVariant icon;
-  V_DISPATCH(&icon.get()) = IconPicture().Detach();
-  V_VT(&icon.get()) = VT_DISPATCH;
-  std::wstring text = VariantText(icon.get());
-  ASSERT_EQ(text.rfind(L"Picture ", 0), 0u);
-  UniqueVariant back = Parsed(text);
-  ASSERT_EQ(V_VT(&back.get()), VT_DISPATCH);
-  activex::ComPtr<IPicture> picture;
-  ASSERT_EQ(V_DISPATCH(&back.get())->QueryInterface(IID_IPicture, reinterpret_cast<void**>(picture.Out())), S_OK);
-  SHORT type = 0;
-  picture->get_Type(&type);
-  EXPECT_EQ(type, PICTYPE_ICON);
-  EXPECT_EQ(VariantText(back.get()), text);
 }
 
 TEST(FormFileValues, TheBagAnswersAsAControlExpects) {

@@ -184,8 +184,6 @@ TEST_P(ScaleUnits, ConvertPaneWrites) {
 
 INSTANTIATE_TEST_SUITE_P(Sites, ScaleUnits,
                          ::testing::Values(ScaleCase{"NoAmbient", true, std::nullopt, 0},
-                                           ScaleCase{"Empty", true, std::wstring(), 0},
-                                           ScaleCase{"Unlisted", true, std::wstring(L"twip"), 0},
                                            ScaleCase{"Pixel", true, std::wstring(L"Pixel"), 1},
                                            ScaleCase{"NoSite", false, std::nullopt, kTwipsPerPixel}),
                          [](const auto& info) { return std::string(info.param.label); });
