@@ -303,6 +303,7 @@ void OvSplitter::AmbientChanged(host::StringView name) {
 
 void OvSplitter::Terminate() {
   if (!panes_) return;
+  keyboard_.CancelMove(*panes_);
   CancelDrag();
   if (isCaptured_) site_.pointer.ReleaseCapture();
   isCaptured_ = false;

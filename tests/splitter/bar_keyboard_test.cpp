@@ -131,6 +131,9 @@ TEST_F(Keyboard, EscTheFocusLeavingOrAMousePressDropsAMoveWithNothingChanged) {
     control.FocusIn();
   }
   EXPECT_EQ(control.FocusedBar(), 1u);  // the clicked bar took the mark
+  Key(vk::kLeft);
+  control.Terminate();  // the form closes during a move
+  EXPECT_TRUE(platform.pointer.Inverted().empty());
 }
 
 TEST_F(Keyboard, TheSwitchAndTheIncrementAreSavedOnlyWhenSetAndRaiseTheRecordVersion) {
