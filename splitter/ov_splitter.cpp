@@ -139,6 +139,7 @@ void OvSplitter::InitProperties() {
   panes_->SetSplitterSize(kDefaultSplitterSize);
   panes_->AddFirstPane();
   ready_ = true;
+  barWatch_.Rebase(Accessible());
   Redraw();
 }
 
@@ -173,6 +174,7 @@ void OvSplitter::ReadProperties(host::PropertyBag& bag) {
   ReadPaneRecords(bag);
   RegisterHookedMouseMessages();
   ready_ = true;
+  barWatch_.Rebase(Accessible());
   Redraw();
 }
 
@@ -248,6 +250,7 @@ void OvSplitter::Resize() {
     top.ToLong();
     panes_->SetBounds(InnerExtent(site_.surface.ScaleWidth()), InnerExtent(site_.surface.ScaleHeight()));
   });
+  ReportBarValues();
   Skipping([&] { Redraw(); });
   Skipping([&] { Raise(events::Resize); });
   MoveChildControls();
@@ -494,6 +497,19 @@ void OvSplitter::ReportPanesChanged() {
     Notify(u"Panes");
 }
 
+void OvSplitter::ReportBarValues() {
+  if (ready_ && panes_)
+    barWatch_.Report(Accessible(), site_.accessibility);
+  else
+    barWatch_.Rebase(Accessible());
+}
+
+void OvSplitter::ReportChildrenChanged() {
+  // A load adds its panes before anyone can have read them.
+  if (ready_) site_.accessibility.ChildrenReordered();
+  barWatch_.Rebase(Accessible());
+}
+
 void OvSplitter::CommonEnding() {
   Redraw();
   RefreshChildControls();
@@ -501,12 +517,14 @@ void OvSplitter::CommonEnding() {
 }
 
 void OvSplitter::Added(panes::PanePtr& pane) {
+  ReportChildrenChanged();
   if (pane->ResizeChildControl()) MoveChildControls();
   Redraw();
   ReportPanesChanged();
 }
 
 void OvSplitter::Removed(panes::PanePtr&) {
+  ReportChildrenChanged();
   Redraw();
   MoveChildControls();
   ReportPanesChanged();
@@ -516,6 +534,7 @@ void OvSplitter::Changed(panes::PanePtr& pane, host::String& property) {
   if (property == u"Width" || property == u"Height") {
     // The collection has already given the neighbour what the pane gained or lost.
     auto [first, second] = panes_->ExchangePartners(*pane);
+    ReportBarValues();
     RaiseSplitterResize(first, second);
     if (pane->ResizeChildControl()) MoveChildControls();
     Raise(events::Resize);
@@ -529,6 +548,7 @@ void OvSplitter::Changed(panes::PanePtr& pane, host::String& property) {
 }
 
 void OvSplitter::SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) {
+  ReportBarValues();
   RaiseSplitterResize(pane, nextPane);
   MoveChildControls();
   RefreshChildControls();

@@ -11,6 +11,8 @@
 #include "host/site/property_bag.h"
 #include "host/site/picture.h"
 #include "panes/ov_panes.h"
+#include "splitter/accessible_tree.h"
+#include "splitter/bar_value_watch.h"
 #include "splitter/control_painter.h"
 
 namespace splitter {
@@ -69,6 +71,8 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   // subclassing is on (while the control holds the capture).
   void RegisterHookedMouseMessages();
   const hook::KpMsgHook& MessageHook() const { return *KpMsgHook1; }
+  // The bars and panes as assistive tools read them.
+  AccessibleTree Accessible() const { return AccessibleTree(panes_.get(), keyboard_); }
   // The pane before the bar last found under the pointer.
   const panes::PanePtr& HotPane() const { return hotPane_; }
 
@@ -131,6 +135,9 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   void SetPaneBounds();
   void CommonEnding();
   void ReportPanesChanged();
+  // Tells assistive tools of the bars that moved since they last heard.
+  void ReportBarValues();
+  void ReportChildrenChanged();
   void RaiseSplitterResize(const panes::PanePtr& first, const panes::PanePtr& second);
   void Raise(const host::EventId& event);
   int32_t InnerExtent(float scaleExtent) const;
@@ -166,6 +173,10 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   int32_t mousePointer_ = 0;
   host::PictureRef mouseIcon_;
   ControlPainter painter_;
+  // What the keyboard handling shows assistive tools; it calls
+  // site_.accessibility.BarFocused when a bar takes the focus mark.
+  AccessibleKeyboard keyboard_;
+  BarValueWatch barWatch_;
 };
 
 }  // namespace splitter
