@@ -392,4 +392,6 @@ bool OleControl::OnWindowInput(UINT message, WPARAM wParam, LPARAM lParam) {
   return owner_.OnWindowMessage(message, wParam, lParam);
 }
 
+LRESULT OleControl::OnWindowGetObject(WPARAM wParam, LPARAM lParam) { return owner_.OnGetObject(wParam, lParam); }
+
 }  // namespace activex

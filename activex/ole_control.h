@@ -110,6 +110,7 @@ class OleControl final : public IOleObject,
   void OnWindowPaint(HDC dc) override;
   void OnWindowSized(int width, int height) override;
   bool OnWindowInput(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnWindowGetObject(WPARAM wParam, LPARAM lParam) override;
   ISimpleFrameSite* FrameSite() override { return frameSite_.Get(); }
 
   HRESULT InPlaceActivate(IOleClientSite* activeSite, const RECT* position, bool uiActivate);

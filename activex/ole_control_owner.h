@@ -23,6 +23,8 @@ class OleControlOwner {
   // Mouse and other input messages of the control's window, after ISimpleFrameSite's
   // PreMessageFilter let them through; returns true when it handled the message.
   virtual bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  // WM_GETOBJECT: the LRESULT of the object asked for, or 0 for the window's own.
+  virtual LRESULT OnGetObject(WPARAM wParam, LPARAM lParam) = 0;
 
  protected:
   ~OleControlOwner() = default;

@@ -47,8 +47,7 @@ AccessibleRect AccessibleTree::Location(int32_t child) const {
 
 AccessibleStates AccessibleTree::States(int32_t child) const {
   if (!IsBar(child)) return {};
-  return {.focusable = keyboard_.keyboardOn,
-          .focused = keyboard_.keyboardOn && keyboard_.focusedBar == SlotOf(child)};
+  return {.focusable = keyboard_.keyboardOn, .focused = keyboard_.keyboardOn && keyboard_.focusedBar == SlotOf(child)};
 }
 
 std::optional<int32_t> AccessibleTree::Focus() const {

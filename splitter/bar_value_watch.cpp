@@ -4,7 +4,8 @@ namespace splitter {
 
 std::vector<BarValueWatch::Mark> BarValueWatch::Marks(const AccessibleTree& tree) {
   std::vector<Mark> marks(tree.BarCount());
-  for (size_t bar = 0; bar < marks.size(); ++bar) marks[bar] = {.start = tree.BarStart(bar), .value = tree.BarValue(bar)};
+  for (size_t bar = 0; bar < marks.size(); ++bar)
+    marks[bar] = {.start = tree.BarStart(bar), .value = tree.BarValue(bar)};
   return marks;
 }
 

@@ -19,6 +19,8 @@ class ControlWindow {
     // Input: WM_MOUSEMOVE and the button messages, WM_SETCURSOR over the client area,
     // WM_CAPTURECHANGED and WM_KEYDOWN; true when the owner handled the message.
     virtual bool OnWindowInput(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    // WM_GETOBJECT: the object's LRESULT, or 0 for the window system's own answer.
+    virtual LRESULT OnWindowGetObject(WPARAM wParam, LPARAM lParam) = 0;
     // The container's ISimpleFrameSite while the control is sited on one, else null;
     // borrowed, not owned.
     virtual ISimpleFrameSite* FrameSite() = 0;
@@ -58,6 +60,7 @@ class ControlWindow {
   LRESULT OnSize();
   LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
   LRESULT OnInput(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
   Owner& owner_;
   UniqueWindow parking_;

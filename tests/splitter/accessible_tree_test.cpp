@@ -57,8 +57,9 @@ TEST_F(Accessible, ChildrenArePanesAndBarsInTurnNamedAfterThePaneBefore) {
   std::vector<std::pair<AccessibleRole, host::String>> children;
   for (int32_t child = 1; child <= 5; ++child) children.emplace_back(tree.Role(child), tree.Name(child));
   using enum AccessibleRole;
-  EXPECT_EQ(children, (decltype(children){
-                          {Pane, u"Pane 1"}, {Separator, u"Pane 1"}, {Pane, u"Tree"}, {Separator, u"Tree"}, {Pane, u"Pane 3"}}));
+  EXPECT_EQ(children,
+            (decltype(children){
+                {Pane, u"Pane 1"}, {Separator, u"Pane 1"}, {Pane, u"Tree"}, {Separator, u"Tree"}, {Pane, u"Pane 3"}}));
   EXPECT_EQ(tree.Location(1), (AccessibleRect{0, 0, 100, 300}));
   EXPECT_EQ(tree.Location(2), (AccessibleRect{100, 0, 4, 300}));
   EXPECT_EQ(tree.Location(3), (AccessibleRect{104, 0, 150, 300}));
