@@ -81,6 +81,12 @@ HRESULT AccessibleObject::SelfOnly(const VARIANT& child, Self&& self) const {
   return ForChild(child, self, [](const AccessibleTree&, int32_t) { return DISP_E_MEMBERNOTFOUND; });
 }
 
+HRESULT AccessibleObject::SelfText(const VARIANT& child, BSTR* text, TextGetter get) const {
+  if (!text) return E_POINTER;
+  *text = nullptr;
+  return SelfOnly(child, [&] { return (standard_.Get()->*get)(child, text); });
+}
+
 HRESULT AccessibleObject::get_accParent(IDispatch** parent) {
   if (!parent) return E_POINTER;
   *parent = nullptr;
@@ -130,43 +136,41 @@ HRESULT AccessibleObject::get_accValue(VARIANT child, BSTR* value) {
 }
 
 HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
-  if (!description) return E_POINTER;
-  *description = nullptr;
-  return SelfOnly(child, [&] { return standard_->get_accDescription(child, description); });
+  return SelfText(child, description, &IAccessible::get_accDescription);
+}
+
+template <typename OfChild>
+HRESULT AccessibleObject::Integer(const VARIANT& child, VARIANT* out, IntegerGetter get, OfChild&& ofChild) const {
+  if (!out) return E_POINTER;
+  VariantInit(out);
+  return ForChild(
+      child, [&] { return (standard_.Get()->*get)(child, out); },
+      [&](const AccessibleTree& tree, int32_t c) {
+        SetChild(out, ofChild(tree, c));
+        return S_OK;
+      });
 }
 
 HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
-  if (!role) return E_POINTER;
-  VariantInit(role);
-  return ForChild(
-      child, [&] { return standard_->get_accRole(child, role); },
-      [&](const AccessibleTree& tree, int32_t c) {
-        SetChild(role, tree.Role(c) == splitter::AccessibleRole::Separator ? ROLE_SYSTEM_SEPARATOR : ROLE_SYSTEM_PANE);
-        return S_OK;
-      });
+  return Integer(child, role, &IAccessible::get_accRole, [](const AccessibleTree& tree, int32_t c) -> LONG {
+    return tree.Role(c) == splitter::AccessibleRole::Separator ? ROLE_SYSTEM_SEPARATOR : ROLE_SYSTEM_PANE;
+  });
 }
 
 HRESULT AccessibleObject::get_accState(VARIANT child, VARIANT* state) {
-  if (!state) return E_POINTER;
-  VariantInit(state);
-  return ForChild(
-      child, [&] { return standard_->get_accState(child, state); },
-      [&](const AccessibleTree& tree, int32_t c) {
-        const splitter::AccessibleStates states = tree.States(c);
-        LONG bits = 0;
-        if (states.focusable) bits |= STATE_SYSTEM_FOCUSABLE;
-        if (states.focused) bits |= STATE_SYSTEM_FOCUSED;
-        // A parked or hidden control shows none of its children.
-        if (!IsWindowVisible(window_)) bits |= STATE_SYSTEM_INVISIBLE;
-        SetChild(state, bits);
-        return S_OK;
-      });
+  return Integer(child, state, &IAccessible::get_accState, [&](const AccessibleTree& tree, int32_t c) -> LONG {
+    const splitter::AccessibleStates states = tree.States(c);
+    LONG bits = 0;
+    if (states.focusable) bits |= STATE_SYSTEM_FOCUSABLE;
+    if (states.focused) bits |= STATE_SYSTEM_FOCUSED;
+    // A parked or hidden control shows none of its children.
+    if (!IsWindowVisible(window_)) bits |= STATE_SYSTEM_INVISIBLE;
+    return bits;
+  });
 }
 
 HRESULT AccessibleObject::get_accHelp(VARIANT child, BSTR* help) {
-  if (!help) return E_POINTER;
-  *help = nullptr;
-  return SelfOnly(child, [&] { return standard_->get_accHelp(child, help); });
+  return SelfText(child, help, &IAccessible::get_accHelp);
 }
 
 HRESULT AccessibleObject::get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) {
@@ -177,9 +181,7 @@ HRESULT AccessibleObject::get_accHelpTopic(BSTR* file, VARIANT child, LONG* topi
 }
 
 HRESULT AccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
-  if (!shortcut) return E_POINTER;
-  *shortcut = nullptr;
-  return SelfOnly(child, [&] { return standard_->get_accKeyboardShortcut(child, shortcut); });
+  return SelfText(child, shortcut, &IAccessible::get_accKeyboardShortcut);
 }
 
 HRESULT AccessibleObject::get_accFocus(VARIANT* focus) {
@@ -203,9 +205,7 @@ HRESULT AccessibleObject::get_accSelection(VARIANT* selection) {
 }
 
 HRESULT AccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action) {
-  if (!action) return E_POINTER;
-  *action = nullptr;
-  return SelfOnly(child, [&] { return standard_->get_accDefaultAction(child, action); });
+  return SelfText(child, action, &IAccessible::get_accDefaultAction);
 }
 
 HRESULT AccessibleObject::accSelect(LONG flags, VARIANT child) {
@@ -250,7 +250,6 @@ HRESULT AccessibleObject::accNavigate(LONG direction, VARIANT start, VARIANT* en
         if (direction == NAVDIR_NEXT) return answer(c + 1, found);
         if (direction == NAVDIR_PREVIOUS) return answer(c - 1, found);
         return S_FALSE;  // simple children have no children, and no sides of their own
-
       });
 }
 

@@ -73,6 +73,13 @@ class AccessibleObject final : public ComObject, public IAccessible {
   // A property the children do not have: the window's own for the control itself.
   template <typename Self>
   HRESULT SelfOnly(const VARIANT& child, Self&& self) const;
+  // A text property the children do not have.
+  using TextGetter = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+  HRESULT SelfText(const VARIANT& child, BSTR* text, TextGetter get) const;
+  // A number property: the window's own for the control itself, ofChild's for a child.
+  using IntegerGetter = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, VARIANT*);
+  template <typename OfChild>
+  HRESULT Integer(const VARIANT& child, VARIANT* out, IntegerGetter get, OfChild&& ofChild) const;
 
   HWND window_;
   ComPtr<IAccessible> standard_;

@@ -9,34 +9,30 @@
 
 namespace {
 
-using panes::Dimension;
+using Lines = std::vector<std::string>;
 using splitter::AccessibleRect;
 using splitter::AccessibleRole;
 using splitter::AccessibleTree;
-using Lines = std::vector<std::string>;
 
-// A 400 x 300 control at run time, without a border, bars 4 pixels.
+// A 400 x 300 control without a border, bars 4 pixels.
 class Accessible : public ::testing::Test {
  protected:
   void SetUp() override {
-    platform.ambient.SetUserMode(true);
-    platform.surface.SetScaleSize(400, 300);
     control.Initialize();
+    platform.surface.SetScaleSize(400, 300);
     control.InitProperties();
     control.SetSplitterSize(4);
   }
-  // Flat panes without minimums of the given widths along the axis, the last one filling
-  // the rest; the notifications start afresh.
+  // Panes without minimums of the given extents along the axis, the last one filling the
+  // rest (the layout reads no frame); the notifications start afresh.
   void Panes(std::initializer_list<int32_t> extents) {
     auto& panes = *control.Panes();
-    while (panes.Count() < static_cast<int32_t>(extents.size())) panes.Add();
-    int i = 0;
+    while (static_cast<size_t>(panes.Count()) < extents.size()) panes.AddSized(0, 0);
+    auto pane = panes.Items().begin();
     for (int32_t extent : extents) {
-      panes.Items()[i]->SetAppearance(0);
-      panes.Items()[i]->SetMinimum(0);
-      panes.Items()[i++]->SetExtentPixels(panes.GetAxis().Along(), extent);
+      (*pane)->SetMinimum(0);
+      (*pane++)->SetExtentPixels(panes.GetAxis().Along(), extent);
     }
-    panes.Relayout(false);
     control.Resize();
     platform.accessibility.Clear();
   }

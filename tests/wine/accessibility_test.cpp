@@ -32,8 +32,8 @@ class WinEvents {
   explicit WinEvents(HWND window) {
     window_ = window;
     events_.clear();
-    hook_ = SetWinEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_VALUECHANGE, nullptr, &Heard, 0, 0,
-                            WINEVENT_OUTOFCONTEXT);
+    hook_ =
+        SetWinEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_VALUECHANGE, nullptr, &Heard, 0, 0, WINEVENT_OUTOFCONTEXT);
   }
   ~WinEvents() { UnhookWinEvent(hook_); }
   WinEvents(const WinEvents&) = delete;
@@ -88,16 +88,16 @@ class Accessibility : public ::testing::Test {
     EXPECT_EQ(accessible->accLocation(&l, &t, &w, &h, Child(child)), S_OK);
     return Text(RECT{l, t, w, h});
   }
-  static std::wstring Read(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), const ComPtr<IAccessible>& accessible,
-                           LONG child) {
+  static std::wstring Read(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
+                           const ComPtr<IAccessible>& accessible, LONG child) {
     win32::UniqueBstr text;
     BSTR raw = nullptr;
     (accessible.Get()->*get)(Child(child), &raw);
     text.reset(raw);
     return raw ? std::wstring(raw, SysStringLen(raw)) : L"<none>";
   }
-  static LONG Integer(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*), const ComPtr<IAccessible>& accessible,
-                      LONG child) {
+  static LONG Integer(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*),
+                      const ComPtr<IAccessible>& accessible, LONG child) {
     VARIANT value;
     VariantInit(&value);
     EXPECT_EQ((accessible.Get()->*get)(Child(child), &value), S_OK);
