@@ -497,16 +497,15 @@ void OvSplitter::ReportPanesChanged() {
     Notify(u"Panes");
 }
 
+// A load reports nothing: no one can have read the panes it makes, and the watch starts
+// from what it leaves.
 void OvSplitter::ReportBarValues() {
-  if (ready_ && panes_)
-    barWatch_.Report(Accessible(), site_.accessibility);
-  else
-    barWatch_.Rebase(Accessible());
+  if (ready_ && panes_) barWatch_.Report(Accessible(), site_.accessibility);
 }
 
 void OvSplitter::ReportChildrenChanged() {
-  // A load adds its panes before anyone can have read them.
-  if (ready_) site_.accessibility.ChildrenReordered();
+  if (!ready_) return;
+  site_.accessibility.ChildrenReordered();
   barWatch_.Rebase(Accessible());
 }
 

@@ -12,6 +12,7 @@
 #include "formhost/form_window.h"
 #include "formhost/splitter_geometry.h"
 #include "splitter_test.h"
+#include "win32/win32_accessibility_events.h"
 
 namespace {
 
@@ -205,6 +206,15 @@ TEST_F(Accessibility, AToolKeepsNoControlAliveAndHearsItIsGone) {
   EXPECT_EQ(ServerCanUnloadNow(), S_FALSE);  // the object itself is still the server's
   accessible.Reset();
   EXPECT_EQ(ServerCanUnloadNow(), S_OK);
+}
+
+// The keyboard's notification, which the control does not raise yet, as a tool hears it.
+TEST(AccessibilityEvents, ABarTakingTheFocusIsHeardAsItsChild) {
+  win32::UniqueWindow window(
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+  WinEvents heard(window.get());
+  win32::Win32AccessibilityEvents(window.get()).BarFocused(1);
+  EXPECT_EQ(heard.Take(), (std::vector<Event>{{EVENT_OBJECT_FOCUS, OBJID_CLIENT, 4}}));
 }
 
 }  // namespace
