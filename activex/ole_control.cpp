@@ -399,5 +399,6 @@ void OleControl::NotifyFocus(bool gained) {
   if (gained && inPlace_ && !uiActive_) UIActivate();
   if (ComPtr<IOleControlSite> site = clientSite_.As<IOleControlSite>(IID_IOleControlSite)) site->OnFocus(gained);
 }
+LRESULT OleControl::OnWindowGetObject(WPARAM wParam, LPARAM lParam) { return owner_.OnGetObject(wParam, lParam); }
 
 }  // namespace activex

@@ -113,6 +113,7 @@ class OleControl final : public IOleObject,
   void OnWindowSized(int width, int height) override;
   bool OnWindowInput(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDialogCode(const MSG* message) override { return owner_.OnDialogCode(message); }
+  LRESULT OnWindowGetObject(WPARAM wParam, LPARAM lParam) override;
   ISimpleFrameSite* FrameSite() override { return frameSite_.Get(); }
 
   HRESULT InPlaceActivate(IOleClientSite* activeSite, const RECT* position, bool uiActivate);

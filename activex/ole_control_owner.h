@@ -28,6 +28,8 @@ class OleControlOwner {
   // A key the container offers the active control before it dispatches it: S_OK when the
   // control took it, S_FALSE to let the container go on.
   virtual HRESULT OnAccelerator(const MSG& message) = 0;
+  // WM_GETOBJECT: the LRESULT of the object asked for, or 0 for the window's own.
+  virtual LRESULT OnGetObject(WPARAM wParam, LPARAM lParam) = 0;
 
  protected:
   ~OleControlOwner() = default;

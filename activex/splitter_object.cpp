@@ -66,7 +66,8 @@ SplitterObject::SplitterObject()
                                  .windows = windows_,
                                  .gdi = gdi_,
                                  .pointer = pointer_,
-                                 .subclassing = win32::Win32WindowSubclassing::Instance()}) {
+                                 .subclassing = win32::Win32WindowSubclassing::Instance(),
+                                 .accessibility = accessibility_}) {
   control_.Initialize();
 }
 
@@ -261,6 +262,13 @@ bool SplitterObject::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
       return false;
   }
+}
+
+// Assistive tools ask for the client object; every other one is the window's own.
+LRESULT SplitterObject::OnGetObject(WPARAM wParam, LPARAM lParam) {
+  if (static_cast<LONG>(lParam) != OBJID_CLIENT) return 0;
+  ComPtr<IAccessible> accessible = AccessibleObject::Create(ole_.Window(), accessibleSource_);
+  return accessible ? LresultFromObject(AccessibleObject::kInterfaceId, wParam, accessible.Get()) : 0;
 }
 
 namespace {

@@ -14,6 +14,7 @@
 #include "activex/control_persistence.h"
 #include "activex/event_source.h"
 #include "activex/about_box.h"
+#include "activex/accessible_object.h"
 #include "activex/module.h"
 #include "activex/module_resources.h"
 #include "activex/dual_dispatch.h"
@@ -25,6 +26,7 @@
 #include "activex/site_contained_controls.h"
 #include "activex/ole_control_owner.h"
 #include "host/screen.h"
+#include "win32/win32_accessibility_events.h"
 #include "win32/win32_dialogs.h"
 #include "win32/win32_gdi.h"
 #include "win32/win32_pointer_services.h"
@@ -117,6 +119,7 @@ class SplitterObject final : public ComObject,
   bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDialogCode(const MSG* message) override;
   HRESULT OnAccelerator(const MSG& message) override;
+  LRESULT OnGetObject(WPARAM wParam, LPARAM lParam) override;
 
   // The control window's input, as form hosts report it to the control.
   bool OnMouseMove(WPARAM keys, LPARAM position);
@@ -147,7 +150,11 @@ class SplitterObject final : public ComObject,
   win32::Win32WindowSystem windows_;
   win32::Win32Gdi gdi_;
   win32::Win32PointerServices pointer_;
+  win32::Win32AccessibilityEvents accessibility_{ole_.Window()};
   splitter::OvSplitter control_;
+  // Lent weakly to the accessible objects handed out: gone with the control.
+  std::shared_ptr<const AccessibleSource> accessibleSource_ =
+      std::make_shared<const AccessibleSource>([this] { return control_.Accessible(); });
   ControlPersistence persistence_{*static_cast<_OvSplitter2*>(this), CLSID_OvSplitter, control_, propertyChanges_};
   PropertyBrowsing browsing_{*static_cast<_OvSplitter2*>(this), IID__OvSplitter2};
   bool leftPressed_ = false;

@@ -4,6 +4,7 @@
 // The services are public so that a test sets them up and inspects them directly.
 #include "host/site/control_site.h"
 #include "host/screen.h"
+#include "sim/sim_accessibility_events.h"
 #include "sim/sim_ambient_properties.h"
 #include "sim/sim_contained_controls.h"
 #include "sim/sim_control_surface.h"
@@ -43,7 +44,8 @@ class SimPlatform {
             .windows = windows,
             .gdi = gdi,
             .pointer = pointer,
-            .subclassing = subclassing};
+            .subclassing = subclassing,
+            .accessibility = accessibility};
   }
 
   SimTrace trace;
@@ -68,6 +70,7 @@ class SimPlatform {
   SimWindowSystem windows{&trace};
   SimGdi gdi;
   SimPointerServices pointer{&trace};
+  SimAccessibilityEvents accessibility;
 };
 
 }  // namespace host::sim

@@ -146,6 +146,7 @@ void OvSplitter::InitProperties() {
   panes_->SetSplitterSize(site_.screen.Scaled(kDefaultSplitterSize));
   panes_->AddFirstPane();
   ready_ = true;
+  barWatch_.Rebase(Accessible());
   Redraw();
 }
 
@@ -184,6 +185,7 @@ void OvSplitter::ReadProperties(host::PropertyBag& bag) {
   keyboard_.SetIncrement(Read(bag, saved::kSplitterIncrement).ToLong());
   RegisterHookedMouseMessages();
   ready_ = true;
+  barWatch_.Rebase(Accessible());
   Redraw();
 }
 
@@ -292,6 +294,7 @@ void OvSplitter::Resize() {
     top.ToLong();
     panes_->SetBounds(InnerExtent(site_.surface.ScaleWidth()), InnerExtent(site_.surface.ScaleHeight()));
   });
+  ReportBarValues();
   Skipping([&] { Redraw(); });
   Skipping([&] { Raise(events::Resize); });
   MoveChildControls();
@@ -566,6 +569,18 @@ void OvSplitter::ReportPanesChanged() {
     Notify(u"Panes");
 }
 
+// A load reports nothing: no one can have read the panes it makes, and the watch starts
+// from what it leaves.
+void OvSplitter::ReportBarValues() {
+  if (ready_ && panes_) barWatch_.Report(Accessible(), site_.accessibility);
+}
+
+void OvSplitter::ReportChildrenChanged() {
+  if (!ready_) return;
+  site_.accessibility.ChildrenReordered();
+  barWatch_.Rebase(Accessible());
+}
+
 void OvSplitter::CommonEnding() {
   Redraw();
   RefreshChildControls();
@@ -573,12 +588,14 @@ void OvSplitter::CommonEnding() {
 }
 
 void OvSplitter::Added(panes::PanePtr& pane) {
+  ReportChildrenChanged();
   if (pane->ResizeChildControl()) MoveChildControls();
   Redraw();
   ReportPanesChanged();
 }
 
 void OvSplitter::Removed(panes::PanePtr&) {
+  ReportChildrenChanged();
   Redraw();
   MoveChildControls();
   ReportPanesChanged();
@@ -588,6 +605,7 @@ void OvSplitter::Changed(panes::PanePtr& pane, host::String& property) {
   if (property == u"Width" || property == u"Height") {
     // The collection has already given the neighbour what the pane gained or lost.
     auto [first, second] = panes_->ExchangePartners(*pane);
+    ReportBarValues();
     RaiseSplitterResize(first, second);
     if (pane->ResizeChildControl()) MoveChildControls();
     Raise(events::Resize);
@@ -601,6 +619,7 @@ void OvSplitter::Changed(panes::PanePtr& pane, host::String& property) {
 }
 
 void OvSplitter::SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) {
+  ReportBarValues();
   RaiseSplitterResize(pane, nextPane);
   MoveChildControls();
   RefreshChildControls();
@@ -631,7 +650,7 @@ void OvSplitter::MouseDown(int16_t& button, int16_t& shift, float& x, float& y) 
     keyboard_.CancelMove(*panes_);
     if (hotPane_ && KeyboardActive()) {
       keyboard_.Focus(static_cast<size_t>(hotPane_->Index() - 1));
-      if (hasFocus_) Redraw();
+      if (hasFocus_) MarkMoved();
     }
     panes_->SplitterMouseDown(hotPane_, x, y);
   }
@@ -667,7 +686,12 @@ void OvSplitter::FinishBarMove(panes::PanePtr& pane) {
 
 void OvSplitter::FocusIn() {
   hasFocus_ = true;
-  if (KeyboardActive() && keyboard_.FocusIn(*panes_)) Redraw();
+  if (KeyboardActive() && keyboard_.FocusIn(*panes_)) MarkMoved();
+}
+
+void OvSplitter::MarkMoved() {
+  Redraw();
+  if (std::optional<size_t> bar = FocusedBar()) site_.accessibility.BarFocused(*bar);
 }
 
 void OvSplitter::FocusOut() {
@@ -698,7 +722,7 @@ BarKey OvSplitter::KeyDown(int32_t key, bool shift) {
       keyboard_.MoveEnded();
       FinishBarMove(pane);
     } else if (keyboard_.FocusedBar() != before) {
-      Redraw();
+      MarkMoved();
     }
   }
   if (result == BarKey::Ignored && key == host::vk::kEscape) {

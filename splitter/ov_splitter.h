@@ -11,7 +11,9 @@
 #include "host/site/property_bag.h"
 #include "host/site/picture.h"
 #include "panes/ov_panes.h"
+#include "splitter/accessible_tree.h"
 #include "splitter/bar_keyboard.h"
+#include "splitter/bar_value_watch.h"
 #include "splitter/control_painter.h"
 
 namespace splitter {
@@ -70,6 +72,8 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   // subclassing is on (while the control holds the capture).
   void RegisterHookedMouseMessages();
   const hook::KpMsgHook& MessageHook() const { return *KpMsgHook1; }
+  // The bars and panes as assistive tools read them.
+  AccessibleTree Accessible() const { return AccessibleTree(panes_.get(), {KeyboardActive(), FocusedBar()}); }
   // The pane before the bar last found under the pointer.
   const panes::PanePtr& HotPane() const { return hotPane_; }
 
@@ -164,6 +168,11 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   // Keyboard operation on or off, the tab stop following, without a notification.
   void SetKeyboardEnabled(bool on);
   bool KeyboardActive() const { return keyboard_.Enabled() && site_.ambient.UserMode(); }
+  // The focus mark went to another bar: painted, and told to assistive tools.
+  void MarkMoved();
+  // Tells assistive tools of the bars that moved since they last heard.
+  void ReportBarValues();
+  void ReportChildrenChanged();
   void RaiseSplitterResize(const panes::PanePtr& first, const panes::PanePtr& second);
   void Raise(const host::EventId& event);
   int32_t InnerExtent(float scaleExtent) const;
@@ -202,6 +211,7 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   BarKeyboard keyboard_;
   bool hasFocus_ = false;
   int32_t savedPixelsPerInch_ = 96;
+  BarValueWatch barWatch_;
 };
 
 }  // namespace splitter

@@ -171,6 +171,8 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnInput(message, wParam, lParam);
     case WM_GETDLGCODE:
       return owner_.OnDialogCode(reinterpret_cast<const MSG*>(lParam));
+    case WM_GETOBJECT:
+      return OnGetObject(wParam, lParam);
     default:
       return DefWindowProcW(window_.get(), message, wParam, lParam);
   }
@@ -198,6 +200,11 @@ LRESULT ControlWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) {
 LRESULT ControlWindow::OnInput(UINT message, WPARAM wParam, LPARAM lParam) {
   if (owner_.OnWindowInput(message, wParam, lParam)) return 0;
   return DefWindowProcW(window_.get(), message, wParam, lParam);
+}
+
+LRESULT ControlWindow::OnGetObject(WPARAM wParam, LPARAM lParam) {
+  if (LRESULT answer = owner_.OnWindowGetObject(wParam, lParam)) return answer;
+  return DefWindowProcW(window_.get(), WM_GETOBJECT, wParam, lParam);
 }
 
 }  // namespace win32

@@ -23,6 +23,8 @@ class ControlWindow {
     // WM_GETDLGCODE: the keys the control takes from a dialog's navigation (message: the
     // key's message, or null).
     virtual LRESULT OnDialogCode(const MSG* message) = 0;
+    // WM_GETOBJECT: the object's LRESULT, or 0 for the window system's own answer.
+    virtual LRESULT OnWindowGetObject(WPARAM wParam, LPARAM lParam) = 0;
     // The container's ISimpleFrameSite while the control is sited on one, else null;
     // borrowed, not owned.
     virtual ISimpleFrameSite* FrameSite() = 0;
@@ -62,6 +64,7 @@ class ControlWindow {
   LRESULT OnSize();
   LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
   LRESULT OnInput(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
   Owner& owner_;
   UniqueWindow parking_;

@@ -1,6 +1,7 @@
 #pragma once
 // Everything the platform offers one control instance, handed to the control as one object.
 // The services outlive the control.
+#include "host/site/accessibility_events.h"
 #include "host/site/ambient_properties.h"
 #include "host/site/contained_controls.h"
 #include "host/site/control_surface.h"
@@ -32,6 +33,7 @@ struct ControlSite {
   PointerServices& pointer;
   // For the control's message hook on its own window.
   WindowSubclassing& subclassing;
+  AccessibilityEvents& accessibility;
 };
 
 }  // namespace host

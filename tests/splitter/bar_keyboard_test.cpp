@@ -31,6 +31,7 @@ class Keyboard : public ::testing::Test {
     for (int i = 0; i < 2; ++i) panes.Items()[i]->SetExtentPixels(panes::Dimension::X, 100);
     panes.Relayout(false);
     platform.events.Clear();
+    platform.accessibility.Clear();
   }
   BarKey Key(int32_t key, bool shift = false) { return control.KeyDown(key, shift); }
   void Keys(std::initializer_list<int32_t> keys) {
@@ -82,6 +83,9 @@ TEST_F(Keyboard, TabAndF6WalkTheBarsAndTabLeavesPastEitherEnd) {
   EXPECT_EQ(control.FocusedBar(), 0u);
   EXPECT_EQ(Key(vk::kF6, true), BarKey::Handled);
   EXPECT_EQ(control.FocusedBar(), 1u);
+  // Assistive tools hear every bar that takes the mark, and only those.
+  EXPECT_EQ(platform.accessibility.Lines(),
+            (std::vector<std::string>{"Focus 0", "Focus 1", "Focus 1", "Focus 0", "Focus 1", "Focus 0", "Focus 1"}));
 }
 
 TEST_F(Keyboard, KeysMoveTheFeedbackInsideTheDragRangeAndEnterAppliesItAsARelease) {

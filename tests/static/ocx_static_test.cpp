@@ -163,8 +163,9 @@ TEST_P(OcxFileTest, ExportsTheComServerEntryPointsUndecorated) {
 
 TEST_P(OcxFileTest, ImportsOnlyWindowsSystemDlls) {
   // The compiler runtimes are linked statically: a host machine has none of their DLLs.
-  const std::set<std::string> allowed = {"kernel32.dll", "user32.dll",  "gdi32.dll",   "advapi32.dll", "ole32.dll",
-                                         "oleaut32.dll", "shell32.dll", "shlwapi.dll", "comctl32.dll", "msvcrt.dll"};
+  const std::set<std::string> allowed = {"kernel32.dll", "user32.dll",   "gdi32.dll",   "advapi32.dll",
+                                         "ole32.dll",    "oleaut32.dll", "shell32.dll", "shlwapi.dll",
+                                         "comctl32.dll", "msvcrt.dll",   "oleacc.dll"};
   const auto imports = image->ImportedDlls();
   EXPECT_FALSE(imports.empty());
   for (std::string dll : imports) {

@@ -1,0 +1,157 @@
+// The bars and panes as an assistive tool reads them from the control on the simulated
+// platform, and what the control tells such tools as the panes change.
+#include <gtest/gtest.h>
+
+#include "host/memory_bag.h"
+#include "sim/sim_platform.h"
+#include "splitter/accessible_tree.h"
+#include "splitter/ov_splitter.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+using splitter::AccessibleRect;
+using splitter::AccessibleRole;
+using splitter::AccessibleTree;
+
+// A 400 x 300 control without a border, bars 4 pixels.
+class Accessible : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    control.Initialize();
+    platform.surface.SetScaleSize(400, 300);
+    control.InitProperties();
+    control.SetSplitterSize(4);
+  }
+  // Panes without minimums of the given extents along the axis, the last one filling the
+  // rest (the layout reads no frame); the notifications start afresh.
+  void Panes(std::initializer_list<int32_t> extents) {
+    auto& panes = *control.Panes();
+    while (static_cast<size_t>(panes.Count()) < extents.size()) panes.AddSized(0, 0);
+    auto pane = panes.Items().begin();
+    for (int32_t extent : extents) {
+      (*pane)->SetMinimum(0);
+      (*pane++)->SetExtentPixels(panes.GetAxis().Along(), extent);
+    }
+    control.Resize();
+    platform.accessibility.Clear();
+  }
+  AccessibleTree Tree() const { return control.Accessible(); }
+  const Lines& Notified() const { return platform.accessibility.Lines(); }
+
+  host::sim::SimPlatform platform;
+  splitter::OvSplitter control{platform.Site()};
+};
+
+TEST_F(Accessible, ChildrenArePanesAndBarsInTurnNamedAfterThePaneBefore) {
+  Panes({100, 150, 0});
+  control.Panes()->Items()[1]->SetName(u"Tree");
+  const AccessibleTree tree = Tree();
+  ASSERT_EQ(tree.ChildCount(), 5);
+  EXPECT_FALSE(tree.IsChild(0));
+  EXPECT_FALSE(tree.IsChild(6));
+  std::vector<std::pair<AccessibleRole, host::String>> children;
+  for (int32_t child = 1; child <= 5; ++child) children.emplace_back(tree.Role(child), tree.Name(child));
+  using enum AccessibleRole;
+  EXPECT_EQ(children,
+            (decltype(children){
+                {Pane, u"Pane 1"}, {Separator, u"Pane 1"}, {Pane, u"Tree"}, {Separator, u"Tree"}, {Pane, u"Pane 3"}}));
+  EXPECT_EQ(tree.Location(1), (AccessibleRect{0, 0, 100, 300}));
+  EXPECT_EQ(tree.Location(2), (AccessibleRect{100, 0, 4, 300}));
+  EXPECT_EQ(tree.Location(3), (AccessibleRect{104, 0, 150, 300}));
+  EXPECT_EQ(tree.Location(5), (AccessibleRect{258, 0, 142, 300}));  // the last pane reaches the edge
+  EXPECT_EQ(tree.Value(3), std::nullopt);
+}
+
+TEST_F(Accessible, VerticalRectanglesLieInsideTheBorder) {
+  control.SetOrientation(panes::OvVertical);
+  control.SetBorderStyle(1);
+  control.SetAppearance(1);  // a 2-pixel border
+  Panes({100, 0});
+  const AccessibleTree tree = Tree();
+  EXPECT_EQ(tree.Location(1), (AccessibleRect{2, 2, 396, 100}));
+  EXPECT_EQ(tree.Location(2), (AccessibleRect{2, 102, 396, 4}));
+  EXPECT_EQ(tree.Location(3), (AccessibleRect{2, 106, 396, 192}));
+  EXPECT_EQ(tree.ChildAt(200, 103), 2);
+  EXPECT_EQ(tree.ChildAt(200, 297), 3);
+  EXPECT_EQ(tree.ChildAt(200, 1), AccessibleTree::kSelf);  // on the border
+}
+
+TEST_F(Accessible, ABarsValueIsItsPercentOfTheDragRangeRoundedHalfToEven) {
+  // Bar 1 travels 250 pixels: from 0 to 250 of its range 0..254.
+  for (auto [first, value] : {std::pair{1, 0}, {125, 50}, {249, 100}}) {
+    Panes({first, 250 - first, 0});
+    EXPECT_EQ(Tree().Value(2), value) << first;
+  }
+  // Bar 1 travels 200: 0.5 rounds to 0 and 1.5 to 2.
+  for (auto [first, value] : {std::pair{1, 0}, {3, 2}, {199, 100}}) {
+    Panes({first, 200 - first, 0});
+    EXPECT_EQ(Tree().Value(2), value) << first;
+  }
+}
+
+TEST_F(Accessible, OnlyABarWithTheKeyboardIsFocusableAndTheMarkedOneFocused) {
+  Panes({100, 100, 0});
+  EXPECT_EQ(Tree().States(2), (splitter::AccessibleStates{}));
+  EXPECT_EQ(Tree().Focus(), std::nullopt);
+  const AccessibleTree keyed(control.Panes().get(), {.keyboardOn = true, .focusedBar = 1});
+  EXPECT_EQ(keyed.States(2), (splitter::AccessibleStates{.focusable = true, .focused = false}));
+  EXPECT_EQ(keyed.States(4), (splitter::AccessibleStates{.focusable = true, .focused = true}));
+  EXPECT_EQ(keyed.States(3), (splitter::AccessibleStates{}));
+  EXPECT_EQ(keyed.Focus(), 4);
+}
+
+TEST_F(Accessible, ADragNotifiesTheBarsItChangedOnceAtTheRelease) {
+  Panes({100, 100, 0});
+  int16_t left = 1, shift = 0;
+  float x = 101, y = 50;
+  control.MouseDown(left, shift, x, y);
+  for (float to : {120.f, 150.f}) control.MouseMove(left, shift, to, y);
+  EXPECT_EQ(Notified(), Lines{});
+  x = 150;
+  control.MouseUp(left, shift, x, y);
+  // Bar 2 keeps its place, but its range shrank with pane 2.
+  EXPECT_EQ(Notified(), (Lines{"ValueChange 0", "ValueChange 1"}));
+  platform.accessibility.Clear();
+  x = 152;  // pressed and released without moving
+  control.MouseDown(left, shift, x, y);
+  control.MouseUp(left, shift, x, y);
+  EXPECT_EQ(Notified(), Lines{});
+}
+
+TEST_F(Accessible, CodeThatResizesPanesNotifiesTheBarsThatChanged) {
+  Panes({100, 100, 0});
+  // In twips: pane 2 gives what pane 3 gains, bar 2 moves and bar 1's range shrinks.
+  control.Panes()->Items()[2]->SetWidth(150 * 15);
+  EXPECT_EQ(Notified(), (Lines{"ValueChange 0", "ValueChange 1"}));
+  platform.accessibility.Clear();
+  // Bar 1 stays where it was with the same travel; bar 2 moves by 4.
+  control.SetSplitterSize(8);
+  EXPECT_EQ(Notified(), Lines{"ValueChange 1"});
+  platform.accessibility.Clear();
+  control.Panes()->Items()[0]->SetName(u"Renamed");
+  EXPECT_EQ(Notified(), Lines{});
+}
+
+TEST_F(Accessible, AddingOrRemovingPanesReordersOnce) {
+  Panes({100, 0});
+  control.Panes()->Add();
+  EXPECT_EQ(Notified(), Lines{"Reorder"});
+  platform.accessibility.Clear();
+  control.Panes()->Remove(host::Variant(int32_t{1}));
+  EXPECT_EQ(Notified(), Lines{"Reorder"});
+}
+
+TEST_F(Accessible, LoadingNotifiesNothing) {
+  Panes({100, 100, 0});
+  host::MemoryBag bag;
+  control.WriteProperties(bag);
+  host::sim::SimPlatform other;
+  splitter::OvSplitter loaded{other.Site()};
+  loaded.Initialize();
+  loaded.ReadProperties(bag);
+  EXPECT_EQ(loaded.Accessible().ChildCount(), 5);
+  EXPECT_EQ(other.accessibility.Lines(), Lines{});
+}
+
+}  // namespace

@@ -1,0 +1,220 @@
+// The control as an assistive tool reads it: AccessibleObjectFromWindow on its window in a
+// form, the panes and bars with their roles, names, values, places and states, and the
+// WinEvents it raises as bars move and panes come and go.
+
+#include <oleacc.h>
+
+#include <cmath>
+#include <tuple>
+
+#include "automation/real_pointer.h"
+#include "automation/server_module.h"
+#include "formhost/form_window.h"
+#include "formhost/splitter_geometry.h"
+#include "splitter_test.h"
+#include "win32/win32_accessibility_events.h"
+
+namespace {
+
+using activex::ComPtr;
+
+VARIANT Child(LONG id) {
+  VARIANT child;
+  V_VT(&child) = VT_I4;
+  V_I4(&child) = id;
+  return child;
+}
+
+using Event = std::tuple<DWORD, LONG, LONG>;  // event, object, child
+
+// The WinEvents of one window that tools hear about the splitter's children, in order.
+class WinEvents {
+ public:
+  explicit WinEvents(HWND window) {
+    window_ = window;
+    events_.clear();
+    hook_ =
+        SetWinEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_VALUECHANGE, nullptr, &Heard, 0, 0, WINEVENT_OUTOFCONTEXT);
+  }
+  ~WinEvents() { UnhookWinEvent(hook_); }
+  WinEvents(const WinEvents&) = delete;
+  WinEvents& operator=(const WinEvents&) = delete;
+
+  bool Hooked() const { return hook_ != nullptr; }
+  std::vector<Event> Take() {
+    PumpMessagesUntilQuiet();
+    return std::exchange(events_, {});
+  }
+
+ private:
+  static void CALLBACK Heard(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    // The window system reports the window's own focus as child 0; the bars' focus is ours.
+    const bool ours = event == EVENT_OBJECT_REORDER || event == EVENT_OBJECT_VALUECHANGE ||
+                      (event == EVENT_OBJECT_FOCUS && child != CHILDID_SELF);
+    if (window == window_ && ours) events_.emplace_back(event, object, child);
+  }
+  static inline HWND window_ = nullptr;
+  static inline std::vector<Event> events_;
+  HWINEVENTHOOK hook_ = nullptr;
+};
+
+class Accessibility : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form_ = std::make_unique<FormWindow>();
+    splitter_ = &form_->AddSplitter(L"OvSplitter1");
+    DispatchClient panes = splitter_->Control().Object(L"Panes");
+    panes.Call(L"Add");
+    panes.Call(L"Add");
+    for (long i = 1; i <= 3; ++i) Pane(i).Put(L"Appearance", 0L);  // flat: Width is the pane's
+    Pane(1).Put(L"Width", 200L * kTwipsPerPixel);
+    Pane(2).Put(L"Width", 200L * kTwipsPerPixel);
+    Pane(2).Put(L"Name", L"Tree");
+    PumpMessagesUntilQuiet();
+  }
+  void TearDown() override { form_.reset(); }
+
+  DispatchClient Pane(long position) const { return PaneOf(*splitter_, position); }
+  HWND Window() const { return splitter_->Window(); }
+  ComPtr<IAccessible> FromWindow() const {
+    ComPtr<IAccessible> accessible;
+    EXPECT_EQ(AccessibleObjectFromWindow(Window(), OBJID_CLIENT, __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(accessible.Out())),
+              S_OK);
+    return accessible;
+  }
+  // A child's rectangle on the screen as {left, top, width, height}.
+  static std::string Location(const ComPtr<IAccessible>& accessible, LONG child) {
+    LONG l = 0, t = 0, w = 0, h = 0;
+    EXPECT_EQ(accessible->accLocation(&l, &t, &w, &h, Child(child)), S_OK);
+    return Text(RECT{l, t, w, h});
+  }
+  static std::wstring Read(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
+                           const ComPtr<IAccessible>& accessible, LONG child) {
+    win32::UniqueBstr text;
+    BSTR raw = nullptr;
+    (accessible.Get()->*get)(Child(child), &raw);
+    text.reset(raw);
+    return raw ? std::wstring(raw, SysStringLen(raw)) : L"<none>";
+  }
+  static LONG Integer(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*),
+                      const ComPtr<IAccessible>& accessible, LONG child) {
+    VARIANT value;
+    VariantInit(&value);
+    EXPECT_EQ((accessible.Get()->*get)(Child(child), &value), S_OK);
+    EXPECT_EQ(V_VT(&value), VT_I4);
+    return V_I4(&value);
+  }
+
+  std::unique_ptr<FormWindow> form_;
+  SplitterSite* splitter_ = nullptr;
+};
+
+TEST_F(Accessibility, AToolReadsPanesAndBarsWithRolesNamesValuesPlacesAndStates) {
+  ComPtr<IAccessible> accessible = FromWindow();
+  ASSERT_TRUE(accessible);
+  RECT client = ClientRect(*splitter_);
+  const LONG width = client.right, height = client.bottom;
+  POINT origin = OnScreen(*splitter_, {0, 0});
+
+  LONG count = 0;
+  EXPECT_EQ(accessible->get_accChildCount(&count), S_OK);
+  EXPECT_EQ(count, 5);
+  const LONG roles[] = {ROLE_SYSTEM_PANE, ROLE_SYSTEM_SEPARATOR, ROLE_SYSTEM_PANE, ROLE_SYSTEM_SEPARATOR,
+                        ROLE_SYSTEM_PANE};
+  const wchar_t* names[] = {L"Pane 1", L"Pane 1", L"Tree", L"Tree", L"Pane 3"};
+  for (LONG child = 1; child <= 5; ++child) {
+    EXPECT_EQ(Integer(&IAccessible::get_accRole, accessible, child), roles[child - 1]) << child;
+    EXPECT_EQ(Read(&IAccessible::get_accName, accessible, child), names[child - 1]) << child;
+    EXPECT_EQ(Integer(&IAccessible::get_accState, accessible, child), 0) << child;  // no keyboard yet
+    ComPtr<IDispatch> element;
+    EXPECT_EQ(accessible->get_accChild(Child(child), element.Out()), S_FALSE);
+  }
+  // Bar 1 travels 400 pixels and stands at 200; bar 2 stands at 200 of width - 206 - 3.
+  EXPECT_EQ(Read(&IAccessible::get_accValue, accessible, 2), L"50");
+  const double second = 100.0 * 200 / (width - 206 - 3);
+  EXPECT_EQ(Read(&IAccessible::get_accValue, accessible, 4), std::to_wstring(std::lround(second)));
+  EXPECT_EQ(Read(&IAccessible::get_accValue, accessible, 3), L"<none>");
+
+  EXPECT_EQ(Location(accessible, 1), Text(RECT{origin.x, origin.y, 200, height}));
+  EXPECT_EQ(Location(accessible, 2), Text(RECT{origin.x + 200, origin.y, 3, height}));
+  EXPECT_EQ(Location(accessible, 5), Text(RECT{origin.x + 406, origin.y, width - 406, height}));
+
+  // The control itself keeps the window's own answers.
+  EXPECT_EQ(Integer(&IAccessible::get_accRole, accessible, CHILDID_SELF), ROLE_SYSTEM_CLIENT);
+  ComPtr<IDispatch> parent;
+  EXPECT_EQ(accessible->get_accParent(parent.Out()), S_OK);
+  EXPECT_TRUE(parent);
+  EXPECT_EQ(Location(accessible, CHILDID_SELF), Text(RECT{origin.x, origin.y, width, height}));
+
+  VARIANT hit;
+  EXPECT_EQ(accessible->accHitTest(origin.x + 201, origin.y + 10, &hit), S_OK);
+  EXPECT_EQ(V_I4(&hit), 2);
+  EXPECT_EQ(accessible->accHitTest(origin.x + 300, origin.y + 10, &hit), S_OK);
+  EXPECT_EQ(V_I4(&hit), 3);
+
+  VARIANT next;
+  EXPECT_EQ(accessible->accNavigate(NAVDIR_FIRSTCHILD, Child(CHILDID_SELF), &next), S_OK);
+  EXPECT_EQ(V_I4(&next), 1);
+  EXPECT_EQ(accessible->accNavigate(NAVDIR_NEXT, Child(1), &next), S_OK);
+  EXPECT_EQ(V_I4(&next), 2);
+  EXPECT_EQ(accessible->accNavigate(NAVDIR_LASTCHILD, Child(CHILDID_SELF), &next), S_OK);
+  EXPECT_EQ(V_I4(&next), 5);
+  EXPECT_EQ(accessible->accNavigate(NAVDIR_NEXT, Child(5), &next), S_FALSE);
+}
+
+TEST_F(Accessibility, WinEventsTellOfADragACodeChangeAndPanesAddedOrRemoved) {
+  WinEvents heard(Window());
+  ASSERT_TRUE(heard.Hooked());
+  heard.Take();
+  POINT bar = BarPoint(*splitter_), to = BarPoint(*splitter_, 40);
+  SendMessageW(Window(), WM_MOUSEMOVE, 0, MAKELPARAM(bar.x, bar.y));
+  SendMessageW(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(bar.x, bar.y));
+  SendMessageW(Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+  EXPECT_EQ(heard.Take(), std::vector<Event>{});
+  SendMessageW(Window(), WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+  SendMessageW(Window(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  // Bar 2 stays, but its range shrank with pane 2.
+  EXPECT_EQ(heard.Take(), (std::vector<Event>{{EVENT_OBJECT_VALUECHANGE, OBJID_CLIENT, 2},
+                                              {EVENT_OBJECT_VALUECHANGE, OBJID_CLIENT, 4}}));
+
+  Pane(3).Put(L"Width", 100L * kTwipsPerPixel);  // pane 2 gives what pane 3 takes
+  EXPECT_EQ(heard.Take(), (std::vector<Event>{{EVENT_OBJECT_VALUECHANGE, OBJID_CLIENT, 2},
+                                              {EVENT_OBJECT_VALUECHANGE, OBJID_CLIENT, 4}}));
+
+  DispatchClient panes = splitter_->Control().Object(L"Panes");
+  panes.Call(L"Add");
+  EXPECT_EQ(heard.Take(), (std::vector<Event>{{EVENT_OBJECT_REORDER, OBJID_CLIENT, CHILDID_SELF}}));
+  panes.Call(L"Remove", 1L);
+  EXPECT_EQ(heard.Take(), (std::vector<Event>{{EVENT_OBJECT_REORDER, OBJID_CLIENT, CHILDID_SELF}}));
+  ComPtr<IAccessible> accessible = FromWindow();
+  LONG count = 0;
+  accessible->get_accChildCount(&count);
+  EXPECT_EQ(count, 5);
+}
+
+TEST_F(Accessibility, AToolKeepsNoControlAliveAndHearsItIsGone) {
+  ComPtr<IAccessible> accessible = FromWindow();
+  ASSERT_TRUE(accessible);
+  FormCloseReport report = form_->Close();
+  EXPECT_EQ(report.controlReleases, std::vector<ULONG>{0});  // the tool's object holds no reference
+  LONG count = -1;
+  EXPECT_EQ(accessible->get_accChildCount(&count), CO_E_OBJNOTCONNECTED);
+  VARIANT role;
+  EXPECT_EQ(accessible->get_accRole(Child(CHILDID_SELF), &role), CO_E_OBJNOTCONNECTED);
+  EXPECT_EQ(accessible->get_accRole(Child(1), &role), CO_E_OBJNOTCONNECTED);
+  EXPECT_EQ(ServerCanUnloadNow(), S_FALSE);  // the object itself is still the server's
+  accessible.Reset();
+  EXPECT_EQ(ServerCanUnloadNow(), S_OK);
+}
+
+// The keyboard's notification, which the control does not raise yet, as a tool hears it.
+TEST(AccessibilityEvents, ABarTakingTheFocusIsHeardAsItsChild) {
+  win32::UniqueWindow window(
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+  WinEvents heard(window.get());
+  win32::Win32AccessibilityEvents(window.get()).BarFocused(1);
+  EXPECT_EQ(heard.Take(), (std::vector<Event>{{EVENT_OBJECT_FOCUS, OBJID_CLIENT, 4}}));
+}
+
+}  // namespace
