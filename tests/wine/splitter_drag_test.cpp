@@ -15,6 +15,7 @@
 #include "automation/real_pointer.h"
 #include "automation/screen_capture.h"
 #include "splitter_test.h"
+#include "win_events.h"
 #include "formhost/splitter_geometry.h"
 
 namespace {
@@ -229,6 +230,7 @@ TEST_F(SplitterDrag, WithKeyboardOperationAClickFocusesTheBarAndKeysMoveItEnterA
   RECT first = PanePixels(*outer_, 1);
   long edge = BarLeadingEdge(*outer_);
   Recording events(outer_->Control().Pointer());
+  WinEvents heard(window);
 
   pointer_.MoveTo(OnScreen(*outer_, BarPoint(*outer_)));
   pointer_.Press();
@@ -256,6 +258,9 @@ TEST_F(SplitterDrag, WithKeyboardOperationAClickFocusesTheBarAndKeysMoveItEnterA
 
   pointer_.Key("Tab");  // past the only bar: the form's next control
   EXPECT_NE(GetFocus(), window);
+  // A tool heard the bar (child 2) take the focus and move once.
+  EXPECT_EQ(heard.Take(),
+            (std::vector<Event>{{EVENT_OBJECT_FOCUS, OBJID_CLIENT, 2}, {EVENT_OBJECT_VALUECHANGE, OBJID_CLIENT, 2}}));
   EXPECT_TRUE(IsChild(form_->Handle(), GetFocus()));
   EXPECT_EQ(CountStarting(events->Summaries(), L"SplitterResize("), 1);
 }
