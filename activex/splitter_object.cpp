@@ -154,6 +154,8 @@ HRESULT SplitterObject::put_SplitterKeyboard(VARIANT_BOOL value) {
 
 SPLITTER_PROPERTY(SplitterIncrement, LONG)
 
+SPLITTER_PROPERTY(SplitterGrabSize, LONG)
+
 HRESULT SplitterObject::GetContainedControls(VARIANT* result) {
   if (!result) return E_POINTER;
   VariantInit(result);

@@ -74,6 +74,7 @@ class SplitterObject final : public ComObject,
   // _OvSplitter2
   SPLITTER_PROPERTY_MEMBERS(SplitterKeyboard, VARIANT_BOOL)
   SPLITTER_PROPERTY_MEMBERS(SplitterIncrement, LONG)
+  SPLITTER_PROPERTY_MEMBERS(SplitterGrabSize, LONG)
   HRESULT STDMETHODCALLTYPE ShowAboutBox() override;
   HRESULT STDMETHODCALLTYPE GetContainedControls(VARIANT* result) override;
   HRESULT STDMETHODCALLTYPE AboutBox() override;

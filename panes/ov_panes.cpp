@@ -25,11 +25,17 @@ int32_t CheckedLong(int64_t value) {
 std::shared_ptr<OvPanes> OvPanes::Create(host::Screen screen) { return std::shared_ptr<OvPanes>(new OvPanes(screen)); }
 
 void OvPanes::SetScreen(const host::Screen& screen) {
-  // Drawn for 96 pixels per inch: 2 pixels of grip, a minimum of 10.
+  // Drawn for 96 pixels per inch: the grab size (2 unless set), a minimum of 10.
   screen_ = screen;
-  grip_ = screen.Scaled(2);
+  grip_ = screen.Scaled(grabSize_);
   line_ = screen.Scaled(1);
   defaultMinimum_ = screen.Scaled(10);
+  InvalidatePositions();
+}
+
+void OvPanes::SetGrabSize(int32_t pixelsAt96) {
+  grabSize_ = pixelsAt96;
+  grip_ = screen_.Scaled(pixelsAt96);
   InvalidatePositions();
 }
 

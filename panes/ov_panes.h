@@ -71,6 +71,9 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   // The screen's resolution changed: the bars' grip, a new pane's minimum and the lines of
   // the frames follow it.
   void SetScreen(const host::Screen& screen);
+  // Pixels beyond each side of a bar that still grip it, given at 96 pixels per inch.
+  int32_t GetGrabSize() const { return grabSize_; }
+  void SetGrabSize(int32_t pixelsAt96);
   // Pixels of one line of a frame (1 at 96 pixels per inch); a 3D pane's frame is two.
   int32_t LineWidth() const { return line_; }
   int32_t PaneFrame(bool threeD) const { return threeD ? 2 * line_ : 0; }
@@ -144,6 +147,7 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   std::optional<int32_t> initialMinimum_;
   CSplitter bar_;
   host::Screen screen_;
+  int32_t grabSize_ = 2;
   int32_t grip_ = 2;
   int32_t line_ = 1;
   int32_t defaultMinimum_ = 10;

@@ -10,6 +10,8 @@ enum OvBorderStyleConstants : int32_t { OvNone = 0, OvFixedSingle = 1 };
 enum OvSplitterStyleConstants : int32_t { OvSplitterFlat = 0, OvSplitterRound = 1 };
 
 inline constexpr int32_t kDefaultSplitterSize = 3;
+// Pixels beyond each side of a bar that still grip it, at 96 pixels per inch.
+inline constexpr int32_t kDefaultGrabSize = 2;
 // The MousePointer value that shows MouseIcon.
 inline constexpr int32_t kCustomPointer = 99;
 

@@ -61,6 +61,7 @@ const Key kOrientation{u"Orientation", Variant(int32_t{OvHorizontal})};
 const Key kWhatsThisHelpID{u"WhatsThisHelpID", Variant(int16_t{0})};
 // Added later: written only when set, so that older readers see the bag they know.
 const Key kSplitterKeyboard{u"SplitterKeyboard", Variant(false)};
+const Key kSplitterGrabSize{u"SplitterGrabSize", Variant(int32_t{kDefaultGrabSize})};
 const Key kSplitterIncrement{u"SplitterIncrement", Variant(int32_t{BarKeyboard::kDefaultIncrement})};
 // The resolution the saved pixel lengths (bar size, pane extents) were measured at.
 const Key kPixelsPerInch{u"PixelsPerInch", Variant(int32_t{96})};
@@ -139,6 +140,7 @@ void OvSplitter::InitProperties() {
   whatsThisHelpId_ = 0;
   SetKeyboardEnabled(false);
   keyboard_.SetIncrement(BarKeyboard::kDefaultIncrement);
+  panes_->SetGrabSize(kDefaultGrabSize);
   UpdateClientArea();
   // A container without Left or Top on its extender must not stop the creation.
   Skipping([&] { SetPaneBounds(); });
@@ -183,6 +185,7 @@ void OvSplitter::ReadProperties(host::PropertyBag& bag) {
   ReadPaneRecords(bag);
   SetKeyboardEnabled(Read(bag, saved::kSplitterKeyboard).ToBoolean());
   keyboard_.SetIncrement(Read(bag, saved::kSplitterIncrement).ToLong());
+  SetGrabSizeChecked(Read(bag, saved::kSplitterGrabSize).ToLong());
   RegisterHookedMouseMessages();
   ready_ = true;
   barWatch_.Rebase(Accessible());
@@ -229,6 +232,7 @@ void OvSplitter::WriteProperties(host::PropertyBag& bag) const {
   Write(bag, saved::kPixelsPerInch, Variant(int32_t{site_.screen.PixelsPerInch()}));
   Write(bag, saved::kSplitterKeyboard, Variant(keyboard_.Enabled()));
   Write(bag, saved::kSplitterIncrement, Variant(keyboard_.Increment()));
+  Write(bag, saved::kSplitterGrabSize, Variant(SplitterGrabSize()));
   WritePaneRecords(bag);
 }
 
@@ -250,7 +254,7 @@ void OvSplitter::WritePaneRecords(host::PropertyBag& bag) const {
 
 uint16_t OvSplitter::RecordVersion() const {
   const bool later = keyboard_.Enabled() || keyboard_.Increment() != BarKeyboard::kDefaultIncrement ||
-                     site_.screen.PixelsPerInch() != 96;
+                     SplitterGrabSize() != kDefaultGrabSize || site_.screen.PixelsPerInch() != 96;
   return later ? 2 : 1;
 }
 
@@ -401,6 +405,17 @@ void OvSplitter::SetKeyboardEnabled(bool on) {
 void OvSplitter::SetSplitterIncrement(int32_t pixels) {
   keyboard_.SetIncrement(pixels);
   Notify(u"SplitterIncrement");
+}
+
+void OvSplitter::SetSplitterGrabSize(int32_t pixels) {
+  SetGrabSizeChecked(pixels);
+  Notify(u"SplitterGrabSize");
+}
+
+void OvSplitter::SetGrabSizeChecked(int32_t pixels) {
+  if (pixels < 0 || pixels > 32767)
+    throw Error::Component(err::kOutOfRange, u"SplitterGrabSize must be between 0 and 32767.");
+  panes_->SetGrabSize(pixels);
 }
 
 void OvSplitter::SetSplitterSize(int32_t value) {

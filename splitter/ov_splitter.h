@@ -128,6 +128,10 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   void SetSplitterKeyboard(bool on);
   int32_t SplitterIncrement() const { return keyboard_.Increment(); }
   void SetSplitterIncrement(int32_t pixels);
+  // Pixels beyond each side of a bar that still grip it, at 96 pixels per inch; the
+  // collection owns it.
+  int32_t SplitterGrabSize() const { return panes_->GetGrabSize(); }
+  void SetSplitterGrabSize(int32_t pixels);
   // The saved record's format: the first one while every later property is at its default,
   // so that older readers still read it.
   uint16_t RecordVersion() const;
@@ -165,6 +169,7 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   // The release of a drag or Enter after keyboard moves: the pane before the bar and its
   // neighbour take their new extents.
   void FinishBarMove(panes::PanePtr& pane);
+  void SetGrabSizeChecked(int32_t pixels);
   // Keyboard operation on or off, the tab stop following, without a notification.
   void SetKeyboardEnabled(bool on);
   bool KeyboardActive() const { return keyboard_.Enabled() && site_.ambient.UserMode(); }

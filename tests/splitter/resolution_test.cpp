@@ -6,6 +6,7 @@
 #include "sim/sim_platform.h"
 #include "sim/sim_property_bag.h"
 #include "splitter/ov_splitter.h"
+#include "tests/support/error_matchers.h"
 
 namespace {
 
@@ -38,6 +39,27 @@ TEST(Resolution, TheControlsOwnLengthsFollowThePixelsPerInch) {
     c.control.SetBorderStyle(splitter::OvFixedSingle);  // a 3D border: two lines
     EXPECT_EQ(c.control.BorderOffset(), border);
   }
+}
+
+TEST(Resolution, TheGrabSizeWidensTheGripOnEachSideAtTheResolutionAndIsSavedWhenSet) {
+  Control c(144);
+  c.control.InitProperties();
+  c.control.Panes()->Add();
+  EXPECT_OV_ERROR(c.control.SetSplitterGrabSize(-1), host::err::kOutOfRange,
+                  "SplitterGrabSize must be between 0 and 32767.");
+  c.control.SetSplitterGrabSize(4);  // 6 pixels at 144
+  const int64_t barStart = c.control.Panes()->Layout().spans[0].End();
+  const int64_t barEnd = barStart + c.control.SplitterSize();
+  for (auto [at, hit] : {std::pair{barStart - 6, false}, std::pair{barStart - 5, true}, std::pair{barEnd + 5, true},
+                         std::pair{barEnd + 6, false}})
+    EXPECT_EQ(c.control.Panes()->PaneAtPoint(static_cast<float>(at), 5) != nullptr, hit) << at;
+  host::sim::SimPropertyBag saved;
+  c.control.WriteProperties(saved);
+  EXPECT_EQ(saved.Value(u"SplitterGrabSize").ToLong(), 4);
+  c.control.SetSplitterGrabSize(2);
+  host::sim::SimPropertyBag plain;
+  c.control.WriteProperties(plain);
+  EXPECT_FALSE(plain.Contains(u"SplitterGrabSize"));
 }
 
 TEST(Resolution, SavedPixelLengthsLoadAtTheSamePhysicalSize) {
