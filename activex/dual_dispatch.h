@@ -53,6 +53,8 @@ class DualDispatch : public Interface, public ISupportErrorInfo {
     if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
     ComPtr<ITypeInfo> info = VtableTypeInfoOf(iid_);
     if (!info) return TYPE_E_ELEMENTNOTFOUND;
+    // The interfaces extend each other singly, so this object is also the one it extends.
+    info = DeclaringInterfaceOf(info, member);
     ReportFailure(S_OK);
     // A property read called as a method, as script engines do for `obj.Prop(arg);`, reads it.
     if ((flags & DISPATCH_METHOD) && !(flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)))

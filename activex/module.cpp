@@ -22,7 +22,8 @@ struct ClassObject {
 };
 ClassObject classObjects[] = {{&CLSID_OvSplitter, ClassFactory(SplitterObject::Create)},
                               {&kGeneralPageClsid, ClassFactory(CreateGeneralPage)},
-                              {&kPanesPageClsid, ClassFactory(CreatePanesPage)}};
+                              {&kPanesPageClsid, ClassFactory(CreatePanesPage)},
+                              {&kBehaviorPageClsid, ClassFactory(CreateBehaviorPage)}};
 
 }  // namespace
 

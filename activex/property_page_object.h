@@ -1,8 +1,8 @@
 #pragma once
 // The COM object of one of the control's property pages: IPropertyPage2 over a dialog
 // resource, running the page's logic with the dialog's controls, the first of the objects
-// the frame hands it, and the frame's site for the page's Changed flag. Both pages share
-// this one shape; what differs is their PageDescription.
+// the frame hands it, and the frame's site for the page's Changed flag. Every page shares
+// this one shape; what differs is its PageDescription.
 #include <windows.h>
 #include <ocidl.h>
 #include <olectl.h>

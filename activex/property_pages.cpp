@@ -2,6 +2,7 @@
 
 #include "activex/property_page_object.h"
 #include "activex/registration.h"
+#include "pages/behavior.h"
 #include "pages/general.h"
 #include "pages/panes_pp.h"
 #include "resource_ids.h"
@@ -53,6 +54,12 @@ constexpr win32::DialogElement kPanesControls[] = {
     {u"chkResizeChildControl", IDC_PANES_CHKRESIZECHILDCONTROL},
 };
 
+constexpr win32::DialogElement kBehaviorControls[] = {
+    {u"chkSplitterKeyboard", IDC_BEHAVIOR_CHKSPLITTERKEYBOARD},
+    {u"lblSplitterIncrement", IDC_BEHAVIOR_LBLSPLITTERINCREMENT},
+    {u"txtSplitterIncrement", IDC_BEHAVIOR_TXTSPLITTERINCREMENT},
+};
+
 template <typename Page>
 std::unique_ptr<pages::PropertyPage> MakePage(host::PropertyPageSite& site) {
   return std::make_unique<Page>(site);
@@ -60,16 +67,19 @@ std::unique_ptr<pages::PropertyPage> MakePage(host::PropertyPageSite& site) {
 
 const PageDescription kGeneralPage{L"General", IDD_GENERAL_PAGE, kGeneralControls, MakePage<pages::General>};
 const PageDescription kPanesPage{L"Panes", IDD_PANES_PAGE, kPanesControls, MakePage<pages::PanesPP>};
+const PageDescription kBehaviorPage{L"Behavior", IDD_BEHAVIOR_PAGE, kBehaviorControls, MakePage<pages::Behavior>};
 
 }  // namespace
 
 HRESULT CreateGeneralPage(REFIID iid, void** out) { return PropertyPageObject::Create(kGeneralPage, iid, out); }
 HRESULT CreatePanesPage(REFIID iid, void** out) { return PropertyPageObject::Create(kPanesPage, iid, out); }
+HRESULT CreateBehaviorPage(REFIID iid, void** out) { return PropertyPageObject::Create(kBehaviorPage, iid, out); }
 
 HRESULT ControlPropertyPages(CAUUID* pages) {
   if (!pages) return E_POINTER;
   *pages = {};
-  const GUID list[] = {kGeneralPageClsid, kPanesPageClsid, CLSID_StockColorPage, CLSID_StockPicturePage};
+  const GUID list[] = {kGeneralPageClsid, kPanesPageClsid, kBehaviorPageClsid, CLSID_StockColorPage,
+                       CLSID_StockPicturePage};
   auto* elements = static_cast<GUID*>(CoTaskMemAlloc(sizeof(list)));
   if (!elements) return E_OUTOFMEMORY;
   memcpy(elements, list, sizeof(list));

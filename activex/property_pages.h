@@ -8,9 +8,10 @@ namespace activex {
 
 HRESULT CreateGeneralPage(REFIID iid, void** out);
 HRESULT CreatePanesPage(REFIID iid, void** out);
+HRESULT CreateBehaviorPage(REFIID iid, void** out);
 
-// ISpecifyPropertyPages::GetPages of the control: "General", "PanesPP", then the stock colour
-// and picture pages.
+// ISpecifyPropertyPages::GetPages of the control: "General", "PanesPP", "Behavior", then the
+// stock colour and picture pages.
 HRESULT ControlPropertyPages(CAUUID* pages);
 
 }  // namespace activex

@@ -24,12 +24,37 @@ namespace activex {
 
 const CLSID kGeneralPageClsid = {0x5d277210, 0xe9f4, 0x471f, {0x82, 0xc1, 0x81, 0x9c, 0x41, 0xfc, 0x9e, 0x12}};
 const CLSID kPanesPageClsid = {0xf9022f3e, 0xd730, 0x4679, {0xba, 0x52, 0xa9, 0x92, 0xd2, 0xf6, 0x31, 0xa4}};
+const CLSID kBehaviorPageClsid = {0xdddbfb4e, 0x5f27, 0x43c5, {0xa2, 0x1e, 0x71, 0xf4, 0x80, 0xfc, 0xff, 0x4a}};
 
 namespace {
 
 constexpr wchar_t kProgId[] = L"OrvaneSplitter.OvSplitter";
 constexpr wchar_t kVersionedProgId[] = L"OrvaneSplitter.OvSplitter.1";
 constexpr wchar_t kDisplayName[] = L"OvSplitter Control";
+
+// The property-page classes with the names their keys carry.
+struct PageClass {
+  const CLSID* clsid;
+  const wchar_t* name;
+};
+const PageClass kPageClasses[] = {
+    {&kGeneralPageClsid, L"General"},
+    {&kPanesPageClsid, L"PanesPP"},
+    {&kBehaviorPageClsid, L"Behavior"},
+};
+
+// The type library's version, which RegisterTypeLib writes its key under: the CLSID's
+// Version key and unregistration name the same one.
+struct LibraryVersion {
+  WORD major = 0;
+  WORD minor = 0;
+  std::wstring Text() const { return std::to_wstring(major) + L"." + std::to_wstring(minor); }
+};
+
+LibraryVersion VersionOf(ITypeLib* library) {
+  win32::LibraryAttributes attributes(library);
+  return attributes ? LibraryVersion{attributes->wMajorVerNum, attributes->wMinorVerNum} : LibraryVersion{};
+}
 
 // Simple frame site containment: the control holds other controls.
 const CATID kSimpleFrameControlCategory = {
@@ -85,7 +110,7 @@ bool RegisterInprocServer(const ClassesRoot& root, REFCLSID clsid, const std::ws
          SetValue(root, key + L"\\InprocServer32", L"ThreadingModel", L"Apartment");
 }
 
-bool RegisterControl(const ClassesRoot& root, const std::wstring& path) {
+bool RegisterControl(const ClassesRoot& root, const std::wstring& path, const LibraryVersion& version) {
   std::wstring key = ClsidKey(CLSID_OvSplitter);
   std::wstring libid = GuidText(LIBID_OrvaneSplitter);
   std::wstring categories = key + L"\\Implemented Categories\\";
@@ -95,7 +120,8 @@ bool RegisterControl(const ClassesRoot& root, const std::wstring& path) {
          SetValue(root, key + L"\\MiscStatus", nullptr, L"0") &&
          SetValue(root, key + L"\\MiscStatus\\1", nullptr, std::to_wstring(SplitterObject::kMiscStatus)) &&
          SetValue(root, key + L"\\ToolboxBitmap32", nullptr, path + L", " + std::to_wstring(IDB_TOOLBOX)) &&
-         SetValue(root, key + L"\\TypeLib", nullptr, libid) && SetValue(root, key + L"\\Version", nullptr, L"1.0") &&
+         SetValue(root, key + L"\\TypeLib", nullptr, libid) &&
+         SetValue(root, key + L"\\Version", nullptr, version.Text()) &&
          CreateKey(root, categories + GuidText(CATID_Control)) &&
          CreateKey(root, categories + GuidText(kSimpleFrameControlCategory)) &&
          SetValue(root, kProgId, nullptr, kDisplayName) &&
@@ -110,18 +136,20 @@ constexpr SYSKIND kSysKind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
 // Removes every class key the component writes, under one root.
 void DeleteClasses(const ClassesRoot& root) {
   DeleteTree(root, ClsidKey(CLSID_OvSplitter));
-  DeleteTree(root, ClsidKey(kGeneralPageClsid));
-  DeleteTree(root, ClsidKey(kPanesPageClsid));
+  for (const PageClass& page : kPageClasses) DeleteTree(root, ClsidKey(*page.clsid));
   DeleteTree(root, kVersionedProgId);
   DeleteTree(root, kProgId);
 }
 
 HRESULT UnregisterClasses(const ClassesRoot& root) {
   DeleteClasses(root);
+  ComPtr<ITypeLib> library = ComponentTypeLib();
+  if (!library) return S_OK;  // no library of this module can have been registered
+  LibraryVersion version = VersionOf(library.Get());
   if (root.perUser)
-    UnRegisterTypeLibForUser(LIBID_OrvaneSplitter, 1, 0, 0x409, kSysKind);
+    UnRegisterTypeLibForUser(LIBID_OrvaneSplitter, version.major, version.minor, 0x409, kSysKind);
   else
-    UnRegisterTypeLib(LIBID_OrvaneSplitter, 1, 0, 0x409, kSysKind);
+    UnRegisterTypeLib(LIBID_OrvaneSplitter, version.major, version.minor, 0x409, kSysKind);
   return S_OK;
 }
 
@@ -133,8 +161,9 @@ HRESULT RegisterClasses(const ClassesRoot& root) {
   HRESULT typeLib = root.perUser ? RegisterTypeLibForUser(library.Get(), file, nullptr)
                                  : RegisterTypeLib(library.Get(), file, nullptr);
   if (FAILED(typeLib)) return SELFREG_E_TYPELIB;
-  bool written = RegisterControl(root, path) && RegisterInprocServer(root, kGeneralPageClsid, L"General", path) &&
-                 RegisterInprocServer(root, kPanesPageClsid, L"PanesPP", path);
+  bool written = RegisterControl(root, path, VersionOf(library.Get()));
+  for (const PageClass& page : kPageClasses)
+    written = written && RegisterInprocServer(root, *page.clsid, page.name, path);
   if (!written) {
     UnregisterClasses(root);
     return SELFREG_E_CLASS;

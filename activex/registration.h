@@ -4,9 +4,10 @@
 
 namespace activex {
 
-// The property pages the control lists: "General" and "PanesPP".
+// The property pages the control lists: "General", "PanesPP" and "Behavior".
 extern const CLSID kGeneralPageClsid;
 extern const CLSID kPanesPageClsid;
+extern const CLSID kBehaviorPageClsid;
 
 HRESULT RegisterServer();
 HRESULT UnregisterServer();

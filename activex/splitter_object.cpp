@@ -352,6 +352,21 @@ bool SplitterObject::OnCaptureChanged(HWND gaining) {
 
 namespace {
 bool ShiftHeld() { return GetKeyState(VK_SHIFT) < 0; }
+
+// The tab stops met so far, the control's own window among them wherever it stands.
+struct TabStopWalk {
+  HWND self;
+  std::vector<HWND> stops;
+};
+
+// A named function: only it carries the callback's calling convention in the 32-bit build.
+BOOL CALLBACK CollectTabStop(HWND child, LPARAM context) {
+  auto& walk = *reinterpret_cast<TabStopWalk*>(context);
+  if (child == walk.self ||
+      ((GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(child) && IsWindowEnabled(child)))
+    walk.stops.push_back(child);
+  return TRUE;
+}
 // IOleControlSite::TranslateAccelerator's KEYMOD_SHIFT, which mingw's headers lack.
 constexpr DWORD kShiftModifier = 1;
 }  // namespace
@@ -376,20 +391,8 @@ void SplitterObject::GiveUpFocus(bool backward) {
   }
   // Otherwise the Tab order of the window tree: the visible, enabled tab stops under the
   // top-level window, depth first, so the controls inside the splitter come right after it.
-  struct Walk {
-    HWND self;
-    std::vector<HWND> stops;
-  } walk{window, {}};
-  EnumChildWindows(
-      GetAncestor(window, GA_ROOT),
-      [](HWND child, LPARAM context) -> BOOL {
-        auto& w = *reinterpret_cast<Walk*>(context);
-        if (child == w.self ||
-            ((GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(child) && IsWindowEnabled(child)))
-          w.stops.push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&walk));
+  TabStopWalk walk{window, {}};
+  EnumChildWindows(GetAncestor(window, GA_ROOT), CollectTabStop, reinterpret_cast<LPARAM>(&walk));
   auto self = std::find(walk.stops.begin(), walk.stops.end(), window);
   if (self == walk.stops.end() || walk.stops.size() < 2) return;
   const size_t at = static_cast<size_t>(self - walk.stops.begin()), count = walk.stops.size();

@@ -39,6 +39,19 @@ ComPtr<ITypeInfo> VtableTypeInfoOf(REFIID iid) {
   return vtable ? vtable : info;
 }
 
+ComPtr<ITypeInfo> DeclaringInterfaceOf(const ComPtr<ITypeInfo>& vtable, DISPID member) {
+  constexpr WORD kAnyInvokeKind = INVOKE_FUNC | INVOKE_PROPERTYGET | INVOKE_PROPERTYPUT | INVOKE_PROPERTYPUTREF;
+  for (ComPtr<ITypeInfo> current = vtable; current;) {
+    if (FunctionIndexOf(current.Get(), member, kAnyInvokeKind)) return current;
+    HREFTYPE extended = 0;
+    ComPtr<ITypeInfo> next;
+    if (FAILED(current->GetRefTypeOfImplType(0, &extended)) || FAILED(current->GetRefTypeInfo(extended, next.Out())))
+      break;
+    current = next;
+  }
+  return vtable;
+}
+
 std::optional<UINT> FunctionIndexOf(ITypeInfo* info, DISPID member, WORD flags) {
   win32::TypeAttributes attributes(info);
   if (!attributes) return std::nullopt;

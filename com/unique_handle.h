@@ -200,24 +200,30 @@ class UniqueStgMedium : ScopedOwner {
   STGMEDIUM medium_{};
 };
 
-// The TYPEATTR of a type description, released back to it when the scope ends.
-class TypeAttributes : ScopedOwner {
+// The attributes a type description (TYPEATTR) or a type library (TLIBATTR) lends,
+// released back to it when the scope ends.
+template <typename Source, typename Attributes, HRESULT (STDMETHODCALLTYPE Source::*Get)(Attributes**),
+          void (STDMETHODCALLTYPE Source::*Release)(Attributes*)>
+class LentAttributes : ScopedOwner {
  public:
-  explicit TypeAttributes(ITypeInfo* info) : info_(info) {
-    if (FAILED(result_ = info_->GetTypeAttr(&attributes_))) attributes_ = nullptr;
+  explicit LentAttributes(Source* source) : source_(source) {
+    if (FAILED(result_ = (source_->*Get)(&attributes_))) attributes_ = nullptr;
   }
-  ~TypeAttributes() {
-    if (attributes_) info_->ReleaseTypeAttr(attributes_);
+  ~LentAttributes() {
+    if (attributes_) (source_->*Release)(attributes_);
   }
   HRESULT result() const { return result_; }
-  const TYPEATTR* operator->() const { return attributes_; }
+  const Attributes* operator->() const { return attributes_; }
   explicit operator bool() const { return attributes_ != nullptr; }
 
  private:
-  ITypeInfo* info_;
-  TYPEATTR* attributes_ = nullptr;
+  Source* source_;
+  Attributes* attributes_ = nullptr;
   HRESULT result_;
 };
+
+using TypeAttributes = LentAttributes<ITypeInfo, TYPEATTR, &ITypeInfo::GetTypeAttr, &ITypeInfo::ReleaseTypeAttr>;
+using LibraryAttributes = LentAttributes<ITypeLib, TLIBATTR, &ITypeLib::GetLibAttr, &ITypeLib::ReleaseTLibAttr>;
 
 // One description of a type description by its index (a FUNCDESC, or a VARDESC of an
 // enumeration's constant), released back to it when the scope ends.

@@ -1,7 +1,9 @@
 // The property pages over splitters on the simulated platform: General's lists, loading,
-// change tracking and applying; Panes stepping through, editing, inserting and removing panes.
+// change tracking and applying; Panes stepping through, editing, inserting and removing panes;
+// Behavior loading and writing only what was edited.
 #include <gtest/gtest.h>
 
+#include "pages/behavior.h"
 #include "pages/general.h"
 #include "pages/panes_pp.h"
 #include "sim/sim_platform.h"
@@ -155,6 +157,71 @@ TEST_F(GeneralPage, FocusSelectsTheWholeSizeUnlessAMousePressBroughtIt) {
   EXPECT_EQ(std::pair(size.SelStart(), size.SelLength()), std::pair(1, 0));
   page.ControlEvent(u"txtSplitterSize", PageEvent::GotFocus);  // the press is used up
   EXPECT_EQ(size.SelLength(), 3);
+}
+
+class BehaviorPage : public PageTest<pages::Behavior> {
+ protected:
+  void SetUp() override {
+    site.Select({support::SplitterByName(first.control, log), support::SplitterByName(second.control, log)});
+    first.control.SetSplitterKeyboard(true);
+    first.control.SetSplitterIncrement(5);
+    site.SetChanged(true);
+    page.SelectionChanged();
+  }
+  Splitter first, second;
+};
+
+TEST_F(BehaviorPage, LoadsTheFirstSelectedControl) {
+  EXPECT_EQ(std::pair(Field(u"chkSplitterKeyboard").Value(), Field(u"txtSplitterIncrement").Text()),
+            std::pair(1, host::String(u"5")));
+  EXPECT_FALSE(site.Changed());
+}
+
+TEST_F(BehaviorPage, ApplyWritesOnlyTheEditedFieldsToTheFirstControl) {
+  page.ApplyChanges();
+  EXPECT_TRUE(log->empty());
+
+  Field(u"chkSplitterKeyboard").SetValue(0);
+  Click(u"chkSplitterKeyboard");
+  EXPECT_TRUE(site.Changed());
+  page.ApplyChanges();
+  EXPECT_EQ(*log, std::vector<std::string>{"SplitterKeyboard=False"});
+
+  log->clear();
+  Type(u"txtSplitterIncrement", u"12");
+  page.ApplyChanges();
+  EXPECT_EQ(*log, std::vector<std::string>{"SplitterIncrement=12"});
+  EXPECT_EQ(std::pair(first.control.SplitterKeyboard(), first.control.SplitterIncrement()), std::pair(false, 12));
+  EXPECT_EQ(std::pair(second.control.SplitterKeyboard(), second.control.SplitterIncrement()), std::pair(false, 1));
+}
+
+TEST_F(BehaviorPage, ARejectedIncrementIsReportedTheOtherFieldWrittenAndTheIncrementShownAgain) {
+  for (const char16_t* bad : {u"0", u"-3", u"steps"}) {
+    SCOPED_TRACE(host::ToUtf8(bad));
+    site.messages = host::sim::SimDialogs();
+    Field(u"chkSplitterKeyboard").SetValue(first.control.SplitterKeyboard() ? 0 : 1);
+    Click(u"chkSplitterKeyboard");
+    Type(u"txtSplitterIncrement", bad);
+    bool keyboard = !first.control.SplitterKeyboard();
+    page.ApplyChanges();
+    EXPECT_EQ(Prompts(),
+              std::vector<std::string>{bad[0] == u's' ? "Type mismatch" : "SplitterIncrement must be at least 1."});
+    EXPECT_EQ(first.control.SplitterKeyboard(), keyboard);
+    EXPECT_EQ(first.control.SplitterIncrement(), 5);
+    EXPECT_EQ(Field(u"txtSplitterIncrement").Text(), u"5");
+    EXPECT_FALSE(site.Changed());
+  }
+}
+
+TEST_F(BehaviorPage, OnlyTheFieldsOwnEditsMarkThePageChanged) {
+  for (auto [control, event, marks] : {std::tuple(u"chkSplitterKeyboard", PageEvent::Click, true),
+                                       std::tuple(u"txtSplitterIncrement", PageEvent::Change, true),
+                                       std::tuple(u"txtSplitterIncrement", PageEvent::GotFocus, false),
+                                       std::tuple(u"lblSplitterIncrement", PageEvent::Click, false)}) {
+    site.SetChanged(false);
+    page.ControlEvent(control, event);
+    EXPECT_EQ(site.Changed(), marks) << host::ToUtf8(control);
+  }
 }
 
 class PanesPage : public PageTest<pages::PanesPP> {

@@ -112,6 +112,8 @@ inline std::shared_ptr<ByName> SplitterByName(splitter::OvSplitter& control, ByN
   OV_BY_NAME(c, Appearance, .ToLong());
   OV_BY_NAME(c, SplitterStyle, .ToLong());
   OV_BY_NAME(c, MousePointer, .ToLong());
+  OV_BY_NAME(c, SplitterKeyboard, .ToBoolean());
+  OV_BY_NAME(c, SplitterIncrement, .ToLong());
   named->containedControls = [c] { return c->GetContainedControls(); };
   return named;
 }

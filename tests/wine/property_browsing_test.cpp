@@ -135,21 +135,24 @@ std::wstring RegisteredName(const CLSID& clsid) {
   return name;
 }
 
-// The control's pages are General, Panes and the stock colour and picture pages, in that order.
+// The control's pages are General, Panes, Behavior and the stock colour and picture pages, in
+// that order.
 TEST_F(PropertyBrowsing, EachPropertyOpensThePageThatEditsIt) {
   std::vector<CLSID> listed = PagesOf(splitter_->Control());
-  ASSERT_EQ(listed.size(), 4u);
-  EXPECT_EQ(RegisteredName(listed[0]) + L"," + RegisteredName(listed[1]), L"General,PanesPP");
-  EXPECT_TRUE(IsEqualCLSID(listed[2], CLSID_StockColorPage) && IsEqualCLSID(listed[3], CLSID_StockPicturePage));
+  ASSERT_EQ(listed.size(), 5u);
+  EXPECT_EQ(RegisteredName(listed[0]) + L"," + RegisteredName(listed[1]) + L"," + RegisteredName(listed[2]),
+            L"General,PanesPP,Behavior");
+  EXPECT_TRUE(IsEqualCLSID(listed[3], CLSID_StockColorPage) && IsEqualCLSID(listed[4], CLSID_StockPicturePage));
   struct Case {
     const wchar_t* property;
     HRESULT result;
     CLSID page;
   };
-  for (Case c :
-       {Case{L"Appearance", S_OK, listed[0]}, Case{L"MousePointer", S_OK, listed[0]},
-        Case{L"SplitterSize", S_OK, listed[0]}, Case{L"Panes", S_OK, listed[1]}, Case{L"BackColor", S_OK, listed[2]},
-        Case{L"MouseIcon", S_OK, listed[3]}, Case{L"WhatsThisHelpID", PERPROP_E_NOPAGEAVAILABLE, CLSID_NULL}}) {
+  for (Case c : {Case{L"Appearance", S_OK, listed[0]}, Case{L"MousePointer", S_OK, listed[0]},
+                 Case{L"SplitterSize", S_OK, listed[0]}, Case{L"Panes", S_OK, listed[1]},
+                 Case{L"SplitterKeyboard", S_OK, listed[2]}, Case{L"SplitterIncrement", S_OK, listed[2]},
+                 Case{L"BackColor", S_OK, listed[3]}, Case{L"MouseIcon", S_OK, listed[4]},
+                 Case{L"WhatsThisHelpID", PERPROP_E_NOPAGEAVAILABLE, CLSID_NULL}}) {
     CLSID page = listed[1];
     EXPECT_EQ(browsing_->MapPropertyToPage(Id(c.property), &page), c.result) << c.property;
     EXPECT_TRUE(IsEqualCLSID(page, c.page)) << c.property;

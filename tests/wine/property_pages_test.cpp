@@ -1,8 +1,8 @@
 // The control's property pages in the real OCX: listed by ISpecifyPropertyPages, shown by
 // Wine's property frame (OleCreatePropertyFrame) and worked from another thread as a user
 // would (what the pages apply is their own unit test; formhost's frame, which calls Apply,
-// is the design test's). Both pages are saved as BMP files beside the test program for a
-// person to look at.
+// is the design test's; Wine's frame never applies, so the Behavior page is applied by hand).
+// The pages are saved as BMP files beside the test program for a person to look at.
 
 #include "splitter_test.h"
 
@@ -58,7 +58,7 @@ class PropertyPages : public SplitterTest {
   long Width(long pane) const { return Pane(pane).Get(L"Width").AsLong(); }
 };
 
-TEST_F(PropertyPages, InThePropertyFrameBothPagesShowTheControlAndThePanesPageEditsItsPanes) {
+TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageEditsItsPanes) {
   Add(), Add();
   Pane(1).Put(L"Minimum", Width(1));  // inserting after pane 1 would halve it below this
   const std::wstring widths[] = {std::to_wstring(Width(1)), std::to_wstring(Width(2)), std::to_wstring(Width(3))};
@@ -105,6 +105,15 @@ TEST_F(PropertyPages, InThePropertyFrameBothPagesShowTheControlAndThePanesPageEd
     EXPECT_EQ(DismissMessage(L"property-page-message.bmp"),
               L"An error occurred when adding the pane: the width is less than the minimum.");
     EXPECT_EQ(Entries(index), 3);
+
+    PostMessageW(frame, PSM_SETCURSEL, 2, 0);
+    HWND increment = WaitFor([&] {
+      HWND box = FindDescendant(frame, IDC_BEHAVIOR_TXTSPLITTERINCREMENT);
+      return box && IsWindowVisible(box) ? box : nullptr;
+    });
+    if (!increment) return ADD_FAILURE() << "no Behavior page";
+    EXPECT_EQ(TextOf(increment), L"1");
+    SaveWindow(frame, L"property-page-behavior.bmp");
   });
   EXPECT_EQ(OleCreatePropertyFrame(nullptr, 0, 0, L"OvSplitter1", 1, &object, static_cast<ULONG>(pages.size()),
                                    pages.data(), LOCALE_USER_DEFAULT, 0, nullptr),
@@ -113,6 +122,37 @@ TEST_F(PropertyPages, InThePropertyFrameBothPagesShowTheControlAndThePanesPageEd
   EXPECT_EQ(Count(), 3);
   EXPECT_EQ(Width(2), 1200);
   EXPECT_EQ(FindFrame(), nullptr);
+}
+
+TEST_F(PropertyPages, TheThirdPageMadeFromItsClassIdWritesTheEditedBehaviorToTheControl) {
+  std::vector<CLSID> pages = PagesOf(splitter_->Control());
+  ASSERT_EQ(pages.size(), 5u);
+  activex::ComPtr<IPropertyPage> page;
+  ASSERT_EQ(CoCreateInstance(pages[2], nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage,
+                             reinterpret_cast<void**>(page.Out())),
+            S_OK);
+  win32::UniqueWindow parent(
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr));
+  IUnknown* object = Object();
+  ASSERT_EQ(page->SetObjects(1, &object), S_OK);
+  RECT bounds{0, 0, 400, 300};
+  ASSERT_EQ(page->Activate(parent.get(), &bounds, TRUE), S_OK);
+  HWND increment = FindDescendant(parent.get(), IDC_BEHAVIOR_TXTSPLITTERINCREMENT);
+  HWND keyboard = FindDescendant(parent.get(), IDC_BEHAVIOR_CHKSPLITTERKEYBOARD);
+  ASSERT_TRUE(increment && keyboard);
+  EXPECT_EQ(std::pair(TextOf(increment), SendMessageW(keyboard, BM_GETCHECK, 0, 0)),
+            std::pair(std::wstring(L"1"), LRESULT{BST_UNCHECKED}));
+
+  SendMessageW(increment, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"7"));
+  SendMessageW(keyboard, BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageW(GetParent(keyboard), WM_COMMAND, MAKEWPARAM(IDC_BEHAVIOR_CHKSPLITTERKEYBOARD, BN_CLICKED),
+               reinterpret_cast<LPARAM>(keyboard));
+  EXPECT_EQ(page->IsPageDirty(), S_OK);
+  EXPECT_EQ(page->Apply(), S_OK);
+  EXPECT_EQ(page->IsPageDirty(), S_FALSE);
+  EXPECT_EQ(splitter_->Control().Get(L"SplitterIncrement").AsLong(), 7);
+  EXPECT_TRUE(splitter_->Control().Get(L"SplitterKeyboard").AsBool());
+  EXPECT_EQ(page->Deactivate(), S_OK);
 }
 
 }  // namespace

@@ -93,7 +93,8 @@ user_classes='HKEY_CURRENT_USER\Software\Classes'
 component_keys=('OrvaneSplitter.OvSplitter' 'OrvaneSplitter.OvSplitter.1'
                 'CLSID\{5ED116FF-C6D0-42FD-9972-2DDC4D5D32A6}'
                 'CLSID\{5D277210-E9F4-471F-82C1-819C41FC9E12}'
-                'CLSID\{F9022F3E-D730-4679-BA52-A992D2F631A4}')
+                'CLSID\{F9022F3E-D730-4679-BA52-A992D2F631A4}'
+                'CLSID\{DDDBFB4E-5F27-43C5-A21E-71F480FCFF4A}')
 export_component_keys() {
     local root="$1" out="$2" key file
     : > "$out"

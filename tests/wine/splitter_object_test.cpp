@@ -1,6 +1,8 @@
 // The control's own members through late binding: PropertyChanged to IPropertyNotifySink,
-// the mouse messages of its window as events, and the pointer it shows.
+// the mouse messages of its window as events, and the pointer it shows; and its two splitter
+// interfaces as clients of either type library version meet them.
 
+#include "OvSplitr_h.h"
 #include "splitter_test.h"
 #include "test_object.h"
 
@@ -89,6 +91,86 @@ TEST_F(ControlMembers, MousePointerIsShownOverTheClientArea) {
   }
   EXPECT_DISPATCH_ERROR(splitter_->Control().Put(L"MousePointer", 16L), 0x800A017CL, L"Invalid property value",
                         ErrorOrigin::Runtime);
+}
+
+// A client built against the first release asks for _OvSplitter and calls through its layout;
+// a newer one asks for _OvSplitter2, which extends it. Both reach the one object.
+TEST_F(ControlMembers, BothSplitterInterfacesAnswerWithOneObjectAndTheFirstKeepsItsLayout) {
+  IDispatch* control = splitter_->Control().Pointer();
+  auto first = Interface<_OvSplitter>(control, __uuidof(_OvSplitter));
+  auto second = Interface<_OvSplitter2>(control, __uuidof(_OvSplitter2));
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(static_cast<_OvSplitter*>(second.Get()), first.Get());
+  EXPECT_EQ(Interface<IUnknown>(first.Get(), IID_IUnknown).Get(),
+            Interface<IUnknown>(second.Get(), IID_IUnknown).Get());
+  ASSERT_EQ(first->put_SplitterSize(7), S_OK);
+  LONG size = 0;
+  EXPECT_EQ(first->get_SplitterSize(&size), S_OK);
+  EXPECT_EQ(size, 7);
+  auto errors = Interface<ISupportErrorInfo>(control, IID_ISupportErrorInfo);
+  for (REFIID iid : {__uuidof(_OvSplitter), __uuidof(_OvSplitter2)})
+    EXPECT_EQ(errors->InterfaceSupportsErrorInfo(iid), S_OK);
+}
+
+std::wstring NameOf(ITypeInfo* info, MEMBERID member = MEMBERID_NIL) {
+  win32::UniqueBstr name;
+  info->GetDocumentation(member, name.put(), nullptr, nullptr, nullptr);
+  return name ? name.get() : L"";
+}
+
+// The coclass names the newer interface its default; the registered library is 1.1, which a
+// client asking for 1.0 gets too, and the CLSID's Version key names it.
+TEST_F(ControlMembers, TheClassDefaultsToTheSecondInterfaceOfTheRegisteredLibrary1_1) {
+  activex::ComPtr<ITypeInfo> coclass;
+  ASSERT_EQ(
+      Interface<IProvideClassInfo>(splitter_->Control().Pointer(), IID_IProvideClassInfo)->GetClassInfo(coclass.Out()),
+      S_OK);
+  std::vector<std::wstring> implemented;
+  win32::TypeAttributes attributes(coclass.Get());
+  for (UINT i = 0; i < attributes->cImplTypes; ++i) {
+    HREFTYPE reference = 0;
+    INT flags = 0;
+    activex::ComPtr<ITypeInfo> info;
+    coclass->GetRefTypeOfImplType(i, &reference);
+    coclass->GetImplTypeFlags(i, &flags);
+    coclass->GetRefTypeInfo(reference, info.Out());
+    implemented.push_back(NameOf(info.Get()) + (flags & IMPLTYPEFLAG_FDEFAULT ? L" default" : L"") +
+                          (flags & IMPLTYPEFLAG_FSOURCE ? L" source" : L""));
+  }
+  EXPECT_EQ(implemented, (Strings{L"_OvSplitter2 default", L"_OvSplitter", L"__OvSplitter default source"}));
+
+  activex::ComPtr<ITypeLib> embedded, registered, asked10;
+  UINT index = 0;
+  ASSERT_EQ(coclass->GetContainingTypeLib(embedded.Out(), &index), S_OK);
+  GUID libid = win32::LibraryAttributes(embedded.Get())->guid;
+  ASSERT_EQ(LoadRegTypeLib(libid, 1, 1, 0x409, registered.Out()), S_OK);
+  ASSERT_EQ(LoadRegTypeLib(libid, 1, 0, 0x409, asked10.Out()), S_OK);
+  for (ITypeLib* library : {registered.Get(), asked10.Get()}) {
+    win32::LibraryAttributes version(library);
+    EXPECT_EQ(std::pair(version->wMajorVerNum, version->wMinorVerNum), std::pair(WORD{1}, WORD{1}));
+  }
+  wchar_t clsid[40] = {}, versionKey[16] = {};
+  StringFromGUID2(attributes->guid, clsid, 40);
+  DWORD bytes = sizeof versionKey;
+  EXPECT_EQ(RegGetValueW(HKEY_CLASSES_ROOT, (std::wstring(L"CLSID\\") + clsid + L"\\Version").c_str(), nullptr,
+                         RRF_RT_REG_SZ, nullptr, versionKey, &bytes),
+            ERROR_SUCCESS);
+  EXPECT_EQ(std::wstring(versionKey), L"1.1");
+
+  // The vtable side of the dual interface holds only the members it adds.
+  activex::ComPtr<ITypeInfo> dual, added;
+  HREFTYPE vtableSide = 0;
+  ASSERT_EQ(registered->GetTypeInfoOfGuid(__uuidof(_OvSplitter2), dual.Out()), S_OK);
+  ASSERT_EQ(dual->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtableSide), S_OK);
+  ASSERT_EQ(dual->GetRefTypeInfo(vtableSide, added.Out()), S_OK);
+  win32::TypeAttributes addedAttributes(added.Get());
+  ASSERT_EQ(addedAttributes->cFuncs, 4);
+  for (UINT i = 0; i < addedAttributes->cFuncs; ++i) {
+    win32::FunctionDescription function(added.Get(), i);
+    win32::UniqueBstr help;
+    added->GetDocumentation(function->memid, nullptr, help.put(), nullptr, nullptr);
+    EXPECT_TRUE(help && SysStringLen(help.get()) > 0) << NameOf(added.Get(), function->memid);
+  }
 }
 
 }  // namespace

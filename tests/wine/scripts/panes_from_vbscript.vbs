@@ -1,8 +1,8 @@
 ' The control driven by Wine's own VBScript engine, created by ProgID with no container:
 ' variables (passed by reference) and literals as arguments, items by index, numeric string
 ' and key, an array in Tag indexed through the property, For Each, Remove, Clear, and the
-' errors' numbers and descriptions through the engine's Err. Prints FAIL lines and quits
-' with their count.
+' errors' numbers and descriptions through the engine's Err; the members the second
+' splitter interface adds. Prints FAIL lines and quits with their count.
 Option Explicit
 Dim failures : failures = 0
 Sub Check(ok, what)
@@ -79,5 +79,14 @@ panes.Clear : Check panes.Count = 0, "Clear"
 count = 0
 For Each p In panes : count = count + 1 : Next
 Check count = 0, "For Each over no panes"
+
+' The members added on _OvSplitter2, reached through the default interface.
+s.SplitterKeyboard = True : Check s.SplitterKeyboard = True, "SplitterKeyboard set and read back"
+v = 4 : s.SplitterIncrement = v : Check s.SplitterIncrement = 4, "SplitterIncrement from a variable"
+On Error Resume Next
+s.SplitterIncrement = 0 : Expect &H8004041C, "SplitterIncrement must be at least 1.", "a SplitterIncrement of 0"
+On Error Goto 0
+Check s.SplitterIncrement = 4, "a refused SplitterIncrement changes nothing, got " & s.SplitterIncrement
+
 If failures = 0 Then WScript.Echo "vbscript: all checks passed"
 WScript.Quit failures
