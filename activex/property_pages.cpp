@@ -58,6 +58,8 @@ constexpr win32::DialogElement kBehaviorControls[] = {
     {u"chkSplitterKeyboard", IDC_BEHAVIOR_CHKSPLITTERKEYBOARD},
     {u"lblSplitterIncrement", IDC_BEHAVIOR_LBLSPLITTERINCREMENT},
     {u"txtSplitterIncrement", IDC_BEHAVIOR_TXTSPLITTERINCREMENT},
+    {u"lblSplitterGrabSize", IDC_BEHAVIOR_LBLSPLITTERGRABSIZE},
+    {u"txtSplitterGrabSize", IDC_BEHAVIOR_TXTSPLITTERGRABSIZE},
 };
 
 template <typename Page>

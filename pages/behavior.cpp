@@ -20,6 +20,7 @@ struct Field {
 constexpr Field kFields[] = {
     {u"chkSplitterKeyboard", u"SplitterKeyboard", FieldKind::Check},
     {u"txtSplitterIncrement", u"SplitterIncrement", FieldKind::Text},
+    {u"txtSplitterGrabSize", u"SplitterGrabSize", FieldKind::Text},
 };
 
 const Field* FieldOf(host::StringView control) {

@@ -172,8 +172,9 @@ class BehaviorPage : public PageTest<pages::Behavior> {
 };
 
 TEST_F(BehaviorPage, LoadsTheFirstSelectedControl) {
-  EXPECT_EQ(std::pair(Field(u"chkSplitterKeyboard").Value(), Field(u"txtSplitterIncrement").Text()),
-            std::pair(1, host::String(u"5")));
+  EXPECT_EQ(std::tuple(Field(u"chkSplitterKeyboard").Value(), Field(u"txtSplitterIncrement").Text(),
+                       Field(u"txtSplitterGrabSize").Text()),
+            std::tuple(1, host::String(u"5"), host::String(u"2")));
   EXPECT_FALSE(site.Changed());
 }
 

@@ -114,6 +114,7 @@ inline std::shared_ptr<ByName> SplitterByName(splitter::OvSplitter& control, ByN
   OV_BY_NAME(c, MousePointer, .ToLong());
   OV_BY_NAME(c, SplitterKeyboard, .ToBoolean());
   OV_BY_NAME(c, SplitterIncrement, .ToLong());
+  OV_BY_NAME(c, SplitterGrabSize, .ToLong());
   named->containedControls = [c] { return c->GetContainedControls(); };
   return named;
 }
