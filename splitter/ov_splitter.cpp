@@ -664,8 +664,9 @@ void OvSplitter::MouseDown(int16_t& button, int16_t& shift, float& x, float& y) 
     HitTestSplitters(x, y);
     keyboard_.CancelMove(*panes_);
     if (hotPane_ && KeyboardActive()) {
+      const std::optional<size_t> before = keyboard_.FocusedBar();
       keyboard_.Focus(static_cast<size_t>(hotPane_->Index() - 1));
-      if (hasFocus_) MarkMoved();
+      if (hasFocus_ && keyboard_.FocusedBar() != before) MarkMoved();
     }
     panes_->SplitterMouseDown(hotPane_, x, y);
   }
