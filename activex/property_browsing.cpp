@@ -28,7 +28,7 @@ const PagePlacement kPropertyPages[] = {
      {u"Appearance", u"BorderStyle", u"Orientation", u"SplitterStyle", u"MousePointer", u"OLEDropMode", u"SplitterSize",
       u"Enabled"}},
     {&kPanesPageClsid, {u"Panes"}},
-    {&kBehaviorPageClsid, {u"SplitterKeyboard", u"SplitterIncrement", u"SplitterGrabSize"}},
+    {&kBehaviorPageClsid, {u"SplitterKeyboard", u"SplitterIncrement", u"SplitterGrabSize", u"LiveDrag"}},
     {&CLSID_StockColorPage, {u"BackColor"}},
     {&CLSID_StockPicturePage, {u"MouseIcon", u"SplitterMouseIcon"}},
 };

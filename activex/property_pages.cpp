@@ -60,6 +60,7 @@ constexpr win32::DialogElement kBehaviorControls[] = {
     {u"txtSplitterIncrement", IDC_BEHAVIOR_TXTSPLITTERINCREMENT},
     {u"lblSplitterGrabSize", IDC_BEHAVIOR_LBLSPLITTERGRABSIZE},
     {u"txtSplitterGrabSize", IDC_BEHAVIOR_TXTSPLITTERGRABSIZE},
+    {u"chkLiveDrag", IDC_BEHAVIOR_CHKLIVEDRAG},
 };
 
 template <typename Page>

@@ -29,6 +29,14 @@ namespace activex {
   HRESULT SplitterObject::put_##Name(Type value) {                          \
     return ComBoundary([&] { control_.Set##Name(value); });                 \
   }
+// A Boolean property: True is VARIANT_TRUE, and any value but VARIANT_FALSE sets it.
+#define SPLITTER_BOOLEAN_PROPERTY(Name)                                                 \
+  HRESULT SplitterObject::get_##Name(VARIANT_BOOL* result) {                            \
+    return Get(result, [&] { return control_.Name() ? VARIANT_TRUE : VARIANT_FALSE; }); \
+  }                                                                                     \
+  HRESULT SplitterObject::put_##Name(VARIANT_BOOL value) {                              \
+    return ComBoundary([&] { control_.Set##Name(value != VARIANT_FALSE); });            \
+  }
 // A picture property, set by reference.
 #define SPLITTER_PICTURE_PROPERTY(Name)                                               \
   HRESULT SplitterObject::get_##Name(IPictureDisp** result) {                         \
@@ -109,12 +117,7 @@ HRESULT SplitterObject::get_Panes(_OvPanes** result) {
 
 SPLITTER_PROPERTY(BackColor, OLE_COLOR)
 
-HRESULT SplitterObject::get_Enabled(VARIANT_BOOL* result) {
-  return Get(result, [&] { return control_.Enabled() ? VARIANT_TRUE : VARIANT_FALSE; });
-}
-HRESULT SplitterObject::put_Enabled(VARIANT_BOOL value) {
-  return ComBoundary([&] { control_.SetEnabled(value != VARIANT_FALSE); });
-}
+SPLITTER_BOOLEAN_PROPERTY(Enabled)
 
 SPLITTER_PICTURE_PROPERTY(MouseIcon)
 
@@ -145,12 +148,9 @@ HRESULT SplitterObject::put_WhatsThisHelpID(VARIANT value) {
   return ComBoundary([&] { control_.SetWhatsThisHelpID(FromVariant(value)); });
 }
 
-HRESULT SplitterObject::get_SplitterKeyboard(VARIANT_BOOL* result) {
-  return Get(result, [&] { return control_.SplitterKeyboard() ? VARIANT_TRUE : VARIANT_FALSE; });
-}
-HRESULT SplitterObject::put_SplitterKeyboard(VARIANT_BOOL value) {
-  return ComBoundary([&] { control_.SetSplitterKeyboard(value != VARIANT_FALSE); });
-}
+SPLITTER_BOOLEAN_PROPERTY(SplitterKeyboard)
+
+SPLITTER_BOOLEAN_PROPERTY(LiveDrag)
 
 SPLITTER_PROPERTY(SplitterIncrement, LONG)
 

@@ -75,6 +75,7 @@ class SplitterObject final : public ComObject,
   SPLITTER_PROPERTY_MEMBERS(SplitterKeyboard, VARIANT_BOOL)
   SPLITTER_PROPERTY_MEMBERS(SplitterIncrement, LONG)
   SPLITTER_PROPERTY_MEMBERS(SplitterGrabSize, LONG)
+  SPLITTER_PROPERTY_MEMBERS(LiveDrag, VARIANT_BOOL)
   HRESULT STDMETHODCALLTYPE ShowAboutBox() override;
   HRESULT STDMETHODCALLTYPE GetContainedControls(VARIANT* result) override;
   HRESULT STDMETHODCALLTYPE AboutBox() override;

@@ -54,6 +54,7 @@ using UniqueBstr = UniqueHandle<BSTR, &::SysFreeString>;
 using UniqueSafeArray = UniqueHandle<SAFEARRAY*, &::SafeArrayDestroy>;
 using UniqueTaskMemory = UniqueHandle<void*, &::CoTaskMemFree>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, &::GlobalFree>;
+using UniqueDeferredPositions = UniqueHandle<HDWP, &::EndDeferWindowPos>;
 
 // Owners that undo with context: not copyable, not movable, scoped to one block.
 struct ScopedOwner {

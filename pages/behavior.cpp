@@ -21,6 +21,7 @@ constexpr Field kFields[] = {
     {u"chkSplitterKeyboard", u"SplitterKeyboard", FieldKind::Check},
     {u"txtSplitterIncrement", u"SplitterIncrement", FieldKind::Text},
     {u"txtSplitterGrabSize", u"SplitterGrabSize", FieldKind::Text},
+    {u"chkLiveDrag", u"LiveDrag", FieldKind::Check},
 };
 
 const Field* FieldOf(host::StringView control) {

@@ -9,7 +9,7 @@ int32_t CSplitter::AlongFrom(int32_t offsetX, int32_t offsetY, float x, float y)
 }
 
 void CSplitter::InvertBar() {
-  if (pointer_) pointer_->InvertScreenRect(barRect_);
+  if (pointer_ && !live_) pointer_->InvertScreenRect(barRect_);
 }
 
 void CSplitter::DrawBar(int32_t x, int32_t y) {

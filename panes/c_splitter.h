@@ -25,6 +25,9 @@ class CSplitter {
     rangeStart_ = start;
     range_ = length;
   }
+  // Live: the panes themselves follow the drag, and no feedback is drawn.
+  void SetLive(bool live) { live_ = live; }
+  bool Live() const { return live_; }
   // Where the feedback is drawn; without it (a collection of no control) nothing is drawn.
   void SetPointerServices(host::PointerServices* pointer) { pointer_ = pointer; }
 
@@ -54,6 +57,7 @@ class CSplitter {
   int32_t range_ = 0;
   int32_t value_ = -1;
   bool dragging_ = false;
+  bool live_ = false;
   host::ScreenRect barRect_;
   std::uintptr_t parentHwnd_ = 0;
   host::PointerServices* pointer_ = nullptr;

@@ -209,10 +209,27 @@ void OvPanes::SplitterMouseDown(PanePtr& pane, float x, float y) {
   const DragRange range = Layout().DragRangeAfter(static_cast<size_t>(pane->Index() - 1));
   bar_.SetRange(CheckedLong(range.start), CheckedLong(range.length));
   bar_.MouseDown(0, 0, x, y);
+  if (bar_.Live()) {
+    const Dimension along = axis_.Along();
+    livePane_ = pane;
+    liveNext_ = Item(Variant(pane->Index() + 1));
+    livePaneExtent_ = livePane_->ExtentPixels(along);
+    liveNextExtent_ = liveNext_->ExtentPixels(along);
+  }
 }
 
 void OvPanes::SplitterMouseMove(PanePtr& pane, float x, float y) {
-  if (pane) bar_.MouseMove(0, 0, x, y);
+  if (!pane) return;
+  bar_.MouseMove(0, 0, x, y);
+  if (!livePane_ || !bar_.Dragging()) return;
+  // Each frame from the press's extents, so that the release gives what it would without
+  // the frames before it.
+  const Dimension along = axis_.Along();
+  livePane_->extentPixels_[along] = livePaneExtent_;
+  liveNext_->extentPixels_[along] = liveNextExtent_;
+  InvalidatePositions();
+  PlaceBarAt(*livePane_, bar_.Value());
+  Listeners().Raise([](PanesListener& l) { l.BarFollowed(); });
 }
 
 void OvPanes::BeginBarMove(PanePtr& pane) {
@@ -236,35 +253,59 @@ int64_t OvPanes::BarMovePosition(const OvPane& pane) const {
 void OvPanes::SplitterMouseUp(PanePtr& pane) {
   if (bar_.MouseUp()) {
     const int32_t value = bar_.Value();
+    RestorePressExtents();
     if (value == -1) return;  // pressed and released without a move
-    const Dimension along = axis_.Along();
-    PanePtr next = Item(Variant(pane->Index() + 1));
-    const int32_t wanted = value - PanePositionPixels(*pane, along);
-    const int32_t extent = pane->ExtentPixels(along), nextExtent = next->ExtentPixels(along);
-    const int32_t minimum = pane->MinimumPixels(), nextMinimum = next->MinimumPixels();
-    // The next pane is always set first. Outside the first rule the pair keeps its total, so
-    // no other pane moves.
-    auto resize = [&](int64_t nextNew, int64_t paneNew) {
-      next->SetExtentPixels(along, CheckedLong(nextNew));
-      pane->SetExtentPixels(along, CheckedLong(paneNew));
-    };
-    if (wanted <= minimum) {
-      resize(int64_t{extent} + nextExtent - minimum, minimum);
-    } else if (wanted < extent) {
-      resize(int64_t{nextExtent} + (extent - wanted), wanted);
-    } else if (value > parent_[along] && nextMinimum == 0) {
-      resize(int64_t{splitterSize_} + 1, int64_t{wanted} - (splitterSize_ + 1));
-    } else if (wanted == extent) {
-      // the bar is where it was
-    } else if (int64_t{nextExtent} - (wanted - extent) < nextMinimum) {
-      if (nextExtent != nextMinimum) resize(nextMinimum, int64_t{extent} + nextExtent - nextMinimum);
-    } else {
-      resize(int64_t{nextExtent} - (wanted - extent), wanted);
-    }
+    PlaceBarAt(*pane, value);
   }
   PanePtr before = pane;
   PanePtr after = Item(Variant(pane->Index() + 1));
   Listeners().Raise([&](PanesListener& l) { l.SplitterResized(before, after); });
+}
+
+void OvPanes::PlaceBarAt(OvPane& pane, int32_t value) {
+  const Dimension along = axis_.Along();
+  PanePtr next = Item(Variant(pane.Index() + 1));
+  const int32_t wanted = value - PanePositionPixels(pane, along);
+  const int32_t extent = pane.ExtentPixels(along), nextExtent = next->ExtentPixels(along);
+  const int32_t minimum = pane.MinimumPixels(), nextMinimum = next->MinimumPixels();
+  // The next pane is always set first. Outside the first rule the pair keeps its total, so
+  // no other pane moves.
+  auto resize = [&](int64_t nextNew, int64_t paneNew) {
+    next->SetExtentPixels(along, CheckedLong(nextNew));
+    pane.SetExtentPixels(along, CheckedLong(paneNew));
+  };
+  if (wanted <= minimum) {
+    resize(int64_t{extent} + nextExtent - minimum, minimum);
+  } else if (wanted < extent) {
+    resize(int64_t{nextExtent} + (extent - wanted), wanted);
+  } else if (value > parent_[along] && nextMinimum == 0) {
+    resize(int64_t{splitterSize_} + 1, int64_t{wanted} - (splitterSize_ + 1));
+  } else if (wanted == extent) {
+    // the bar is where it was
+  } else if (int64_t{nextExtent} - (wanted - extent) < nextMinimum) {
+    if (nextExtent != nextMinimum) resize(nextMinimum, int64_t{extent} + nextExtent - nextMinimum);
+  } else {
+    resize(int64_t{nextExtent} - (wanted - extent), wanted);
+  }
+}
+
+void OvPanes::RestorePressExtents() {
+  if (!livePane_) return;
+  const Dimension along = axis_.Along();
+  // Straight into the pair: the press's extents met every rule when they were set.
+  livePane_->extentPixels_[along] = livePaneExtent_;
+  liveNext_->extentPixels_[along] = liveNextExtent_;
+  livePane_.reset();
+  liveNext_.reset();
+  InvalidatePositions();
+}
+
+bool OvPanes::CancelSplitterDrag() {
+  const bool live = livePane_ != nullptr;
+  if (!bar_.Cancel()) return false;
+  RestorePressExtents();
+  if (live) Listeners().Raise([](PanesListener& l) { l.BarFollowed(); });
+  return true;
 }
 
 }  // namespace panes

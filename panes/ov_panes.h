@@ -24,6 +24,8 @@ namespace panes {
 class PanesListener : public host::KeyedCollectionListener<OvPane> {
  public:
   virtual void SplitterResized(PanePtr& pane, PanePtr& nextPane) {}
+  // A live drag moved the bar (or ended without a result): the panes are where it puts them.
+  virtual void BarFollowed() {}
 };
 
 // Count, Item, Clear, the listeners and the key rules come from KeyedCollection.
@@ -109,7 +111,11 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   void SplitterMouseMove(PanePtr& pane, float x, float y);
   void SplitterMouseUp(PanePtr& pane);
   // Ends a drag under way with its feedback erased and no pane changed; false when none was.
-  bool CancelSplitterDrag() { return bar_.Cancel(); }
+  // A live drag gives the pair back the extents it had at the press.
+  bool CancelSplitterDrag();
+  // Live drags: each move gives the pair the extents a release there would.
+  void SetLiveDrag(bool live) { bar_.SetLive(live); }
+  bool LiveDrag() const { return bar_.Live(); }
   // The keyboard's move of the bar after `pane`: a drag whose press lies on the bar's
   // leading edge. MoveBarTo moves its feedback (kept inside the drag range, as the mouse's
   // is), SplitterMouseUp applies it and CancelSplitterDrag drops it.
@@ -132,6 +138,11 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   void ListChanged() override { InvalidatePositions(); }
   PanePtr PaneAt(int32_t position) const { return Item(host::Variant(position)); }
   void SizeNewPane(OvPane& pane, bool hasIndex, int32_t position);
+  // The release rule: the pane before the bar and the next one take the extents that the
+  // bar's leading edge at `value` gives them.
+  void PlaceBarAt(OvPane& pane, int32_t value);
+  // A live drag's pair back at the press.
+  void RestorePressExtents();
   // The feedback bar: the bar size along the axis, the given extent across it.
   void SizeBar(int32_t across);
 
@@ -145,6 +156,9 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   int16_t unitsPerPixel_ = 0;
   std::optional<int32_t> initialExtent_;
   std::optional<int32_t> initialMinimum_;
+  // The pair of a live drag and their extents at the press.
+  PanePtr livePane_, liveNext_;
+  int32_t livePaneExtent_ = 0, liveNextExtent_ = 0;
   CSplitter bar_;
   host::Screen screen_;
   int32_t grabSize_ = 2;

@@ -8,4 +8,8 @@ void SimWindowSystem::MoveWindow(WindowHandle window, int x, int y, int width, i
               std::to_string(width) + " " + std::to_string(height));
 }
 
+void SimWindowSystem::BeginMoves() { Trace().Add("BeginMoves"); }
+
+void SimWindowSystem::EndMoves() { Trace().Add("EndMoves"); }
+
 }  // namespace host::sim

@@ -16,6 +16,9 @@ class SimWindowSystem : public WindowSystem, public SimTraced {
 
   explicit SimWindowSystem(SimTrace* sharedTrace = nullptr) : SimTraced(sharedTrace) {}
   void MoveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) override;
+  // Traced as "BeginMoves" and "EndMoves".
+  void BeginMoves() override;
+  void EndMoves() override;
 
   const std::map<WindowHandle, Placement>& Placements() const { return placements_; }
 

@@ -62,6 +62,7 @@ const Key kWhatsThisHelpID{u"WhatsThisHelpID", Variant(int16_t{0})};
 // Added later: written only when set, so that older readers see the bag they know.
 const Key kSplitterKeyboard{u"SplitterKeyboard", Variant(false)};
 const Key kSplitterGrabSize{u"SplitterGrabSize", Variant(int32_t{kDefaultGrabSize})};
+const Key kLiveDrag{u"LiveDrag", Variant(false)};
 const Key kSplitterIncrement{u"SplitterIncrement", Variant(int32_t{BarKeyboard::kDefaultIncrement})};
 // The resolution the saved pixel lengths (bar size, pane extents) were measured at.
 const Key kPixelsPerInch{u"PixelsPerInch", Variant(int32_t{96})};
@@ -141,6 +142,7 @@ void OvSplitter::InitProperties() {
   SetKeyboardEnabled(false);
   keyboard_.SetIncrement(BarKeyboard::kDefaultIncrement);
   panes_->SetGrabSize(kDefaultGrabSize);
+  panes_->SetLiveDrag(false);
   UpdateClientArea();
   // A container without Left or Top on its extender must not stop the creation.
   Skipping([&] { SetPaneBounds(); });
@@ -186,6 +188,7 @@ void OvSplitter::ReadProperties(host::PropertyBag& bag) {
   SetKeyboardEnabled(Read(bag, saved::kSplitterKeyboard).ToBoolean());
   keyboard_.SetIncrement(Read(bag, saved::kSplitterIncrement).ToLong());
   SetGrabSizeChecked(Read(bag, saved::kSplitterGrabSize).ToLong());
+  panes_->SetLiveDrag(Read(bag, saved::kLiveDrag).ToBoolean());
   RegisterHookedMouseMessages();
   ready_ = true;
   barWatch_.Rebase(Accessible());
@@ -233,6 +236,7 @@ void OvSplitter::WriteProperties(host::PropertyBag& bag) const {
   Write(bag, saved::kSplitterKeyboard, Variant(keyboard_.Enabled()));
   Write(bag, saved::kSplitterIncrement, Variant(keyboard_.Increment()));
   Write(bag, saved::kSplitterGrabSize, Variant(SplitterGrabSize()));
+  Write(bag, saved::kLiveDrag, Variant(LiveDrag()));
   WritePaneRecords(bag);
 }
 
@@ -254,7 +258,7 @@ void OvSplitter::WritePaneRecords(host::PropertyBag& bag) const {
 
 uint16_t OvSplitter::RecordVersion() const {
   const bool later = keyboard_.Enabled() || keyboard_.Increment() != BarKeyboard::kDefaultIncrement ||
-                     SplitterGrabSize() != kDefaultGrabSize || site_.screen.PixelsPerInch() != 96;
+                     SplitterGrabSize() != kDefaultGrabSize || LiveDrag() || site_.screen.PixelsPerInch() != 96;
   return later ? 2 : 1;
 }
 
@@ -410,6 +414,14 @@ void OvSplitter::SetSplitterIncrement(int32_t pixels) {
 void OvSplitter::SetSplitterGrabSize(int32_t pixels) {
   SetGrabSizeChecked(pixels);
   Notify(u"SplitterGrabSize");
+}
+
+void OvSplitter::SetLiveDrag(bool live) {
+  // A drag under way ends as it would have begun.
+  keyboard_.CancelMove(*panes_);
+  CancelDrag();
+  panes_->SetLiveDrag(live);
+  Notify(u"LiveDrag");
 }
 
 void OvSplitter::SetGrabSizeChecked(int32_t pixels) {
@@ -631,6 +643,13 @@ void OvSplitter::Changed(panes::PanePtr& pane, host::String& property) {
     Raise(events::Resize);
   }
   CommonEnding();
+}
+
+// One frame of a live drag: painted once, the bound controls moved together.
+void OvSplitter::BarFollowed() {
+  Redraw();
+  host::MoveBatch batch(site_.windows);
+  MoveChildControls();
 }
 
 void OvSplitter::SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) {

@@ -132,6 +132,10 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   // collection owns it.
   int32_t SplitterGrabSize() const { return panes_->GetGrabSize(); }
   void SetSplitterGrabSize(int32_t pixels);
+  // Live drags: the panes and their bound controls follow the bar instead of an inverted
+  // feedback bar; the collection owns it.
+  bool LiveDrag() const { return panes_->LiveDrag(); }
+  void SetLiveDrag(bool live);
   // The saved record's format: the first one while every later property is at its default,
   // so that older readers still read it.
   uint16_t RecordVersion() const;
@@ -156,6 +160,7 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   void Removed(panes::PanePtr& pane) override;
   void Changed(panes::PanePtr& pane, host::String& property) override;
   void SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) override;
+  void BarFollowed() override;
 
   void ReadPaneRecords(host::PropertyBag& bag);
   // A pixel length read from a bag, measured at the bag's resolution, at the screen's.

@@ -152,6 +152,8 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnSize();
     case WM_SETCURSOR:
       return OnSetCursor(wParam, lParam);
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers the whole client area in one transfer: no erase first
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:

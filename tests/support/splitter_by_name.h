@@ -115,6 +115,7 @@ inline std::shared_ptr<ByName> SplitterByName(splitter::OvSplitter& control, ByN
   OV_BY_NAME(c, SplitterKeyboard, .ToBoolean());
   OV_BY_NAME(c, SplitterIncrement, .ToLong());
   OV_BY_NAME(c, SplitterGrabSize, .ToLong());
+  OV_BY_NAME(c, LiveDrag, .ToBoolean());
   named->containedControls = [c] { return c->GetContainedControls(); };
   return named;
 }

@@ -298,4 +298,37 @@ TEST_F(SplitterDrag, TheBarTheGripTheFramesAndTheCursorsFollowTheScreensResoluti
             static_cast<long>(std::nearbyint(1440.0 / twipsPerPixel)));
 }
 
+TEST_F(SplitterDrag, InALiveDragThePanesAndBoundControlsFollowThePointerAndEscGivesThemBack) {
+  outer_->Control().Put(L"LiveDrag", true);
+  RECT first = PanePixels(*outer_, 1);
+  Recording events(outer_->Control().Pointer());
+
+  // The points are taken before the press: the bar moves with the pointer.
+  auto drag = [&](long by) {
+    const POINT from = OnScreen(*outer_, BarPoint(*outer_)), to = OnScreen(*outer_, BarPoint(*outer_, by));
+    pointer_.MoveTo(from);
+    pointer_.Press();
+    pointer_.MoveTo({(from.x + to.x) / 2, to.y});
+    pointer_.MoveTo(to);
+  };
+  drag(kDragBy);
+  EXPECT_EQ(Width(PanePixels(*outer_, 1)), Width(first) + kDragBy) << "the pane follows the pointer";
+  EXPECT_EQ(Text(Child(L"tree1").PixelRect()), Text(PanePixels(*outer_, 1))) << "and so does its bound tree";
+  EXPECT_EQ(CountStarting(events->Summaries(), L"SplitterResize("), 0);
+  ScreenPixels during = Screen();
+  RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpMessagesUntilQuiet();
+  EXPECT_EQ(Compare(during, Screen()).changed, 0) << "a frame leaves nothing a repaint would change";
+
+  pointer_.Key("Escape");
+  pointer_.ReleaseButton();
+  EXPECT_EQ(Width(PanePixels(*outer_, 1)), Width(first)) << "Esc gives the panes back";
+  EXPECT_EQ(Text(Child(L"tree1").PixelRect()), Text(PanePixels(*outer_, 1)));
+
+  drag(-kDragBy);
+  pointer_.ReleaseButton();
+  EXPECT_EQ(Width(PanePixels(*outer_, 1)), Width(first) - kDragBy);
+  EXPECT_EQ(CountStarting(events->Summaries(), L"SplitterResize("), 1);
+}
+
 }  // namespace

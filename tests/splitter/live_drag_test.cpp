@@ -1,0 +1,102 @@
+// Live drags on the simulated platform: the pair follows every move, painted once and its
+// bound controls moved in one batch, with the release and Esc as a feedback drag has them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "sim/sim_platform.h"
+#include "sim/sim_property_bag.h"
+#include "splitter/ov_splitter.h"
+
+namespace {
+
+// Three flat panes of 100, 100 and the rest in a 400 x 300 control at run time; the
+// second is bound to a windowed control.
+class LiveDrag : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override {
+    platform.ambient.SetUserMode(true);
+    platform.surface.SetScaleSize(400, 300);
+    platform.containedControls.AddWindowed(u"list1", 0x3000);
+    control.Initialize();
+    control.InitProperties();
+    auto& panes = *control.Panes();
+    panes.Add();
+    panes.Add();
+    for (int i = 0; i < 3; ++i) panes.Items()[i]->SetAppearance(0);
+    for (int i = 0; i < 2; ++i) panes.Items()[i]->SetExtentPixels(panes::Dimension::X, 100);
+    panes.Items()[1]->SetControlName(u"list1");
+    panes.Relayout(false);
+  }
+  void Mouse(void (splitter::OvSplitter::*event)(int16_t&, int16_t&, float&, float&), int16_t button, float x) {
+    int16_t shift = 0;
+    float y = 50;
+    (control.*event)(button, shift, x, y);
+  }
+  int32_t Width(int position) const {
+    return control.Panes()->Items()[position - 1]->ExtentPixels(panes::Dimension::X);
+  }
+  size_t Count(const std::string& what) const {
+    const auto& lines = platform.trace.Lines();
+    return static_cast<size_t>(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
+      return line.rfind(what, 0) == 0;
+    }));
+  }
+  size_t Resizes() const {
+    return std::ranges::count(platform.events.Names(), host::String(u"SplitterResize"));
+  }
+
+  host::sim::SimPlatform platform;
+  splitter::OvSplitter control{platform.Site()};
+};
+
+TEST_P(LiveDrag, ThePairFollowsEveryMoveAndTheReleaseGivesWhatAFeedbackDragWould) {
+  const bool live = GetParam();
+  {
+    control.SetLiveDrag(live);
+    Mouse(&splitter::OvSplitter::MouseMove, 0, 101);
+    Mouse(&splitter::OvSplitter::MouseDown, 1, 101);
+    platform.trace.Clear();
+    platform.events.Clear();
+    Mouse(&splitter::OvSplitter::MouseMove, 1, 150);
+    EXPECT_EQ(Width(1), live ? 150 : 100);
+    EXPECT_EQ(platform.pointer.Inverted().empty(), live);
+    // A frame: one batch of moves for the bound list; no event before the release.
+    EXPECT_EQ(Count("BeginMoves"), live ? 1u : 0u);
+    EXPECT_EQ(Count("MoveWindow 12288"), live ? 1u : 0u);
+    EXPECT_EQ(Resizes(), 0u);
+    Mouse(&splitter::OvSplitter::MouseMove, 1, 170);
+    Mouse(&splitter::OvSplitter::MouseUp, 1, 170);
+    EXPECT_EQ(std::pair(Width(1), Width(2)), std::pair(170, 30));
+    EXPECT_EQ(Resizes(), 1u);
+    EXPECT_TRUE(platform.pointer.Inverted().empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(FeedbackOrLive, LiveDrag, ::testing::Bool());
+
+using LiveDragOnly = LiveDrag;
+
+TEST_F(LiveDragOnly, EscGivesThePairBackTheExtentsOfThePressAndAKeyMoveIsLiveToo) {
+  control.SetLiveDrag(true);
+  Mouse(&splitter::OvSplitter::MouseMove, 0, 101);
+  Mouse(&splitter::OvSplitter::MouseDown, 1, 101);
+  Mouse(&splitter::OvSplitter::MouseMove, 1, 60);
+  EXPECT_EQ(Width(1), 60);
+  control.CancelDrag();
+  EXPECT_EQ(std::pair(Width(1), Width(2)), std::pair(100, 100));
+  Mouse(&splitter::OvSplitter::MouseUp, 1, 60);
+
+  control.SetSplitterKeyboard(true);
+  control.FocusIn();
+  control.KeyDown(host::vk::kRight, true);
+  EXPECT_EQ(Width(1), 110);
+  control.KeyDown(host::vk::kEscape, false);
+  EXPECT_EQ(Width(1), 100);
+
+  host::sim::SimPropertyBag saved;
+  control.WriteProperties(saved);
+  EXPECT_TRUE(saved.Value(u"LiveDrag").ToBoolean());
+}
+
+}  // namespace
