@@ -16,9 +16,7 @@ struct Configured {
     control.Initialize();
     control.InitProperties();
     auto& panes = *control.Panes();
-    panes.SetInitialWidth(kPaneWidth);
-    for (int32_t i = 2; i <= paneCount; ++i) panes.Add();
-    panes.SetInitialWidth(0);
+    for (int32_t i = 2; i <= paneCount; ++i) panes.AddSized(kPaneWidth);
     for (int32_t i = 1; i <= paneCount; ++i) {
       host::String name = u"Control" + host::DecimalText(i);
       platform.containedControls.AddWindowless(name);

@@ -22,8 +22,7 @@ void FullRedraw(benchmark::State& state) {
   panes->SetBorderOffset(2);
   panes->SetUnitsPerPixel(15);
   panes->SetBounds(width, kHeight);
-  panes->SetInitialWidth(kPaneWidth);
-  for (int32_t i = 1; i <= paneCount; ++i) panes->Add()->SetName(u"Pane " + host::DecimalText(i));
+  for (int32_t i = 1; i <= paneCount; ++i) panes->AddSized(kPaneWidth)->SetName(u"Pane " + host::DecimalText(i));
   const splitter::PaintRequest request =
       bench::RoundBarsRequest(gdi, screen, static_cast<float>(width), static_cast<float>(kHeight),
                               host::kButtonFaceColor, splitter::OvFixedSingle, *panes, true);

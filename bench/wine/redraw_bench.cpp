@@ -36,9 +36,7 @@ int main() {
   auto panes = panes::OvPanes::Create();
   panes->SetSplitterSize(kSplitterSize);
   panes->SetBounds(kWidth, kHeight);
-  panes->SetInitialWidth((kWidth - (kPanes - 1) * kSplitterSize) / kPanes);
-  for (int i = 0; i < kPanes; ++i) panes->Add();
-  panes->SetInitialWidth(0);
+  for (int i = 0; i < kPanes; ++i) panes->AddSized((kWidth - (kPanes - 1) * kSplitterSize) / kPanes);
   panes->Relayout(false);
 
   const splitter::PaintRequest request = bench::RoundBarsRequest(gdi, reinterpret_cast<host::GdiHandle>(screen), kWidth,
