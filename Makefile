@@ -64,10 +64,11 @@ bench: $(BENCH)/CMakeCache.txt win64
 	$(BENCH)/bench/ov_paint_bench
 	$(BENCH)/bench/ov_hook_bench
 	$(BENCH)/bench/ov_persistence_bench
-	cmake --build $(WIN64) -j$(JOBS) --target ov_redraw_bench ov_drag_bench ov_persistence_wine_bench
+	cmake --build $(WIN64) -j$(JOBS) --target ov_redraw_bench ov_drag_bench ov_persistence_wine_bench ov_live_drag_bench
 	tools/wine-run.sh $(WIN64) $(WIN64)/bench/wine/ov_redraw_bench.exe
 	tools/wine-x11-run.sh $(WIN64) $(WIN64)/bench/wine/ov_drag_bench.exe
 	tools/wine-x11-run.sh $(WIN64) $(WIN64)/bench/wine/ov_persistence_wine_bench.exe
+	tools/wine-x11-run.sh $(WIN64) $(WIN64)/bench/wine/ov_live_drag_bench.exe
 
 # The fuzz targets for five minutes, in a clang tree of their own; `make test` runs them
 # briefly. A finding is left in $(FUZZ) (crash-*, leak-*, timeout-*): the target run on

@@ -532,7 +532,8 @@ void OvSplitter::RedrawInto(host::GdiHandle target) {
                    .focusedBar = FocusedBar()});
 }
 
-void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control) {
+void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control,
+                                    Placement placement) {
   host::WindowHandle window = 0;
   bool windowed = true;
   try {
@@ -540,7 +541,7 @@ void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedCo
   } catch (const Error&) {
     windowed = false;
   }
-  Skipping([&] { control.Move(pane.Left(), pane.Top(), pane.Width(), pane.Height()); });
+  if (placement == Placement::Full) Skipping([&] { control.Move(pane.Left(), pane.Top(), pane.Width(), pane.Height()); });
   if (!windowed) return;
   Skipping([&] {
     const panes::XY<int32_t> origin = pane.ContentOrigin(), size = pane.ContentSize();
@@ -548,7 +549,7 @@ void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedCo
   });
 }
 
-void OvSplitter::MoveChildControls() {
+void OvSplitter::MoveChildControls(Placement placement) {
   if (!ready_ || !panes_) return;
   std::vector<host::ContainedControlRef> controls;
   Skipping([&] { controls = site_.containedControls.Enumerate(); });
@@ -564,7 +565,7 @@ void OvSplitter::MoveChildControls() {
     if (!pane->ResizeChildControl() || pane->ControlName().empty()) continue;
     auto bound = byName.find(host::FoldedCase(pane->ControlName()));
     if (bound == byName.end()) continue;
-    for (host::ContainedControl* control : bound->second) PlaceBoundControls(*pane, *control);
+    for (host::ContainedControl* control : bound->second) PlaceBoundControls(*pane, *control, placement);
   }
 }
 
@@ -649,7 +650,7 @@ void OvSplitter::Changed(panes::PanePtr& pane, host::String& property) {
 void OvSplitter::BarFollowed() {
   Redraw();
   host::MoveBatch batch(site_.windows);
-  MoveChildControls();
+  MoveChildControls(Placement::WindowsOnly);
 }
 
 void OvSplitter::SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) {

@@ -149,7 +149,10 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   // Layout and painting, also run by the platform's notifications.
   void UpdateClientArea();
   void UpdateScaleUnits();
-  void MoveChildControls();
+  // Placement::WindowsOnly, for the frames of a live drag: only the windows move, the
+  // extender hears the final place at the release.
+  enum class Placement : uint8_t { Full, WindowsOnly };
+  void MoveChildControls(Placement placement = Placement::Full);
   void RefreshChildControls();
   void Redraw();
   // The same picture into another device context, such as a container's.
@@ -186,7 +189,7 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   void RaiseSplitterResize(const panes::PanePtr& first, const panes::PanePtr& second);
   void Raise(const host::EventId& event);
   int32_t InnerExtent(float scaleExtent) const;
-  void PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control);
+  void PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control, Placement placement);
 
   enum class CaptureMode : uint8_t { Track = 0, Press = 1, Release = 2 };
   void HitTestSplitters(float x, float y);
