@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 #include "formhost/form_file.h"
 #include "formhost/form_window.h"
@@ -249,42 +248,26 @@ TEST_F(FormHostTest, AThousandDrawsIntoAContainersDcLeaveNoGdiObjectBehind) {
 
 using win32::UniqueVariant;
 
-// A Variant of `type` holding `value`'s bytes: every member of the union but the decimal
-// starts where the 8-byte integer does.
-template <class T>
-UniqueVariant Of(VARTYPE type, T value) {
-  UniqueVariant v;
-  std::memcpy(&V_I8(&v.get()), &value, sizeof(T));
-  V_VT(&v.get()) = type;
-  return v;
-}
-
-UniqueVariant Of(DECIMAL value) {
-  UniqueVariant v;
-  V_DECIMAL(&v.get()) = value;
-  V_VT(&v.get()) = VT_DECIMAL;
-  return v;
-}
-
-UniqueVariant Parsed(const std::wstring& text) {
+VariantValue Parsed(const std::wstring& text) {
   TextCursor cursor(text);
-  return ParseVariant(cursor);
+  VARIANT parsed = ParseVariant(cursor).release();
+  return VariantValue::Adopt(parsed);
 }
 
 TEST(FormFileValues, EveryTypeReadsBackAsTheSameTypeAndValue) {
-  auto check = [](UniqueVariant original, const std::wstring& text) {
+  auto check = [](VariantValue original, const std::wstring& text) {
     SCOPED_TRACE(Narrow(text));
     auto written = TextPropertyBag::Create();
-    ASSERT_EQ(written->Write(L"Tag", &original.get()), S_OK);
+    ASSERT_EQ(written->Write(L"Tag", &original.Raw()), S_OK);
     EXPECT_EQ(written->Lines(), std::vector<std::wstring>{L"Tag = " + text});
     auto read = TextPropertyBag::Create();
     ASSERT_NO_THROW(read->AddLine(L"Tag = " + text));
     UniqueVariant back;
     ASSERT_EQ(read->Read(L"Tag", back.put(), nullptr), S_OK);
-    EXPECT_EQ(V_VT(&back.get()), V_VT(&original.get()));
-    EXPECT_TRUE(SameVariant(original.get(), back.get()));
+    EXPECT_EQ(V_VT(&back.get()), original.Type());
+    EXPECT_TRUE(SameVariant(original.Raw(), back.get()));
   };
-  check(UniqueVariant(), L"Empty");
+  check(VariantValue(), L"Empty");
   check(Of(VT_NULL, 0), L"Null");
   check(Of(VT_DISPATCH, static_cast<IDispatch*>(nullptr)), L"Nothing");
   check(Of(VT_I1, int8_t{-128}), L"I1 -128");
@@ -321,8 +304,8 @@ TEST(FormFileValues, EveryTypeReadsBackAsTheSameTypeAndValue) {
   check(Parsed(L"Array Variant (0 To 2) {CY 1.5, Array Bool (0 To 0) {False}, Null}"),
         L"Array Variant (0 To 2) {CY 1.5000, Array Bool (0 To 0) {False}, Null}");
   // The elements are listed as they lie in memory.
-  UniqueVariant array = Parsed(L"Array I4 (0 To 1, 1 To 2) {1, 2, 3, 4}");
-  win32::AccessedArray data(V_ARRAY(&array.get()));
+  VariantValue array = Parsed(L"Array I4 (0 To 1, 1 To 2) {1, 2, 3, 4}");
+  win32::AccessedArray data(V_ARRAY(&array.Raw()));
   const LONG* memory = static_cast<const LONG*>(data.data());
   EXPECT_EQ(std::vector<LONG>(memory, memory + 4), (std::vector<LONG>{1, 2, 3, 4}));
 }
@@ -339,8 +322,8 @@ TEST(FormFileValues, TheBagAnswersAsAControlExpects) {
   EXPECT_EQ(V_I4(&value.get()), 12);
   V_VT(value.put()) = VT_DATE;
   EXPECT_EQ(bag->Read(L"odd name", &value.get(), nullptr), S_OK);
-  UniqueVariant replaced = Parsed(L"Bool False");
-  ASSERT_EQ(bag->Write(L"number", &replaced.get()), S_OK);
+  VariantValue replaced = Parsed(L"Bool False");
+  ASSERT_EQ(bag->Write(L"number", &replaced.Raw()), S_OK);
   EXPECT_EQ(bag->Lines(), (std::vector<std::wstring>{L"Number = Bool False", L"\"odd name\" = I2 1"}));
 }
 
