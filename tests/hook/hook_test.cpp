@@ -498,8 +498,7 @@ TEST_F(KpMsgHookTest, WordsAndBytesOfAMessageParameter) {
       {200 * 65536 + 100, 100, 200, 100, 0}, {-1, 65535, 65535, 255, 0},   {-65536, 0, 65535, 0, 0},
       {-3 * 65536 + 5, 5, 65533, 5, 1},  // a shift would give 0
       {0x1234, 0x1234, 0, 0x34, 0x12},       {-256, 65280, 65535, 0, 255}, {-257, 65279, 65535, 255, 255},
-      {0x7FFFFFFF, 65535, 32767, 255, 255},
-  };
+      {0x7FFFFFFF, 65535, 32767, 255, 255}};
   for (auto [v, loWord, hiWord, loByte, hiByte] : rows)
     EXPECT_EQ((std::array{H::LoWord(v), H::HiWord(v), H::LoByte(v), H::HiByte(v)}),
               (std::array{loWord, hiWord, loByte, hiByte}))

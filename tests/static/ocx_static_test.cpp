@@ -128,10 +128,7 @@ struct OcxBuild {
 };
 void PrintTo(const OcxBuild& build, std::ostream* out) { *out << build.name; }
 
-const OcxBuild kBuilds[] = {
-    {"Win32", OV_WIN32_OCX, 0x014c, 0x10b, 1},
-    {"Win64", OV_WIN64_OCX, 0x8664, 0x20b, 3},
-};
+const OcxBuild kBuilds[] = {{"Win32", OV_WIN32_OCX, 0x014c, 0x10b, 1}, {"Win64", OV_WIN64_OCX, 0x8664, 0x20b, 3}};
 
 constexpr const char *kRtCursor = "#1", *kRtBitmap = "#2", *kRtGroupCursor = "#12", *kRtVersion = "#16";
 
@@ -196,23 +193,27 @@ TEST_P(OcxFileTest, CarriesVersion1_0_0_45AndTheSixteenByFifteenToolboxBitmap) {
   EXPECT_EQ(std::pair(U32At(*bitmap, 4), U32At(*bitmap, 8)), std::pair(16u, 15u));
 }
 
-TEST_P(OcxFileTest, CarriesTheTwoSplitterCursorsWithTheirHotSpotAtTheCentre) {
+// Each at 32, 48 and 64 pixels, its hot spot in the middle of the drawing's pixel (15, 15).
+TEST_P(OcxFileTest, CarriesTheTwoSplitterCursorsAtThreeSizesWithTheirHotSpotAtTheCentre) {
   for (uint16_t id : {uint16_t{120}, uint16_t{121}}) {
-    // The group: NEWHEADER (reserved, type 2 for cursors, count 1), then one 14-byte entry:
-    // 32 wide, 64 high (colour and mask), 1 bit per pixel, its last WORD the RT_CURSOR image.
+    // The group: NEWHEADER (reserved, type 2 for cursors, count 3), then a 14-byte entry a
+    // size: wide, twice as high (colour and mask), 1 bit per pixel, its last WORD the
+    // RT_CURSOR image, which starts with the hot spot; its BITMAPINFOHEADER biWidth follows.
     const auto group = image->Resource(kRtGroupCursor, id);
     ASSERT_TRUE(group) << "cursor group " << id;
-    ASSERT_GE(group->size(), 6u + 14u) << id;
-    EXPECT_EQ(
-        (std::vector<int>{U16At(*group, 2), U16At(*group, 4), U16At(*group, 6), U16At(*group, 8), U16At(*group, 12)}),
-        (std::vector<int>{2, 1, 32, 64, 1}))
-        << id;
-    const auto cursor = image->Resource(kRtCursor, U16At(*group, 18));
-    ASSERT_TRUE(cursor) << id;
-    // Hot spot x and y, then BITMAPINFOHEADER biWidth.
-    EXPECT_EQ((std::vector<int>{U16At(*cursor, 0), U16At(*cursor, 2), static_cast<int>(U32At(*cursor, 8))}),
-              (std::vector<int>{15, 15, 32}))
-        << id;
+    ASSERT_GE(group->size(), 6u + 3 * 14u) << id;
+    EXPECT_EQ((std::vector<int>{U16At(*group, 2), U16At(*group, 4)}), (std::vector<int>{2, 3})) << id;
+    for (int i = 0; i < 3; ++i) {
+      const int size = 32 + 16 * i, hot = 15 + 8 * i, entry = 6 + 14 * i;
+      EXPECT_EQ((std::vector<int>{U16At(*group, entry), U16At(*group, entry + 2), U16At(*group, entry + 6)}),
+                (std::vector<int>{size, 2 * size, 1}))
+          << id << " at " << size;
+      const auto cursor = image->Resource(kRtCursor, U16At(*group, entry + 12));
+      ASSERT_TRUE(cursor) << id << " at " << size;
+      EXPECT_EQ((std::vector<int>{U16At(*cursor, 0), U16At(*cursor, 2), static_cast<int>(U32At(*cursor, 8))}),
+                (std::vector<int>{hot, hot, size}))
+          << id << " at " << size;
+    }
   }
 }
 

@@ -352,8 +352,7 @@ TEST(FormFileValues, ADamagedValueSaysWhatIsWrong) {
       {L"P = Array I4 (5 To 3) {}", "an upper bound below the lower one"},
       {L"P = I4 1 2", "unexpected text after the end"},
       {L"P I4 1", "expected '='"},
-      {L"P = ", "expected a type"},
-  };
+      {L"P = ", "expected a type"}};
   for (const auto& [line, message] : cases) {
     auto bag = TextPropertyBag::Create();
     try {
@@ -384,8 +383,7 @@ TEST(FormFile, ADamagedFileNamesItsLineAndBuildsNothing) {
       {good + "Control x Kind list In S1 Rect 0,0,-1,1\n", ":7: column 36: expected a width from 0 to 32767"},
       {good + "Splitter \"S\xff\" In Form1 Rect 0,0,1,1\nEnd\n", ":7: not UTF-8 text"},
       {good + "Button b\n", ":7: column 1: expected Splitter or Control"},
-      {good.substr(0, good.find("End")) + "    Orientation I4 1\nEnd\n", ":5: column 17: expected '='"},
-  };
+      {good.substr(0, good.find("End")) + "    Orientation I4 1\nEnd\n", ":5: column 17: expected '='"}};
   wchar_t directory[MAX_PATH];
   GetTempPathW(MAX_PATH, directory);
   const std::wstring path = directory + (L"ov_form_" + std::to_wstring(GetCurrentProcessId()) + L"_damaged.frm");

@@ -79,8 +79,7 @@ TEST_F(OutParameters, NullIsEPointer) {
          return As<IConnectionPointContainer>(IID_IConnectionPointContainer)->FindConnectionPoint(Events(), nullptr);
        }},
       {"GetClientSite", [&] { return As<IOleObject>(IID_IOleObject)->GetClientSite(nullptr); }},
-      {"GetWindow", [&] { return As<IOleInPlaceObject>(IID_IOleInPlaceObject)->GetWindow(nullptr); }},
-  };
+      {"GetWindow", [&] { return As<IOleInPlaceObject>(IID_IOleInPlaceObject)->GetWindow(nullptr); }}};
   for (const Call& row : calls) EXPECT_EQ(row.call(), E_POINTER) << row.what;
   EXPECT_EQ(Count(), panes);  // the failed Add and Remove changed nothing
 }

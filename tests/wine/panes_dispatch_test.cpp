@@ -130,8 +130,7 @@ TEST_F(PanesThroughDispatch, TagAndKeyKeepEveryAutomationTypeAndWidenTheOthers) 
       {Of(VT_UI2, uint16_t{60000}), 60000L},
       {Of(VT_INT, -7), -7L},
       {Of(VT_UI4, 4000000000u), Of(VT_I8, 4000000000LL)},
-      {Of(VT_UI8, ~0ull), Of(DECIMAL{0, {{0, 0}}, 0, {.Lo64 = ~0ull}})},
-  };
+      {Of(VT_UI8, ~0ull), Of(DECIMAL{0, {{0, 0}}, 0, {.Lo64 = ~0ull}})}};
   for (const auto& [given, expected] : widened) {
     pane.Put(L"Tag", given);
     EXPECT_TRUE(SameVariant(expected.Raw(), pane.Get(L"Tag").Raw())) << "type " << given.Type();
