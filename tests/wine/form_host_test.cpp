@@ -58,22 +58,20 @@ TEST_F(FormHostTest, InPlaceTheControlWindowIsAVisibleChildOfTheFormAndDeactivat
   ASSERT_TRUE(IsWindow(window));
   EXPECT_EQ(Text(ClientRectInParent(window)), Text(splitter_->Rect()));
   EXPECT_EQ(WindowOf(Control()), window);
-  IUnknown* control = Control().Pointer();
-  for (int step = 0; step < 3; ++step) {
-    const bool active = step != 1;
-    EXPECT_EQ(GetParent(window) == form_->Handle(), active);
-    EXPECT_EQ(IsWindowVisible(window), active);
-    EXPECT_EQ(splitter_->IsInPlaceActive(), active);
-    RECT r = splitter_->Rect();
-    if (step == 0) {
-      EXPECT_EQ(Interface<IOleInPlaceObject>(control, IID_IOleInPlaceObject)->InPlaceDeactivate(), S_OK);
-    } else if (step == 1) {
-      EXPECT_EQ(Interface<IOleObject>(control, IID_IOleObject)
-                    ->DoVerb(OLEIVERB_SHOW, nullptr, static_cast<IOleClientSite*>(splitter_), 0, form_->Handle(), &r),
-                S_OK);
-    }
+  auto expectActive = [&](bool active) {
     EXPECT_TRUE(IsWindow(window));
-  }
+    EXPECT_EQ(std::tuple(GetParent(window) == form_->Handle(), IsWindowVisible(window) != FALSE,
+                         splitter_->IsInPlaceActive()),
+              std::tuple(active, active, active));
+  };
+  expectActive(true);
+  EXPECT_EQ(Interface<IOleInPlaceObject>(Control().Pointer(), IID_IOleInPlaceObject)->InPlaceDeactivate(), S_OK);
+  expectActive(false);
+  RECT r = splitter_->Rect();
+  EXPECT_EQ(Interface<IOleObject>(Control().Pointer(), IID_IOleObject)
+                ->DoVerb(OLEIVERB_SHOW, nullptr, static_cast<IOleClientSite*>(splitter_), 0, form_->Handle(), &r),
+            S_OK);
+  expectActive(true);
 }
 
 TEST(ControlWindow, ExistsParkedAndWithItsFirstPaneSizedByTheExtentBeforeActivation) {
