@@ -369,17 +369,16 @@ void SplitterObject::GiveUpFocus(bool backward) {
   struct Walk {
     HWND self;
     std::vector<HWND> stops;
+    // A window procedure's calling convention, which a lambda lacks in the 32-bit build.
+    static BOOL CALLBACK Visit(HWND child, LPARAM context) {
+      auto& w = *reinterpret_cast<Walk*>(context);
+      if (child == w.self ||
+          ((GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(child) && IsWindowEnabled(child)))
+        w.stops.push_back(child);
+      return TRUE;
+    }
   } walk{window, {}};
-  EnumChildWindows(
-      GetAncestor(window, GA_ROOT),
-      [](HWND child, LPARAM context) -> BOOL {
-        auto& w = *reinterpret_cast<Walk*>(context);
-        if (child == w.self ||
-            ((GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(child) && IsWindowEnabled(child)))
-          w.stops.push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&walk));
+  EnumChildWindows(GetAncestor(window, GA_ROOT), Walk::Visit, reinterpret_cast<LPARAM>(&walk));
   auto self = std::find(walk.stops.begin(), walk.stops.end(), window);
   if (self == walk.stops.end() || walk.stops.size() < 2) return;
   const size_t at = static_cast<size_t>(self - walk.stops.begin()), count = walk.stops.size();
