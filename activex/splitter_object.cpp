@@ -369,7 +369,7 @@ void SplitterObject::GiveUpFocus(bool backward) {
   struct Walk {
     HWND self;
     std::vector<HWND> stops;
-    // A window procedure's calling convention, which a lambda lacks in the 32-bit build.
+    // The system callback's calling convention, which a lambda lacks in the 32-bit build.
     static BOOL CALLBACK Visit(HWND child, LPARAM context) {
       auto& w = *reinterpret_cast<Walk*>(context);
       if (child == w.self ||
