@@ -532,8 +532,7 @@ void OvSplitter::RedrawInto(host::GdiHandle target) {
                    .focusedBar = FocusedBar()});
 }
 
-void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control,
-                                    Placement placement) {
+void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control, Placement placement) {
   host::WindowHandle window = 0;
   bool windowed = true;
   try {
@@ -541,7 +540,8 @@ void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedCo
   } catch (const Error&) {
     windowed = false;
   }
-  if (placement == Placement::Full) Skipping([&] { control.Move(pane.Left(), pane.Top(), pane.Width(), pane.Height()); });
+  if (placement == Placement::Full)
+    Skipping([&] { control.Move(pane.Left(), pane.Top(), pane.Width(), pane.Height()); });
   if (!windowed) return;
   Skipping([&] {
     const panes::XY<int32_t> origin = pane.ContentOrigin(), size = pane.ContentSize();

@@ -68,8 +68,7 @@ TEST(FrmAbout, SystemInformationStartsFromTheFirstKeyThatLeadsToTheProgram) {
       {"location", std::nullopt, u"C:\\Shared\\MSInfo", true, false, {u"C:\\Shared\\MSInfo\\MSINFO32.EXE"}},
       {"location without program", std::nullopt, u"C:\\Shared\\MSInfo", false, false, {}},
       {"no keys", std::nullopt, std::nullopt, true, false, {}},
-      {"start fails", u"C:\\Tools\\msinfo32.exe", std::nullopt, false, true, {u"C:\\Tools\\msinfo32.exe"}},
-  };
+      {"start fails", u"C:\\Tools\\msinfo32.exe", std::nullopt, false, true, {u"C:\\Tools\\msinfo32.exe"}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     AboutFixture about;
@@ -123,13 +122,11 @@ TEST(FrmAbout, TheWebAddressOpensInTheRegisteredBrowserWhenTheUserHasABrowserPro
     std::vector<String> started;
   };
   const String opened = u"C:\\IE\\iexplore.exe http://www.orvane.example/";
-  const Case cases[] = {
-      {"leading blanks", true, false, u"  C:\\IE\\iexplore.exe", {opened}},
-      {"cut at a zero", true, false, String(u"C:\\IE\\iexplore.exe\0junk", 23), {opened}},
-      {"no profile", false, false, u"C:\\IE\\iexplore.exe", {}},
-      {"no browser", true, false, std::nullopt, {}},
-      {"start fails", true, true, u"C:\\IE\\iexplore.exe", {opened}},
-  };
+  const Case cases[] = {{"leading blanks", true, false, u"  C:\\IE\\iexplore.exe", {opened}},
+                        {"cut at a zero", true, false, String(u"C:\\IE\\iexplore.exe\0junk", 23), {opened}},
+                        {"no profile", false, false, u"C:\\IE\\iexplore.exe", {}},
+                        {"no browser", true, false, std::nullopt, {}},
+                        {"start fails", true, true, u"C:\\IE\\iexplore.exe", {opened}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     AboutFixture about;

@@ -61,11 +61,9 @@ struct ReleaseRow {
 };
 
 TEST_F(Drag, ReleaseGivesBothPanesTheirShareOfThePairWithinTheirMinimums) {
-  const ReleaseRow rows[] = {
-      {150, 150, {150, 50}},  {60, 60, {60, 140}},       {5, 5, {10, 190}},
-      {196, 196, {190, 10}},  {250, 200, {190, 10}},     {-20, 0, {10, 190}},
-      {100, 100, {100, 100}}, {100.5f, 100, {100, 100}}, {101.5f, 102, {102, 98}},
-  };
+  const ReleaseRow rows[] = {{150, 150, {150, 50}},  {60, 60, {60, 140}},       {5, 5, {10, 190}},
+                             {196, 196, {190, 10}},  {250, 200, {190, 10}},     {-20, 0, {10, 190}},
+                             {100, 100, {100, 100}}, {100.5f, 100, {100, 100}}, {101.5f, 102, {102, 98}}};
   for (int16_t orientation : {panes::OvHorizontal, panes::OvVertical}) {
     for (const ReleaseRow& row : rows) {
       SCOPED_TRACE(testing::Message() << "orientation " << orientation << " mouse " << row.mouse);

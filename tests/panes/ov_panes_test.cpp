@@ -30,8 +30,7 @@ TEST_F(Panes, FirstPaneSpansTheInnerWidthAndLaterOnesHalveTheLast) {
   EXPECT_EQ(first->ExtentPixels(panes::Dimension::X), 400);
   EXPECT_EQ(first->ExtentPixels(panes::Dimension::Y), -1);
   EXPECT_EQ(events.log, (Strings{"PaneAdded Pane 1"}));
-  panes->Add();
-  panes->Add();
+  for (int i = 0; i < 2; ++i) panes->Add();
   EXPECT_EQ(Widths(*panes), (std::vector<int32_t>{198, 97, 97}));  // (400-4)/2, (198-4)/2
   EXPECT_EQ(NamesInOrder(*panes), (Strings{"Pane 1#1", "Pane 2#2", "Pane 3#3"}));
   EXPECT_EQ(events.log, (Strings{"PaneAdded Pane 1", "PaneAdded Pane 2", "PaneAdded Pane 3"}));
@@ -41,8 +40,7 @@ TEST_F(Panes, AddWithIndexInsertsAfterThatPositionAndNamesByCount) {
   EXPECT_OV_ERROR(panes->Add(Variant(int32_t{1})), err::kInvalidArgument, "Invalid procedure call or argument");
   panes->Add();
   EXPECT_OV_ERROR(panes->Add(Variant(int32_t{2})), err::kIndexOutOfBounds, "Index out of bounds.");
-  panes->Add();
-  panes->Add();
+  for (int i = 0; i < 2; ++i) panes->Add();
   auto inserted = panes->Add(Variant(int32_t{1}));
   EXPECT_EQ(NamesInOrder(*panes), (Strings{"Pane 1#1", "Pane 4#2", "Pane 2#3", "Pane 3#4"}));
   EXPECT_EQ(inserted->Index(), 2);
@@ -51,12 +49,10 @@ TEST_F(Panes, AddWithIndexInsertsAfterThatPositionAndNamesByCount) {
 
 TEST_F(Panes, AddSetsItsArgumentsWithoutPaneChanged) {
   auto pane = panes->Add(Variant::Missing(), Variant(u"left"), Variant(u"0"), Variant(int32_t{7}));
-  EXPECT_EQ(pane->Key().ToString(), u"left");
-  EXPECT_EQ(pane->Appearance(), 0);
-  EXPECT_EQ(pane->ControlName(), u"7");
+  EXPECT_EQ(std::tuple(pane->Key().ToString(), pane->Appearance(), pane->ControlName()),
+            std::tuple(host::String(u"left"), 0, host::String(u"7")));
   EXPECT_EQ(events.log, (Strings{"PaneAdded Pane 1"}));
-  auto byKey = panes->Add(Variant(u"left"));
-  EXPECT_EQ(byKey->Index(), 2);
+  EXPECT_EQ(panes->Add(Variant(u"left"))->Index(), 2);
   EXPECT_OV_ERROR(panes->Add(Variant(u"LEFT")), err::kIndexOutOfBounds, "Index out of bounds.");
 }
 
@@ -80,11 +76,8 @@ TEST_F(Panes, FailedAddInsertsNothingAndLeavesNotificationsOn) {
 }
 
 TEST_F(Panes, RemoveRenumbersRefitsAndRaisesInOrder) {
-  panes->Add();
-  panes->Add();
-  panes->Add();
+  for (int i = 0; i < 3; ++i) panes->Add();
   events.log.clear();
-  auto removed = panes->Item(Variant(int32_t{2}));
   panes->Remove(Variant(int32_t{2}));
   EXPECT_EQ(NamesInOrder(*panes), (Strings{"Pane 1#1", "Pane 3#2"}));
   EXPECT_EQ(Widths(*panes), (std::vector<int32_t>{198, 198}));  // 400 - (198 + 4)

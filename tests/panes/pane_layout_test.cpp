@@ -51,8 +51,7 @@ TEST(LayOutPanes, StartsAccumulateAndTheLastPaneMeetsTheInnerEdge) {
        2,
        10,
        {{2, INT32_MAX, INT32_MAX}, {2147483650LL, INT32_MAX, INT32_MAX}, {4294967298LL, 1, -4294967286LL}},
-       10},
-  };
+       10}};
   for (const LayoutRow& row : rows) {
     PaneLayout layout = Lay(row.extents, row.bar, row.border, row.inner);
     EXPECT_EQ(layout.spans, row.expected) << row.what;
@@ -69,11 +68,9 @@ struct GripRow {
 TEST(PaneLayout, BarGripReachesTwoPixelsIntoEachNeighbourAndTheLastPaneHasNone) {
   // Panes 100, 50 and 70 wide with a 4-pixel bar from 0; the first bar covers 100..103.
   const PaneLayout layout = Lay({100, 50, 70}, 4, 0, 228);
-  const GripRow rows[] = {
-      {0, std::nullopt},   {98, std::nullopt},  {98.5, 0},           {99, 0},  {105, 0},
-      {105.5, 0},          {106, std::nullopt}, {151, std::nullopt}, {153, 1}, {159, 1},
-      {160, std::nullopt}, {220, std::nullopt}, {-5, std::nullopt},
-  };
+  const GripRow rows[] = {{0, std::nullopt},   {98, std::nullopt},  {98.5, 0},           {99, 0},  {105, 0},
+                          {105.5, 0},          {106, std::nullopt}, {151, std::nullopt}, {153, 1}, {159, 1},
+                          {160, std::nullopt}, {220, std::nullopt}, {-5, std::nullopt}};
   for (const GripRow& row : rows) EXPECT_EQ(layout.BarAt(row.along), row.pane) << "at " << row.along;
   for (double along : {0.0, 99.0, 105.0}) EXPECT_EQ(Lay({100}, 4, 0, 100).BarAt(along), std::nullopt);
 }

@@ -38,13 +38,10 @@ class LiveDrag : public ::testing::TestWithParam<bool> {
   }
   size_t Count(const std::string& what) const {
     const auto& lines = platform.trace.Lines();
-    return static_cast<size_t>(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
-      return line.rfind(what, 0) == 0;
-    }));
+    return static_cast<size_t>(
+        std::count_if(lines.begin(), lines.end(), [&](const std::string& line) { return line.rfind(what, 0) == 0; }));
   }
-  size_t Resizes() const {
-    return std::ranges::count(platform.events.Names(), host::String(u"SplitterResize"));
-  }
+  size_t Resizes() const { return std::ranges::count(platform.events.Names(), host::String(u"SplitterResize")); }
 
   host::sim::SimPlatform platform;
   splitter::OvSplitter control{platform.Site()};

@@ -233,12 +233,8 @@ TEST_F(HookedMouse, ADragThroughTheHookDecodesButtonsShiftAndSignedCoordinates) 
   Send(kWmLButtonUp, 0, Point(140, 20));
   // Ctrl and the left Alt on the press; Shift, Alt and the middle button on the move, left
   // of and above the control.
-  ASSERT_EQ(raised.size(), 5u);
-  EXPECT_EQ(raised[0], "MouseDown 1 6 101 50");
-  EXPECT_EQ(raised[1], "MouseMove 17 5 -1 -1");
-  EXPECT_EQ(raised[2], "MouseMove 1 4 140 20");
-  EXPECT_EQ(raised[3].rfind("SplitterResize", 0), 0u);
-  EXPECT_EQ(raised[4], "MouseUp 1 4 140 20");
+  EXPECT_EQ(raised, (Lines{"MouseDown 1 6 101 50", "MouseMove 17 5 -1 -1", "MouseMove 1 4 140 20", "SplitterResize",
+                           "MouseUp 1 4 140 20"}));
   EXPECT_EQ(Width(1), 140);
   EXPECT_TRUE(ownProcedureSaw.empty());
   // Other messages pass through to the window's own procedure.

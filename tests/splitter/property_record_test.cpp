@@ -53,8 +53,7 @@ TEST(PropertyRecord, EveryValueTypeComesBackIdentical) {
       Variant::Array(T::String, {{0, 2}}, {Variant(u"a"), Variant(u"")}),
       Variant::Array(T::Error, {{1, 2}}, {Variant::Missing(), Variant::ErrorValue(7)}),
       Variant::Array(T::Object, {{0, 1}}, {Variant::Nothing()}),
-      Variant::Array(T::Variant, {{0, 3}}, {Longs({{0, 2}}), Variant::Date(1), Variant::Array(T::Variant, {}, {})}),
-  };
+      Variant::Array(T::Variant, {{0, 3}}, {Longs({{0, 2}}), Variant::Date(1), Variant::Array(T::Variant, {}, {})})};
   MemoryBag record;
   for (size_t i = 0; i < std::size(values); ++i) record.Set(u"v" + DecimalText(static_cast<long long>(i)), values[i]);
   MemoryBag loaded = Reparse(record);
@@ -162,8 +161,7 @@ TEST(PropertyRecord, DamagedInputIsRefusedWithWhatIsWrong) {
       {Bytes().Name("E").Add({0x80, 0, 0}).Record(1), kInvalid,
        "an array of an unknown element type in the property \"E\""},
       {Bytes().Name("M").Add({0x80, 3, 61}).Record(1), kInvalid,
-       "an array of too many dimensions in the property \"M\""},
-  };
+       "an array of too many dimensions in the property \"M\""}};
   for (const Case& c : cases)
     EXPECT_OV_ERROR(PropertyRecord::Parse(c.input, sim::SimPicture::Load), c.number,
                     "The saved splitter data is damaged: " + std::string(c.what) + ".");

@@ -38,8 +38,7 @@ inline const std::vector<PaintConfiguration>& PaintConfigurations() {
       {"vertical_3d_round", 120, 200, 1, 1, 0, 0, 1, 5, OvPane3D, {60, 40, 50}, host::kButtonFaceColor},
       // Frames below 3 pixels take their own corner rules; bars of 1 and 2 pixels too.
       {"narrow_3d_panes", 80, 30, 0, 1, 0, 0, 1, 2, OvPane3D, {1, 2, 3, 4}, kSelectionBackColor},
-      {"narrow_bars_flat_border", 60, 30, 0, 0, 1, 1, 1, 1, OvPane3D, {20, 20}, kSelectionBackColor},
-  };
+      {"narrow_bars_flat_border", 60, 30, 0, 0, 1, 1, 1, 1, OvPane3D, {20, 20}, kSelectionBackColor}};
   return all;
 }
 

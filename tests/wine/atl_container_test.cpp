@@ -87,8 +87,9 @@ class AtlContainer : public ::testing::Test {
 
 // In place, a visible child filling the host; two 3D panes side by side: each frame's left
 // column is the button shadow, its right column the highlight, and the bar between them the
-// background (the button face).
-TEST_F(AtlContainer, ShowsInPlaceAndPaintsItsPanesWhereTheLayoutPutsThem) {
+// background (the button face). As the host window is resized, the last pane takes up the
+// change.
+TEST_F(AtlContainer, ShowsInPlacePaintsItsPanesWhereTheLayoutPutsThemAndFollowsTheHostsResizes) {
   EXPECT_EQ(GetParent(ControlWindow()), host_);
   EXPECT_TRUE(IsWindowVisible(ControlWindow()));
   panes_.Call(L"Add");
@@ -109,24 +110,18 @@ TEST_F(AtlContainer, ShowsInPlaceAndPaintsItsPanesWhereTheLayoutPutsThem) {
         Column{second - 2, GetSysColor(COLOR_BTNFACE), "the bar"}, Column{second, shadow, "second pane's left edge"},
         Column{399, highlight, "second pane's right edge"}})
     EXPECT_EQ(PixelAt(ControlWindow(), column.x, 150), column.colour) << column.what << " at x " << column.x;
-}
 
-TEST_F(AtlContainer, FollowsTheHostWindowsResizes) {
-  panes_.Call(L"Add");
   DispatchClient last = panes_.Object(L"Item", 2);
-  const long second = PaneLeftPixels(2);
   for (SIZE size : {SIZE{300, 200}, SIZE{520, 260}}) {
     MoveWindow(host_, 10, 10, size.cx, size.cy, TRUE);
     PumpMessagesUntilQuiet();
-    RECT client;
     GetClientRect(ControlWindow(), &client);
     EXPECT_EQ(Text(client), Text(RECT{0, 0, size.cx, size.cy}));
-    // The last pane takes up the change; its public width is inside the 3D frame.
+    // Its public width is inside the 3D frame.
     EXPECT_EQ(last.Get(L"Width").AsLong(), (size.cx - second - 4) * kTwipsPerPixel);
     EXPECT_EQ(last.Get(L"Height").AsLong(), (size.cy - 4) * kTwipsPerPixel);
     Repaint();
-    EXPECT_EQ(PixelAt(ControlWindow(), size.cx - 1, size.cy / 2), GetSysColor(COLOR_BTNHIGHLIGHT))
-        << "last pane's right edge";
+    EXPECT_EQ(PixelAt(ControlWindow(), size.cx - 1, size.cy / 2), highlight) << "last pane's right edge";
   }
 }
 

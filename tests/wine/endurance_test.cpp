@@ -10,6 +10,7 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -102,6 +103,12 @@ LPARAM At(POINT client) { return MAKELPARAM(client.x, client.y); }
 
 bool Subclassed(HWND window) { return GetPropW(window, L"SPLITTERPREV_WNDPROC") != nullptr; }
 
+// The window's class procedure is back and the hook's window properties are gone.
+bool HasItsOwnProcedure(HWND window) {
+  return static_cast<ULONG_PTR>(GetWindowLongPtrW(window, GWLP_WNDPROC)) == GetClassLongPtrW(window, GCLP_WNDPROC) &&
+         !Subclassed(window);
+}
+
 // Moves onto the first bar, presses and moves the pointer along by `by`, as the mouse
 // does it: the messages go through the control window's procedure, subclassed by the
 // message hook once the control holds the capture.
@@ -159,8 +166,7 @@ std::string Cycle(FormWindow& form, int n, Saved& saved, bool alone) {
     ReleaseAndLeave(*site, kDragBy);
     const RECT after = PanePixels(*site, 1);
     const long width = before.right - before.left, dragged = after.right - after.left;
-    int resizes = 0;
-    for (const RecordedEvent& event : events->Events()) resizes += event.name == L"SplitterResize";
+    const auto resizes = std::ranges::count(events->Events(), std::wstring(L"SplitterResize"), &RecordedEvent::name);
     events->Disconnect();
 
     expect(hooked, "the hook did not subclass the window during the drag");
@@ -175,11 +181,9 @@ std::string Cycle(FormWindow& form, int n, Saved& saved, bool alone) {
 
     saved.bag = TextPropertyBag::Create();
     site->SaveProperties(*saved.bag.Get());
-    ComPtr<IStream> stream;
-    CreateStreamOnHGlobal(nullptr, TRUE, stream.Out());
+    CreateStreamOnHGlobal(nullptr, TRUE, saved.stream.Out());
     auto persist = ComPtr<IUnknown>::Share(site->Object()).As<IPersistStreamInit>(IID_IPersistStreamInit);
-    expect(SUCCEEDED(persist->Save(stream.Get(), TRUE)), "saving to a stream failed");
-    saved.stream = stream;
+    expect(SUCCEEDED(persist->Save(saved.stream.Get(), TRUE)), "saving to a stream failed");
   }
   const ULONG left = site->Close();
   expect(left == 0, "the control's last Release returned " + std::to_string(left));
@@ -254,10 +258,7 @@ bool destroyedWithItsOwnProcedure = false;
 // window properties gone.
 LRESULT CALLBACK WatchDestruction(int code, WPARAM wParam, LPARAM lParam) {
   HWND window = reinterpret_cast<HWND>(wParam);
-  if (code == HCBT_DESTROYWND && window == destroyedWindow)
-    destroyedWithItsOwnProcedure =
-        static_cast<ULONG_PTR>(GetWindowLongPtrW(window, GWLP_WNDPROC)) == GetClassLongPtrW(window, GCLP_WNDPROC) &&
-        !Subclassed(window);
+  if (code == HCBT_DESTROYWND && window == destroyedWindow) destroyedWithItsOwnProcedure = HasItsOwnProcedure(window);
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -287,23 +288,13 @@ void InterruptADrag(Interruption ending) {
   destroyedWindow = window;
   destroyedWithItsOwnProcedure = false;
   win32::UniqueHook watch(SetWindowsHookExW(WH_CBT, WatchDestruction, nullptr, GetCurrentThreadId()));
-  switch (ending) {
-    case Interruption::Deactivate: {
-      ComPtr<IUnknown>::Share(site.Object()).As<IOleInPlaceObject>(IID_IOleInPlaceObject)->InPlaceDeactivate();
-      EXPECT_FALSE(Subclassed(window)) << "the parked window keeps the hook's procedure";
-      EXPECT_EQ(static_cast<ULONG_PTR>(GetWindowLongPtrW(window, GWLP_WNDPROC)),
-                GetClassLongPtrW(window, GCLP_WNDPROC));
-      site.Activate();
-      break;
-    }
-    case Interruption::Release:
-      site.Close();
-      EXPECT_TRUE(destroyedWithItsOwnProcedure);
-      break;
-    case Interruption::CloseForm:
-      SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
-      EXPECT_TRUE(destroyedWithItsOwnProcedure);
-      break;
+  if (ending == Interruption::Deactivate) {
+    ComPtr<IUnknown>::Share(site.Object()).As<IOleInPlaceObject>(IID_IOleInPlaceObject)->InPlaceDeactivate();
+    EXPECT_TRUE(HasItsOwnProcedure(window)) << "the parked window keeps the hook's procedure";
+    site.Activate();
+  } else {
+    ending == Interruption::Release ? void(site.Close()) : void(SendMessageW(form.Handle(), WM_CLOSE, 0, 0));
+    EXPECT_TRUE(destroyedWithItsOwnProcedure);
   }
   watch.reset();
   EXPECT_EQ(GetCapture(), nullptr);

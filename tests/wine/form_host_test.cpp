@@ -58,22 +58,20 @@ TEST_F(FormHostTest, InPlaceTheControlWindowIsAVisibleChildOfTheFormAndDeactivat
   ASSERT_TRUE(IsWindow(window));
   EXPECT_EQ(Text(ClientRectInParent(window)), Text(splitter_->Rect()));
   EXPECT_EQ(WindowOf(Control()), window);
-  IUnknown* control = Control().Pointer();
-  for (int step = 0; step < 3; ++step) {
-    const bool active = step != 1;
-    EXPECT_EQ(GetParent(window) == form_->Handle(), active);
-    EXPECT_EQ(IsWindowVisible(window), active);
-    EXPECT_EQ(splitter_->IsInPlaceActive(), active);
-    RECT r = splitter_->Rect();
-    if (step == 0) {
-      EXPECT_EQ(Interface<IOleInPlaceObject>(control, IID_IOleInPlaceObject)->InPlaceDeactivate(), S_OK);
-    } else if (step == 1) {
-      EXPECT_EQ(Interface<IOleObject>(control, IID_IOleObject)
-                    ->DoVerb(OLEIVERB_SHOW, nullptr, static_cast<IOleClientSite*>(splitter_), 0, form_->Handle(), &r),
-                S_OK);
-    }
+  auto expectActive = [&](bool active) {
     EXPECT_TRUE(IsWindow(window));
-  }
+    EXPECT_EQ(std::tuple(GetParent(window) == form_->Handle(), IsWindowVisible(window) != FALSE,
+                         splitter_->IsInPlaceActive()),
+              std::tuple(active, active, active));
+  };
+  expectActive(true);
+  EXPECT_EQ(Interface<IOleInPlaceObject>(Control().Pointer(), IID_IOleInPlaceObject)->InPlaceDeactivate(), S_OK);
+  expectActive(false);
+  RECT r = splitter_->Rect();
+  EXPECT_EQ(Interface<IOleObject>(Control().Pointer(), IID_IOleObject)
+                ->DoVerb(OLEIVERB_SHOW, nullptr, static_cast<IOleClientSite*>(splitter_), 0, form_->Handle(), &r),
+            S_OK);
+  expectActive(true);
 }
 
 TEST(ControlWindow, ExistsParkedAndWithItsFirstPaneSizedByTheExtentBeforeActivation) {
@@ -248,95 +246,64 @@ TEST_F(FormHostTest, AThousandDrawsIntoAContainersDcLeaveNoGdiObjectBehind) {
 
 using win32::UniqueVariant;
 
-UniqueVariant Value(VARTYPE type, void (*fill)(VARIANT&)) {
-  UniqueVariant value;
-  fill(value.get());
-  V_VT(&value.get()) = type;
-  return value;
-}
-
-UniqueVariant Parsed(const std::wstring& text) {
+VariantValue Parsed(const std::wstring& text) {
   TextCursor cursor(text);
-  return ParseVariant(cursor);
+  VARIANT parsed = ParseVariant(cursor).release();
+  return VariantValue::Adopt(parsed);
 }
-
-struct ValueCase {
-  UniqueVariant (*make)();
-  const wchar_t* text;
-};
-
-const ValueCase kValueCases[] = {
-    {[] { return UniqueVariant(); }, L"Empty"},
-    {[] { return Value(VT_NULL, [](VARIANT&) {}); }, L"Null"},
-    {[] { return Value(VT_DISPATCH, [](VARIANT& v) { V_DISPATCH(&v) = nullptr; }); }, L"Nothing"},
-    {[] { return Value(VT_I1, [](VARIANT& v) { V_I1(&v) = -128; }); }, L"I1 -128"},
-    {[] { return Value(VT_I2, [](VARIANT& v) { V_I2(&v) = -32768; }); }, L"I2 -32768"},
-    {[] { return Value(VT_I4, [](VARIANT& v) { V_I4(&v) = INT32_MIN; }); }, L"I4 -2147483648"},
-    {[] { return Value(VT_I8, [](VARIANT& v) { V_I8(&v) = INT64_MIN; }); }, L"I8 -9223372036854775808"},
-    {[] { return Value(VT_INT, [](VARIANT& v) { V_INT(&v) = 5; }); }, L"Int 5"},
-    {[] { return Value(VT_UI1, [](VARIANT& v) { V_UI1(&v) = 255; }); }, L"UI1 255"},
-    {[] { return Value(VT_UI2, [](VARIANT& v) { V_UI2(&v) = 65535; }); }, L"UI2 65535"},
-    {[] { return Value(VT_UI4, [](VARIANT& v) { V_UI4(&v) = UINT32_MAX; }); }, L"UI4 4294967295"},
-    {[] { return Value(VT_UI8, [](VARIANT& v) { V_UI8(&v) = UINT64_MAX; }); }, L"UI8 18446744073709551615"},
-    {[] { return Value(VT_UINT, [](VARIANT& v) { V_UINT(&v) = 7; }); }, L"UInt 7"},
-    {[] { return Value(VT_R4, [](VARIANT& v) { V_R4(&v) = 0.1f; }); }, L"R4 0.1"},
-    {[] { return Value(VT_R8, [](VARIANT& v) { V_R8(&v) = 1.0 / 3; }); }, L"R8 0.3333333333333333"},
-    {[] { return Value(VT_R8, [](VARIANT& v) { V_R8(&v) = -2.5e-300; }); }, L"R8 -2.5e-300"},
-    {[] { return Value(VT_R8, [](VARIANT& v) { V_R8(&v) = -HUGE_VAL; }); }, L"R8 -inf"},
-    {[] { return Value(VT_CY, [](VARIANT& v) { V_CY(&v).int64 = INT64_MIN; }); }, L"CY -922337203685477.5808"},
-    {[] { return Value(VT_CY, [](VARIANT& v) { V_CY(&v).int64 = 5; }); }, L"CY 0.0005"},
-    {[] { return Value(VT_DATE, [](VARIANT& v) { V_DATE(&v) = 45322.5; }); }, L"Date 2024-01-31 12:00:00"},
-    {[] { return Value(VT_DATE, [](VARIANT& v) { V_DATE(&v) = -1.25; }); }, L"Date 1899-12-29 06:00:00"},
-    {[] { return Value(VT_DATE, [](VARIANT& v) { V_DATE(&v) = 45322.5000001; }); }, L"Date 45322.5000001"},
-    {[] { return Value(VT_DATE, [](VARIANT& v) { V_DATE(&v) = -0.25; }); }, L"Date -0.25"},
-    {[] {
-       return Value(VT_BSTR, [](VARIANT& v) {
-         V_BSTR(&v) = SysAllocStringLen(L"say \"hi\"\\\n\t\u00fc\U0001F600\xD800\0!", 17);
-       });
-     },
-     L"BSTR \"say \\\"hi\\\"\\\\\\n\\t\u00fc\U0001F600\\uD800\\u0000!\""},
-    {[] { return Value(VT_BOOL, [](VARIANT& v) { V_BOOL(&v) = VARIANT_TRUE; }); }, L"Bool True"},
-    {[] { return Value(VT_ERROR, [](VARIANT& v) { V_ERROR(&v) = DISP_E_PARAMNOTFOUND; }); }, L"Error 0x80020004"},
-    {[] {
-       return Value(VT_DECIMAL, [](VARIANT& v) {
-         V_DECIMAL(&v) = DECIMAL{0, {{28, DECIMAL_NEG}}, 0xFFFFFFFF, {.Lo64 = UINT64_MAX}};
-       });
-     },
-     L"Decimal -7.9228162514264337593543950335"},
-    {[] { return Value(VT_DECIMAL, [](VARIANT& v) {
-            V_DECIMAL(&v) = DECIMAL{0, {{2, 0}}, 0, {.Lo64 = 150}};
-          }); },
-     L"Decimal 1.50"},
-    {[] { return Parsed(L"Array I4 (1 To 3) {10, 20, -30}"); }, L"Array I4 (1 To 3) {10, 20, -30}"},
-    {[] { return Parsed(L"Array BSTR (0 To 1, 1 To 2) {\"a\", \"\", \"c\", \"d\"}"); },
-     L"Array BSTR (0 To 1, 1 To 2) {\"a\", \"\", \"c\", \"d\"}"},
-    {[] { return Parsed(L"Array Variant (0 To 2) {CY 1.5, Array Bool (0 To 0) {False}, Null}"); },
-     L"Array Variant (0 To 2) {CY 1.5000, Array Bool (0 To 0) {False}, Null}"},
-    {[] { return Parsed(L"Array Decimal (-1 To -1) {0.001}"); }, L"Array Decimal (-1 To -1) {0.001}"},
-    {[] { return Parsed(L"Array Date (0 To -1) {}"); }, L"Array Date (0 To -1) {}"},
-    {[] { return Parsed(L"Array UI1 ()"); }, L"Array UI1 ()"},
-};
 
 TEST(FormFileValues, EveryTypeReadsBackAsTheSameTypeAndValue) {
-  for (const ValueCase& test : kValueCases) {
-    UniqueVariant original = test.make();
+  auto check = [](VariantValue original, const std::wstring& text) {
+    SCOPED_TRACE(Narrow(text));
     auto written = TextPropertyBag::Create();
-    ASSERT_EQ(written->Write(L"Tag", &original.get()), S_OK) << Narrow(test.text);
-    std::vector<std::wstring> lines = written->Lines();
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], L"Tag = " + std::wstring(test.text));
+    ASSERT_EQ(written->Write(L"Tag", &original.Raw()), S_OK);
+    EXPECT_EQ(written->Lines(), std::vector<std::wstring>{L"Tag = " + text});
     auto read = TextPropertyBag::Create();
-    ASSERT_NO_THROW(read->AddLine(lines[0])) << Narrow(lines[0]);
+    ASSERT_NO_THROW(read->AddLine(L"Tag = " + text));
     UniqueVariant back;
-    ASSERT_EQ(read->Read(L"Tag", back.put(), nullptr), S_OK) << Narrow(test.text);
-    EXPECT_EQ(V_VT(&back.get()), V_VT(&original.get())) << Narrow(test.text);
-    EXPECT_TRUE(SameVariant(original.get(), back.get())) << Narrow(test.text);
-  }
-}
-
-TEST(FormFileValues, ArrayElementsAreListedAsTheyLieInMemory) {
-  UniqueVariant array = Parsed(L"Array I4 (0 To 1, 1 To 2) {1, 2, 3, 4}");
-  win32::AccessedArray data(V_ARRAY(&array.get()));
+    ASSERT_EQ(read->Read(L"Tag", back.put(), nullptr), S_OK);
+    EXPECT_EQ(V_VT(&back.get()), original.Type());
+    EXPECT_TRUE(SameVariant(original.Raw(), back.get()));
+  };
+  check(VariantValue(), L"Empty");
+  check(Of(VT_NULL, 0), L"Null");
+  check(Of(VT_DISPATCH, static_cast<IDispatch*>(nullptr)), L"Nothing");
+  check(Of(VT_I1, int8_t{-128}), L"I1 -128");
+  check(Of(VT_I2, int16_t{-32768}), L"I2 -32768");
+  check(Of(VT_I4, INT32_MIN), L"I4 -2147483648");
+  check(Of(VT_I8, INT64_MIN), L"I8 -9223372036854775808");
+  check(Of(VT_INT, 5), L"Int 5");
+  check(Of(VT_UI1, uint8_t{255}), L"UI1 255");
+  check(Of(VT_UI2, uint16_t{65535}), L"UI2 65535");
+  check(Of(VT_UI4, UINT32_MAX), L"UI4 4294967295");
+  check(Of(VT_UI8, UINT64_MAX), L"UI8 18446744073709551615");
+  check(Of(VT_UINT, 7u), L"UInt 7");
+  check(Of(VT_R4, 0.1f), L"R4 0.1");
+  check(Of(VT_R8, 1.0 / 3), L"R8 0.3333333333333333");
+  check(Of(VT_R8, -2.5e-300), L"R8 -2.5e-300");
+  check(Of(VT_R8, -HUGE_VAL), L"R8 -inf");
+  check(Of(VT_CY, INT64_MIN), L"CY -922337203685477.5808");
+  check(Of(VT_CY, int64_t{5}), L"CY 0.0005");
+  check(Of(VT_DATE, 45322.5), L"Date 2024-01-31 12:00:00");
+  check(Of(VT_DATE, -1.25), L"Date 1899-12-29 06:00:00");
+  check(Of(VT_DATE, 45322.5000001), L"Date 45322.5000001");
+  check(Of(VT_DATE, -0.25), L"Date -0.25");
+  check(Of(VT_BSTR, SysAllocStringLen(L"say \"hi\"\\\n\t\u00fc\U0001F600\xD800\0!", 17)),
+        L"BSTR \"say \\\"hi\\\"\\\\\\n\\t\u00fc\U0001F600\\uD800\\u0000!\"");
+  check(Of(VT_BOOL, VARIANT_TRUE), L"Bool True");
+  check(Of(VT_ERROR, DISP_E_PARAMNOTFOUND), L"Error 0x80020004");
+  check(Of(DECIMAL{0, {{28, DECIMAL_NEG}}, 0xFFFFFFFF, {.Lo64 = UINT64_MAX}}),
+        L"Decimal -7.9228162514264337593543950335");
+  check(Of(DECIMAL{0, {{2, 0}}, 0, {.Lo64 = 150}}), L"Decimal 1.50");
+  for (const wchar_t* array :
+       {L"Array I4 (1 To 3) {10, 20, -30}", L"Array BSTR (0 To 1, 1 To 2) {\"a\", \"\", \"c\", \"d\"}",
+        L"Array Decimal (-1 To -1) {0.001}", L"Array Date (0 To -1) {}", L"Array UI1 ()"})
+    check(Parsed(array), array);
+  check(Parsed(L"Array Variant (0 To 2) {CY 1.5, Array Bool (0 To 0) {False}, Null}"),
+        L"Array Variant (0 To 2) {CY 1.5000, Array Bool (0 To 0) {False}, Null}");
+  // The elements are listed as they lie in memory.
+  VariantValue array = Parsed(L"Array I4 (0 To 1, 1 To 2) {1, 2, 3, 4}");
+  win32::AccessedArray data(V_ARRAY(&array.Raw()));
   const LONG* memory = static_cast<const LONG*>(data.data());
   EXPECT_EQ(std::vector<LONG>(memory, memory + 4), (std::vector<LONG>{1, 2, 3, 4}));
 }
@@ -353,8 +320,8 @@ TEST(FormFileValues, TheBagAnswersAsAControlExpects) {
   EXPECT_EQ(V_I4(&value.get()), 12);
   V_VT(value.put()) = VT_DATE;
   EXPECT_EQ(bag->Read(L"odd name", &value.get(), nullptr), S_OK);
-  UniqueVariant replaced = Parsed(L"Bool False");
-  ASSERT_EQ(bag->Write(L"number", &replaced.get()), S_OK);
+  VariantValue replaced = Parsed(L"Bool False");
+  ASSERT_EQ(bag->Write(L"number", &replaced.Raw()), S_OK);
   EXPECT_EQ(bag->Lines(), (std::vector<std::wstring>{L"Number = Bool False", L"\"odd name\" = I2 1"}));
 }
 
@@ -383,8 +350,7 @@ TEST(FormFileValues, ADamagedValueSaysWhatIsWrong) {
       {L"P = Array I4 (5 To 3) {}", "an upper bound below the lower one"},
       {L"P = I4 1 2", "unexpected text after the end"},
       {L"P I4 1", "expected '='"},
-      {L"P = ", "expected a type"},
-  };
+      {L"P = ", "expected a type"}};
   for (const auto& [line, message] : cases) {
     auto bag = TextPropertyBag::Create();
     try {
@@ -415,8 +381,7 @@ TEST(FormFile, ADamagedFileNamesItsLineAndBuildsNothing) {
       {good + "Control x Kind list In S1 Rect 0,0,-1,1\n", ":7: column 36: expected a width from 0 to 32767"},
       {good + "Splitter \"S\xff\" In Form1 Rect 0,0,1,1\nEnd\n", ":7: not UTF-8 text"},
       {good + "Button b\n", ":7: column 1: expected Splitter or Control"},
-      {good.substr(0, good.find("End")) + "    Orientation I4 1\nEnd\n", ":5: column 17: expected '='"},
-  };
+      {good.substr(0, good.find("End")) + "    Orientation I4 1\nEnd\n", ":5: column 17: expected '='"}};
   wchar_t directory[MAX_PATH];
   GetTempPathW(MAX_PATH, directory);
   const std::wstring path = directory + (L"ov_form_" + std::to_wstring(GetCurrentProcessId()) + L"_damaged.frm");

@@ -79,8 +79,7 @@ TEST_F(OutParameters, NullIsEPointer) {
          return As<IConnectionPointContainer>(IID_IConnectionPointContainer)->FindConnectionPoint(Events(), nullptr);
        }},
       {"GetClientSite", [&] { return As<IOleObject>(IID_IOleObject)->GetClientSite(nullptr); }},
-      {"GetWindow", [&] { return As<IOleInPlaceObject>(IID_IOleInPlaceObject)->GetWindow(nullptr); }},
-  };
+      {"GetWindow", [&] { return As<IOleInPlaceObject>(IID_IOleInPlaceObject)->GetWindow(nullptr); }}};
   for (const Call& row : calls) EXPECT_EQ(row.call(), E_POINTER) << row.what;
   EXPECT_EQ(Count(), panes);  // the failed Add and Remove changed nothing
 }
@@ -110,38 +109,34 @@ TEST_F(OutParameters, ACallThatFailsBeforeWritingLeavesTheCallersValue) {
 }
 
 TEST_F(OutParameters, AFailedCallClearsTheInterfaceOrCookieItWouldHaveGiven) {
-  auto sentinel = [] { return reinterpret_cast<void*>(static_cast<INT_PTR>(0x5E17)); };
-
-  void* object = sentinel();
-  EXPECT_EQ(unknown_->QueryInterface(IID_IStream, &object), E_NOINTERFACE);
-  EXPECT_EQ(object, nullptr);
-  object = sentinel();
-  EXPECT_EQ(OnePane()->QueryInterface(IID_IConnectionPointContainer, &object), E_NOINTERFACE);
-  EXPECT_EQ(object, nullptr);
-
+  constexpr auto kIndexOutOfBounds = static_cast<HRESULT>(0x8004041D);
   VARIANT index = VariantValue(99L).Raw();
-  _OvPane* pane = static_cast<_OvPane*>(sentinel());
-  EXPECT_TRUE(FAILED(Collection()->get_Item(&index, &pane)));
-  EXPECT_EQ(pane, nullptr);
-
   auto* points = As<IConnectionPointContainer>(IID_IConnectionPointContainer);
-  IConnectionPoint* none = static_cast<IConnectionPoint*>(sentinel());
-  EXPECT_EQ(points->FindConnectionPoint(IID_IDispatch, &none), CONNECT_E_NOCONNECTION);
-  EXPECT_EQ(none, nullptr);
-  IEnumConnectionPoints* all = static_cast<IEnumConnectionPoints*>(sentinel());
-  EXPECT_EQ(points->EnumConnectionPoints(&all), E_NOTIMPL);
-  EXPECT_EQ(all, nullptr);
+  activex::ComPtr<IConnectionPoint> point;
+  ASSERT_EQ(points->FindConnectionPoint(Events(), point.Out()), S_OK);
+  // Each call gets a pointer that holds a sentinel.
+  const std::pair<std::function<HRESULT(void**)>, HRESULT> calls[] = {
+      {[&](void** out) { return unknown_->QueryInterface(IID_IStream, out); }, E_NOINTERFACE},
+      {[&](void** out) { return OnePane()->QueryInterface(IID_IConnectionPointContainer, out); }, E_NOINTERFACE},
+      {[&](void** out) { return Collection()->get_Item(&index, reinterpret_cast<_OvPane**>(out)); }, kIndexOutOfBounds},
+      {[&](void** out) {
+         return points->FindConnectionPoint(IID_IDispatch, reinterpret_cast<IConnectionPoint**>(out));
+       },
+       CONNECT_E_NOCONNECTION},
+      {[&](void** out) { return points->EnumConnectionPoints(reinterpret_cast<IEnumConnectionPoints**>(out)); },
+       E_NOTIMPL},
+      {[&](void** out) { return point->EnumConnections(reinterpret_cast<IEnumConnections**>(out)); }, E_NOTIMPL}};
+  for (size_t i = 0; i < std::size(calls); ++i) {
+    void* out = reinterpret_cast<void*>(static_cast<INT_PTR>(0x5E17));
+    EXPECT_EQ(calls[i].first(&out), calls[i].second) << "call " << i;
+    EXPECT_EQ(out, nullptr) << "call " << i;
+  }
 
   // A sink with neither the event interface nor IDispatch cannot connect.
   UnfitSink unfit;
-  activex::ComPtr<IConnectionPoint> point;
-  ASSERT_EQ(points->FindConnectionPoint(Events(), point.Out()), S_OK);
   DWORD cookie = 0x5E17;
   EXPECT_EQ(point->Advise(&unfit, &cookie), CONNECT_E_CANNOTCONNECT);
   EXPECT_EQ(cookie, 0u);
-  IEnumConnections* connections = static_cast<IEnumConnections*>(sentinel());
-  EXPECT_EQ(point->EnumConnections(&connections), E_NOTIMPL);
-  EXPECT_EQ(connections, nullptr);
   point.Reset();
   EXPECT_EQ(unfit.references, 1u);
 }

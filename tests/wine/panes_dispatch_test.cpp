@@ -60,14 +60,6 @@ TEST_F(PanesThroughDispatch, TagHoldsAnObjectByReference) {
   EXPECT_EQ(DispatchClient::From(pane.Get(L"Tag")).Identity(), picture.Identity());
 }
 
-// VARIANTs of every automation type as a client builds them.
-VariantValue Made(VARTYPE type, void (*fill)(VARIANT&)) {
-  VariantValue value;
-  fill(value.Raw());
-  value.Raw().vt = type;  // after the fields: a DECIMAL shares the type's bytes
-  return value;
-}
-
 // A SAFEARRAY of the element type, its elements given in storage order.
 VariantValue ArrayOf(VARTYPE type, std::vector<SAFEARRAYBOUND> bounds, const std::vector<VariantValue>& elements) {
   VariantValue value;
@@ -96,25 +88,23 @@ VariantValue ArrayOf(VARTYPE type, std::vector<SAFEARRAYBOUND> bounds, const std
 
 TEST_F(PanesThroughDispatch, TagAndKeyKeepEveryAutomationTypeAndWidenTheOthers) {
   VariantValue grid = ArrayOf(VT_I4, {{2, 1}, {3, -1}}, {1L, 2L, 3L, 4L, 5L, 6L});
-  VariantValue date = Made(VT_DATE, [](VARIANT& v) { V_DATE(&v) = 36527.75; });
-  VariantValue decimal = Made(VT_DECIMAL, [](VARIANT& v) {
-    V_DECIMAL(&v) = DECIMAL{0, {{10, DECIMAL_NEG}}, 7, {.Lo64 = 99}};
-  });
-  VariantValue currency = Made(VT_CY, [](VARIANT& v) { V_CY(&v).int64 = -123456789; });
+  VariantValue date = Of(VT_DATE, 36527.75);
+  VariantValue decimal = Of(DECIMAL{0, {{10, DECIMAL_NEG}}, 7, {.Lo64 = 99}});
+  VariantValue currency = Of(VT_CY, int64_t{-123456789});
   const VariantValue kept[] = {
-      Made(VT_UI1, [](VARIANT& v) { V_UI1(&v) = 200; }),
-      Made(VT_I2, [](VARIANT& v) { V_I2(&v) = -300; }),
+      Of(VT_UI1, uint8_t{200}),
+      Of(VT_I2, int16_t{-300}),
       70000L,
-      Made(VT_I8, [](VARIANT& v) { V_I8(&v) = (1LL << 40) + 1; }),
-      Made(VT_R4, [](VARIANT& v) { V_R4(&v) = 1.5f; }),
+      Of(VT_I8, (1LL << 40) + 1),
+      Of(VT_R4, 1.5f),
       -2.25,
       currency,
       date,
       decimal,
       L" text ",
-      Made(VT_ERROR, [](VARIANT& v) { V_ERROR(&v) = 0x800A0005; }),
+      Of(VT_ERROR, SCODE(0x800A0005)),
       true,
-      Made(VT_NULL, [](VARIANT&) {}),
+      Of(VT_NULL, 0),
       VariantValue(),
       grid,
       ArrayOf(VT_BSTR, {{2, 0}}, {L"a", L""}),
@@ -122,7 +112,7 @@ TEST_F(PanesThroughDispatch, TagAndKeyKeepEveryAutomationTypeAndWidenTheOthers) 
       ArrayOf(VT_UI1, {{0, 0}}, {}),
       ArrayOf(VT_DECIMAL, {{1, 0}}, {decimal}),
       ArrayOf(VT_CY, {{1, 0}, {1, 0}}, {currency}),
-      ArrayOf(VT_ERROR, {{1, 0}}, {Made(VT_ERROR, [](VARIANT& v) { V_ERROR(&v) = DISP_E_PARAMNOTFOUND; })}),
+      ArrayOf(VT_ERROR, {{1, 0}}, {Of(VT_ERROR, DISP_E_PARAMNOTFOUND)}),
   };
   DispatchClient pane = Pane(1);
   for (const VariantValue& value : kept) {
@@ -136,17 +126,11 @@ TEST_F(PanesThroughDispatch, TagAndKeyKeepEveryAutomationTypeAndWidenTheOthers) 
 
   // Integer types that the form languages lack come back as the next type they have.
   const std::pair<VariantValue, VariantValue> widened[] = {
-      {Made(VT_I1, [](VARIANT& v) { V_I1(&v) = -5; }), Made(VT_I2, [](VARIANT& v) { V_I2(&v) = -5; })},
-      {Made(VT_UI2, [](VARIANT& v) { V_UI2(&v) = 60000; }), 60000L},
-      {Made(VT_INT, [](VARIANT& v) { V_INT(&v) = -7; }), -7L},
-      {Made(VT_UI4, [](VARIANT& v) { V_UI4(&v) = 4000000000u; }),
-       Made(VT_I8, [](VARIANT& v) { V_I8(&v) = 4000000000LL; })},
-      {Made(VT_UI8, [](VARIANT& v) { V_UI8(&v) = ~0ull; }),
-       Made(VT_DECIMAL,
-            [](VARIANT& v) {
-              V_DECIMAL(&v) = DECIMAL{0, {{0, 0}}, 0, {.Lo64 = ~0ull}};
-            })},
-  };
+      {Of(VT_I1, int8_t{-5}), Of(VT_I2, int16_t{-5})},
+      {Of(VT_UI2, uint16_t{60000}), 60000L},
+      {Of(VT_INT, -7), -7L},
+      {Of(VT_UI4, 4000000000u), Of(VT_I8, 4000000000LL)},
+      {Of(VT_UI8, ~0ull), Of(DECIMAL{0, {{0, 0}}, 0, {.Lo64 = ~0ull}})}};
   for (const auto& [given, expected] : widened) {
     pane.Put(L"Tag", given);
     EXPECT_TRUE(SameVariant(expected.Raw(), pane.Get(L"Tag").Raw())) << "type " << given.Type();

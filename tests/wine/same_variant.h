@@ -11,6 +11,24 @@
 #include "com/unique_handle.h"
 #include "automation/variant_value.h"
 
+// A Variant of `type` holding `value`'s bytes: every member of the union but the decimal
+// starts where the 8-byte integer does.
+template <class T>
+VariantValue Of(VARTYPE type, T value) {
+  static_assert(sizeof(T) <= 8);
+  VariantValue made;
+  std::memcpy(&V_I8(&made.Raw()), &value, sizeof(T));
+  made.Raw().vt = type;
+  return made;
+}
+
+inline VariantValue Of(DECIMAL value) {
+  VariantValue made;
+  V_DECIMAL(&made.Raw()) = value;
+  made.Raw().vt = VT_DECIMAL;  // after the fields: a DECIMAL shares the type's bytes
+  return made;
+}
+
 inline size_t ScalarSize(VARTYPE type) {
   if (type == VT_EMPTY || type == VT_NULL) return 0;
   if (type == VT_I1 || type == VT_UI1) return 1;
