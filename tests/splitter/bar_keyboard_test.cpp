@@ -6,6 +6,7 @@
 #include "sim/sim_property_bag.h"
 #include "splitter/ov_splitter.h"
 #include "tests/support/error_matchers.h"
+#include "tests/support/run_time_control.h"
 
 namespace {
 
@@ -14,37 +15,15 @@ using splitter::BarKey;
 
 // Three flat panes of 100, 100 and the rest in a 400 x 300 control at run time, each at
 // least 10 pixels; the bars lie at 100 and 203, the first may travel from 0 to 200.
-class Keyboard : public ::testing::Test {
+class Keyboard : public testing_support::RunTimeControl {
  protected:
-  void SetUp() override {
-    platform.ambient.SetUserMode(true);
-    platform.surface.SetScaleSize(400, 300);
-    control.Initialize();
-    control.InitProperties();
-    auto& panes = *control.Panes();
-    panes.Add();
-    panes.Add();
-    for (int i = 0; i < 3; ++i) {
-      panes.Items()[i]->SetAppearance(0);
-      panes.Items()[i]->SetMinimum(150);
-    }
-    for (int i = 0; i < 2; ++i) panes.Items()[i]->SetExtentPixels(panes::Dimension::X, 100);
-    panes.Relayout(false);
-    platform.events.Clear();
-    platform.accessibility.Clear();
-  }
+  void SetUp() override { MakePanes({100, 100}); }
   BarKey Key(int32_t key, bool shift = false) { return control.KeyDown(key, shift); }
   void Keys(std::initializer_list<int32_t> keys) {
     for (int32_t key : keys) Key(key);
   }
-  int32_t Width(int position) const {
-    return control.Panes()->Items()[position - 1]->ExtentPixels(panes::Dimension::X);
-  }
   int64_t Feedback(int bar) const { return control.Panes()->BarMovePosition(*control.Panes()->Items()[bar - 1]); }
   size_t Resizes() const { return std::ranges::count(platform.events.Names(), host::String(u"SplitterResize")); }
-
-  host::sim::SimPlatform platform;
-  splitter::OvSplitter control{platform.Site()};
 };
 
 TEST_F(Keyboard, OffOrInADesignerTheBarsTakeNoKeysAndShowNoMark) {

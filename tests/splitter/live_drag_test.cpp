@@ -7,34 +7,23 @@
 #include "sim/sim_platform.h"
 #include "sim/sim_property_bag.h"
 #include "splitter/ov_splitter.h"
+#include "tests/support/run_time_control.h"
 
 namespace {
 
 // Three flat panes of 100, 100 and the rest in a 400 x 300 control at run time; the
 // second is bound to a windowed control.
-class LiveDrag : public ::testing::TestWithParam<bool> {
+class LiveDrag : public testing_support::RunTimeControl, public ::testing::WithParamInterface<bool> {
  protected:
   void SetUp() override {
-    platform.ambient.SetUserMode(true);
-    platform.surface.SetScaleSize(400, 300);
     platform.containedControls.AddWindowed(u"list1", 0x3000);
-    control.Initialize();
-    control.InitProperties();
-    auto& panes = *control.Panes();
-    panes.Add();
-    panes.Add();
-    for (int i = 0; i < 3; ++i) panes.Items()[i]->SetAppearance(0);
-    for (int i = 0; i < 2; ++i) panes.Items()[i]->SetExtentPixels(panes::Dimension::X, 100);
-    panes.Items()[1]->SetControlName(u"list1");
-    panes.Relayout(false);
+    MakePanes({100, 100});
+    control.Panes()->Items()[1]->SetControlName(u"list1");
   }
   void Mouse(void (splitter::OvSplitter::*event)(int16_t&, int16_t&, float&, float&), int16_t button, float x) {
     int16_t shift = 0;
     float y = 50;
     (control.*event)(button, shift, x, y);
-  }
-  int32_t Width(int position) const {
-    return control.Panes()->Items()[position - 1]->ExtentPixels(panes::Dimension::X);
   }
   size_t Count(const std::string& what) const {
     const auto& lines = platform.trace.Lines();
@@ -42,9 +31,6 @@ class LiveDrag : public ::testing::TestWithParam<bool> {
         std::count_if(lines.begin(), lines.end(), [&](const std::string& line) { return line.rfind(what, 0) == 0; }));
   }
   size_t Resizes() const { return std::ranges::count(platform.events.Names(), host::String(u"SplitterResize")); }
-
-  host::sim::SimPlatform platform;
-  splitter::OvSplitter control{platform.Site()};
 };
 
 TEST_P(LiveDrag, ThePairFollowsEveryMoveAndTheReleaseGivesWhatAFeedbackDragWould) {

@@ -8,6 +8,7 @@
 #include "sim/sim_property_bag.h"
 #include "splitter/ov_splitter.h"
 #include "tests/support/error_matchers.h"
+#include "tests/support/run_time_control.h"
 
 namespace {
 
@@ -19,24 +20,9 @@ host::LParam Point(int x, int y) {
 }
 
 // Two flat panes of 100 and the rest in a 400 x 300 control at run time.
-class Mouse : public ::testing::Test {
+class Mouse : public testing_support::RunTimeControl {
  protected:
-  void SetUp() override {
-    platform.ambient.SetUserMode(true);
-    platform.surface.SetScaleSize(400, 300);
-    control.Initialize();
-    control.InitProperties();
-    auto& panes = *control.Panes();
-    panes.Add();
-    for (int i = 0; i < 2; ++i) {
-      panes.Items()[i]->SetAppearance(0);
-      panes.Items()[i]->SetMinimum(150);  // 10 pixels
-    }
-    panes.Items()[0]->SetExtentPixels(panes::Dimension::X, 100);
-    panes.Relayout(false);
-    platform.trace.Clear();
-    platform.events.Clear();
-  }
+  void SetUp() override { MakePanes({100}); }
   void Down(int16_t button, float x, float y, int16_t shift = 0) { control.MouseDown(button, shift, x, y); }
   void Move(int16_t button, float x, float y, int16_t shift = 0) { control.MouseMove(button, shift, x, y); }
   void Up(int16_t button, float x, float y, int16_t shift = 0) { control.MouseUp(button, shift, x, y); }
@@ -47,14 +33,8 @@ class Mouse : public ::testing::Test {
       if (line.rfind("SetProp", 0) != 0 && line.rfind("RemoveProp", 0) != 0) lines.push_back(line);
     return lines;
   }
-  int32_t Width(int position) const {
-    return control.Panes()->Items()[position - 1]->ExtentPixels(panes::Dimension::X);
-  }
   bool Hooked() const { return platform.subclassing.HasSharedProcedure(control.Hwnd()); }
   host::WindowHandle Captured() { return platform.pointer.GetCapture(); }
-
-  host::sim::SimPlatform platform;
-  splitter::OvSplitter control{platform.Site()};
 };
 
 std::string Icon(const host::sim::SimPlatform& platform) {
