@@ -102,11 +102,16 @@ TEST_F(Keyboard, EscTheFocusLeavingOrAMousePressDropsAMoveWithNothingChanged) {
     SCOPED_TRACE(way);
     Key(vk::kRight, true);
     ASSERT_FALSE(platform.pointer.Inverted().empty());
-    if (way == 0) EXPECT_EQ(Key(vk::kEscape), BarKey::Handled);
+    if (way == 0) {
+      EXPECT_EQ(Key(vk::kEscape), BarKey::Handled);
+    }
     if (way == 1) control.FocusOut();
     int16_t left = 1, none = 0;
     float x = 204, y = 50;
-    if (way == 2) control.MouseMove(none, none, x, y), control.MouseDown(left, none, x, y);
+    if (way == 2) {
+      control.MouseMove(none, none, x, y);
+      control.MouseDown(left, none, x, y);
+    }
     EXPECT_EQ(platform.pointer.Inverted().size(), way == 2 ? 1u : 0u);  // only the mouse's own feedback
     if (way == 2) control.MouseUp(left, none, x, y);
     EXPECT_EQ(Width(1), 100);

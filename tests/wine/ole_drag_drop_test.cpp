@@ -205,7 +205,9 @@ TEST_F(OleDragDrop, OLEDragWithNoButtonHeldOrNothingAllowedCompletesWithNoEffect
     EXPECT_EQ(seen.front(), L"OLEStartDrag(" + std::wstring(kData) + L", 3)");
     EXPECT_EQ(seen.back(), L"OLECompleteDrag(0)");
     for (size_t i = 1; i + 1 < seen.size(); ++i) EXPECT_EQ(seen[i], L"OLEGiveFeedback(0, -1)");
-    if (allowNothing) EXPECT_EQ(seen.size(), 2u);
+    if (allowNothing) {
+      EXPECT_EQ(seen.size(), 2u);
+    }
   }
 }
 
