@@ -532,7 +532,14 @@ void OvSplitter::RedrawInto(host::GdiHandle target) {
                    .focusedBar = FocusedBar()});
 }
 
-void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control, Placement placement) {
+void OvSplitter::PlaceWindow(const panes::OvPane& pane, host::WindowHandle window) {
+  Skipping([&] {
+    const panes::XY<int32_t> origin = pane.ContentOrigin(), size = pane.ContentSize();
+    site_.windows.MoveWindow(window, origin.x, origin.y, size.x, size.y, true);
+  });
+}
+
+void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control) {
   host::WindowHandle window = 0;
   bool windowed = true;
   try {
@@ -540,32 +547,31 @@ void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedCo
   } catch (const Error&) {
     windowed = false;
   }
-  if (placement == Placement::Full)
-    Skipping([&] { control.Move(pane.Left(), pane.Top(), pane.Width(), pane.Height()); });
-  if (!windowed) return;
-  Skipping([&] {
-    const panes::XY<int32_t> origin = pane.ContentOrigin(), size = pane.ContentSize();
-    site_.windows.MoveWindow(window, origin.x, origin.y, size.x, size.y, true);
-  });
+  Skipping([&] { control.Move(pane.Left(), pane.Top(), pane.Width(), pane.Height()); });
+  if (windowed) PlaceWindow(pane, window);
 }
 
-void OvSplitter::MoveChildControls(Placement placement) {
+// Built once per placement, so that placing costs the same per pane however many there are.
+OvSplitter::ControlsByName OvSplitter::ByName(const std::vector<host::ContainedControlRef>& controls) {
+  ControlsByName byName;
+  byName.reserve(controls.size());
+  for (const host::ContainedControlRef& control : controls)
+    Skipping([&] { byName[host::FoldedCase(control->Name())].push_back(control.get()); });
+  return byName;
+}
+
+void OvSplitter::MoveChildControls() {
   if (!ready_ || !panes_) return;
   std::vector<host::ContainedControlRef> controls;
   Skipping([&] { controls = site_.containedControls.Enumerate(); });
   if (controls.empty()) return;
-  // The controls by name without case, each name's controls in the host's order; built
-  // once, so that placing costs the same per pane however many there are.
-  std::unordered_map<host::String, std::vector<host::ContainedControl*>> byName;
-  byName.reserve(controls.size());
-  for (const host::ContainedControlRef& control : controls)
-    Skipping([&] { byName[host::FoldedCase(control->Name())].push_back(control.get()); });
+  const ControlsByName byName = ByName(controls);
   std::vector<panes::PanePtr> list = panes_->Items();  // a Move may reach back into the panes
   for (const panes::PanePtr& pane : list) {
     if (!pane->ResizeChildControl() || pane->ControlName().empty()) continue;
     auto bound = byName.find(host::FoldedCase(pane->ControlName()));
     if (bound == byName.end()) continue;
-    for (host::ContainedControl* control : bound->second) PlaceBoundControls(*pane, *control, placement);
+    for (host::ContainedControl* control : bound->second) PlaceBoundControls(*pane, *control);
   }
 }
 
@@ -646,14 +652,32 @@ void OvSplitter::Changed(panes::PanePtr& pane, host::String& property) {
   CommonEnding();
 }
 
-// One frame of a live drag: painted once, the bound controls moved together.
+// One frame of a live drag: painted once, the bound windows moved together; the extender
+// hears the final place at the release.
 void OvSplitter::BarFollowed() {
   Redraw();
-  host::MoveBatch batch(site_.windows);
-  MoveChildControls(Placement::WindowsOnly);
+  if (!liveWindows_) {
+    liveWindows_.emplace();
+    std::vector<host::ContainedControlRef> controls;
+    Skipping([&] { controls = site_.containedControls.Enumerate(); });
+    for (const auto& [name, named] : ByName(controls))
+      for (host::ContainedControl* control : named) Skipping([&] { (*liveWindows_)[name].push_back(control->Hwnd()); });
+  }
+  {
+    host::MoveBatch batch(site_.windows);
+    for (const PanePtr& pane : panes_->Items()) {
+      if (!pane->ResizeChildControl() || pane->ControlName().empty()) continue;
+      auto bound = liveWindows_->find(host::FoldedCase(pane->ControlName()));
+      if (bound == liveWindows_->end()) continue;
+      for (host::WindowHandle window : bound->second) PlaceWindow(*pane, window);
+    }
+  }
+  // Dropped with Esc: that was the last frame.
+  if (!panes_->Bar().Dragging()) liveWindows_.reset();
 }
 
 void OvSplitter::SplitterResized(panes::PanePtr& pane, panes::PanePtr& nextPane) {
+  liveWindows_.reset();
   ReportBarValues();
   RaiseSplitterResize(pane, nextPane);
   MoveChildControls();

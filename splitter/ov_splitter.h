@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "hook/kp_msg_hook.h"
@@ -149,10 +150,7 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   // Layout and painting, also run by the platform's notifications.
   void UpdateClientArea();
   void UpdateScaleUnits();
-  // Placement::WindowsOnly, for the frames of a live drag: only the windows move, the
-  // extender hears the final place at the release.
-  enum class Placement : uint8_t { Full, WindowsOnly };
-  void MoveChildControls(Placement placement = Placement::Full);
+  void MoveChildControls();
   void RefreshChildControls();
   void Redraw();
   // The same picture into another device context, such as a container's.
@@ -189,7 +187,11 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   void RaiseSplitterResize(const panes::PanePtr& first, const panes::PanePtr& second);
   void Raise(const host::EventId& event);
   int32_t InnerExtent(float scaleExtent) const;
-  void PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control, Placement placement);
+  void PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control);
+  void PlaceWindow(const panes::OvPane& pane, host::WindowHandle window);
+  using ControlsByName = std::unordered_map<host::String, std::vector<host::ContainedControl*>>;
+  // The controls by name without case, each name's controls in the host's order.
+  ControlsByName ByName(const std::vector<host::ContainedControlRef>& controls);
 
   enum class CaptureMode : uint8_t { Track = 0, Press = 1, Release = 2 };
   void HitTestSplitters(float x, float y);
@@ -224,6 +226,9 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   BarKeyboard keyboard_;
   bool hasFocus_ = false;
   int32_t savedPixelsPerInch_ = 96;
+  // The bound windows of a live drag, found at its first frame: the container's controls
+  // do not change while the mouse drags.
+  std::optional<std::unordered_map<host::String, std::vector<host::WindowHandle>>> liveWindows_;
   BarValueWatch barWatch_;
 };
 
