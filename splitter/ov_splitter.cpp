@@ -660,8 +660,10 @@ void OvSplitter::BarFollowed() {
     liveWindows_.emplace();
     std::vector<host::ContainedControlRef> controls;
     Skipping([&] { controls = site_.containedControls.Enumerate(); });
-    for (const auto& [name, named] : ByName(controls))
-      for (host::ContainedControl* control : named) Skipping([&] { (*liveWindows_)[name].push_back(control->Hwnd()); });
+    for (const auto& entry : ByName(controls)) {
+      std::vector<host::WindowHandle>& windows = (*liveWindows_)[entry.first];
+      for (host::ContainedControl* control : entry.second) Skipping([&] { windows.push_back(control->Hwnd()); });
+    }
   }
   {
     host::MoveBatch batch(site_.windows);
