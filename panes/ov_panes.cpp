@@ -224,10 +224,7 @@ void OvPanes::SplitterMouseMove(PanePtr& pane, float x, float y) {
   if (!livePane_ || !bar_.Dragging()) return;
   // Each frame from the press's extents, so that the release gives what it would without
   // the frames before it.
-  const Dimension along = axis_.Along();
-  livePane_->extentPixels_[along] = livePaneExtent_;
-  liveNext_->extentPixels_[along] = liveNextExtent_;
-  InvalidatePositions();
+  PutBackPressExtents();
   PlaceBarAt(*livePane_, bar_.Value());
   Listeners().Raise([](PanesListener& l) { l.BarFollowed(); });
 }
@@ -289,15 +286,19 @@ void OvPanes::PlaceBarAt(OvPane& pane, int32_t value) {
   }
 }
 
-void OvPanes::RestorePressExtents() {
-  if (!livePane_) return;
+void OvPanes::PutBackPressExtents() {
   const Dimension along = axis_.Along();
   // Straight into the pair: the press's extents met every rule when they were set.
   livePane_->extentPixels_[along] = livePaneExtent_;
   liveNext_->extentPixels_[along] = liveNextExtent_;
+  InvalidatePositions();
+}
+
+void OvPanes::RestorePressExtents() {
+  if (!livePane_) return;
+  PutBackPressExtents();
   livePane_.reset();
   liveNext_.reset();
-  InvalidatePositions();
 }
 
 bool OvPanes::CancelSplitterDrag() {

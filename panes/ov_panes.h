@@ -141,7 +141,8 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   // The release rule: the pane before the bar and the next one take the extents that the
   // bar's leading edge at `value` gives them.
   void PlaceBarAt(OvPane& pane, int32_t value);
-  // A live drag's pair back at the press.
+  // A live drag's pair back at the press; Restore also ends the live drag.
+  void PutBackPressExtents();
   void RestorePressExtents();
   // The feedback bar: the bar size along the axis, the given extent across it.
   void SizeBar(int32_t across);

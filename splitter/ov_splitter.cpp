@@ -112,6 +112,18 @@ Variant PictureVariant(const host::PictureRef& picture) {
   return picture ? Variant(host::ObjectRef(picture)) : Variant::Nothing();
 }
 
+// Each pane that places a control, with what is bound to it by name without case.
+template <typename Bound, typename Place>
+void ForEachBound(const std::vector<PanePtr>& panes, const std::unordered_map<host::String, std::vector<Bound>>& byName,
+                  Place place) {
+  for (const PanePtr& pane : panes) {
+    if (!pane->ResizeChildControl() || pane->ControlName().empty()) continue;
+    auto bound = byName.find(host::FoldedCase(pane->ControlName()));
+    if (bound == byName.end()) continue;
+    for (const Bound& each : bound->second) place(*pane, each);
+  }
+}
+
 }  // namespace
 
 OvSplitter::OvSplitter(host::ControlSite site) : site_(site) {}
@@ -566,13 +578,9 @@ void OvSplitter::MoveChildControls() {
   Skipping([&] { controls = site_.containedControls.Enumerate(); });
   if (controls.empty()) return;
   const ControlsByName byName = ByName(controls);
-  std::vector<panes::PanePtr> list = panes_->Items();  // a Move may reach back into the panes
-  for (const panes::PanePtr& pane : list) {
-    if (!pane->ResizeChildControl() || pane->ControlName().empty()) continue;
-    auto bound = byName.find(host::FoldedCase(pane->ControlName()));
-    if (bound == byName.end()) continue;
-    for (host::ContainedControl* control : bound->second) PlaceBoundControls(*pane, *control);
-  }
+  const std::vector<panes::PanePtr> list = panes_->Items();  // a Move may reach back into the panes
+  ForEachBound(list, byName,
+               [&](const panes::OvPane& pane, host::ContainedControl* control) { PlaceBoundControls(pane, *control); });
 }
 
 void OvSplitter::RefreshChildControls() {
@@ -667,12 +675,8 @@ void OvSplitter::BarFollowed() {
   }
   {
     host::MoveBatch batch(site_.windows);
-    for (const PanePtr& pane : panes_->Items()) {
-      if (!pane->ResizeChildControl() || pane->ControlName().empty()) continue;
-      auto bound = liveWindows_->find(host::FoldedCase(pane->ControlName()));
-      if (bound == liveWindows_->end()) continue;
-      for (host::WindowHandle window : bound->second) PlaceWindow(*pane, window);
-    }
+    ForEachBound(panes_->Items(), *liveWindows_,
+                 [&](const panes::OvPane& pane, host::WindowHandle window) { PlaceWindow(pane, window); });
   }
   // Dropped with Esc: that was the last frame.
   if (!panes_->Bar().Dragging()) liveWindows_.reset();
