@@ -43,23 +43,67 @@ void OvPane::ScaleLengths(int to, int from) {
   auto scaled = [&](int32_t pixels) { return host::NearestLong(static_cast<double>(pixels) * to / from); };
   extentPixels_ = {scaled(extentPixels_.x), scaled(extentPixels_.y)};
   minimumPixels_ = scaled(minimumPixels_);
-  Owner()->InvalidatePositions();
+  maximumPixels_ = scaled(maximumPixels_);
+  Owner()->ExtentsChanged();
 }
 
 int32_t OvPane::Minimum() const {
   return host::NearestLong(static_cast<double>(minimumPixels_) * Owner()->GetUnitsPerPixel());
 }
 
+double OvPane::LimitPixels(const char16_t* name, int32_t units) const {
+  if (units < 0) throw Error::Component(err::kOutOfRange, host::String(name) + u" must be greater than 0.");
+  return UnitsToPixels(units);
+}
+
 void OvPane::SetMinimum(int32_t value) {
-  if (value < 0) throw Error::Component(err::kOutOfRange, u"Minimum must be greater than 0.");
-  double pixels = UnitsToPixels(value);
+  const double pixels = LimitPixels(u"Minimum", value);
   const Dimension along = CollectionAxis().Along();
   int32_t extent = extentPixels_[along];
   if (pixels > extent && extent > 0)
     throw Error::Component(err::kInvalidValue,
                            host::String(u"Minimum must be less than or equal to ") + ExtentName(along) + u".");
+  if (maximumPixels_ != 0 && pixels > maximumPixels_)
+    throw Error::Component(err::kInvalidValue, u"Minimum must be less than or equal to Maximum.");
   minimumPixels_ = host::NearestLong(pixels);
   Notify(u"Minimum");
+}
+
+int32_t OvPane::Maximum() const {
+  return host::NearestLong(static_cast<double>(maximumPixels_) * Owner()->GetUnitsPerPixel());
+}
+
+void OvPane::SetMaximum(int32_t value) {
+  const double pixels = LimitPixels(u"Maximum", value);
+  const Dimension along = CollectionAxis().Along();
+  const int32_t extent = extentPixels_[along];
+  if (value != 0 && pixels < minimumPixels_)
+    throw Error::Component(err::kInvalidValue, u"Maximum must be greater than or equal to Minimum.");
+  if (value != 0 && pixels < extent)
+    throw Error::Component(err::kInvalidValue,
+                           host::String(u"Maximum must be greater than or equal to ") + ExtentName(along) + u".");
+  maximumPixels_ = host::NearestLong(pixels);
+  Owner()->InvalidatePositions();
+  Notify(u"Maximum");
+}
+
+void OvPane::SetFixed(bool value) {
+  fixed_ = value;
+  Notify(u"Fixed");
+}
+
+void OvPane::SetCollapsible(bool value) {
+  collapsible_ = value;
+  Notify(u"Collapsible");
+}
+
+void OvPane::SetCollapsed(bool value) {
+  if (value == collapsed_) return;
+  if (auto owner = owner_.lock())
+    owner->SetCollapsed(*this, value, true);
+  else
+    collapsed_ = value;
+  Notify(u"Collapsed");
 }
 
 void OvPane::SetControlName(const host::String& value) {
@@ -93,7 +137,9 @@ XY<int32_t> OvPane::ContentSize() const {
   XY<int32_t> size;
   for (Dimension d : {Dimension::X, Dimension::Y}) {
     int64_t pixels = extentPixels_[d] == kWholeExtent ? Owner()->ParentExtent(d) : extentPixels_[d];
+    if (collapsed_ && d == CollectionAxis().Along()) pixels = 0;
     pixels -= 2 * Owner()->PaneFrame(IsThreeD());
+    if (collapsed_ && pixels < 0) pixels = 0;
     if (d != CollectionAxis().Along() && pixels < 0) pixels = 0;
     size[d] = static_cast<int32_t>(pixels);
   }
@@ -113,10 +159,13 @@ void OvPane::SetExtent(Dimension d, int32_t units) {
   if (d != CollectionAxis().Along()) throw Error::Component(err::kReadOnly, name + u" is read-only at runtime.");
   if (Owner()->Count() == 1)
     throw Error::Component(err::kOutOfRange, name + u" is read-only when there is only 1 Pane.");
-  // Below the minimum the minimum is taken; a 3D pane's frame comes on top.
+  // Below the minimum the minimum is taken, above the maximum the maximum; a 3D pane's frame
+  // comes on top.
   double pixels = UnitsToPixels(units);
   double extent = pixels >= minimumPixels_ ? host::RoundHalfEven(pixels) : minimumPixels_;
-  Owner()->ExchangeExtent(*this, host::NearestLong(extent + 2 * Owner()->PaneFrame(IsThreeD())));
+  const int32_t frames = 2 * Owner()->PaneFrame(IsThreeD());
+  if (maximumPixels_ != 0 && extent + frames > maximumPixels_) extent = maximumPixels_ - frames;
+  Owner()->ExchangeExtent(*this, host::NearestLong(extent + frames));
   Notify(name.c_str());
 }
 
@@ -147,7 +196,7 @@ void OvPane::SetExtentPixels(Dimension d, int32_t pixels) {
   if (d == CollectionAxis().Along() && pixels < minimumPixels_)
     throw Error::Component(err::kBelowMinimum, host::String(ExtentName(d)) + u" cannot be less than Min.");
   extentPixels_[d] = pixels;
-  Owner()->InvalidatePositions();
+  Owner()->ExtentsChanged();
 }
 
 }  // namespace panes

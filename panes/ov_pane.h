@@ -43,12 +43,24 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
   void SetKey(const host::Variant& value);
   int32_t Index() const { return index_; }
   void SetIndexProperty(int32_t value);
+  // Limits and resize policy. Maximum 0 is none; Fixed keeps the extent when the
+  // proportional policy shares a change of the container's size.
+  int32_t Maximum() const;
+  void SetMaximum(int32_t value);
+  bool Fixed() const { return fixed_; }
+  void SetFixed(bool value);
+  // A collapsed pane takes no room, keeps its extent for its return and keeps its bar;
+  // Collapsible lets the user collapse it with the bar (code may collapse any pane).
+  bool Collapsible() const { return collapsible_; }
+  void SetCollapsible(bool value);
+  bool Collapsed() const { return collapsed_; }
+  void SetCollapsed(bool value);
   // Written only by the collection's list, which keeps it equal to the position.
   void SetIndex(int32_t index) { index_ = index; }
 
   // In client pixels, for the collection and the control.
-  // The extent along d as the layout reads it: a stored 0 stands for the collection's inner
-  // extent; a stored kWholeExtent is returned as it is.
+  // The extent along d as the pane holds it (a collapsed pane its extent for its return): a
+  // stored 0 stands for the collection's inner extent; kWholeExtent is returned as it is.
   int32_t ExtentPixels(Dimension d) const;
   // Below the minimum fails along the collection's axis; across it any value is taken.
   void SetExtentPixels(Dimension d, int32_t pixels);
@@ -56,6 +68,7 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
   // without a notification: the physical lengths stay.
   void ScaleLengths(int to, int from);
   int32_t MinimumPixels() const { return minimumPixels_; }
+  int32_t MaximumPixels() const { return maximumPixels_; }
   // The rectangle inside the pane's frame: where its bound control goes, and what Left,
   // Top, Width and Height report in twips.
   XY<int32_t> ContentOrigin() const;
@@ -78,6 +91,8 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
   [[noreturn]] void RejectPositionWrite(Dimension d) const;
   int32_t Extent(Dimension d) const;
   void SetExtent(Dimension d, int32_t units);
+  // A length in container units as a limit in pixels: negative fails, 0 stays 0.
+  double LimitPixels(const char16_t* name, int32_t units) const;
   void Notify(const char16_t* property);
 
   host::String name_;
@@ -88,6 +103,10 @@ class OvPane : public host::Object, public std::enable_shared_from_this<OvPane> 
   bool resizeChildControl_ = true;
   host::Variant tag_;
   int32_t minimumPixels_ = 10;
+  int32_t maximumPixels_ = 0;
+  bool fixed_ = false;
+  bool collapsible_ = false;
+  bool collapsed_ = false;
   XY<int32_t> extentPixels_{1500, 1500};
   std::weak_ptr<OvPanes> owner_;
 };

@@ -113,16 +113,16 @@ const PaneLayout& OvPanes::Layout() const {
 
 const PaneLayout& OvPanes::LayoutWithin(XY<double> inner) const {
   if (layout_ && layoutInner_ == inner) return *layout_;
-  std::vector<int32_t> extents, minimums;
-  extents.reserve(Items().size());
-  minimums.reserve(Items().size());
-  for (const PanePtr& pane : Items()) {
-    extents.push_back(pane->ExtentPixels(axis_.Along()));
-    minimums.push_back(pane->MinimumPixels());
-  }
+  std::vector<PaneInput> input;
+  input.reserve(Items().size());
+  for (const PanePtr& pane : Items())
+    input.push_back({.extent = pane->ExtentPixels(axis_.Along()),
+                     .minimum = pane->MinimumPixels(),
+                     .maximum = pane->MaximumPixels(),
+                     .fixed = pane->Fixed(),
+                     .collapsed = pane->Collapsed()});
   layoutInner_ = inner;
-  layout_ = LayOutPanes({.extents = extents,
-                         .minimums = minimums,
+  layout_ = LayOutPanes({.panes = input,
                          .barSize = splitterSize_,
                          .border = borderOffset_,
                          .grip = grip_,
@@ -140,14 +140,88 @@ int32_t OvPanes::PanePositionPixels(const OvPane& pane, Dimension d) const {
 
 void OvPanes::Relayout(bool raise) {
   if (Items().empty()) return;
+  const Dimension along = axis_.Along();
+  if (resizeMode_ == OvResizeProportional) {
+    if (requested_.empty())
+      for (const PanePtr& pane : Items()) requested_.push_back(pane->ExtentPixels(along));
+    std::vector<PaneInput> input;
+    for (size_t k = 0; k < Items().size(); ++k) {
+      const OvPane& pane = *Items()[k];
+      input.push_back({.extent = requested_[k],
+                       .minimum = pane.MinimumPixels(),
+                       .maximum = pane.MaximumPixels(),
+                       .fixed = pane.Fixed(),
+                       .collapsed = pane.Collapsed()});
+    }
+    const int64_t bars = int64_t{splitterSize_} * (Count() - 1);
+    const std::vector<int32_t> shared = ShareExtents(input, int64_t{parent_[along]} - bars);
+    // Straight into the panes: each share lies within its limits, and the extents asked
+    // for stay the ones to share the next time.
+    for (size_t k = 0; k < shared.size(); ++k) Items()[k]->extentPixels_[along] = shared[k];
+    InvalidatePositions();
+  }
   const PaneLayout& layout = Layout();
-  CheckedLong(layout.spans.back().start);  // a last pane beyond the Long range cannot be placed
-  Items().back()->SetExtentPixels(axis_.Along(), CheckedLong(layout.fittedLastExtent));
+  if (layout.fill != PaneLayout::kNoPane) {
+    CheckedLong(layout.spans[layout.fill].start);  // a pane beyond the Long range cannot be placed
+    if (resizeMode_ == OvResizeLast) Items()[layout.fill]->SetExtentPixels(along, CheckedLong(layout.fittedExtent));
+  }
   if (raise && Items().size() > 1) {
     PanePtr before = Items()[Items().size() - 2];
     PanePtr after = Items().back();
     Listeners().Raise([&](PanesListener& l) { l.SplitterResized(before, after); });
   }
+}
+
+void OvPanes::SetResizeMode(int32_t mode) {
+  resizeMode_ = mode;
+  requested_.clear();
+}
+
+void OvPanes::SetCollapsed(OvPane& pane, bool collapsed, bool giveRoom, bool forward) {
+  if (pane.collapsed_ == collapsed) return;
+  const Dimension along = axis_.Along();
+  OvPane* neighbour = nullptr;
+  if (giveRoom) {
+    const size_t slot = static_cast<size_t>(pane.Index() - 1);
+    auto nearest = [&](bool after) -> OvPane* {
+      for (size_t k = slot; after ? k + 1 < Items().size() : k > 0;) {
+        k = after ? k + 1 : k - 1;
+        if (!Items()[k]->collapsed_) return Items()[k].get();
+      }
+      return nullptr;
+    };
+    neighbour = nearest(forward);
+    if (!neighbour) neighbour = nearest(!forward);
+  }
+  pane.collapsed_ = collapsed;
+  ExtentsChanged();
+  if (!neighbour) return;
+  const int32_t extent = pane.ExtentPixels(along), room = neighbour->ExtentPixels(along);
+  if (collapsed) {
+    neighbour->extentPixels_[along] = CheckedLong(int64_t{room} + extent);
+  } else {
+    // Back at its extent as far as the neighbour can give it, never below its minimum.
+    const int32_t back = std::max(pane.MinimumPixels(), std::min(extent, room - neighbour->MinimumPixels()));
+    pane.extentPixels_[along] = back;
+    neighbour->extentPixels_[along] = std::max(neighbour->MinimumPixels(), room - back);
+  }
+  Relayout(false);
+}
+
+PanePtr OvPanes::CollapseTarget(size_t bar) const {
+  if (bar + 1 >= Items().size()) return nullptr;
+  if (Items()[bar]->Collapsible()) return Items()[bar];
+  if (Items()[bar + 1]->Collapsible()) return Items()[bar + 1];
+  return nullptr;
+}
+
+bool OvPanes::ToggleCollapse(size_t bar) {
+  PanePtr target = CollapseTarget(bar);
+  if (!target) return false;
+  // The room goes across the bar: the pane before it gives to the one after, and back.
+  SetCollapsed(*target, !target->Collapsed(), true, target == Items()[bar]);
+  target->Notify(u"Collapsed");
+  return true;
 }
 
 std::pair<PanePtr, PanePtr> OvPanes::ExchangePartners(const OvPane& pane) const {
@@ -159,11 +233,20 @@ std::pair<PanePtr, PanePtr> OvPanes::ExchangePartners(const OvPane& pane) const 
 void OvPanes::ExchangeExtent(OvPane& pane, int32_t extent) {
   const Dimension along = axis_.Along();
   const int32_t previous = pane.extentPixels_[along];
-  pane.extentPixels_[along] = extent;
-  InvalidatePositions();
-  // What the pane gained its neighbour loses, and the reverse.
+  if (pane.collapsed_) {  // the extent it comes back at; it takes no room until then
+    pane.extentPixels_[along] = extent;
+    ExtentsChanged();
+    return;
+  }
   auto [first, second] = ExchangePartners(pane);
   OvPane& neighbour = first.get() == &pane ? *second : *first;
+  // The neighbour gives no more than its maximum lets it take.
+  const int32_t neighbourMaximum = neighbour.MaximumPixels();
+  if (neighbourMaximum != 0 && int64_t{neighbour.ExtentPixels(along)} + previous - extent > neighbourMaximum)
+    extent = CheckedLong(int64_t{neighbour.ExtentPixels(along)} + previous - neighbourMaximum);
+  pane.extentPixels_[along] = extent;
+  ExtentsChanged();
+  // What the pane gained its neighbour loses, and the reverse.
   neighbour.SetExtentPixels(along, CheckedLong(int64_t{neighbour.ExtentPixels(along)} + previous - extent));
 }
 
@@ -215,6 +298,8 @@ void OvPanes::SplitterMouseDown(PanePtr& pane, float x, float y) {
     liveNext_ = Item(Variant(pane->Index() + 1));
     livePaneExtent_ = livePane_->ExtentPixels(along);
     liveNextExtent_ = liveNext_->ExtentPixels(along);
+    livePaneCollapsed_ = livePane_->Collapsed();
+    liveNextCollapsed_ = liveNext_->Collapsed();
   }
 }
 
@@ -244,7 +329,7 @@ void OvPanes::MoveBarTo(PanePtr& pane, int64_t along) {
 
 int64_t OvPanes::BarMovePosition(const OvPane& pane) const {
   if (bar_.Dragging() && bar_.Value() != -1) return bar_.Value();
-  return Layout().spans.at(static_cast<size_t>(pane.Index() - 1)).End();
+  return Layout().BarStart(static_cast<size_t>(pane.Index() - 1));
 }
 
 void OvPanes::SplitterMouseUp(PanePtr& pane) {
@@ -252,7 +337,7 @@ void OvPanes::SplitterMouseUp(PanePtr& pane) {
     const int32_t value = bar_.Value();
     RestorePressExtents();
     if (value == -1) return;  // pressed and released without a move
-    PlaceBarAt(*pane, value);
+    ReleaseBarAt(*pane, value);
   }
   PanePtr before = pane;
   PanePtr after = Item(Variant(pane->Index() + 1));
@@ -263,14 +348,37 @@ void OvPanes::PlaceBarAt(OvPane& pane, int32_t value) {
   const Dimension along = axis_.Along();
   PanePtr next = Item(Variant(pane.Index() + 1));
   const int32_t wanted = value - PanePositionPixels(pane, along);
-  const int32_t extent = pane.ExtentPixels(along), nextExtent = next->ExtentPixels(along);
+  // A collapsed pane counts as taking no room.
+  const int32_t extent = pane.collapsed_ ? 0 : pane.ExtentPixels(along);
+  const int32_t nextExtent = next->collapsed_ ? 0 : next->ExtentPixels(along);
   const int32_t minimum = pane.MinimumPixels(), nextMinimum = next->MinimumPixels();
+  if (pane.collapsible_ && 2 * int64_t{wanted} < minimum) {
+    SetCollapsed(pane, true, true, true);
+    return;
+  }
+  if (next->collapsible_ && 2 * (int64_t{extent} + nextExtent - wanted) < nextMinimum) {
+    SetCollapsed(*next, true, true, false);
+    return;
+  }
   // The next pane is always set first. Outside the first rule the pair keeps its total, so
   // no other pane moves.
   auto resize = [&](int64_t nextNew, int64_t paneNew) {
     next->SetExtentPixels(along, CheckedLong(nextNew));
     pane.SetExtentPixels(along, CheckedLong(paneNew));
   };
+  // Dragged out, a collapsed pane comes back where the bar lets it, at least at its minimum,
+  // taken from the other pane as far as that one's minimum allows.
+  if (pane.collapsed_ || next->collapsed_) {
+    const bool before = pane.collapsed_;
+    pane.collapsed_ = next->collapsed_ = false;
+    const int64_t total = int64_t{extent} + nextExtent;
+    const int64_t asked = before ? wanted : total - wanted;
+    const int64_t otherMinimum = before ? nextMinimum : minimum;
+    const int64_t back = std::max<int64_t>(before ? minimum : nextMinimum, std::min(asked, total - otherMinimum));
+    const int64_t other = std::max(otherMinimum, total - back);
+    before ? resize(other, back) : resize(back, other);
+    return;
+  }
   if (wanted <= minimum) {
     resize(int64_t{extent} + nextExtent - minimum, minimum);
   } else if (wanted < extent) {
@@ -286,12 +394,22 @@ void OvPanes::PlaceBarAt(OvPane& pane, int32_t value) {
   }
 }
 
+void OvPanes::ReleaseBarAt(OvPane& pane, int32_t value) {
+  PanePtr next = Item(Variant(pane.Index() + 1));
+  const bool paneWas = pane.collapsed_, nextWas = next->collapsed_;
+  PlaceBarAt(pane, value);
+  if (pane.collapsed_ != paneWas) pane.Notify(u"Collapsed");
+  if (next->collapsed_ != nextWas) next->Notify(u"Collapsed");
+}
+
 void OvPanes::PutBackPressExtents() {
   const Dimension along = axis_.Along();
   // Straight into the pair: the press's extents met every rule when they were set.
   livePane_->extentPixels_[along] = livePaneExtent_;
   liveNext_->extentPixels_[along] = liveNextExtent_;
-  InvalidatePositions();
+  livePane_->collapsed_ = livePaneCollapsed_;
+  liveNext_->collapsed_ = liveNextCollapsed_;
+  ExtentsChanged();
 }
 
 void OvPanes::RestorePressExtents() {

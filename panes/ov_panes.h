@@ -19,6 +19,10 @@
 
 namespace panes {
 
+// How the panes meet a change of the inner size: the last pane takes all of it, or the
+// panes that are not fixed share it in proportion to their extents.
+enum OvResizeModeConstants : int32_t { OvResizeLast = 0, OvResizeProportional = 1 };
+
 // Receives the collection's events. Arguments are by reference so that a handler's writes
 // reach the raiser, as the form languages pass them.
 class PanesListener : public host::KeyedCollectionListener<OvPane> {
@@ -76,6 +80,9 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   // Pixels beyond each side of a bar that still grip it, given at 96 pixels per inch.
   int32_t GetGrabSize() const { return grabSize_; }
   void SetGrabSize(int32_t pixelsAt96);
+  // Kept as given: the control checks the value.
+  void SetResizeMode(int32_t mode);
+  int32_t ResizeMode() const { return resizeMode_; }
   // Pixels of one line of a frame (1 at 96 pixels per inch); a 3D pane's frame is two.
   int32_t LineWidth() const { return line_; }
   int32_t PaneFrame(bool threeD) const { return threeD ? 2 * line_ : 0; }
@@ -96,9 +103,10 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   // The same for another inner size: the one the control paints in. Kept until the next
   // change or another size, so a repaint at the panes' own size computes nothing.
   const PaneLayout& LayoutWithin(XY<double> inner) const;
-  // Gives the last pane the extent that reaches the inner edge (never below its minimum)
-  // and, when asked and there are two panes or more, raises SplitterResized for the last
-  // two.
+  // Fits the panes to the inner size by the resize mode: the last pane not collapsed takes
+  // the extent that reaches the inner edge (never below its minimum), or every pane its share
+  // of the extents last asked for. When asked and there are two panes or more, raises
+  // SplitterResized for the last two.
   void Relayout(bool raise);
   void EqualizePanes();
   void AddFirstPane();
@@ -124,23 +132,45 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   // Where the feedback of that move lies along the axis: the bar's own place before a move.
   int64_t BarMovePosition(const OvPane& pane) const;
 
+  // Collapses or restores the pane. With giveRoom its room goes to (or comes back from) the
+  // nearest pane not collapsed, after it when `forward` and there is one, else before it;
+  // without, only the state changes (a load, whose extents already account for it). No
+  // notification: the caller sends it.
+  void SetCollapsed(OvPane& pane, bool collapsed, bool giveRoom, bool forward = true);
+  // The pane that a double click or Enter on the bar after pane k (0-based) collapses and
+  // restores: the pane before the bar when it is collapsible, else the one after it when that
+  // is; null for neither.
+  PanePtr CollapseTarget(size_t bar) const;
+  // Collapses or restores CollapseTarget(bar), with its notification; false for none.
+  bool ToggleCollapse(size_t bar);
+
   // The size exchange of a script's Width or Height: the pane takes `extent` and the pair it
   // forms with its neighbour keeps its total (ExchangePartners).
   void ExchangeExtent(OvPane& pane, int32_t extent);
   // The pane and the one after it, or for the last pane the one before it and the pane.
   std::pair<PanePtr, PanePtr> ExchangePartners(const OvPane& pane) const;
 
-  // A pane's extent changed: positions are computed again when next asked.
+  // Positions are computed again when next asked.
   void InvalidatePositions() { layout_.reset(); }
+  // A pane's extent changed by other means than the resize policy: the extents it shares
+  // next are the ones held then.
+  void ExtentsChanged() {
+    InvalidatePositions();
+    requested_.clear();
+  }
 
  private:
   explicit OvPanes(const host::Screen& screen) { SetScreen(screen); }
-  void ListChanged() override { InvalidatePositions(); }
+  void ListChanged() override { ExtentsChanged(); }
   PanePtr PaneAt(int32_t position) const { return Item(host::Variant(position)); }
   void SizeNewPane(OvPane& pane, bool hasIndex, int32_t position);
   // The release rule: the pane before the bar and the next one take the extents that the
   // bar's leading edge at `value` gives them.
+  // A collapsible pane dragged past half its minimum collapses; a collapsed one dragged out
+  // comes back. The collapsed states change without a notification.
   void PlaceBarAt(OvPane& pane, int32_t value);
+  // PlaceBarAt, then the notification of each pane of the pair whose collapsed state changed.
+  void ReleaseBarAt(OvPane& pane, int32_t value);
   // A live drag's pair back at the press; Restore also ends the live drag.
   void PutBackPressExtents();
   void RestorePressExtents();
@@ -160,6 +190,11 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   // The pair of a live drag and their extents at the press.
   PanePtr livePane_, liveNext_;
   int32_t livePaneExtent_ = 0, liveNextExtent_ = 0;
+  bool livePaneCollapsed_ = false, liveNextCollapsed_ = false;
+  int32_t resizeMode_ = OvResizeLast;
+  // The extents the proportional policy shares, one per pane; empty when they are to be
+  // taken from the panes afresh.
+  std::vector<int32_t> requested_;
   CSplitter bar_;
   host::Screen screen_;
   int32_t grabSize_ = 2;

@@ -20,7 +20,7 @@ std::optional<int32_t> AccessibleTree::Value(int32_t child) const {
   return BarValue(SlotOf(child));
 }
 
-int64_t AccessibleTree::BarStart(size_t bar) const { return panes_->Layout().spans[bar].End(); }
+int64_t AccessibleTree::BarStart(size_t bar) const { return panes_->Layout().BarStart(bar); }
 
 int32_t AccessibleTree::BarValue(size_t bar) const {
   const panes::PaneLayout& layout = panes_->Layout();
@@ -42,7 +42,7 @@ AccessibleRect AccessibleTree::Across(int64_t along, int64_t extent) const {
 AccessibleRect AccessibleTree::Location(int32_t child) const {
   const panes::PaneLayout& layout = panes_->Layout();
   const panes::PaneSpan& span = layout.spans[SlotOf(child)];
-  return IsBar(child) ? Across(span.End(), layout.barSize) : Across(span.start, span.shown);
+  return IsBar(child) ? Across(layout.BarStart(SlotOf(child)), layout.barSize) : Across(span.start, span.shown);
 }
 
 AccessibleStates AccessibleTree::States(int32_t child) const {

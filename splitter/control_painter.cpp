@@ -53,13 +53,13 @@ void ControlPainter::DrawPanes(const PaintRequest& request, GdiHandle dc) {
     const panes::XY<int32_t> origin = axis.Transpose(static_cast<int32_t>(span.start), b);
     const panes::XY<int32_t> size =
         axis.Transpose(static_cast<int32_t>(span.shown), static_cast<int32_t>(layout.across));
-    if (pane.Appearance() == panes::OvPane3D)
+    if (pane.Appearance() == panes::OvPane3D && !span.collapsed)
       drawRect_->Draw3DRect(dc, origin.x, origin.y, size.x, size.y, Rect3DStyle::Sunken, request.panes.LineWidth());
-    if (request.designMode) DrawPaneName(request, pane, origin.x, origin.y, size.x, size.y);
+    if (request.designMode && !span.collapsed) DrawPaneName(request, pane, origin.x, origin.y, size.x, size.y);
     if (!last && request.look.splitterStyle == OvSplitterRound)
       drawRect_->DrawRoundSplitter(dc, axis, s, b, origin.x, origin.y, size.x, size.y);
     if (!last && request.focusedBar == k) {
-      const panes::XY<int32_t> barOrigin = axis.Transpose(static_cast<int32_t>(span.End()), b);
+      const panes::XY<int32_t> barOrigin = axis.Transpose(static_cast<int32_t>(layout.BarStart(k)), b);
       const panes::XY<int32_t> barSize = axis.Transpose(s, static_cast<int32_t>(layout.across));
       request.gdi.DrawFocusRect(dc, {barOrigin.x, barOrigin.y, barOrigin.x + barSize.x, barOrigin.y + barSize.y});
     }

@@ -1,5 +1,5 @@
-// Where panes and bars lie: starts, the last pane against the inner edge, the bar grip and
-// the drag range.
+// Where panes and bars lie: starts, the last pane against the inner edge, collapsed panes,
+// the bar grip, the drag range and the proportional sharing of a new inner size.
 #include "panes/pane_layout.h"
 
 #include <gtest/gtest.h>
@@ -7,18 +7,18 @@
 namespace {
 
 using panes::LayOutPanes;
+using panes::PaneInput;
 using panes::PaneLayout;
 using panes::PaneSpan;
 
-PaneLayout Lay(const std::vector<int32_t>& extents, int32_t bar, int32_t border, double inner,
-               std::vector<int32_t> minimums = {}) {
-  minimums.resize(extents.size(), 10);
-  return LayOutPanes({.extents = extents,
-                      .minimums = minimums,
-                      .barSize = bar,
-                      .border = border,
-                      .innerAlong = inner,
-                      .innerAcross = 50.5});
+PaneLayout LayPanes(const std::vector<PaneInput>& panes, int32_t bar, int32_t border, double inner) {
+  return LayOutPanes({.panes = panes, .barSize = bar, .border = border, .innerAlong = inner, .innerAcross = 50.5});
+}
+
+PaneLayout Lay(const std::vector<int32_t>& extents, int32_t bar, int32_t border, double inner) {
+  std::vector<PaneInput> panes;
+  for (int32_t extent : extents) panes.push_back({.extent = extent, .minimum = 10});
+  return LayPanes(panes, bar, border, inner);
 }
 
 struct LayoutRow {
@@ -55,7 +55,7 @@ TEST(LayOutPanes, StartsAccumulateAndTheLastPaneMeetsTheInnerEdge) {
   for (const LayoutRow& row : rows) {
     PaneLayout layout = Lay(row.extents, row.bar, row.border, row.inner);
     EXPECT_EQ(layout.spans, row.expected) << row.what;
-    EXPECT_EQ(layout.fittedLastExtent, row.fitted) << row.what;
+    EXPECT_EQ(layout.fittedExtent, row.fitted) << row.what;
     EXPECT_EQ(layout.across, 50) << row.what;  // 50.5 rounds to even
   }
 }
@@ -82,6 +82,76 @@ TEST(PaneLayout, ADragRangeRunsFromThePaneToTheFarEdgeOfTheNext) {
   // The next pane's own extent counts, not the part of it shown up to the edge.
   EXPECT_EQ(layout.DragRangeAfter(1).start, 106);
   EXPECT_EQ(layout.DragRangeAfter(1).length, 124);
+}
+
+TEST(LayOutPanes, ACollapsedPaneTakesNoRoomButKeepsItsBar) {
+  const PaneInput open{.extent = 100, .minimum = 10}, shut{.extent = 80, .minimum = 10, .collapsed = true};
+  // Between two open panes: the next starts right after its bar.
+  PaneLayout layout = LayPanes({open, shut, open}, 4, 0, 300);
+  EXPECT_EQ(layout.spans[1], (PaneSpan{.start = 104, .extent = 0, .shown = 0, .collapsed = true}));
+  EXPECT_EQ(layout.spans[2].start, 108);
+  EXPECT_EQ(layout.fill, 2u);
+  // At the end: the pane before it fills up to the bar, which stays at the inner edge.
+  layout = LayPanes({open, open, shut}, 4, 0, 300);
+  EXPECT_EQ(layout.fill, 1u);
+  EXPECT_EQ(layout.spans[1].shown, 192);
+  EXPECT_EQ(layout.fittedExtent, 192);
+  EXPECT_EQ(layout.spans[2].start, 300);
+  EXPECT_EQ(layout.BarAt(297), 1u);
+  // All collapsed: none fills.
+  EXPECT_EQ(LayPanes({shut, shut}, 4, 0, 300).fill, PaneLayout::kNoPane);
+}
+
+TEST(PaneLayout, ADragRangeStopsWhereEitherPaneReachesItsMaximum) {
+  const PaneInput pane{.extent = 100, .minimum = 10, .maximum = 120}, next{.extent = 50, .minimum = 10, .maximum = 60};
+  const PaneLayout layout = LayPanes({pane, next, {.extent = 70, .minimum = 10}}, 4, 2, 500);
+  // The bar may lie from 2 + 154 - 4 - 60 = 92 (the next at 60) to 2 + 120 = 122 (the pane at 120).
+  EXPECT_EQ(layout.DragRangeAfter(0).start, 92);
+  EXPECT_EQ(layout.DragRangeAfter(0).length, 126 - 92);
+}
+
+struct ShareRow {
+  const char* what;
+  std::vector<PaneInput> panes;
+  int64_t available;
+  std::vector<int32_t> expected;
+};
+
+TEST(ShareExtents, PanesShareInProportionWithinTheirLimits) {
+  const PaneInput fixed{.extent = 50, .minimum = 10, .fixed = true};
+  const ShareRow rows[] = {
+      {"in proportion", {{.extent = 100, .minimum = 10}, {.extent = 300, .minimum = 10}}, 200, {50, 150}},
+      {"the same size gives the same extents",
+       {{.extent = 37, .minimum = 10}, {.extent = 63, .minimum = 10}},
+       100,
+       {37, 63}},
+      {"whole pixels that add up", {{.extent = 1}, {.extent = 1}, {.extent = 1}}, 100, {34, 33, 33}},
+      {"a fixed pane keeps its extent",
+       {fixed, {.extent = 100, .minimum = 10}, {.extent = 100, .minimum = 10}},
+       450,
+       {50, 200, 200}},
+      {"a pane at its minimum leaves the rest to the others",
+       {{.extent = 100, .minimum = 60}, {.extent = 300, .minimum = 10}},
+       200,
+       {60, 140}},
+      {"a pane at its maximum too",
+       {{.extent = 100, .minimum = 10, .maximum = 120}, {.extent = 100, .minimum = 10}},
+       400,
+       {120, 280}},
+      {"below every minimum the fixed pane gives way too, then all stop at their minimums",
+       {fixed, {.extent = 100, .minimum = 40}},
+       60,
+       {20, 40}},
+      {"", {fixed, {.extent = 100, .minimum = 40}}, 30, {10, 40}},
+      {"room no pane may take goes to the last open one",
+       {{.extent = 50, .minimum = 10, .maximum = 60},
+        {.extent = 50, .minimum = 10, .maximum = 60},
+        {.extent = 9, .collapsed = true}},
+       200,
+       {60, 140, 9}},
+      {"nothing held: they share alike", {{.extent = 0}, {.extent = 0}}, 10, {5, 5}},
+  };
+  for (const ShareRow& row : rows) EXPECT_EQ(panes::ShareExtents(row.panes, row.available), row.expected) << row.what;
 }
 
 }  // namespace
