@@ -405,8 +405,11 @@ LRESULT SplitterObject::OnDialogCode(const MSG* message) {
     if (!control_.FocusedBar()) return;
     code = DLGC_WANTARROWS;
     if (control_.WantsTab(ShiftHeld())) code |= DLGC_WANTTAB;
-    // Enter and Esc during a move are the move's, not the dialog's buttons'.
-    if (message && message->message == WM_KEYDOWN && control_.KeyboardMoving()) code |= DLGC_WANTMESSAGE;
+    // Enter and Esc during a move, and Enter that collapses a pane, are the bar's, not the
+    // dialog's buttons'.
+    if (message && message->message == WM_KEYDOWN &&
+        (control_.KeyboardMoving() || (message->wParam == VK_RETURN && control_.WantsEnter())))
+      code |= DLGC_WANTMESSAGE;
   });
   return code;
 }

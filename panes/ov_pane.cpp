@@ -60,11 +60,11 @@ void OvPane::SetMinimum(int32_t value) {
   const double pixels = LimitPixels(u"Minimum", value);
   const Dimension along = CollectionAxis().Along();
   int32_t extent = extentPixels_[along];
+  if (maximumPixels_ != 0 && pixels > maximumPixels_)
+    throw Error::Component(err::kInvalidValue, u"Minimum must be less than or equal to Maximum.");
   if (pixels > extent && extent > 0)
     throw Error::Component(err::kInvalidValue,
                            host::String(u"Minimum must be less than or equal to ") + ExtentName(along) + u".");
-  if (maximumPixels_ != 0 && pixels > maximumPixels_)
-    throw Error::Component(err::kInvalidValue, u"Minimum must be less than or equal to Maximum.");
   minimumPixels_ = host::NearestLong(pixels);
   Notify(u"Minimum");
 }
@@ -74,14 +74,10 @@ int32_t OvPane::Maximum() const {
 }
 
 void OvPane::SetMaximum(int32_t value) {
+  // A pane already beyond it keeps its extent until the next drag, resize or exchange.
   const double pixels = LimitPixels(u"Maximum", value);
-  const Dimension along = CollectionAxis().Along();
-  const int32_t extent = extentPixels_[along];
   if (value != 0 && pixels < minimumPixels_)
     throw Error::Component(err::kInvalidValue, u"Maximum must be greater than or equal to Minimum.");
-  if (value != 0 && pixels < extent)
-    throw Error::Component(err::kInvalidValue,
-                           host::String(u"Maximum must be greater than or equal to ") + ExtentName(along) + u".");
   maximumPixels_ = host::NearestLong(pixels);
   Owner()->InvalidatePositions();
   Notify(u"Maximum");

@@ -8,6 +8,14 @@ void SimWindowSystem::MoveWindow(WindowHandle window, int x, int y, int width, i
               std::to_string(width) + " " + std::to_string(height));
 }
 
+void SimWindowSystem::ShowWindow(WindowHandle window, bool visible) {
+  if (visible)
+    hidden_.erase(window);
+  else
+    hidden_.insert(window);
+  Trace().Add("ShowWindow " + std::to_string(window) + (visible ? " 1" : " 0"));
+}
+
 void SimWindowSystem::BeginMoves() { Trace().Add("BeginMoves"); }
 
 void SimWindowSystem::EndMoves() { Trace().Add("EndMoves"); }

@@ -84,8 +84,9 @@ BarKey BarKeyboard::KeyDown(OvPanes& panes, int32_t key, bool shift) {
       MoveToEnd(panes, key == vk::kEnd);
       return BarKey::Handled;
     case vk::kReturn:
-      // Without a move, Enter stays the container's (its default button).
-      return moving_ ? BarKey::Apply : BarKey::Ignored;
+      // Without a move and a pane to collapse, Enter stays the container's (its default button).
+      if (moving_) return BarKey::Apply;
+      return panes.CollapseTarget(*focused_) ? BarKey::Toggle : BarKey::Ignored;
     case vk::kEscape:
       if (!moving_) return BarKey::Ignored;
       CancelMove(panes);

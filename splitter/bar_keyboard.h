@@ -11,8 +11,9 @@
 namespace splitter {
 
 // What a key asks of the control. Apply: the move ends as a mouse release at the feedback
-// would. Leave: the Tab order goes on past the last bar (or before the first).
-enum class BarKey : uint8_t { Ignored, Handled, Apply, LeaveForward, LeaveBackward };
+// would. Toggle: the collapsible pane at the focused bar collapses or comes back. Leave: the
+// Tab order goes on past the last bar (or before the first).
+enum class BarKey : uint8_t { Ignored, Handled, Apply, Toggle, LeaveForward, LeaveBackward };
 
 class BarKeyboard {
  public:

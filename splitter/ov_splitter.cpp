@@ -64,6 +64,7 @@ const Key kSplitterKeyboard{u"SplitterKeyboard", Variant(false)};
 const Key kSplitterGrabSize{u"SplitterGrabSize", Variant(int32_t{kDefaultGrabSize})};
 const Key kLiveDrag{u"LiveDrag", Variant(false)};
 const Key kSplitterIncrement{u"SplitterIncrement", Variant(int32_t{BarKeyboard::kDefaultIncrement})};
+const Key kResizeMode{u"ResizeMode", Variant(int32_t{panes::OvResizeLast})};
 // The resolution the saved pixel lengths (bar size, pane extents) were measured at.
 const Key kPixelsPerInch{u"PixelsPerInch", Variant(int32_t{96})};
 const Key kNumPanes{u"NumPanes", Variant(int16_t{0})};
@@ -78,6 +79,10 @@ const Key kPaneAppearance{u"PaneAppearance", Variant(int16_t{1})};
 const Key kPaneMinimum{u"PaneMinimum", Variant(int16_t{10})};
 const Key kPaneResizeChildControl{u"PaneResizeChildControl", Variant(true)};
 const Key kPaneKey{u"PaneKey", Variant(u"")};
+const Key kPaneMaximum{u"PaneMaximum", Variant(int32_t{0})};
+const Key kPaneFixed{u"PaneFixed", Variant(false)};
+const Key kPaneCollapsible{u"PaneCollapsible", Variant(false)};
+const Key kPaneCollapsed{u"PaneCollapsed", Variant(false)};
 
 const Key& PaneExtentKey(bool horizontal) { return horizontal ? kPaneWidth : kPaneHeight; }
 
@@ -155,6 +160,7 @@ void OvSplitter::InitProperties() {
   keyboard_.SetIncrement(BarKeyboard::kDefaultIncrement);
   panes_->SetGrabSize(kDefaultGrabSize);
   panes_->SetLiveDrag(false);
+  panes_->SetResizeMode(panes::OvResizeLast);
   UpdateClientArea();
   // A container without Left or Top on its extender must not stop the creation.
   Skipping([&] { SetPaneBounds(); });
@@ -201,6 +207,7 @@ void OvSplitter::ReadProperties(host::PropertyBag& bag) {
   keyboard_.SetIncrement(Read(bag, saved::kSplitterIncrement).ToLong());
   SetGrabSizeChecked(Read(bag, saved::kSplitterGrabSize).ToLong());
   panes_->SetLiveDrag(Read(bag, saved::kLiveDrag).ToBoolean());
+  SetResizeModeChecked(Read(bag, saved::kResizeMode).ToLong());
   RegisterHookedMouseMessages();
   ready_ = true;
   barWatch_.Rebase(Accessible());
@@ -228,6 +235,11 @@ void OvSplitter::ReadPaneRecords(host::PropertyBag& bag) {
     pane->SetMinimum(Read(bag, saved::kPaneMinimum, i).ToLong());
     pane->SetResizeChildControl(Read(bag, saved::kPaneResizeChildControl, i).ToBoolean());
     pane->SetKey(Read(bag, saved::kPaneKey, i));
+    pane->SetMaximum(Read(bag, saved::kPaneMaximum, i).ToLong());
+    pane->SetFixed(Read(bag, saved::kPaneFixed, i).ToBoolean());
+    pane->SetCollapsible(Read(bag, saved::kPaneCollapsible, i).ToBoolean());
+    // The saved extents already give its room to the others.
+    panes_->SetCollapsed(*pane, Read(bag, saved::kPaneCollapsed, i).ToBoolean(), false);
   }
 }
 
@@ -249,6 +261,7 @@ void OvSplitter::WriteProperties(host::PropertyBag& bag) const {
   Write(bag, saved::kSplitterIncrement, Variant(keyboard_.Increment()));
   Write(bag, saved::kSplitterGrabSize, Variant(SplitterGrabSize()));
   Write(bag, saved::kLiveDrag, Variant(LiveDrag()));
+  Write(bag, saved::kResizeMode, Variant(ResizeMode()));
   WritePaneRecords(bag);
 }
 
@@ -265,12 +278,19 @@ void OvSplitter::WritePaneRecords(host::PropertyBag& bag) const {
     Write(bag, saved::kPaneMinimum, i, Variant(pane->Minimum()));
     Write(bag, saved::kPaneResizeChildControl, i, Variant(pane->ResizeChildControl()));
     Write(bag, saved::kPaneKey, i, pane->Key());
+    Write(bag, saved::kPaneMaximum, i, Variant(pane->Maximum()));
+    Write(bag, saved::kPaneFixed, i, Variant(pane->Fixed()));
+    Write(bag, saved::kPaneCollapsible, i, Variant(pane->Collapsible()));
+    Write(bag, saved::kPaneCollapsed, i, Variant(pane->Collapsed()));
   }
 }
 
 uint16_t OvSplitter::RecordVersion() const {
-  const bool later = keyboard_.Enabled() || keyboard_.Increment() != BarKeyboard::kDefaultIncrement ||
-                     SplitterGrabSize() != kDefaultGrabSize || LiveDrag() || site_.screen.PixelsPerInch() != 96;
+  bool later = keyboard_.Enabled() || keyboard_.Increment() != BarKeyboard::kDefaultIncrement ||
+               SplitterGrabSize() != kDefaultGrabSize || LiveDrag() || site_.screen.PixelsPerInch() != 96 ||
+               ResizeMode() != panes::OvResizeLast;
+  for (const PanePtr& pane : panes_->Items())
+    later = later || pane->MaximumPixels() != 0 || pane->Fixed() || pane->Collapsible() || pane->Collapsed();
   return later ? 2 : 1;
 }
 
@@ -343,7 +363,12 @@ void OvSplitter::Terminate() {
 
 void OvSplitter::Click() { Raise(events::Click); }
 
-void OvSplitter::DblClick() { Raise(events::DblClick); }
+void OvSplitter::DblClick() {
+  Raise(events::DblClick);
+  // On a bar at run time, the collapsible pane beside it collapses or comes back.
+  if (site_.ambient.UserMode() && hotPane_ && hotPane_->Index() < panes_->Count())
+    panes_->ToggleCollapse(static_cast<size_t>(hotPane_->Index() - 1));
+}
 
 void OvSplitter::SetBackColor(host::OleColor color) {
   site_.surface.SetBackColor(color);
@@ -434,6 +459,17 @@ void OvSplitter::SetLiveDrag(bool live) {
   CancelDrag();
   panes_->SetLiveDrag(live);
   Notify(u"LiveDrag");
+}
+
+void OvSplitter::SetResizeMode(int32_t mode) {
+  SetResizeModeChecked(mode);
+  Notify(u"ResizeMode");
+}
+
+void OvSplitter::SetResizeModeChecked(int32_t mode) {
+  if (mode != panes::OvResizeLast && mode != panes::OvResizeProportional)
+    throw Error::Component(err::kOutOfRange, u"ResizeMode must be OvResizeLast (0) or OvResizeProportional (1).");
+  panes_->SetResizeMode(mode);
 }
 
 void OvSplitter::SetGrabSizeChecked(int32_t pixels) {
@@ -549,6 +585,12 @@ void OvSplitter::PlaceWindow(const panes::OvPane& pane, host::WindowHandle windo
     const panes::XY<int32_t> origin = pane.ContentOrigin(), size = pane.ContentSize();
     site_.windows.MoveWindow(window, origin.x, origin.y, size.x, size.y, true);
   });
+  // Only the windows hidden here are shown again: one the program hid stays hidden.
+  if (pane.Collapsed() && hiddenWindows_.insert(window).second) {
+    Skipping([&] { site_.windows.ShowWindow(window, false); });
+  } else if (!pane.Collapsed() && hiddenWindows_.erase(window) > 0) {
+    Skipping([&] { site_.windows.ShowWindow(window, true); });
+  }
 }
 
 void OvSplitter::PlaceBoundControls(const panes::OvPane& pane, host::ContainedControl& control) {
@@ -656,6 +698,11 @@ void OvSplitter::Changed(panes::PanePtr& pane, host::String& property) {
   } else if (property == u"Appearance") {
     if (pane->ResizeChildControl()) MoveChildControls();
     Raise(events::Resize);
+  } else if (property == u"Collapsed") {
+    ReportBarValues();
+    MoveChildControls();
+    Variant arguments[] = {PaneArgument(pane)};
+    site_.events.RaiseEvent(events::PaneCollapsedChanged, arguments);
   }
   CommonEnding();
 }
@@ -771,6 +818,11 @@ std::optional<size_t> OvSplitter::FocusedBar() const {
   return hasFocus_ && KeyboardActive() ? keyboard_.FocusedBar() : std::nullopt;
 }
 
+bool OvSplitter::WantsEnter() const {
+  const std::optional<size_t> bar = FocusedBar();
+  return bar && (keyboard_.Moving() || panes_->CollapseTarget(*bar));
+}
+
 bool OvSplitter::WantsTab(bool shift) const {
   const std::optional<size_t> bar = FocusedBar();
   if (!bar) return false;
@@ -787,6 +839,8 @@ BarKey OvSplitter::KeyDown(int32_t key, bool shift) {
       panes::PanePtr pane = keyboard_.MovingPane(*panes_);
       keyboard_.MoveEnded();
       FinishBarMove(pane);
+    } else if (result == BarKey::Toggle) {
+      panes_->ToggleCollapse(*keyboard_.FocusedBar());
     } else if (keyboard_.FocusedBar() != before) {
       MarkMoved();
     }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "hook/kp_msg_hook.h"
@@ -32,6 +33,7 @@ inline constexpr host::EventId MouseMove{-606, u"MouseMove"};
 inline constexpr host::EventId MouseUp{-607, u"MouseUp"};
 inline constexpr host::EventId SplitterResize{7, u"SplitterResize"};
 inline constexpr host::EventId Resize{8, u"Resize"};
+inline constexpr host::EventId PaneCollapsedChanged{9, u"PaneCollapsedChanged"};
 }  // namespace events
 
 class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener {
@@ -89,6 +91,8 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   // The bar that shows the focus mark, when one does.
   std::optional<size_t> FocusedBar() const;
   bool KeyboardMoving() const { return keyboard_.Moving(); }
+  // Whether Enter is the focused bar's: it applies a move or collapses a pane.
+  bool WantsEnter() const;
 
   // Public properties.
   const std::shared_ptr<panes::OvPanes>& Panes() const { return panes_; }
@@ -137,6 +141,9 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   // feedback bar; the collection owns it.
   bool LiveDrag() const { return panes_->LiveDrag(); }
   void SetLiveDrag(bool live);
+  // How the panes meet a change of the control's size; the collection owns it.
+  int32_t ResizeMode() const { return panes_->ResizeMode(); }
+  void SetResizeMode(int32_t mode);
   // The saved record's format: the first one while every later property is at its default,
   // so that older readers still read it.
   uint16_t RecordVersion() const;
@@ -176,6 +183,7 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   // neighbour take their new extents.
   void FinishBarMove(panes::PanePtr& pane);
   void SetGrabSizeChecked(int32_t pixels);
+  void SetResizeModeChecked(int32_t mode);
   // Keyboard operation on or off, the tab stop following, without a notification.
   void SetKeyboardEnabled(bool on);
   bool KeyboardActive() const { return keyboard_.Enabled() && site_.ambient.UserMode(); }
@@ -226,6 +234,8 @@ class OvSplitter : private panes::PanesListener, private hook::KpMsgHookListener
   BarKeyboard keyboard_;
   bool hasFocus_ = false;
   int32_t savedPixelsPerInch_ = 96;
+  // Bound windows hidden with their collapsed panes, shown again when they come back.
+  std::unordered_set<host::WindowHandle> hiddenWindows_;
   // The bound windows of a live drag, found at its first frame: the container's controls
   // do not change while the mouse drags.
   std::optional<std::unordered_map<host::String, std::vector<host::WindowHandle>>> liveWindows_;

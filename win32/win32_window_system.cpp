@@ -22,4 +22,8 @@ void Win32WindowSystem::MoveWindow(host::WindowHandle window, int x, int y, int 
     throw host::Error::Runtime(host::err::kInvalidArgument);
 }
 
+void Win32WindowSystem::ShowWindow(host::WindowHandle window, bool visible) {
+  ::ShowWindow(reinterpret_cast<HWND>(window), visible ? SW_SHOWNA : SW_HIDE);
+}
+
 }  // namespace win32

@@ -9,6 +9,8 @@ class WindowSystem : public Interface {
  public:
   // Position and size in pixels of the parent's client area; throws host::Error on failure.
   virtual void MoveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) = 0;
+  // Shows or hides the window without activating it.
+  virtual void ShowWindow(WindowHandle window, bool visible) = 0;
   // Between the two, moves are held back and made together at EndMoves, which then
   // repaints what they uncover once.
   virtual void BeginMoves() = 0;
