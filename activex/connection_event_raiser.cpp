@@ -24,7 +24,8 @@ void ConnectionEventRaiser::RaiseEvent(const host::EventId& event, std::span<hos
       V_BYREF(&references[i]) = &V_I4(&value);  // the value's storage inside the VARIANT
     }
   }
-  point_.Raise(event.dispatchId, references);
+  for (ConnectionPoint* point : points_)
+    if (point->Declares(event.dispatchId)) point->Raise(event.dispatchId, references);
   for (size_t i = 0; i < arguments.size(); ++i) arguments[i] = FromVariant(values[i].get());
 }
 

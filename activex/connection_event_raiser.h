@@ -1,6 +1,9 @@
 #pragma once
 // Raises a control's events through its connection point: each argument goes by reference,
 // and what a handler writes into it comes back in the Variant.
+#include <initializer_list>
+#include <vector>
+
 #include "activex/connection_point.h"
 #include "host/site/event_raiser.h"
 
@@ -8,11 +11,12 @@ namespace activex {
 
 class ConnectionEventRaiser final : public host::EventRaiser {
  public:
-  explicit ConnectionEventRaiser(ConnectionPoint& point) : point_(point) {}
+  // Each event goes to the points whose interfaces declare it, in this order.
+  explicit ConnectionEventRaiser(std::initializer_list<ConnectionPoint*> points) : points_(points) {}
   void RaiseEvent(const host::EventId& event, std::span<host::Variant> arguments) override;
 
  private:
-  ConnectionPoint& point_;
+  std::vector<ConnectionPoint*> points_;
 };
 
 }  // namespace activex

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "activex/type_library.h"
 #include "com/query_interface.h"
+#include "com/unique_handle.h"
 
 namespace activex {
 
@@ -49,6 +51,18 @@ HRESULT ConnectionPoint::EnumConnections(IEnumConnections** connections) {
   if (!connections) return E_POINTER;
   *connections = nullptr;
   return E_NOTIMPL;
+}
+
+bool ConnectionPoint::Declares(DISPID event) {
+  auto known = declared_.find(event);
+  if (known != declared_.end()) return known->second;
+  bool declared = false;
+  if (ComPtr<ITypeInfo> info = TypeInfoOf(events_)) {
+    win32::UniqueBstr name;
+    UINT count = 0;
+    declared = SUCCEEDED(info->GetNames(event, name.put(), 1, &count)) && count == 1;
+  }
+  return declared_[event] = declared;
 }
 
 void ConnectionPoint::Raise(DISPID event, std::span<VARIANT> arguments) {

@@ -6,6 +6,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <map>
 #include <span>
 #include <utility>
 #include <vector>
@@ -29,6 +30,8 @@ class ConnectionPoint final : public IConnectionPoint {
   HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** connections) override;
 
   REFIID Events() const { return events_; }
+  // Whether the event interface declares the event, as its type library says.
+  bool Declares(DISPID event);
   // Calls every sink in the order they connected; the arguments are in the order of the
   // event's parameters, and a sink's writes through VT_BYREF arguments stay in them.
   void Raise(DISPID event, std::span<VARIANT> arguments);
@@ -46,6 +49,7 @@ class ConnectionPoint final : public IConnectionPoint {
   DWORD nextCookie_ = 1;
   // Each sink as the interface Advise found: the event interface, or IDispatch.
   std::vector<std::pair<DWORD, ComPtr<IUnknown>>> sinks_;
+  std::map<DISPID, bool> declared_;
 };
 
 }  // namespace activex

@@ -32,8 +32,9 @@ class DispatchObject : public ComObject, public DualDispatch<Interface> {
   }
 
  protected:
-  DispatchObject(REFIID iid, std::shared_ptr<Portable> object)
-      : DualDispatch<Interface>(iid), object_(std::move(object)) {
+  // extended: the earlier interface that Interface extends.
+  DispatchObject(REFIID iid, std::shared_ptr<Portable> object, REFIID extended = IID_NULL)
+      : DualDispatch<Interface>(iid, extended), object_(std::move(object)) {
     std::lock_guard lock(liveMutex_);
     live_[object_.get()] = static_cast<Derived*>(this);
   }

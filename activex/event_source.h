@@ -1,7 +1,8 @@
 #pragma once
 // What a public class with events offers its clients: one connection point for its event
-// interface, found through IConnectionPointContainer, and its coclass through
-// IProvideClassInfo2 so that a client can learn that interface.
+// interface (and, once the events have grown, one for the first release's interface, whose
+// sinks hear only the events it declares), found through IConnectionPointContainer, and its
+// coclass through IProvideClassInfo2 so that a client can learn that interface.
 #include <windows.h>
 #include <ocidl.h>
 #include <olectl.h>
@@ -12,7 +13,7 @@
 
 namespace activex {
 
-template <const CLSID* Class, const IID* Events>
+template <const CLSID* Class, const IID* Events, const IID* FirstEvents = &IID_NULL>
 class EventSource : public IConnectionPointContainer, public ClassInfoProvider<Class, IProvideClassInfo2> {
  public:
   HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) override {
@@ -22,9 +23,12 @@ class EventSource : public IConnectionPointContainer, public ClassInfoProvider<C
   HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override {
     if (!point) return E_POINTER;
     *point = nullptr;
-    if (iid != *Events) return CONNECT_E_NOCONNECTION;
-    *point = &events_;
-    events_.AddRef();
+    ConnectionPoint* found = iid == *Events                           ? &events_
+                             : iid == *FirstEvents && iid != IID_NULL ? &firstEvents_
+                                                                      : nullptr;
+    if (!found) return CONNECT_E_NOCONNECTION;
+    *point = found;
+    found->AddRef();
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetGUID(DWORD kind, GUID* guid) override {
@@ -35,8 +39,9 @@ class EventSource : public IConnectionPointContainer, public ClassInfoProvider<C
   }
 
  protected:
-  EventSource() : events_(*this, *Events) {}
+  EventSource() : events_(*this, *Events), firstEvents_(*this, *FirstEvents) {}
   ConnectionPoint events_;
+  ConnectionPoint firstEvents_;
 };
 
 }  // namespace activex

@@ -23,6 +23,15 @@ VARIANT_BOOL FromBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE;
     return Get(value, [&] { return static_cast<Type>(object_->Name()); }); \
   }
 
+// A Boolean property: True is VARIANT_TRUE, and any value but VARIANT_FALSE sets it.
+#define PANE_BOOLEAN_PROPERTY(Name)                                                     \
+  HRESULT PaneObject::put_##Name(VARIANT_BOOL* value) {                                 \
+    return Put(value, [&](VARIANT_BOOL v) { object_->Set##Name(v != VARIANT_FALSE); }); \
+  }                                                                                     \
+  HRESULT PaneObject::get_##Name(VARIANT_BOOL* value) {                                 \
+    return Get(value, [&] { return FromBool(object_->Name()); });                       \
+  }
+
 panes::PanePtr PaneObject::Unwrap(IUnknown* object) {
   ComPtr<PaneObject> ours;
   if (!object || FAILED(object->QueryInterface(kPaneObjectIdentity, reinterpret_cast<void**>(ours.Out()))))
@@ -33,20 +42,19 @@ panes::PanePtr PaneObject::Unwrap(IUnknown* object) {
 HRESULT PaneObject::QueryInterface(REFIID iid, void** out) {
   static constexpr InterfaceEntry<PaneObject> kInterfaces[] = {
       {{&kPaneObjectIdentity}, [](PaneObject* self) -> void* { return self; }},
-      {{&IID_IUnknown, &IID_IDispatch, &IID__OvPane}, As<_OvPane>},
+      {{&IID_IUnknown, &IID_IDispatch, &IID__OvPane2, &IID__OvPane}, As<_OvPane2>},
       {{&IID_ISupportErrorInfo}, As<ISupportErrorInfo>},
       {{&IID_IProvideClassInfo}, As<IProvideClassInfo>},
   };
   return QueryInterfaceFrom(this, kInterfaces, iid, out);
 }
 
-HRESULT PaneObject::put_ResizeChildControl(VARIANT_BOOL* value) {
-  return Put(value, [&](VARIANT_BOOL v) { object_->SetResizeChildControl(v != VARIANT_FALSE); });
-}
-HRESULT PaneObject::get_ResizeChildControl(VARIANT_BOOL* value) {
-  return Get(value, [&] { return FromBool(object_->ResizeChildControl()); });
-}
+PANE_BOOLEAN_PROPERTY(ResizeChildControl)
 PANE_PROPERTY(Minimum, LONG)
+PANE_PROPERTY(Maximum, LONG)
+PANE_BOOLEAN_PROPERTY(Fixed)
+PANE_BOOLEAN_PROPERTY(Collapsible)
+PANE_BOOLEAN_PROPERTY(Collapsed)
 HRESULT PaneObject::put_ControlName(BSTR* value) {
   return Put(value, [&](BSTR v) { object_->SetControlName(FromBstr(v)); });
 }

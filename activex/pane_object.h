@@ -11,7 +11,7 @@
 
 namespace activex {
 
-class PaneObject final : public DispatchObject<PaneObject, panes::OvPane, _OvPane>,
+class PaneObject final : public DispatchObject<PaneObject, panes::OvPane, _OvPane2>,
                          public ClassInfoProvider<&CLSID_OvPane> {
  public:
   // The pane behind one of our pane objects, or null for any other object.
@@ -47,9 +47,19 @@ class PaneObject final : public DispatchObject<PaneObject, panes::OvPane, _OvPan
   HRESULT STDMETHODCALLTYPE put_Index(LONG* value) override;
   HRESULT STDMETHODCALLTYPE get_Index(LONG* value) override;
 
+  // _OvPane2
+  HRESULT STDMETHODCALLTYPE put_Fixed(VARIANT_BOOL* value) override;
+  HRESULT STDMETHODCALLTYPE get_Fixed(VARIANT_BOOL* value) override;
+  HRESULT STDMETHODCALLTYPE put_Maximum(LONG* value) override;
+  HRESULT STDMETHODCALLTYPE get_Maximum(LONG* value) override;
+  HRESULT STDMETHODCALLTYPE put_Collapsible(VARIANT_BOOL* value) override;
+  HRESULT STDMETHODCALLTYPE get_Collapsible(VARIANT_BOOL* value) override;
+  HRESULT STDMETHODCALLTYPE put_Collapsed(VARIANT_BOOL* value) override;
+  HRESULT STDMETHODCALLTYPE get_Collapsed(VARIANT_BOOL* value) override;
+
  private:
   friend DispatchObject;
-  explicit PaneObject(panes::PanePtr pane) : DispatchObject(IID__OvPane, std::move(pane)) {}
+  explicit PaneObject(panes::PanePtr pane) : DispatchObject(IID__OvPane2, std::move(pane), IID__OvPane) {}
 };
 
 }  // namespace activex

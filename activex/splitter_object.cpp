@@ -60,7 +60,7 @@ SplitterObject::SplitterObject()
       screen_(win32::DisplayScreen()),
       ole_(*static_cast<_OvSplitter2*>(this), *this, screen_, CLSID_OvSplitter, kMiscStatus),
       surface_(ole_, screen_, dragDrop_),
-      raiser_(events_),
+      raiser_({&events_, &firstEvents_}),
       dragDrop_(raiser_),
       control_(host::ControlSite{.surface = surface_,
                                  .extender = site_,
@@ -81,6 +81,7 @@ SplitterObject::SplitterObject()
 
 SplitterObject::~SplitterObject() {
   events_.DisconnectAll();
+  firstEvents_.DisconnectAll();
   propertyChanges_.Sinks().DisconnectAll();
   control_.Terminate();
 }
@@ -155,6 +156,7 @@ SPLITTER_BOOLEAN_PROPERTY(LiveDrag)
 SPLITTER_PROPERTY(SplitterIncrement, LONG)
 
 SPLITTER_PROPERTY(SplitterGrabSize, LONG)
+SPLITTER_PROPERTY(ResizeMode, OvResizeModeConstants)
 
 HRESULT SplitterObject::GetContainedControls(VARIANT* result) {
   if (!result) return E_POINTER;

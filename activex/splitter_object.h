@@ -47,7 +47,7 @@ namespace activex {
 class SplitterObject final : public ComObject,
                              public DualDispatch<_OvSplitter2>,
                              public ISpecifyPropertyPages,
-                             public EventSource<&CLSID_OvSplitter, &DIID___OvSplitter>,
+                             public EventSource<&CLSID_OvSplitter, &DIID___OvSplitter2, &DIID___OvSplitter>,
                              private OleControlOwner {
  public:
   static HRESULT Create(REFIID iid, void** out);
@@ -76,6 +76,7 @@ class SplitterObject final : public ComObject,
   SPLITTER_PROPERTY_MEMBERS(SplitterIncrement, LONG)
   SPLITTER_PROPERTY_MEMBERS(SplitterGrabSize, LONG)
   SPLITTER_PROPERTY_MEMBERS(LiveDrag, VARIANT_BOOL)
+  SPLITTER_PROPERTY_MEMBERS(ResizeMode, OvResizeModeConstants)
   HRESULT STDMETHODCALLTYPE ShowAboutBox() override;
   HRESULT STDMETHODCALLTYPE GetContainedControls(VARIANT* result) override;
   HRESULT STDMETHODCALLTYPE AboutBox() override;

@@ -13,11 +13,12 @@ void Check(HRESULT hr, const wchar_t* step) {
 }
 
 // The type information of source's default source interface, from its type library.
-activex::ComPtr<ITypeInfo> DefaultSourceInfo(IUnknown* source, IID& iid) {
+// The given event interface, or with IID_NULL the source's default one.
+activex::ComPtr<ITypeInfo> SourceInfo(IUnknown* source, IID& iid) {
   activex::ComPtr<IProvideClassInfo2> provider;
   Check(source->QueryInterface(IID_IProvideClassInfo2, reinterpret_cast<void**>(provider.Out())),
         L"QueryInterface(IProvideClassInfo2)");
-  Check(provider->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &iid), L"IProvideClassInfo2::GetGUID");
+  if (iid == IID_NULL) Check(provider->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &iid), L"IProvideClassInfo2::GetGUID");
   activex::ComPtr<ITypeInfo> coclass, found;
   activex::ComPtr<ITypeLib> library;
   Check(provider->GetClassInfo(coclass.Out()), L"IProvideClassInfo::GetClassInfo");
@@ -32,9 +33,10 @@ activex::ComPtr<EventRecorder> EventRecorder::Create() {
   return activex::ComPtr<EventRecorder>::Adopt(new EventRecorder());
 }
 
-void EventRecorder::Connect(IUnknown* source) {
+void EventRecorder::Connect(IUnknown* source, REFIID events) {
   Disconnect();
-  eventInfo_ = DefaultSourceInfo(source, eventInterface_);
+  eventInterface_ = events;
+  eventInfo_ = SourceInfo(source, eventInterface_);
 
   activex::ComPtr<IConnectionPointContainer> container;
   Check(source->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(container.Out())),

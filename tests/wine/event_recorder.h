@@ -27,8 +27,9 @@ class EventRecorder : public NameDispatch, private com::RefCounted {
  public:
   static activex::ComPtr<EventRecorder> Create();
 
-  // Advises on source's connection point for its default source interface.
-  void Connect(IUnknown* source);
+  // Advises on source's connection point for the given event interface, by default its
+  // default source interface.
+  void Connect(IUnknown* source, REFIID events = IID_NULL);
   void Disconnect();
   // Forgets the connection without Unadvise, to see the source drop it by itself.
   void Abandon();
@@ -65,7 +66,9 @@ class EventRecorder : public NameDispatch, private com::RefCounted {
 // A recorder connected to a source for as long as it is held.
 class Recording {
  public:
-  explicit Recording(IUnknown* source) : recorder_(EventRecorder::Create()) { recorder_->Connect(source); }
+  explicit Recording(IUnknown* source, REFIID events = IID_NULL) : recorder_(EventRecorder::Create()) {
+    recorder_->Connect(source, events);
+  }
   ~Recording() { recorder_->Disconnect(); }
   Recording(const Recording&) = delete;
   Recording& operator=(const Recording&) = delete;

@@ -56,6 +56,32 @@ TEST_F(ControlMembers, ClicksOnTheWindowRaiseTheMouseEventsClickAndDblClickInThe
                                           L"MouseUp(1, 0, 5, 5)", L"MouseUp(1, 0, 5, 5)"}));
 }
 
+// The pane's newer members come late bound through _OvPane2, and the event they raise reaches
+// only the sinks of the newer event interface: a sink of the first one hears what it knows.
+TEST_F(ControlMembers, ADoubleClickOnABarCollapsesItsPaneAndOnlyTheNewerEventsTellOfIt) {
+  HWND window = WindowOf(splitter_->Control());
+  Add();
+  DispatchClient second = Pane(2);
+  second.Put(L"Collapsible", true);
+  second.Put(L"Maximum", 3000L);
+  EXPECT_EQ(second.Get(L"Maximum").AsLong(), 3000L);
+  auto first = Interface<_OvPane>(second.Pointer(), __uuidof(_OvPane));
+  ASSERT_TRUE(first);
+  EXPECT_EQ(Interface<IUnknown>(first.Get(), IID_IUnknown).Get(),
+            Interface<IUnknown>(second.Pointer(), IID_IUnknown).Get());
+  Recording newer(splitter_->Control().Pointer());
+  Recording older(splitter_->Control().Pointer(), __uuidof(__OvSplitter));
+  // The middle of the 3-pixel bar after the first pane's 2-pixel frame.
+  const long bar = (Pane(1).Get(L"Left").AsLong() + Pane(1).Get(L"Width").AsLong()) / kTwipsPerPixel + 3;
+  SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(bar, 5));
+  SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(bar, 5));
+  SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(bar, 5));
+  EXPECT_TRUE(second.Get(L"Collapsed").AsBool());
+  EXPECT_EQ(CountStarting(newer->Summaries(), L"PaneCollapsedChanged(Pane 2)"), 1);
+  EXPECT_EQ(CountStarting(older->Summaries(), L"PaneCollapsedChanged"), 0);
+  EXPECT_EQ(CountStarting(older->Summaries(), L"DblClick"), 1);
+}
+
 // Button: for a press or release the button that changed, for a move the buttons held;
 // Shift from the message's key flags; X and Y signed, from the two halves of lParam.
 TEST_F(ControlMembers, MouseMessagesArriveWithButtonShiftAndSignedClientCoordinates) {
@@ -137,7 +163,8 @@ TEST_F(ControlMembers, TheClassDefaultsToTheSecondInterfaceOfTheRegisteredLibrar
     implemented.push_back(NameOf(info.Get()) + (flags & IMPLTYPEFLAG_FDEFAULT ? L" default" : L"") +
                           (flags & IMPLTYPEFLAG_FSOURCE ? L" source" : L""));
   }
-  EXPECT_EQ(implemented, (Strings{L"_OvSplitter2 default", L"_OvSplitter", L"__OvSplitter default source"}));
+  EXPECT_EQ(implemented, (Strings{L"_OvSplitter2 default", L"_OvSplitter", L"__OvSplitter2 default source",
+                                  L"__OvSplitter source"}));
 
   activex::ComPtr<ITypeLib> embedded, registered, asked10;
   UINT index = 0;
