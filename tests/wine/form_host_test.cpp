@@ -194,6 +194,41 @@ TEST_F(FormHostTest, BoundWindowedControlsEndOnTheirPanesAndFollowResizes) {
   EXPECT_EQ(Text(bound[0]->PixelRect()), Text(PanePixels(*splitter_, 1)));
 }
 
+// A fixed navigation pane beside two that share every size in proportion, from large to tiny
+// (each at its minimum, no error) and back; a collapsed pane hides its bound window.
+TEST_F(FormHostTest, ProportionalPanesKeepTheirProportionsFromLargeToTinyAndBackAndCollapseTheirControls) {
+  AddPanes(2);
+  ChildControl& list = Bind(2, L"list");
+  Control().Put(L"ResizeMode", 1L);
+  Pane(1).Put(L"Fixed", true);
+  Pane(2).Put(L"Width", Pane(2).Get(L"Width").AsLong() / 2);
+  for (long i = 1; i <= 3; ++i) Pane(i).Put(L"Minimum", 60L * kTwipsPerPixel);
+  auto widths = [&] {
+    std::vector<long> pixels;
+    for (long i = 1; i <= 3; ++i) pixels.push_back(Pane(i).Get(L"Width").AsLong() / kTwipsPerPixel);
+    return pixels;
+  };
+  RECT client{};
+  GetClientRect(form_->Handle(), &client);
+  const std::vector<long> before = widths();
+  form_->ResizeClient(1000, 400);
+  const std::vector<long> large = widths();
+  EXPECT_EQ(large[0], before[0]);
+  EXPECT_NEAR(static_cast<double>(large[1]) / large[2], static_cast<double>(before[1]) / before[2], 0.02);
+  form_->ResizeClient(40, 40);
+  EXPECT_EQ(widths(), (std::vector<long>{56, 56, 56})) << "every pane at its minimum, inside its frame";
+  form_->ResizeClient(client.right, client.bottom);
+  const std::vector<long> back = widths();
+  for (size_t i = 0; i < 3; ++i) EXPECT_NEAR(back[i], before[i], 1) << "pane " << i + 1;
+
+  ASSERT_TRUE(IsWindowVisible(list.Window()));
+  Pane(2).Put(L"Collapsed", true);
+  EXPECT_FALSE(IsWindowVisible(list.Window()));
+  Pane(2).Put(L"Collapsed", false);
+  EXPECT_TRUE(IsWindowVisible(list.Window()));
+  EXPECT_EQ(Text(list.PixelRect()), Text(PanePixels(*splitter_, 2)));
+}
+
 TEST_F(FormHostTest, AControlOfTheSameNameOutsideTheSplitterIsNotMoved) {
   ChildControl& outside = form_->AddChild(ChildKind::List, L"list", nullptr, {400, 300, 450, 350});
   ChildControl& inside = Bind(1, L"LIST");
