@@ -1,10 +1,11 @@
 formhost form 1
 ' The demo's form: a horizontal splitter holding a tree view and a vertical splitter, which
-' holds a list box and an edit box, all bound by ControlName. The panes' keys and tags show
-' the value notation of formhost/variant_text.h.
+' holds a list box and an edit box, all bound by ControlName; the folders keep their width and
+' fold away, the list follows its splitter live. Keys and tags show variant_text.h's notation.
 Form Width 640 Height 400 Mode Run
 Splitter OvSplitter1 In Form1 Rect 8,8,624,384
     BorderStyle = I4 0
+    ResizeMode = I4 1
     NumPanes = I4 2
     PaneWidth1 = I4 310
     PaneControlName1 = BSTR "tree1"
@@ -12,6 +13,8 @@ Splitter OvSplitter1 In Form1 Rect 8,8,624,384
     PaneTag1 = Array Variant (0 To 3) {I2 7, BSTR "seven", Date 2024-01-31 12:30:05, Array R8 (1 To 2) {0.1, -2.5e-300}}
     PaneMinimum1 = I4 1500
     PaneKey1 = BSTR "folders"
+    PaneFixed1 = Bool True
+    PaneCollapsible1 = Bool True
     PaneWidth2 = I4 310
     PaneControlName2 = BSTR "OvSplitter2"
     PaneName2 = BSTR "Ansicht \"rechts\" – ü"
@@ -22,6 +25,7 @@ End
 Splitter OvSplitter2 In OvSplitter1 Rect 315,2,306,380
     BorderStyle = I4 0
     Orientation = I4 1
+    LiveDrag = Bool True
     NumPanes = I4 2
     PaneHeight1 = I4 92
     PaneControlName1 = BSTR "list1"
@@ -29,6 +33,8 @@ Splitter OvSplitter2 In OvSplitter1 Rect 315,2,306,380
     PaneTag1 = Decimal -79228162514264337593543950.335
     PaneMinimum1 = I4 150
     PaneKey1 = Date 45322.5000001
+    PaneMaximum1 = I4 3000
+    PaneCollapsible1 = Bool True
     PaneHeight2 = I4 285
     PaneControlName2 = BSTR "edit1"
     PaneName2 = BSTR "Notes\nline two"
