@@ -19,3 +19,6 @@ add_test(NAME wine_endurance
          COMMAND bash ${PROJECT_SOURCE_DIR}/tools/wine-x11-run.sh ${OV_WIN64_DIR}
                  ${OV_WIN64_DIR}/tests/wine/ov_wine_endurance_tests.exe)
 set_tests_properties(wine_endurance PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE ENVIRONMENT "OV_WINE_TIMEOUT=840")
+# The reference in the tree against the built type library.
+add_test(NAME wine_reference COMMAND bash ${PROJECT_SOURCE_DIR}/tests/wine/run_reference.sh ${OV_WIN64_DIR})
+set_tests_properties(wine_reference PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The reference in the tree is the one the built type library gives, and every member added
+# since the first release has a help string (the generator fails otherwise).
+#   run_reference.sh <win64-build-dir> [--update]
+set -euo pipefail
+
+[ $# -ge 1 ] || { echo "usage: $0 <win64-build-dir> [--update]" >&2; exit 2; }
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build=$(cd "$1" && pwd)
+generator="$build/reference/ov_reference.exe"
+# shellcheck source=../../tools/wine-env.sh
+. "$repo/tools/wine-env.sh"
+ov_require_built "$build/OvSplitr.ocx" "$generator"
+ov_wine_setup "$build"
+trap ov_wine_stop EXIT
+
+ov_wine "$(ov_winepath "$generator")" "$(ov_winepath "$build/OvSplitr.ocx")" \
+    "$(ov_winepath "$build/reference/OvSplitter.md")" "$(ov_winepath "$build/reference/OvSplitter.html")"
+if [ "${2:-}" = --update ]; then
+    cp "$build/reference/OvSplitter.md" "$repo/reference/OvSplitter.md"
+    echo "== reference/OvSplitter.md written; the HTML is $build/reference/OvSplitter.html"
+elif ! diff -u "$repo/reference/OvSplitter.md" "$build/reference/OvSplitter.md"; then
+    echo "reference/OvSplitter.md is stale: run make reference" >&2
+    exit 1
+else
+    echo "== the reference is the type library's"
+fi
