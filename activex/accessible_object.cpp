@@ -163,6 +163,7 @@ HRESULT AccessibleObject::get_accState(VARIANT child, VARIANT* state) {
     LONG bits = 0;
     if (states.focusable) bits |= STATE_SYSTEM_FOCUSABLE;
     if (states.focused) bits |= STATE_SYSTEM_FOCUSED;
+    if (states.collapsed) bits |= STATE_SYSTEM_COLLAPSED | STATE_SYSTEM_INVISIBLE;
     // A parked or hidden control shows none of its children.
     if (!IsWindowVisible(window_)) bits |= STATE_SYSTEM_INVISIBLE;
     return bits;

@@ -24,8 +24,8 @@ using activex::ComPtr;
 
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                       nullptr);
+  const int size =
+      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<size_t>(size), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
   return out;
@@ -43,8 +43,8 @@ Documentation DocumentationOf(ITypeInfo* info, MEMBERID member = MEMBERID_NIL) {
   for (char& c : helpText)
     if (c == '\n' || c == '\r') c = ' ';
   while (!helpText.empty() && helpText.back() == ' ') helpText.pop_back();
-  helpText.erase(0, helpText.find_first_not_of(' ') == std::string::npos ? helpText.size()
-                                                                          : helpText.find_first_not_of(' '));
+  helpText.erase(
+      0, helpText.find_first_not_of(' ') == std::string::npos ? helpText.size() : helpText.find_first_not_of(' '));
   return {text(name), helpText};
 }
 
@@ -59,20 +59,36 @@ std::string TypeName(ITypeInfo* info, const TYPEDESC& type) {
       if (FAILED(info->GetRefTypeInfo(type.hreftype, referenced.Out()))) return "?";
       return DocumentationOf(referenced.Get()).name;
     }
-    case VT_BOOL: return "Boolean";
-    case VT_I2: return "Integer";
-    case VT_I4: case VT_INT: return "Long";
-    case VT_R4: return "Single";
-    case VT_R8: return "Double";
-    case VT_CY: return "Currency";
-    case VT_DATE: return "Date";
-    case VT_BSTR: return "String";
-    case VT_VARIANT: return "Variant";
-    case VT_DISPATCH: return "Object";
-    case VT_UNKNOWN: return "IUnknown";
-    case VT_UI1: return "Byte";
-    case VT_HRESULT: case VT_VOID: return "";
-    default: return "VT " + std::to_string(type.vt);
+    case VT_BOOL:
+      return "Boolean";
+    case VT_I2:
+      return "Integer";
+    case VT_I4:
+    case VT_INT:
+      return "Long";
+    case VT_R4:
+      return "Single";
+    case VT_R8:
+      return "Double";
+    case VT_CY:
+      return "Currency";
+    case VT_DATE:
+      return "Date";
+    case VT_BSTR:
+      return "String";
+    case VT_VARIANT:
+      return "Variant";
+    case VT_DISPATCH:
+      return "Object";
+    case VT_UNKNOWN:
+      return "IUnknown";
+    case VT_UI1:
+      return "Byte";
+    case VT_HRESULT:
+    case VT_VOID:
+      return "";
+    default:
+      return "VT " + std::to_string(type.vt);
   }
 }
 
@@ -150,10 +166,18 @@ std::vector<Member> MembersOf(ITypeInfo* info) {
     if (member.help.empty()) member.help = doc.help;
     const bool property = function->invkind != INVOKE_FUNC;
     switch (function->invkind) {
-      case INVOKE_PROPERTYGET: member.get = true; break;
-      case INVOKE_PROPERTYPUT: member.let = true; break;
-      case INVOKE_PROPERTYPUTREF: member.set = true; break;
-      default: member.method = true; break;
+      case INVOKE_PROPERTYGET:
+        member.get = true;
+        break;
+      case INVOKE_PROPERTYPUT:
+        member.let = true;
+        break;
+      case INVOKE_PROPERTYPUTREF:
+        member.set = true;
+        break;
+      default:
+        member.method = true;
+        break;
     }
     std::string type = TypeName(info, function->elemdescFunc.tdesc);
     for (SHORT p = 0; p < function->cParams; ++p) {
@@ -236,8 +260,9 @@ struct ErrorRow {
 // The component's own errors; a client sees them as Err.Number with the text of the case.
 const ErrorRow kErrors[] = {
     {host::err::kReadOnly, "A property that is read-only at run time (or across the axis) was assigned."},
-    {host::err::kInvalidValue, "The value breaks a rule of the object: a key that exists already, a minimum "
-                               "above the extent or a maximum below the minimum."},
+    {host::err::kInvalidValue,
+     "The value breaks a rule of the object: a key that exists already, a minimum "
+     "above the extent or a maximum below the minimum."},
     {host::err::kOutOfRange, "The value lies outside the property's range; the text names the range."},
     {host::err::kIndexOutOfBounds, "No pane, window or message at that index or key."},
     {host::err::kBelowMinimum, "A pane would become smaller than its minimum."},
@@ -336,8 +361,8 @@ int Run(const wchar_t* ocx, const char* markdownPath, const char* htmlPath) {
           if (events)
             rows.push_back({member.name, member.parameters, DispatchId(member.id), member.help});
           else
-            rows.push_back({member.name, member.Kind(), member.type, member.parameters, DispatchId(member.id),
-                            member.help});
+            rows.push_back(
+                {member.name, member.Kind(), member.type, member.parameters, DispatchId(member.id), member.help});
         }
         if (events)
           out.Table({"Event", "Arguments", "Dispatch id", "Description"}, rows);
@@ -347,8 +372,9 @@ int Run(const wchar_t* ocx, const char* markdownPath, const char* htmlPath) {
     }
   }
   out.Heading(2, "Errors");
-  out.Paragraph("Errors of the component's own rules carry their text in the error's description and "
-                "OrvaneSplitter as its source; the others are the automation errors of the same numbers.");
+  out.Paragraph(
+      "Errors of the component's own rules carry their text in the error's description and "
+      "OrvaneSplitter as its source; the others are the automation errors of the same numbers.");
   std::vector<std::vector<std::string>> rows;
   for (const ErrorRow& error : kErrors) {
     const bool ownRule = error.number < 0;

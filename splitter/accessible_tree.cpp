@@ -46,7 +46,7 @@ AccessibleRect AccessibleTree::Location(int32_t child) const {
 }
 
 AccessibleStates AccessibleTree::States(int32_t child) const {
-  if (!IsBar(child)) return {};
+  if (!IsBar(child)) return {.collapsed = panes_->Layout().spans[SlotOf(child)].collapsed};
   return {.focusable = keyboard_.keyboardOn, .focused = keyboard_.keyboardOn && keyboard_.focusedBar == SlotOf(child)};
 }
 

@@ -32,6 +32,8 @@ struct AccessibleRect {
 struct AccessibleStates {
   bool focusable = false;
   bool focused = false;
+  // A collapsed pane: it takes no room, so a reader passes it by.
+  bool collapsed = false;
   bool operator==(const AccessibleStates&) const = default;
 };
 

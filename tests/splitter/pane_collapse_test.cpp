@@ -42,6 +42,7 @@ TEST_F(Collapse, EachGestureTogglesOnceRaisesItsEventAndHidesTheBoundControl) {
   EXPECT_TRUE(Pane(2).Collapsed());
   EXPECT_EQ(Width(1), 200);
   EXPECT_TRUE(platform.windows.Hidden().contains(0x3000));
+  EXPECT_TRUE(control.Accessible().States(3).collapsed);  // the second pane, after the first bar
   control.DblClick();
   EXPECT_FALSE(Pane(2).Collapsed());
   EXPECT_EQ(Width(1), 100);
