@@ -17,7 +17,7 @@ namespace activex {
 namespace {
 
 // Where each property is edited: the General page holds the splitter-wide fields, the
-// Behavior page how the splitters are operated.
+// Behavior page how the splitters are operated and how the panes meet a resize.
 struct PagePlacement {
   const CLSID* page;
   std::initializer_list<const char16_t*> properties;
@@ -28,7 +28,7 @@ const PagePlacement kPropertyPages[] = {
      {u"Appearance", u"BorderStyle", u"Orientation", u"SplitterStyle", u"MousePointer", u"OLEDropMode", u"SplitterSize",
       u"Enabled"}},
     {&kPanesPageClsid, {u"Panes"}},
-    {&kBehaviorPageClsid, {u"SplitterKeyboard", u"SplitterIncrement", u"SplitterGrabSize", u"LiveDrag"}},
+    {&kBehaviorPageClsid, {u"SplitterKeyboard", u"SplitterIncrement", u"SplitterGrabSize", u"LiveDrag", u"ResizeMode"}},
     {&CLSID_StockColorPage, {u"BackColor"}},
     {&CLSID_StockPicturePage, {u"MouseIcon", u"SplitterMouseIcon"}},
 };

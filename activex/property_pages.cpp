@@ -52,6 +52,11 @@ constexpr win32::DialogElement kPanesControls[] = {
     {u"lblKey", IDC_PANES_LBLKEY},
     {u"txtKey", IDC_PANES_TXTKEY},
     {u"chkResizeChildControl", IDC_PANES_CHKRESIZECHILDCONTROL},
+    {u"lblMax", IDC_PANES_LBLMAX},
+    {u"txtMax", IDC_PANES_TXTMAX},
+    {u"chkFixed", IDC_PANES_CHKFIXED},
+    {u"chkCollapsible", IDC_PANES_CHKCOLLAPSIBLE},
+    {u"chkCollapsed", IDC_PANES_CHKCOLLAPSED},
 };
 
 constexpr win32::DialogElement kBehaviorControls[] = {
@@ -61,6 +66,8 @@ constexpr win32::DialogElement kBehaviorControls[] = {
     {u"lblSplitterGrabSize", IDC_BEHAVIOR_LBLSPLITTERGRABSIZE},
     {u"txtSplitterGrabSize", IDC_BEHAVIOR_TXTSPLITTERGRABSIZE},
     {u"chkLiveDrag", IDC_BEHAVIOR_CHKLIVEDRAG},
+    {u"lblResizeMode", IDC_BEHAVIOR_LBLRESIZEMODE},
+    {u"cboResizeMode", IDC_BEHAVIOR_CBORESIZEMODE},
 };
 
 template <typename Page>

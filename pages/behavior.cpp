@@ -1,5 +1,7 @@
 #include "pages/behavior.h"
 
+#include <initializer_list>
+
 #include "host/error.h"
 
 namespace pages {
@@ -9,19 +11,22 @@ using host::PageEvent;
 using host::Variant;
 
 // What kind of control shows a property, which decides how it is read, written and edited.
-enum class FieldKind { Check, Text };
+// A list's entries stand for the values 0, 1, ... in order.
+enum class FieldKind { Check, Text, List };
 
 struct Field {
   const char16_t* control;
   const char16_t* property;
   FieldKind kind;
+  std::initializer_list<const char16_t*> items = {};
 };
 
-constexpr Field kFields[] = {
+const Field kFields[] = {
     {u"chkSplitterKeyboard", u"SplitterKeyboard", FieldKind::Check},
     {u"txtSplitterIncrement", u"SplitterIncrement", FieldKind::Text},
     {u"txtSplitterGrabSize", u"SplitterGrabSize", FieldKind::Text},
     {u"chkLiveDrag", u"LiveDrag", FieldKind::Check},
+    {u"cboResizeMode", u"ResizeMode", FieldKind::List, {u"0 - OvResizeLast", u"1 - OvResizeProportional"}},
 };
 
 const Field* FieldOf(host::StringView control) {
@@ -30,20 +35,29 @@ const Field* FieldOf(host::StringView control) {
   return nullptr;
 }
 
+// A value without an entry stops the load with the list's error.
 void Show(host::PageControl& control, FieldKind kind, const Variant& value) {
   if (kind == FieldKind::Check) return control.SetValue(value.ToBoolean() ? 1 : 0);
+  if (kind == FieldKind::List) return control.SetListIndex(value.ToLong());
   control.SetText(value.ToString());
 }
 
 // A text box's text goes as it is: the control converts it as it converts any client's.
 Variant Shown(const host::PageControl& control, FieldKind kind) {
-  return kind == FieldKind::Check ? Variant(control.Value() == 1) : Variant(control.Text());
+  if (kind == FieldKind::Check) return Variant(control.Value() == 1);
+  if (kind == FieldKind::List) return Variant(control.ListIndex());
+  return Variant(control.Text());
 }
 
 // The user's edit of that kind of control.
-PageEvent EditOf(FieldKind kind) { return kind == FieldKind::Check ? PageEvent::Click : PageEvent::Change; }
+PageEvent EditOf(FieldKind kind) { return kind == FieldKind::Text ? PageEvent::Change : PageEvent::Click; }
 
 }  // namespace
+
+Behavior::Behavior(host::PropertyPageSite& site) : site_(site) {
+  for (const Field& field : kFields)
+    for (const char16_t* item : field.items) site_.Control(field.control).AddItem(item);
+}
 
 void Behavior::SelectionChanged() {
   host::NamedObject& c = site_.SelectedControl();

@@ -1,7 +1,8 @@
 #pragma once
 // The "Behavior" property page: how the splitters of the first selected control are
-// operated (SplitterKeyboard, SplitterIncrement), read and written by name. Each field is
-// one row of a table that names its control, its property and its kind.
+// operated (SplitterKeyboard, SplitterIncrement, SplitterGrabSize, LiveDrag) and how its
+// panes meet a change of its size (ResizeMode), read and written by name. Each field is one
+// row of a table that names its control, its property and its kind.
 #include "host/site/property_page_site.h"
 #include "pages/c_highlight_text.h"
 #include "pages/property_page.h"
@@ -10,7 +11,8 @@ namespace pages {
 
 class Behavior final : public PropertyPage {
  public:
-  explicit Behavior(host::PropertyPageSite& site) : site_(site) {}
+  // The page is created: its lists are filled.
+  explicit Behavior(host::PropertyPageSite& site);
 
   // Loads every field from the control.
   void SelectionChanged() override;

@@ -11,19 +11,36 @@ using host::Variant;
 constexpr char16_t kInsertTooSmall[] = u"An error occurred when adding the pane: the width is less than the minimum.";
 
 // Enabled, and given the window background, only while the splitter has panes.
-constexpr const char16_t* kPaneFields[] = {u"cboIndex",       u"cboAppearance", u"txtWidthHeight", u"txtName",
-                                           u"cboControlName", u"txtTag",        u"txtKey",         u"txtMin"};
+constexpr const char16_t* kPaneFields[] = {u"cboIndex", u"cboAppearance",  u"txtWidthHeight",
+                                           u"txtName",  u"cboControlName", u"txtTag",
+                                           u"txtKey",   u"txtMin",         u"txtMax"};
 // Emptied when there is no pane to show.
-constexpr const char16_t* kTextFields[] = {u"txtWidthHeight", u"cboControlName", u"txtName",
-                                           u"txtTag",         u"txtKey",         u"txtMin"};
-constexpr const char16_t* kTextBoxes[] = {u"txtKey", u"txtMin", u"txtName", u"txtTag", u"txtWidthHeight"};
+constexpr const char16_t* kTextFields[] = {u"txtWidthHeight", u"cboControlName", u"txtName", u"txtTag",
+                                           u"txtKey",         u"txtMin",         u"txtMax"};
+constexpr const char16_t* kTextBoxes[] = {u"txtKey", u"txtMin", u"txtMax", u"txtName", u"txtTag", u"txtWidthHeight"};
+// The check boxes and the pane's Booleans they show: enabled only while the splitter has
+// panes, they keep the page's colour.
+struct CheckBox {
+  const char16_t* control;
+  const char16_t* property;
+};
+constexpr CheckBox kCheckBoxes[] = {{u"chkResizeChildControl", u"ResizeChildControl"},
+                                    {u"chkFixed", u"Fixed"},
+                                    {u"chkCollapsible", u"Collapsible"},
+                                    {u"chkCollapsed", u"Collapsed"}};
 
-constexpr const char16_t* kMarkedByClick[] = {u"cboAppearance", u"cboControlName", u"chkResizeChildControl"};
+constexpr const char16_t* kMarkedByClick[] = {u"cboAppearance", u"cboControlName"};
 
 template <size_t N>
 bool IsOneOf(host::StringView name, const char16_t* const (&names)[N]) {
   for (const char16_t* candidate : names)
     if (name == candidate) return true;
+  return false;
+}
+
+bool IsCheckBox(host::StringView name) {
+  for (const CheckBox& box : kCheckBoxes)
+    if (name == box.control) return true;
   return false;
 }
 
@@ -100,7 +117,8 @@ void PanesPP::ShowPane() {
   Field(u"txtName").SetText(pane->Get(u"Name").ToString());
   Field(u"cboControlName").SetText(pane->Get(u"ControlName").ToString());
   Field(u"txtMin").SetText(pane->Get(u"Minimum").ToString());
-  Field(u"chkResizeChildControl").SetValue(pane->Get(u"ResizeChildControl").ToBoolean() ? 1 : 0);
+  Field(u"txtMax").SetText(pane->Get(u"Maximum").ToString());
+  for (const CheckBox& box : kCheckBoxes) Field(box.control).SetValue(pane->Get(box.property).ToBoolean() ? 1 : 0);
   site_.SetChanged(false);
 }
 
@@ -122,7 +140,11 @@ void PanesPP::ApplyPane() {
           {u"Name", Variant(Field(u"txtName").Text())},
           {u"ControlName", Variant(Field(u"cboControlName").Text())},
           {u"Minimum", Variant(Field(u"txtMin").Text())},
+          {u"Maximum", Variant(Field(u"txtMax").Text())},
           {u"ResizeChildControl", Variant(Field(u"chkResizeChildControl").Value() == 1)},
+          {u"Fixed", Variant(Field(u"chkFixed").Value() == 1)},
+          {u"Collapsible", Variant(Field(u"chkCollapsible").Value() == 1)},
+          {u"Collapsed", Variant(Field(u"chkCollapsed").Value() == 1)},
       };
       for (const Write& write : writes)
         if (Differs(pane->Get(write.property), write.value)) pane->Let(write.property, write.value);
@@ -181,7 +203,7 @@ void PanesPP::UpdateControlStates() {
   }
   UpdateControlColors();
   for (const char16_t* field : kPaneFields) Field(field).SetEnabled(hasPanes);
-  Field(u"chkResizeChildControl").SetEnabled(hasPanes);
+  for (const CheckBox& box : kCheckBoxes) Field(box.control).SetEnabled(hasPanes);
   UpdateRemoveButton();
   Field(u"cmdAdd").SetEnabled(true);
   site_.SetChanged(false);
@@ -202,7 +224,7 @@ void PanesPP::ControlEvent(host::StringView control, PageEvent event) {
       if (control == u"cboIndex") return IndexSelected();
       if (control == u"cmdAdd") return InsertPane();
       if (control == u"cmdRemove") return RemovePane();
-      if (IsOneOf(control, kMarkedByClick)) site_.SetChanged(true);
+      if (IsOneOf(control, kMarkedByClick) || IsCheckBox(control)) site_.SetChanged(true);
       return;
     case PageEvent::Change:
       if (control == u"cboControlName" || IsOneOf(control, kTextBoxes)) site_.SetChanged(true);

@@ -13,7 +13,9 @@
 namespace {
 
 using host::PageEvent;
+using host::Variant;
 using Strings = std::vector<host::String>;
+using support::Arguments;
 
 struct Splitter {
   Splitter() {
@@ -24,6 +26,44 @@ struct Splitter {
   host::sim::SimPlatform platform;
   splitter::OvSplitter control{platform.Site()};
 };
+
+// A Long or Boolean member of `target` reached by name, as support::SplitterByName reaches the others.
+template <typename Target, typename Value>
+void AddMember(support::ByName& named, const char16_t* member, Target* target, Value (Target::*get)() const,
+               void (Target::*set)(Value)) {
+  named.getters[member] = [=](const Arguments&) { return Variant((target->*get)()); };
+  named.setters[member] = [=](const Variant& v) {
+    if constexpr (std::is_same_v<Value, bool>)
+      (target->*set)(v.ToBoolean());
+    else
+      (target->*set)(v.ToLong());
+  };
+}
+
+// support::SplitterByName with the resize mode and the panes' limits and states besides.
+std::shared_ptr<support::ByName> SplitterByName(splitter::OvSplitter& control, const support::ByName::Log& log) {
+  auto named = support::SplitterByName(control, log);
+  splitter::OvSplitter* c = &control;
+  AddMember(*named, u"ResizeMode", c, &splitter::OvSplitter::ResizeMode, &splitter::OvSplitter::SetResizeMode);
+  named->getters[u"Panes"] = [c, log](const Arguments&) {
+    auto pane = [log](const panes::PanePtr& p) {
+      auto paneNamed = support::PaneByName(p, log);
+      AddMember(*paneNamed, u"Maximum", p.get(), &panes::OvPane::Maximum, &panes::OvPane::SetMaximum);
+      AddMember(*paneNamed, u"Fixed", p.get(), &panes::OvPane::Fixed, &panes::OvPane::SetFixed);
+      AddMember(*paneNamed, u"Collapsible", p.get(), &panes::OvPane::Collapsible, &panes::OvPane::SetCollapsible);
+      AddMember(*paneNamed, u"Collapsed", p.get(), &panes::OvPane::Collapsed, &panes::OvPane::SetCollapsed);
+      return Variant(host::ObjectRef(paneNamed));
+    };
+    auto panes = support::PanesByName(c->Panes(), log);
+    panes->getters[u"Item"] = [c, pane](const Arguments& a) { return pane(c->Panes()->Item(support::Argument(a, 0))); };
+    panes->getters[u"Add"] = [c, pane](const Arguments& a) {
+      using support::Argument;
+      return pane(c->Panes()->Add(Argument(a, 0), Argument(a, 1), Argument(a, 2), Argument(a, 3)));
+    };
+    return Variant(host::ObjectRef(panes));
+  };
+  return named;
+}
 
 // A page on its site; the user's edits of its fields reach it as events.
 template <typename Page>
@@ -56,9 +96,7 @@ class PageTest : public ::testing::Test {
 
 class GeneralPage : public PageTest<pages::General> {
  protected:
-  void SetUp() override {
-    site.Select({support::SplitterByName(first.control, log), support::SplitterByName(second.control, log)});
-  }
+  void SetUp() override { site.Select({SplitterByName(first.control, log), SplitterByName(second.control, log)}); }
   Splitter first, second;
 };
 
@@ -162,7 +200,7 @@ TEST_F(GeneralPage, FocusSelectsTheWholeSizeUnlessAMousePressBroughtIt) {
 class BehaviorPage : public PageTest<pages::Behavior> {
  protected:
   void SetUp() override {
-    site.Select({support::SplitterByName(first.control, log), support::SplitterByName(second.control, log)});
+    site.Select({SplitterByName(first.control, log), SplitterByName(second.control, log)});
     first.control.SetSplitterKeyboard(true);
     first.control.SetSplitterIncrement(5);
     site.SetChanged(true);
@@ -214,9 +252,21 @@ TEST_F(BehaviorPage, ARejectedIncrementIsReportedTheOtherFieldWrittenAndTheIncre
   }
 }
 
+TEST_F(BehaviorPage, TheResizeModeListShowsTheModeAndWritesThePositionChosen) {
+  EXPECT_EQ(Field(u"cboResizeMode").Items(), (Strings{u"0 - OvResizeLast", u"1 - OvResizeProportional"}));
+  first.control.SetResizeMode(1);
+  page.SelectionChanged();
+  EXPECT_EQ(Field(u"cboResizeMode").ListIndex(), 1);
+  Choose(u"cboResizeMode", 0);
+  page.ApplyChanges();
+  EXPECT_EQ(*log, std::vector<std::string>{"ResizeMode=0"});
+  EXPECT_EQ(first.control.ResizeMode(), 0);
+}
+
 TEST_F(BehaviorPage, OnlyTheFieldsOwnEditsMarkThePageChanged) {
   for (auto [control, event, marks] : {std::tuple(u"chkSplitterKeyboard", PageEvent::Click, true),
                                        std::tuple(u"txtSplitterIncrement", PageEvent::Change, true),
+                                       std::tuple(u"cboResizeMode", PageEvent::Click, true),
                                        std::tuple(u"txtSplitterIncrement", PageEvent::GotFocus, false),
                                        std::tuple(u"lblSplitterIncrement", PageEvent::Click, false)}) {
     site.SetChanged(false);
@@ -230,7 +280,7 @@ class PanesPage : public PageTest<pages::PanesPP> {
   void SetUp() override {
     control.Panes()->Add();
     control.Panes()->Add();
-    site.Select({support::SplitterByName(control, log)});
+    site.Select({SplitterByName(control, log)});
   }
   panes::OvPane& Pane(int index) { return *control.Panes()->Items()[index - 1]; }
   // The pane list's entries and the one chosen.
@@ -271,6 +321,29 @@ TEST_F(PanesPage, ChoosingAnotherPaneAppliesTheEditsToTheOneShownFirst) {
   EXPECT_EQ(page.CurrentIndex(), 1);
   EXPECT_EQ(Field(u"txtName").Text(), Pane(2).Name());
   EXPECT_FALSE(site.Changed());
+}
+
+TEST_F(PanesPage, TheShownPanesMaximumAndStatesAreShownAndTheirEditsWritten) {
+  Pane(1).SetMaximum(3000);
+  Pane(1).SetFixed(true);
+  page.SelectionChanged();
+  EXPECT_EQ(Field(u"txtMax").Text(), u"3000");
+  EXPECT_EQ((std::vector<int32_t>{Field(u"chkFixed").Value(), Field(u"chkCollapsible").Value(),
+                                  Field(u"chkCollapsed").Value()}),
+            (std::vector<int32_t>{1, 0, 0}));
+  Type(u"txtMax", u"4500");
+  EXPECT_TRUE(site.Changed());
+  for (auto [box, ticked] :
+       {std::pair(u"chkFixed", 0), std::pair(u"chkCollapsible", 1), std::pair(u"chkCollapsed", 1)}) {
+    site.SetChanged(false);
+    Field(box).SetValue(ticked);
+    Click(box);
+    EXPECT_TRUE(site.Changed()) << host::ToUtf8(box);
+  }
+  page.ApplyChanges();
+  EXPECT_EQ(*log, (std::vector<std::string>{"Maximum=4500", "Fixed=False", "Collapsible=True", "Collapsed=True"}));
+  EXPECT_EQ(std::tuple(Pane(1).Maximum(), Pane(1).Fixed(), Pane(1).Collapsible(), Pane(1).Collapsed()),
+            std::tuple(4500, false, true, true));
 }
 
 TEST_F(PanesPage, AWidthThatSqueezesTheNeighbourIsReportedAndTheLaterFieldsAreNotWritten) {
@@ -341,15 +414,16 @@ TEST_F(PanesPage, ASplitterWithoutPanesOffersOnlyInsert) {
   control.Panes()->Clear();
   page.SelectionChanged();
   for (const char16_t* name : {u"cboIndex", u"cboAppearance", u"txtWidthHeight", u"txtName", u"cboControlName",
-                               u"txtTag", u"txtKey", u"txtMin"}) {
+                               u"txtTag", u"txtKey", u"txtMin", u"txtMax"}) {
     SCOPED_TRACE(host::ToUtf8(name));
     EXPECT_FALSE(Field(name).Enabled());
     EXPECT_EQ(Field(name).BackColor(), host::kButtonFaceColor);
   }
   EXPECT_EQ((std::vector<bool>{Field(u"cmdRemove").Enabled(), Field(u"chkResizeChildControl").Enabled(),
-                               Field(u"cmdAdd").Enabled()}),
-            (std::vector<bool>{false, false, true}));
-  EXPECT_EQ(Field(u"txtName").Text(), u"");
+                               Field(u"chkFixed").Enabled(), Field(u"chkCollapsible").Enabled(),
+                               Field(u"chkCollapsed").Enabled(), Field(u"cmdAdd").Enabled()}),
+            (std::vector<bool>{false, false, false, false, false, true}));
+  EXPECT_EQ(std::pair(Field(u"txtName").Text(), Field(u"txtMax").Text()), std::pair(host::String(), host::String()));
   EXPECT_EQ(Field(u"cboAppearance").Text(), u"0 - OvFlat");
   EXPECT_EQ(page.CurrentIndex(), -1);
   page.ApplyChanges();  // nothing to write to

@@ -148,11 +148,12 @@ TEST_F(PropertyBrowsing, EachPropertyOpensThePageThatEditsIt) {
     HRESULT result;
     CLSID page;
   };
-  for (Case c : {Case{L"Appearance", S_OK, listed[0]}, Case{L"MousePointer", S_OK, listed[0]},
-                 Case{L"SplitterSize", S_OK, listed[0]}, Case{L"Panes", S_OK, listed[1]},
-                 Case{L"SplitterKeyboard", S_OK, listed[2]}, Case{L"SplitterIncrement", S_OK, listed[2]},
-                 Case{L"BackColor", S_OK, listed[3]}, Case{L"MouseIcon", S_OK, listed[4]},
-                 Case{L"WhatsThisHelpID", PERPROP_E_NOPAGEAVAILABLE, CLSID_NULL}}) {
+  for (Case c :
+       {Case{L"Appearance", S_OK, listed[0]}, Case{L"MousePointer", S_OK, listed[0]},
+        Case{L"SplitterSize", S_OK, listed[0]}, Case{L"Panes", S_OK, listed[1]},
+        Case{L"SplitterKeyboard", S_OK, listed[2]}, Case{L"SplitterIncrement", S_OK, listed[2]},
+        Case{L"ResizeMode", S_OK, listed[2]}, Case{L"BackColor", S_OK, listed[3]}, Case{L"MouseIcon", S_OK, listed[4]},
+        Case{L"WhatsThisHelpID", PERPROP_E_NOPAGEAVAILABLE, CLSID_NULL}}) {
     CLSID page = listed[1];
     EXPECT_EQ(browsing_->MapPropertyToPage(Id(c.property), &page), c.result) << c.property;
     EXPECT_TRUE(IsEqualCLSID(page, c.page)) << c.property;

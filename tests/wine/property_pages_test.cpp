@@ -37,6 +37,12 @@ void Choose(HWND list, int position) {
                reinterpret_cast<LPARAM>(list));
 }
 
+// The user ticks or clears a check box.
+void Tick(HWND box, bool ticked = true) {
+  SendMessageW(box, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+  SendMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), BN_CLICKED), reinterpret_cast<LPARAM>(box));
+}
+
 long Selected(HWND list) { return static_cast<long>(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
 long Entries(HWND list) { return static_cast<long>(SendMessageW(list, CB_GETCOUNT, 0, 0)); }
 
@@ -97,7 +103,10 @@ TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageE
     Choose(index, 1);
     EXPECT_EQ(TextOf(extent), widths[1]);
     SendMessageW(extent, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1200"));
-    Choose(index, 2);  // pane 2 gets the edit before pane 3 shows
+    SendMessageW(FindDescendant(frame, IDC_PANES_TXTMAX), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"6000"));
+    Tick(FindDescendant(frame, IDC_PANES_CHKFIXED));
+    Tick(FindDescendant(frame, IDC_PANES_CHKCOLLAPSIBLE));
+    Choose(index, 2);  // pane 2 gets the edits before pane 3 shows
     EXPECT_NE(TextOf(extent), widths[2]);
 
     Choose(index, 0);
@@ -121,6 +130,8 @@ TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageE
   user.join();
   EXPECT_EQ(Count(), 3);
   EXPECT_EQ(Width(2), 1200);
+  EXPECT_EQ(Pane(2).Get(L"Maximum").AsLong(), 6000);
+  EXPECT_TRUE(Pane(2).Get(L"Fixed").AsBool() && Pane(2).Get(L"Collapsible").AsBool());
   EXPECT_EQ(FindFrame(), nullptr);
 }
 
@@ -139,19 +150,21 @@ TEST_F(PropertyPages, TheThirdPageMadeFromItsClassIdWritesTheEditedBehaviorToThe
   ASSERT_EQ(page->Activate(parent.get(), &bounds, TRUE), S_OK);
   HWND increment = FindDescendant(parent.get(), IDC_BEHAVIOR_TXTSPLITTERINCREMENT);
   HWND keyboard = FindDescendant(parent.get(), IDC_BEHAVIOR_CHKSPLITTERKEYBOARD);
-  ASSERT_TRUE(increment && keyboard);
+  HWND mode = FindDescendant(parent.get(), IDC_BEHAVIOR_CBORESIZEMODE);
+  ASSERT_TRUE(increment && keyboard && mode);
   EXPECT_EQ(std::pair(TextOf(increment), SendMessageW(keyboard, BM_GETCHECK, 0, 0)),
             std::pair(std::wstring(L"1"), LRESULT{BST_UNCHECKED}));
+  EXPECT_EQ(std::pair(Entries(mode), Selected(mode)), std::pair(2L, 0L));
 
   SendMessageW(increment, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"7"));
-  SendMessageW(keyboard, BM_SETCHECK, BST_CHECKED, 0);
-  SendMessageW(GetParent(keyboard), WM_COMMAND, MAKEWPARAM(IDC_BEHAVIOR_CHKSPLITTERKEYBOARD, BN_CLICKED),
-               reinterpret_cast<LPARAM>(keyboard));
+  Tick(keyboard);
+  Choose(mode, 1);
   EXPECT_EQ(page->IsPageDirty(), S_OK);
   EXPECT_EQ(page->Apply(), S_OK);
   EXPECT_EQ(page->IsPageDirty(), S_FALSE);
   EXPECT_EQ(splitter_->Control().Get(L"SplitterIncrement").AsLong(), 7);
   EXPECT_TRUE(splitter_->Control().Get(L"SplitterKeyboard").AsBool());
+  EXPECT_EQ(splitter_->Control().Get(L"ResizeMode").AsLong(), 1);
   EXPECT_EQ(page->Deactivate(), S_OK);
 }
 
