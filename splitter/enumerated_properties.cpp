@@ -10,6 +10,7 @@ constexpr NamedValue kBorderStyle[] = {{0, u"OvNone"}, {1, u"OvFixedSingle"}};
 constexpr NamedValue kSplitterStyle[] = {{0, u"OvSplitterFlat"}, {1, u"OvSplitterRound"}};
 constexpr NamedValue kOrientation[] = {{0, u"OvHorizontal"}, {1, u"OvVertical"}};
 constexpr NamedValue kOLEDropMode[] = {{0, u"OvOLEDropNone"}, {1, u"OvOLEDropManual"}};
+constexpr NamedValue kResizeMode[] = {{0, u"OvResizeLast"}, {1, u"OvResizeProportional"}};
 constexpr NamedValue kMousePointer[] = {{0, u"vbDefault"},  {1, u"vbArrow"},           {2, u"vbCrosshair"},
                                         {3, u"vbIbeam"},    {4, u"vbIconPointer"},     {5, u"vbSizePointer"},
                                         {6, u"vbSizeNESW"}, {7, u"vbSizeNS"},          {8, u"vbSizeNWSE"},
@@ -19,7 +20,8 @@ constexpr NamedValue kMousePointer[] = {{0, u"vbDefault"},  {1, u"vbArrow"},    
 
 constexpr EnumeratedProperty kProperties[] = {{u"Appearance", kAppearance},       {u"BorderStyle", kBorderStyle},
                                               {u"SplitterStyle", kSplitterStyle}, {u"Orientation", kOrientation},
-                                              {u"OLEDropMode", kOLEDropMode},     {u"MousePointer", kMousePointer}};
+                                              {u"OLEDropMode", kOLEDropMode},     {u"MousePointer", kMousePointer},
+                                              {u"ResizeMode", kResizeMode}};
 
 }  // namespace
 

@@ -83,7 +83,8 @@ class PropertyBrowsing : public SplitterTest {
 std::wstring Display(long value, const std::wstring& name) { return std::to_wstring(value) + L" - " + name; }
 
 TEST_F(PropertyBrowsing, ListsTheTypeLibraryConstantsOfEachEnumeratedPropertyAndShowsTheCurrentOne) {
-  for (const wchar_t* property : {L"Appearance", L"BorderStyle", L"SplitterStyle", L"Orientation", L"OLEDropMode"}) {
+  for (const wchar_t* property :
+       {L"Appearance", L"BorderStyle", L"SplitterStyle", L"Orientation", L"OLEDropMode", L"ResizeMode"}) {
     SCOPED_TRACE(std::string(property, property + wcslen(property)));
     NamedValues constants = EnumerationOf(property);
     ASSERT_GE(constants.size(), 2u);
