@@ -163,8 +163,12 @@ progid_resolves() {
 export -f progid_resolves
 suite "ProgID resolves" 600 progid_resolves
 
+# With the 64-bit side's files in the work folder, the persistence suite loads them and saves
+# its own there for the 64-bit side to load after the machine.
+[ -f "$out/cross/bag64.txt" ] && export OV_CROSS_ARCH_DIR="Z:${out//\//\\}\\cross" OV_CROSS_ARCH_REQUIRE=1
 have ov_wine_tests.exe &&
     suite "ov_wine_tests (registered)" 3600 wine "$(win "$ov/ov_wine_tests.exe")" "--gtest_filter=-Unregistered.*"
+unset OV_CROSS_ARCH_DIR OV_CROSS_ARCH_REQUIRE
 have ov_wine_atl_tests.exe &&
     suite "ov_wine_atl_tests" 1200 wine "$(win "$ov/ov_wine_atl_tests.exe")"
 # The 64-bit run bounds the sweep to a minute; this machine is about ten times slower.

@@ -5,12 +5,15 @@
 # trixie's Wine 10 in WoW64 mode (tools/test32/guest.sh). Everything it makes is kept in
 # the state folder: the trixie root, the kernel and initramfs, the Wine prefix (each made
 # again only when its inputs change) and the last run's logs and summary.
-#   run.sh <win32-build-dir> <state-dir>
+#   run.sh <win32-build-dir> <state-dir> [<win64-build-dir>]
+# With the Win64 build, saved controls cross the architectures: the 64-bit suite saves into the
+# work folder before the machine boots, the 32-bit one loads that and saves its own, and the
+# 64-bit one loads the 32-bit files after it (Persistence.WhatTheOtherArchitectureSaved...).
 # OV_TEST32_TIMEOUT bounds the whole machine run (seconds, default 7200); OV_TEST32_SCRIPT
 # runs another script in the machine instead of the suites (a path inside the repository).
 set -euo pipefail
 
-usage="usage: run.sh <win32-build-dir> <state-dir>"
+usage="usage: run.sh <win32-build-dir> <state-dir> [<win64-build-dir>]"
 build=$(cd "${1:?$usage}" && pwd)
 mkdir -p "${2:?$usage}"
 state=$(cd "$2" && pwd)
@@ -59,6 +62,21 @@ for file in formhost/formhost.exe tests/wine/ov_wine_tests.exe tests/wine/ov_win
     [ -f "$build/$file" ] && (cd "$(dirname "$build/$file")" && sha256sum "$(basename "$file")") >> "$guest/inputs.sha256"
 done
 
+# cross64 <require>: the 64-bit side of the cross-architecture persistence test.
+win64=${3:+$(cd "$3" && pwd)}
+cross="$guest/cross"
+cross64() {
+    [ -n "$win64" ] || return 0
+    env OV_CROSS_ARCH_DIR="Z:${cross//\//\\}" ${1:+OV_CROSS_ARCH_REQUIRE=1} OV_WINE_TIMEOUT=300 \
+        bash "$repo/tools/wine-x11-run.sh" "$win64" "$win64/tests/wine/ov_wine_tests.exe" \
+        --gtest_filter=Persistence.WhatTheOtherArchitectureSavedLoadsAsItWas > "$guest/cross64.log" 2>&1
+}
+rm -rf "$cross"
+mkdir -p "$cross"
+if [ -n "$win64" ]; then
+    cross64 "" || { echo "the 64-bit side could not save for the 32-bit one:"; tail -20 "$guest/cross64.log"; exit 1; }
+fi
+
 # -smap: with it QEMU 7.2's emulation oopses the guest on every return to user mode.
 echo "== booting the machine (prepared in $prepared s); console in $guest/console.log"
 boot=$SECONDS
@@ -81,6 +99,15 @@ if [ ! -f "$guest/summary.txt" ]; then
     echo "no summary from the machine; its console:" >&2
     tail -40 "$guest/console.log" >&2
     exit 1
+fi
+if [ -n "$win64" ]; then
+    if cross64 require; then
+        echo "64-bit loads what the 32-bit control saved           PASS" >> "$guest/summary.txt"
+    else
+        echo "64-bit loads what the 32-bit control saved           FAIL" >> "$guest/summary.txt"
+        echo 1 > "$guest/status"
+        echo "$guest/cross64.log" >> "$guest/failed.list"
+    fi
 fi
 echo "== Win32 in a 32-bit process ($guest/summary.txt; logs in $guest/logs)"
 cat "$guest/summary.txt"
