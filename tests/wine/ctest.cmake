@@ -22,3 +22,6 @@ set_tests_properties(wine_endurance PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE ENVIR
 # The reference in the tree against the built type library.
 add_test(NAME wine_reference COMMAND bash ${PROJECT_SOURCE_DIR}/tests/wine/run_reference.sh ${OV_WIN64_DIR})
 set_tests_properties(wine_reference PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+# The samples as a user runs them.
+add_test(NAME wine_samples COMMAND bash ${PROJECT_SOURCE_DIR}/tests/wine/run_samples.sh ${OV_WIN64_DIR})
+set_tests_properties(wine_samples PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
