@@ -6,7 +6,8 @@
 # so that every bar can be dragged by hand. Without a display it runs the same form under
 # an Xvfb of its own, drags a bar with the X server's pointer (xdotool) and writes
 # screenshots before, during and after the drag into the build tree, saying where. Either
-# way the form is saved into the build tree (on a display Ctrl+S saves it again), and a
+# way the form is saved into the build tree (and headless, the first screenshot becomes the
+# README's picture, formhost/forms/demo.png) (on a display Ctrl+S saves it again), and a
 # second formhost opens that file once the first is closed. The late-bound script client
 # runs first.
 #   demo.sh <win64-build-dir> [<native-build-dir>]
@@ -65,6 +66,11 @@ for name in "${names[@]}"; do
     rm -f "$shots/$name.bmp"
     echo "== screenshot: $shots/$name.png"
 done
+# The README's picture of the demo form, in the tree: commit it when it changes.
+if [ $own_display -eq 1 ]; then
+    convert "$shots/drag-before.png" -strip "$repo/formhost/forms/demo.png"
+    echo "== the README's screenshot: formhost/forms/demo.png (git status shows whether it changed)"
+fi
 if [ -f "$saved" ]; then
     echo "== the form as saved: $saved; formhost opens it again"
     ov_wine "$(ov_winepath "$formhost")" --open "$(ov_winepath "$saved")" --close
