@@ -93,4 +93,5 @@ clean:
 # kernel, initramfs and Wine prefix are kept in $(BUILD)/test32 while their inputs hold.
 .PHONY: test32
 test32: win32 win64
+	cmake --build $(WIN32) -j$(JOBS) --target ov_drag_bench ov_redraw_bench
 	tools/test32/run.sh $(WIN32) $(BUILD)/test32 $(WIN64)

@@ -109,7 +109,8 @@ ov=/tmp/ov
 mkdir -p "$ov/scripts"
 pe_files=(OvSplitr.ocx formhost/formhost.exe tests/wine/ov_wine_tests.exe
           tests/wine/ov_wine_atl_tests.exe tests/wine/ov_wine_sweep_tests.exe
-          tests/wine/ov_wine_input_tests.exe tests/wine/ov_wine_endurance_tests.exe)
+          tests/wine/ov_wine_input_tests.exe tests/wine/ov_wine_endurance_tests.exe
+          bench/wine/ov_drag_bench.exe bench/wine/ov_redraw_bench.exe)
 for file in "${pe_files[@]}"; do
     [ -f "$build/$file" ] && cp "$build/$file" "$ov/"
 done
@@ -214,6 +215,17 @@ have ov_wine_input_tests.exe &&
 have ov_wine_endurance_tests.exe &&
     suite "ov_wine_endurance_tests (100 cycles)" 3600 \
         env OV_ENDURANCE_CYCLES=100 wine "$(win "$ov/ov_wine_endurance_tests.exe")"
+# For the record, when built: the drag move and the repaint against their floors in a 32-bit
+# process (ratios only: the machine is emulated); the ratio lines go to the summary too.
+bench_ratios() {
+    wine "$(win "$ov/$1")" | tee "$ov/$1.txt"
+    tr -d '\r' < "$ov/$1.txt" | grep '^Ratio' | sed "s/^/    $1: /" >> "$summary"
+}
+export -f bench_ratios
+export summary
+for bench in ov_drag_bench.exe ov_redraw_bench.exe; do
+    [ -f "$ov/$bench" ] && suite "$bench (for the record)" 1200 bench_ratios "$bench"
+done
 graphics null
 
 suite "regsvr32 /u (32-bit)" 600 wine "$sys32\\regsvr32.exe" /u /s "$ocx_w"
