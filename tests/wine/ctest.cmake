@@ -19,3 +19,9 @@ add_test(NAME wine_endurance
          COMMAND bash ${PROJECT_SOURCE_DIR}/tools/wine-x11-run.sh ${OV_WIN64_DIR}
                  ${OV_WIN64_DIR}/tests/wine/ov_wine_endurance_tests.exe)
 set_tests_properties(wine_endurance PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE ENVIRONMENT "OV_WINE_TIMEOUT=840")
+# The installer packages of both builds (tools/dist.sh, into the native tree's dist/): their
+# signatures, the 32-bit one's tables, and the 64-bit one installed, upgraded and removed.
+add_test(NAME wine_installer
+         COMMAND bash ${PROJECT_SOURCE_DIR}/tests/wine/run_installer.sh ${OV_WIN64_DIR} ${OV_WIN32_DIR}
+                 ${CMAKE_BINARY_DIR}/dist)
+set_tests_properties(wine_installer PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
