@@ -73,7 +73,7 @@ for arch in x64 x86; do
         else msi="$out/OvSplitter-$arch-user.msi" root=HKCU help="[LocalAppDataFolder]Programs\\OvSplitter"; fi
         (cd "$out" && wixl -a $arch -o "$msi" -D Version="$OV_DIST_VERSION" -D Arch=$arch -D Win64=$win64_flag \
             -D Scope=$scope -D ClassesRoot=$root -D HelpDir="$help" -D Ocx="$arch/OvSplitr.ocx" \
-            "$repo/installer/OvSplitter.wxs" "$arch/registration.wxs" 2>&1 | { grep -v -e '^$' -e GLib-GObject-WARNING || true; })
+            "$repo/installer/OvSplitter.wxs" "$arch/registration.wxs")
         sign "$msi"
     done
 done

@@ -120,6 +120,34 @@ else
     head -60 "$work/keys.diff" >&2
 fi
 
+# Per user: the same keys below the user's classes, which the removal takes out again.
+# (Wine's COM reads the machine's classes alone, so no client is run here.)
+user_classes='HKEY_CURRENT_USER\Software\Classes'
+# What an export gained over an earlier one, as text rooted at HKEY_CLASSES_ROOT, with the
+# installation folder as <folder>; without the 32-bit view, which Wine keeps in the same keys
+# as the 64-bit one below a user's classes, and without the parent keys the user's classes
+# may lack at first.
+gained() {
+    { diff "$1" "$2" || true; } | sed -n 's/^> //p' | sed -e '/^$/d' -e 's/^\[HKEY_CURRENT_USER\\Software\\Classes/[HKEY_CLASSES_ROOT/' \
+        -e '/^\[/ s/.*/\L&/' -e 's/"[A-Za-z]:[^"]*\\\\OvSplitter/"<folder>/' |
+        awk '/^\[/ { skip = /^\[hkey_classes_root\\wow6432node\\/ || /^\[hkey_classes_root\\(interface|typelib)\]$/ } !skip'
+}
+echo "== msiexec /i OvSplitter-x64-user.msi"
+export_classes "$user_classes" "$work/user-before.reg"
+msiexec /i "$out/OvSplitter-x64-user.msi"
+export_classes "$user_classes" "$work/user-installed.reg"
+msiexec /x "$out/OvSplitter-x64-user.msi"
+export_classes "$user_classes" "$work/user-removed.reg"
+gained "$work/before.reg.txt" "$work/installed.reg.txt" >"$work/machine.gained"
+gained "$work/user-before.reg.txt" "$work/user-installed.reg.txt" >"$work/user.gained"
+if diff -u "$work/machine.gained" "$work/user.gained" >"$work/user.diff"; then
+    echo "== per user: the same $(grep -c '^\[' "$work/user.gained") keys as per machine"
+else
+    fail "per user: the keys differ from the per-machine package's:"; head -40 "$work/user.diff" >&2
+fi
+diff -u "$work/user-before.reg.txt" "$work/user-removed.reg.txt" >"$work/user-removed.diff" ||
+    { fail "per user: the user's classes differ after the removal:"; head -40 "$work/user-removed.diff" >&2; }
+
 echo "== upgrade to $next"
 msiexec /i "$out/OvSplitter-x64.msi"
 msiexec /i "$work/next/OvSplitter-x64.msi"
