@@ -74,6 +74,7 @@ std::wstring GuidText(REFGUID guid) {
   return text;
 }
 
+// Text without placeholders in wide characters.
 std::wstring Widened(std::string_view text) { return registry::Filled<wchar_t>(text, L"", L""); }
 
 // Where the classes are written: HKEY_CLASSES_ROOT for every user of the machine, or the

@@ -70,7 +70,7 @@ inline constexpr Row kRows[] = {
     OV_SERVER_ROWS(OV_BEHAVIOR_PAGE_CLSID, "Behavior"),
 };
 
-// The trees unregistration removes whole: every row lies in one of them.
+// The trees unregistration removes whole; every row lies in one of them, as checked below.
 inline constexpr const char* kTrees[] = {
     OV_CONTROL_KEY,
     "CLSID\\" OV_GENERAL_PAGE_CLSID,
@@ -79,6 +79,17 @@ inline constexpr const char* kTrees[] = {
     OV_VERSIONED_PROGID,
     OV_PROGID,
 };
+
+constexpr bool InTrees(std::string_view key) {
+  for (std::string_view tree : kTrees)
+    if (key.starts_with(tree) && (key.size() == tree.size() || key[tree.size()] == '\\')) return true;
+  return false;
+}
+static_assert([] {
+  for (const Row& row : kRows)
+    if (!InTrees(row.key)) return false;
+  return true;
+}());
 
 // The type library the rows name, which RegisterTypeLib registers with them.
 inline constexpr std::string_view kLibid = OV_LIBID;

@@ -18,6 +18,9 @@ out=$3
 out=$(cd "$out" && pwd)
 failed=0
 fail() { echo "$*" >&2; failed=1; }
+# Fails the run, with the difference, when two files differ.
+same() { diff -u "$1" "$2" >"$1.diff" || { fail "$3:"; head -40 "$1.diff" >&2; }; }
+version_of() { msiinfo export "$1" Property | sed -n 's/^ProductVersion\t\([0-9.]*\).*/\1/p'; }
 
 ov_wine_setup "$build"
 work=$(mktemp -d "$build/wine-installer.XXXXXX")
@@ -25,9 +28,8 @@ trap 'ov_wine_stop; rm -rf "$work"' EXIT
 
 # A later version of the same product, for the upgrade, signed with the certificate given
 # as a release's would be.
-IFS=. read -r major minor build_number < <(msiinfo export "$out/OvSplitter-x64.msi" Property |
-    sed -n 's/^ProductVersion\t\([0-9.]*\).*/\1/p')
-next="$major.$minor.$((build_number + 1))"
+version=$(version_of "$out/OvSplitter-x64.msi")
+next="${version%.*}.$((${version##*.} + 1))"
 OV_DIST_VERSION=$next OV_SIGN_CERT="$out/test-signing/cert.pem" OV_SIGN_KEY="$out/test-signing/key.pem" \
     "$repo/tools/dist.sh" "$build" "$2" "$work/next" >/dev/null
 
@@ -42,11 +44,9 @@ echo "== the 32-bit package's tables"
 rows() { msiinfo export "$1" "$2" | tail -n +4 | tr -d '\r' | sort; }
 rows "$out/OvSplitter-x64.msi" Registry | grep -v -P '\tTypeLibrary32$' | sed -e 's/\\win64\t/\\win32\t/' -e 's/\[ProgramFiles64Folder\]/[ProgramFilesFolder]/' >"$work/x64.rows"
 rows "$out/OvSplitter-x86.msi" Registry >"$work/x86.rows"
-diff -u "$work/x64.rows" "$work/x86.rows" || fail "the 32-bit package's registry rows differ from the 64-bit one's"
+same "$work/x64.rows" "$work/x86.rows" "the 32-bit package's registry rows differ from the 64-bit one's"
 grep -q '^Template: Intel;1033' <(msiinfo suminfo "$out/OvSplitter-x86.msi") || fail "the 32-bit package is not for Intel"
-if rows "$out/OvSplitter-x86.msi" Component | awk -F'\t' '$4 >= 256 { bad = 1 } END { exit !bad }'; then
-    fail "the 32-bit package has 64-bit components"
-fi
+rows "$out/OvSplitter-x86.msi" Component | awk -F'\t' '$4 >= 256 { exit 1 }' || fail "the 32-bit package has 64-bit components"
 
 # A classes root as text, without the installer's own product registration.
 export_classes() {
@@ -95,14 +95,12 @@ cmp -s "$folder/OvSplitr.ocx" "$out/x64/OvSplitr.ocx" || fail "the installed OCX
 export_classes HKEY_CLASSES_ROOT "$work/installed.reg"
 echo "== installed twice"
 msiexec /i "$out/OvSplitter-x64.msi"
-[ "$(products)" = "$(msiinfo export "$out/OvSplitter-x64.msi" Property | sed -n 's/^ProductVersion\t\([0-9.]*\).*/\1/p') " ] ||
-    fail "installed twice: products $(products)"
+[ "$(products)" = "$version " ] || fail "installed twice: products $(products)"
 
 echo "== msiexec /x OvSplitter-x64.msi"
 msiexec /x "$out/OvSplitter-x64.msi"
 export_classes HKEY_CLASSES_ROOT "$work/removed.reg"
-diff -u "$work/before.reg.txt" "$work/removed.reg.txt" >"$work/removed.diff" ||
-    { fail "HKEY_CLASSES_ROOT differs after the removal:"; head -60 "$work/removed.diff" >&2; }
+same "$work/before.reg.txt" "$work/removed.reg.txt" "HKEY_CLASSES_ROOT differs after the removal"
 [ ! -e "$folder" ] || fail "$folder is left after the removal"
 [ -z "$(products)" ] || fail "a product is left after the removal: $(products)"
 
@@ -113,12 +111,7 @@ ov_wine regsvr32 /s "$installed\\OvSplitr.ocx" || fail "regsvr32 failed"
 export_classes HKEY_CLASSES_ROOT "$work/registered.reg"
 ov_wine regsvr32 /u /s "$installed\\OvSplitr.ocx" || fail "regsvr32 /u failed"
 rm -rf "$folder"
-if diff -u "$work/registered.reg.txt" "$work/installed.reg.txt" >"$work/keys.diff"; then
-    echo "== the package wrote HKEY_CLASSES_ROOT as regsvr32 does ($(diff "$work/before.reg.txt" "$work/installed.reg.txt" | grep -c '^> \[') keys)"
-else
-    fail "the package's keys differ from regsvr32's:"
-    head -60 "$work/keys.diff" >&2
-fi
+same "$work/registered.reg.txt" "$work/installed.reg.txt" "the package's keys differ from regsvr32's"
 
 # Per user: the same keys below the user's classes, which the removal takes out again.
 # (Wine's COM reads the machine's classes alone, so no client is run here.)
@@ -140,13 +133,9 @@ msiexec /x "$out/OvSplitter-x64-user.msi"
 export_classes "$user_classes" "$work/user-removed.reg"
 gained "$work/before.reg.txt" "$work/installed.reg.txt" >"$work/machine.gained"
 gained "$work/user-before.reg.txt" "$work/user-installed.reg.txt" >"$work/user.gained"
-if diff -u "$work/machine.gained" "$work/user.gained" >"$work/user.diff"; then
-    echo "== per user: the same $(grep -c '^\[' "$work/user.gained") keys as per machine"
-else
-    fail "per user: the keys differ from the per-machine package's:"; head -40 "$work/user.diff" >&2
-fi
-diff -u "$work/user-before.reg.txt" "$work/user-removed.reg.txt" >"$work/user-removed.diff" ||
-    { fail "per user: the user's classes differ after the removal:"; head -40 "$work/user-removed.diff" >&2; }
+same "$work/machine.gained" "$work/user.gained" "per user: the keys differ from the per-machine package's"
+same "$work/user-before.reg.txt" "$work/user-removed.reg.txt" "per user: the user's classes differ after the removal"
+echo "== $(grep -c '^\[' "$work/machine.gained") keys written as regsvr32 writes them, per machine and per user"
 
 echo "== upgrade to $next"
 msiexec /i "$out/OvSplitter-x64.msi"
@@ -155,7 +144,7 @@ msiexec /i "$work/next/OvSplitter-x64.msi"
 check_control "upgraded"
 msiexec /x "$work/next/OvSplitter-x64.msi"
 export_classes HKEY_CLASSES_ROOT "$work/upgraded.reg"
-diff -q "$work/before.reg.txt" "$work/upgraded.reg.txt" >/dev/null || fail "HKEY_CLASSES_ROOT differs after the upgrade's removal"
+same "$work/before.reg.txt" "$work/upgraded.reg.txt" "HKEY_CLASSES_ROOT differs after the upgrade's removal"
 [ ! -e "$folder" ] || fail "$folder is left after the upgrade's removal"
 
 [ $failed -eq 0 ] || { echo "installer: FAILED" >&2; exit 1; }
