@@ -71,7 +71,11 @@ for arch in x64 x86; do
     for scope in perMachine perUser; do
         if [ $scope = perMachine ]; then msi="$out/OvSplitter-$arch.msi" root=HKLM help="[$machine_dir]OvSplitter"
         else msi="$out/OvSplitter-$arch-user.msi" root=HKCU help="[LocalAppDataFolder]Programs\\OvSplitter"; fi
-        (cd "$out" && wixl -a $arch -o "$msi" -D Version="$OV_DIST_VERSION" -D Arch=$arch -D Win64=$win64_flag \
+        # One product code per kind and version, so that a package built again is the same
+        # product and a later version a new one.
+        product=$(printf 'OvSplitter %s %s %s' $arch $scope "$OV_DIST_VERSION" | md5sum |
+            sed 's/^\(.\{8\}\)\(.\{4\}\)\(.\{4\}\)\(.\{4\}\)\(.\{12\}\).*/\1-\2-\3-\4-\5/' | tr a-f A-F)
+        (cd "$out" && wixl -a $arch -o "$msi" -D ProductCode="$product" -D Version="$OV_DIST_VERSION" -D Arch=$arch -D Win64=$win64_flag \
             -D Scope=$scope -D ClassesRoot=$root -D HelpDir="$help" -D Ocx="$arch/OvSplitr.ocx" \
             "$repo/installer/OvSplitter.wxs" "$arch/registration.wxs")
         sign "$msi"

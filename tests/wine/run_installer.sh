@@ -80,12 +80,17 @@ check_control() {
     grep -q 'all checks passed' <<<"$output" || fail "the installed control ($1): $output"
 }
 
+# What an aborted run may have left: the products, the file and its registration.
+installed="$(ov_winepath "$build/wineprefix/drive_c")\\Program Files\\OvSplitter"
+folder="$build/wineprefix/drive_c/Program Files/OvSplitter"
+for msi in "$out"/OvSplitter-x64.msi "$out"/OvSplitter-x64-user.msi "$work"/next/OvSplitter-x64.msi; do
+    ov_wine msiexec /x "$(ov_winepath "$msi")" /qn >/dev/null 2>&1 || true
+done
+[ ! -e "$folder" ] || { ov_wine regsvr32 /u /s "$installed\\OvSplitr.ocx" >/dev/null 2>&1 || true; rm -rf "$folder"; }
+
 # Wine registers its script engines' classes when cscript first runs: before the first export.
 echo 'WScript.Quit(0)' > "$work/warm.vbs"
 ov_wine cscript //nologo "$(ov_winepath "$work/warm.vbs")" >/dev/null 2>&1 || true
-installed="$(ov_winepath "$build/wineprefix/drive_c")\\Program Files\\OvSplitter"
-folder="$build/wineprefix/drive_c/Program Files/OvSplitter"
-[ ! -e "$folder" ] || fail "$folder exists before the installation"
 export_classes HKEY_CLASSES_ROOT "$work/before.reg"
 
 echo "== msiexec /i OvSplitter-x64.msi"
