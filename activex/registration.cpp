@@ -13,7 +13,6 @@
 #include "activex/registry_rows.h"
 #include "activex/splitter_object.h"
 #include "activex/type_library.h"
-#include "resource_ids.h"
 
 // Declared by the platform's oleauto.h but missing from the cross headers used here.
 extern "C" {
@@ -49,9 +48,9 @@ static_assert(Number(OV_MISC_STATUS) == SplitterObject::kMiscStatus);
 
 }  // namespace
 
-const CLSID kGeneralPageClsid = GuidOf(OV_GENERAL_PAGE_CLSID);
-const CLSID kPanesPageClsid = GuidOf(OV_PANES_PAGE_CLSID);
-const CLSID kBehaviorPageClsid = GuidOf(OV_BEHAVIOR_PAGE_CLSID);
+constinit const CLSID kGeneralPageClsid = GuidOf(OV_GENERAL_PAGE_CLSID);
+constinit const CLSID kPanesPageClsid = GuidOf(OV_PANES_PAGE_CLSID);
+constinit const CLSID kBehaviorPageClsid = GuidOf(OV_BEHAVIOR_PAGE_CLSID);
 
 namespace {
 

@@ -146,9 +146,9 @@ class Component {
 
 // What RegisterTypeLib writes: the library's key and, for every interface a client may
 // call through the standard marshalers, its Interface key.
-void TypeLibraryRows(Component& component, const TypeLibrary& library, const std::string& prefix) {
+void TypeLibraryRows(Component& component, const TypeLibrary& library) {
   constexpr int kInterface = 3, kDispatch = 4, kDual = 0x40, kOleAutomation = 0x100;
-  std::string key = prefix + "TypeLib\\" + std::string(activex::registry::kLibid) + "\\" + library.Version();
+  std::string key = "TypeLib\\" + std::string(activex::registry::kLibid) + "\\" + library.Version();
   component.Row(key, "", library.HelpString().c_str());
   component.Row(key + "\\" + library.Locale() + "\\" + (library.Win64() ? "win64" : "win32"), "", "[#OvSplitr.ocx]");
   component.Row(key + "\\FLAGS", "", library.Flags().c_str());
@@ -158,7 +158,7 @@ void TypeLibraryRows(Component& component, const TypeLibrary& library, const std
     if (type.kind != kDispatch && !(type.kind == kInterface && type.flags & kOleAutomation)) continue;
     std::string proxy = type.kind == kDispatch && !dual ? "{00020420-0000-0000-C000-000000000046}"
                                                         : "{00020424-0000-0000-C000-000000000046}";
-    std::string interface = prefix + "Interface\\" + type.guid;
+    std::string interface = "Interface\\" + type.guid;
     component.Row(interface, "", type.name.c_str());
     component.Row(interface + "\\ProxyStubClsid", "", proxy.c_str());
     component.Row(interface + "\\ProxyStubClsid32", "", proxy.c_str());
@@ -191,12 +191,12 @@ int main(int argc, char** argv) {
     }
     {
       Component typeLibrary(out, "TypeLibrary", "$(var.Win64)");
-      TypeLibraryRows(typeLibrary, library, "");
+      TypeLibraryRows(typeLibrary, library);
     }
     // Wine's RegisterTypeLib in a 64-bit process registers the 32-bit view's keys too.
     if (library.Win64()) {
       Component typeLibrary32(out, "TypeLibrary32", "no");
-      TypeLibraryRows(typeLibrary32, library, "");
+      TypeLibraryRows(typeLibrary32, library);
     }
     out << "    </ComponentGroup>\n  </Fragment>\n</Wix>\n";
     std::ofstream(argv[2]) << out.str();
