@@ -8,9 +8,9 @@ WIN32     := $(BUILD)/win32
 PACKAGES  := cmake make g++ googletest libgtest-dev ccache \
              g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools \
              libwine-dev wine wine64 xvfb xauth xdotool imagemagick libbenchmark-dev \
-             clang libclang-rt-dev
+             clang libclang-rt-dev msitools wixl osslsigncode openssl
 
-.PHONY: all deps native win64 win32 build test demo bench fuzz clean reference
+.PHONY: all deps native win64 win32 build test demo bench fuzz clean reference dist
 
 all: build
 
@@ -51,6 +51,12 @@ test: build
 	cd $(NATIVE) && ctest --output-on-failure -j$(JOBS)
 	@echo "Not run here: the Win32 build in a real 32-bit process (an emulated machine, tens of minutes): make test32"
 
+
+# The Windows Installer packages of both OCX builds, signed, in $(DIST) (tools/dist.sh:
+# OV_SIGN_CERT and OV_SIGN_KEY sign for release; without them a test certificate signs).
+DIST := $(BUILD)/dist
+dist: win64 win32
+	tools/dist.sh $(WIN64) $(WIN32) $(DIST)
 
 demo: native win64
 	tools/demo.sh $(WIN64) $(NATIVE)

@@ -1,18 +1,18 @@
 #include "activex/registration.h"
 
-#include <comcat.h>
 #include <olectl.h>
 
 #include <cwchar>
 #include <string>
+#include <string_view>
 
 #include "OvSplitr_h.h"
 #include "com/bstr.h"
 #include "com/unique_handle.h"
 #include "activex/module.h"
+#include "activex/registry_rows.h"
 #include "activex/splitter_object.h"
 #include "activex/type_library.h"
-#include "resource_ids.h"
 
 // Declared by the platform's oleauto.h but missing from the cross headers used here.
 extern "C" {
@@ -22,26 +22,37 @@ WINOLEAUTAPI UnRegisterTypeLibForUser(REFGUID libid, WORD major, WORD minor, LCI
 
 namespace activex {
 
-const CLSID kGeneralPageClsid = {0x5d277210, 0xe9f4, 0x471f, {0x82, 0xc1, 0x81, 0x9c, 0x41, 0xfc, 0x9e, 0x12}};
-const CLSID kPanesPageClsid = {0xf9022f3e, 0xd730, 0x4679, {0xba, 0x52, 0xa9, 0x92, 0xd2, 0xf6, 0x31, 0xa4}};
-const CLSID kBehaviorPageClsid = {0xdddbfb4e, 0x5f27, 0x43c5, {0xa2, 0x1e, 0x71, 0xf4, 0x80, 0xfc, 0xff, 0x4a}};
-
 namespace {
 
-constexpr wchar_t kProgId[] = L"OrvaneSplitter.OvSplitter";
-constexpr wchar_t kVersionedProgId[] = L"OrvaneSplitter.OvSplitter.1";
-constexpr wchar_t kDisplayName[] = L"OvSplitter Control";
+// The number the digits of text from at on write in the base.
+constexpr unsigned long Number(std::string_view text, size_t at = 0, size_t digits = std::string_view::npos,
+                               unsigned base = 10) {
+  unsigned long value = 0;
+  for (char c : text.substr(at, digits))
+    value = value * base + static_cast<unsigned long>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
+  return value;
+}
 
-// The property-page classes with the names their keys carry.
-struct PageClass {
-  const CLSID* clsid;
-  const wchar_t* name;
-};
-const PageClass kPageClasses[] = {
-    {&kGeneralPageClsid, L"General"},
-    {&kPanesPageClsid, L"PanesPP"},
-    {&kBehaviorPageClsid, L"Behavior"},
-};
+// "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" as the GUID it names.
+constexpr GUID GuidOf(std::string_view text) {
+  GUID guid{Number(text, 1, 8, 16),
+            static_cast<unsigned short>(Number(text, 10, 4, 16)),
+            static_cast<unsigned short>(Number(text, 15, 4, 16)),
+            {}};
+  for (size_t i = 0; i < 8; ++i)
+    guid.Data4[i] = static_cast<unsigned char>(Number(text, i < 2 ? 20 + 2 * i : 21 + 2 * i, 2, 16));
+  return guid;
+}
+
+static_assert(Number(OV_MISC_STATUS) == SplitterObject::kMiscStatus);
+
+}  // namespace
+
+constinit const CLSID kGeneralPageClsid = GuidOf(OV_GENERAL_PAGE_CLSID);
+constinit const CLSID kPanesPageClsid = GuidOf(OV_PANES_PAGE_CLSID);
+constinit const CLSID kBehaviorPageClsid = GuidOf(OV_BEHAVIOR_PAGE_CLSID);
+
+namespace {
 
 // The type library's version, which RegisterTypeLib writes its key under: the CLSID's
 // Version key and unregistration name the same one.
@@ -56,17 +67,14 @@ LibraryVersion VersionOf(ITypeLib* library) {
   return attributes ? LibraryVersion{attributes->wMajorVerNum, attributes->wMinorVerNum} : LibraryVersion{};
 }
 
-// Simple frame site containment: the control holds other controls.
-const CATID kSimpleFrameControlCategory = {
-    0x157083E0, 0x2368, 0x11cf, {0x87, 0xB9, 0x00, 0xAA, 0x00, 0x6C, 0x81, 0x66}};
-
 std::wstring GuidText(REFGUID guid) {
   wchar_t text[40] = {};
   StringFromGUID2(guid, text, 40);
   return text;
 }
 
-std::wstring ClsidKey(REFCLSID clsid) { return L"CLSID\\" + GuidText(clsid); }
+// Text without placeholders in wide characters.
+std::wstring Widened(std::string_view text) { return registry::Filled<wchar_t>(text, L"", L""); }
 
 // Where the classes are written: HKEY_CLASSES_ROOT for every user of the machine, or the
 // current user's own classes (HKEY_CURRENT_USER\Software\Classes), which need no
@@ -104,41 +112,23 @@ void DeleteTree(const ClassesRoot& root, const std::wstring& key) {
   RegDeleteKeyW(root.key, path.c_str());
 }
 
-bool RegisterInprocServer(const ClassesRoot& root, REFCLSID clsid, const std::wstring& name, const std::wstring& path) {
-  std::wstring key = ClsidKey(clsid);
-  return SetValue(root, key, nullptr, name) && SetValue(root, key + L"\\InprocServer32", nullptr, path) &&
-         SetValue(root, key + L"\\InprocServer32", L"ThreadingModel", L"Apartment");
-}
-
-bool RegisterControl(const ClassesRoot& root, const std::wstring& path, const LibraryVersion& version) {
-  std::wstring key = ClsidKey(CLSID_OvSplitter);
-  std::wstring libid = GuidText(LIBID_OrvaneSplitter);
-  std::wstring categories = key + L"\\Implemented Categories\\";
-  return RegisterInprocServer(root, CLSID_OvSplitter, kDisplayName, path) &&
-         SetValue(root, key + L"\\ProgID", nullptr, kVersionedProgId) &&
-         SetValue(root, key + L"\\VersionIndependentProgID", nullptr, kProgId) && CreateKey(root, key + L"\\Control") &&
-         SetValue(root, key + L"\\MiscStatus", nullptr, L"0") &&
-         SetValue(root, key + L"\\MiscStatus\\1", nullptr, std::to_wstring(SplitterObject::kMiscStatus)) &&
-         SetValue(root, key + L"\\ToolboxBitmap32", nullptr, path + L", " + std::to_wstring(IDB_TOOLBOX)) &&
-         SetValue(root, key + L"\\TypeLib", nullptr, libid) &&
-         SetValue(root, key + L"\\Version", nullptr, version.Text()) &&
-         CreateKey(root, categories + GuidText(CATID_Control)) &&
-         CreateKey(root, categories + GuidText(kSimpleFrameControlCategory)) &&
-         SetValue(root, kProgId, nullptr, kDisplayName) &&
-         SetValue(root, std::wstring(kProgId) + L"\\CLSID", nullptr, GuidText(CLSID_OvSplitter)) &&
-         SetValue(root, std::wstring(kProgId) + L"\\CurVer", nullptr, kVersionedProgId) &&
-         SetValue(root, kVersionedProgId, nullptr, kDisplayName) &&
-         SetValue(root, std::wstring(kVersionedProgId) + L"\\CLSID", nullptr, GuidText(CLSID_OvSplitter));
+// Writes every row; false at the first that fails.
+bool WriteRows(const ClassesRoot& root, const std::wstring& path, const LibraryVersion& version) {
+  for (const registry::Row& row : registry::kRows) {
+    std::wstring key = registry::Filled(row.key, path, version.Text());
+    bool written = row.value ? SetValue(root, key, row.name ? Widened(row.name).c_str() : nullptr,
+                                        registry::Filled(row.value, path, version.Text()))
+                             : static_cast<bool>(CreateKey(root, key));
+    if (!written) return false;
+  }
+  return true;
 }
 
 constexpr SYSKIND kSysKind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
 
 // Removes every class key the component writes, under one root.
 void DeleteClasses(const ClassesRoot& root) {
-  DeleteTree(root, ClsidKey(CLSID_OvSplitter));
-  for (const PageClass& page : kPageClasses) DeleteTree(root, ClsidKey(*page.clsid));
-  DeleteTree(root, kVersionedProgId);
-  DeleteTree(root, kProgId);
+  for (const char* tree : registry::kTrees) DeleteTree(root, Widened(tree));
 }
 
 HRESULT UnregisterClasses(const ClassesRoot& root) {
@@ -154,6 +144,10 @@ HRESULT UnregisterClasses(const ClassesRoot& root) {
 }
 
 HRESULT RegisterClasses(const ClassesRoot& root) {
+  // The rows name the class and the library the IDL declares.
+  if (GuidText(CLSID_OvSplitter) != Widened(OV_CONTROL_CLSID) ||
+      GuidText(LIBID_OrvaneSplitter) != Widened(registry::kLibid))
+    return SELFREG_E_CLASS;
   std::wstring path(Wide(ModulePath()));
   ComPtr<ITypeLib> library = ComponentTypeLib();
   if (!library) return SELFREG_E_TYPELIB;
@@ -161,10 +155,7 @@ HRESULT RegisterClasses(const ClassesRoot& root) {
   HRESULT typeLib = root.perUser ? RegisterTypeLibForUser(library.Get(), file, nullptr)
                                  : RegisterTypeLib(library.Get(), file, nullptr);
   if (FAILED(typeLib)) return SELFREG_E_TYPELIB;
-  bool written = RegisterControl(root, path, VersionOf(library.Get()));
-  for (const PageClass& page : kPageClasses)
-    written = written && RegisterInprocServer(root, *page.clsid, page.name, path);
-  if (!written) {
+  if (!WriteRows(root, path, VersionOf(library.Get()))) {
     UnregisterClasses(root);
     return SELFREG_E_CLASS;
   }

@@ -25,3 +25,9 @@ set_tests_properties(wine_reference PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
 # The samples as a user runs them.
 add_test(NAME wine_samples COMMAND bash ${PROJECT_SOURCE_DIR}/tests/wine/run_samples.sh ${OV_WIN64_DIR})
 set_tests_properties(wine_samples PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+# The installer packages of both builds (tools/dist.sh, into the native tree's dist/): their
+# signatures, the 32-bit one's tables, and the 64-bit one installed, upgraded and removed.
+add_test(NAME wine_installer
+         COMMAND bash ${PROJECT_SOURCE_DIR}/tests/wine/run_installer.sh ${OV_WIN64_DIR} ${OV_WIN32_DIR}
+                 ${CMAKE_BINARY_DIR}/dist)
+set_tests_properties(wine_installer PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
