@@ -51,7 +51,6 @@ test: build
 	cd $(NATIVE) && ctest --output-on-failure -j$(JOBS)
 	@echo "Not run here: the Win32 build in a real 32-bit process (an emulated machine, tens of minutes): make test32"
 
-
 # The Windows Installer packages of both OCX builds, signed, in $(DIST) (tools/dist.sh:
 # OV_SIGN_CERT and OV_SIGN_KEY sign for release; without them a test certificate signs).
 DIST := $(BUILD)/dist
