@@ -97,6 +97,6 @@ clean:
 # (tools/test32/run.sh). Tens of minutes, so `make test` leaves it out; the trixie root,
 # kernel, initramfs and Wine prefix are kept in $(BUILD)/test32 while their inputs hold.
 .PHONY: test32
-test32: win32 win64
+test32: win32 win64 dist
 	cmake --build $(WIN32) -j$(JOBS) --target ov_drag_bench ov_redraw_bench
 	tools/test32/run.sh $(WIN32) $(BUILD)/test32 $(WIN64)

@@ -241,6 +241,26 @@ classes_unchanged() {
 export -f classes_unchanged
 suite "classes root as before" 600 classes_unchanged
 
+# The 32-bit installer package, when make dist built it: installed, the control created by
+# its ProgID from the 32-bit cscript, removed, and the classes root as before.
+msi_round_trip() {
+    local msi_w output
+    msi_w=$(win "$ov/OvSplitter-x86.msi")
+    wine "$sys32\\msiexec.exe" /i "$msi_w" /qn || { echo "msiexec /i failed"; return 1; }
+    printf '%s\n' 'Set s = CreateObject("OrvaneSplitter.OvSplitter")' 'WScript.Echo "panes " & s.Panes.Count' \
+        > "$ov/installed.vbs"
+    output=$(wine "$sys32\\cscript.exe" //nologo "$(win "$ov/installed.vbs")" 2>&1)
+    echo "$output"
+    tr -d '\r' <<<"$output" | grep -qx 'panes 1' || { echo "the installed control did not answer"; return 1; }
+    wine "$sys32\\msiexec.exe" /x "$msi_w" /qn || { echo "msiexec /x failed"; return 1; }
+    classes_unchanged
+}
+export -f msi_round_trip
+if [ -f "$build/../dist/OvSplitter-x86.msi" ]; then
+    cp "$build/../dist/OvSplitter-x86.msi" "$ov/"
+    suite "OvSplitter-x86.msi installed and removed" 1200 msi_round_trip
+fi
+
 wineserver -k 2>/dev/null || true
 kill "$monitor_pid" "$xvfb_pid" 2>/dev/null
 wait "$xvfb_pid" 2>/dev/null
