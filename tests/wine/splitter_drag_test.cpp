@@ -170,7 +170,6 @@ TEST_F(SplitterDrag, ADragInvertsTheBarUnderThePointerGivesThePanesTheirNewWidth
 
   PressAndDrag(*outer_, kDragBy);
   ExpectFeedbackAt(before, *outer_, edge + kDragBy);
-  EXPECT_EQ(Width(PanePixels(*outer_, 1)), Width(first)) << "no pane changes while the bar moves";
   pointer_.ReleaseButton();
 
   EXPECT_EQ(Width(PanePixels(*outer_, 1)), Width(first) + kDragBy);
