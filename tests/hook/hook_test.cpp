@@ -218,6 +218,11 @@ class SubclassedWindow : public testing::Test {
   bool AsFound() const { return platform.CurrentProcedure(window) == own && platform.Properties(window).empty(); }
   std::uintptr_t Count() const { return platform.Properties(window)[kCount]; }
   Strings TakeLog() { return std::exchange(log, {}); }
+  // Sends a message with 1 and 2 and hands back what ran for it, then "= <answer>".
+  Strings Handle(uint32_t message) {
+    log.push_back("= " + std::to_string(Send(message)));
+    return TakeLog();
+  }
 
   host::sim::SimWindowSubclassing platform;
   host::WindowHandle window =
@@ -314,17 +319,13 @@ TEST_F(MCallBackTest, TwoRegistriesShareOneSubclassingOfTheWindow) {
   EXPECT_EQ(b.entry->GetPreviousWndProc(), own);
   EXPECT_EQ(Count(), 2u);
 
-  EXPECT_EQ(Send(kMouseMove), 1512);
-  EXPECT_EQ(TakeLog(), (Strings{"cb A 512 1 2", "cb B 512 1 2", "proc 512"}));
-  EXPECT_EQ(Send(kLeftDown), 0);
-  EXPECT_EQ(TakeLog(), (Strings{"cb B 513 1 2", "cb A 513 1 2"}));  // before-callbacks first
-  EXPECT_EQ(Send(kPaint), 1015);                                    // A has not registered it
-  EXPECT_EQ(TakeLog(), (Strings{"cb B 15 1 2", "proc 15"}));
+  EXPECT_EQ(Handle(kMouseMove), (Strings{"cb A 512 1 2", "cb B 512 1 2", "proc 512", "= 1512"}));
+  EXPECT_EQ(Handle(kLeftDown), (Strings{"cb B 513 1 2", "cb A 513 1 2", "= 0"}));  // before-callbacks first
+  EXPECT_EQ(Handle(kPaint), (Strings{"cb B 15 1 2", "proc 15", "= 1015"}));        // A has not registered it
 
   Subclass(a, false);  // A's entries are ignored from now on
   EXPECT_EQ(Count(), 1u);
-  EXPECT_EQ(Send(kMouseMove), 1512);
-  EXPECT_EQ(TakeLog(), (Strings{"cb B 512 1 2", "proc 512"}));
+  EXPECT_EQ(Handle(kMouseMove), (Strings{"cb B 512 1 2", "proc 512", "= 1512"}));
 
   Subclass(b, false);
   EXPECT_TRUE(AsFound());
@@ -343,12 +344,10 @@ TEST_F(MCallBackTest, AMessageSentFromACallBackIsHandledInsideTheOuterOne) {
   onProcedure = [this](uint32_t message) {
     if (message == kPaint) log.push_back("nested answers " + std::to_string(Send(kMouseMove)));
   };
-  EXPECT_EQ(Send(kMouseMove), 0);
-  EXPECT_EQ(TakeLog(), (Strings{"cb A 512 1 2", "proc 513", "cb A 513 1 2", "nested answers 1513"}));
+  EXPECT_EQ(Handle(kMouseMove), (Strings{"cb A 512 1 2", "proc 513", "cb A 513 1 2", "nested answers 1513", "= 0"}));
   // The window's own procedure sends a message that the hook swallows.
-  EXPECT_EQ(Send(kPaint), 1015);
-  EXPECT_EQ(TakeLog(), (Strings{"proc 15", "cb A 512 1 2", "proc 513", "cb A 513 1 2", "nested answers 1513",
-                                "nested answers 0"}));
+  EXPECT_EQ(Handle(kPaint), (Strings{"proc 15", "cb A 512 1 2", "proc 513", "cb A 513 1 2", "nested answers 1513",
+                                     "nested answers 0", "= 1015"}));
 }
 
 TEST_F(MCallBackTest, ABeforeCallBackChangesLaterEntriesOfTheSameMessage) {
@@ -359,16 +358,13 @@ TEST_F(MCallBackTest, ABeforeCallBackChangesLaterEntriesOfTheSameMessage) {
   Subclass(b, true);
   // B registers the message while A is being told: B's turn in this very message sees it.
   a.onCallBack = [&](uint32_t) { Watch(b, kMouseMove, false, 0); };
-  EXPECT_EQ(Send(kMouseMove), 0);
-  EXPECT_EQ(TakeLog(), (Strings{"cb A 512 1 2", "cb B 512 1 2"}));
+  EXPECT_EQ(Handle(kMouseMove), (Strings{"cb A 512 1 2", "cb B 512 1 2", "= 0"}));
 
   // A takes B's entry out while being told: B's entry still has its turn in this message,
   // and the window, named by A alone now, keeps its subclassing.
   a.onCallBack = [&](uint32_t) { b.windows->Clear(); };
-  EXPECT_EQ(Send(kMouseMove), 0);
-  EXPECT_EQ(TakeLog(), (Strings{"cb A 512 1 2", "cb B 512 1 2"}));
-  EXPECT_EQ(Send(kMouseMove), 0);
-  EXPECT_EQ(TakeLog(), (Strings{"cb A 512 1 2"}));
+  EXPECT_EQ(Handle(kMouseMove), (Strings{"cb A 512 1 2", "cb B 512 1 2", "= 0"}));
+  EXPECT_EQ(Handle(kMouseMove), (Strings{"cb A 512 1 2", "= 0"}));
   EXPECT_TRUE(platform.HasSharedProcedure(window));
 }
 
@@ -532,8 +528,7 @@ TEST_F(KpMsgHookTest, TerminateGivesEveryWindowBackOrLowersItsCount) {
   EXPECT_EQ(RegistryCount(), registered - 1);
 
   second->AddListener(this);
-  EXPECT_EQ(Send(kMouseMove), 0);
-  EXPECT_EQ(TakeLog(), (Strings{"owner 512 1 2"}));
+  EXPECT_EQ(Handle(kMouseMove), (Strings{"owner 512 1 2", "= 0"}));
   second->Terminate();
   EXPECT_EQ(second->Windows(), nullptr);
   EXPECT_FALSE(second->Subclass());

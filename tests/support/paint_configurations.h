@@ -42,34 +42,44 @@ inline const std::vector<PaintConfiguration>& PaintConfigurations() {
   return all;
 }
 
-// One full repaint of the configured control into `windowDc`.
-inline void PaintConfigured(const PaintConfiguration& c, host::Gdi& gdi, host::GdiHandle windowDc) {
-  auto panes = panes::OvPanes::Create();
-  panes->SetOrientation(static_cast<int16_t>(c.orientation));
-  panes->SetSplitterSize(c.splitterSize);
-  panes->SetBorderOffset(c.borderOffset);
-  panes->SetUnitsPerPixel(15);
-  panes->SetBounds(c.width - 2 * c.borderOffset, c.height - 2 * c.borderOffset);
-  // Added at their minimum, not by halving the last one, so narrow ones fit too.
-  for (size_t i = 0; i < c.extents.size(); ++i) panes->AddSized(10);
-  auto pane = panes->Items().begin();
+// The configuration's panes: added at their minimum, not by halving the last one, so narrow
+// ones fit too, then given their extents (the last one is fitted anyway).
+inline void AddConfiguredPanes(const PaintConfiguration& c, panes::OvPanes& panes) {
+  panes.SetOrientation(static_cast<int16_t>(c.orientation));
+  panes.SetSplitterSize(c.splitterSize);
+  panes.SetBorderOffset(c.borderOffset);
+  panes.SetUnitsPerPixel(15);
+  panes.SetBounds(c.width - 2 * c.borderOffset, c.height - 2 * c.borderOffset);
+  for (size_t i = 0; i < c.extents.size(); ++i) panes.AddSized(10, 0);
+  auto pane = panes.Items().begin();
   for (int32_t extent : c.extents) {
     (*pane)->SetAppearance(c.paneAppearance);
     (*pane)->SetMinimum(0);
-    (*pane)->SetExtentPixels(panes->GetAxis().Along(), extent);
-    ++pane;
+    (*pane++)->SetExtentPixels(panes.GetAxis().Along(), extent);
   }
+}
+
+// What a control at run time hands its painter for the configuration.
+inline splitter::PaintRequest ConfiguredRequest(const PaintConfiguration& c, host::Gdi& gdi, host::GdiHandle windowDc,
+                                                const panes::OvPanes& panes, const host::FontDescription& font) {
+  return {.gdi = gdi,
+          .targetDc = windowDc,
+          .scaleWidth = static_cast<float>(c.width),
+          .scaleHeight = static_cast<float>(c.height),
+          .backColor = c.backColor,
+          .look = {.appearance = c.appearance, .borderStyle = c.borderStyle, .splitterStyle = c.splitterStyle},
+          .panes = panes,
+          .designMode = false,
+          .font = font,
+          .textHeight = 13};
+}
+
+// One full repaint of the configured control into `windowDc`.
+inline void PaintConfigured(const PaintConfiguration& c, host::Gdi& gdi, host::GdiHandle windowDc) {
+  auto panes = panes::OvPanes::Create();
+  AddConfiguredPanes(c, *panes);
   splitter::ControlPainter painter;
-  painter.Redraw({.gdi = gdi,
-                  .targetDc = windowDc,
-                  .scaleWidth = static_cast<float>(c.width),
-                  .scaleHeight = static_cast<float>(c.height),
-                  .backColor = c.backColor,
-                  .look = {.appearance = c.appearance, .borderStyle = c.borderStyle, .splitterStyle = c.splitterStyle},
-                  .panes = *panes,
-                  .designMode = false,
-                  .font = host::FontDescription{u"Tahoma"},
-                  .textHeight = 13});
+  painter.Redraw(ConfiguredRequest(c, gdi, windowDc, *panes, host::FontDescription{u"Tahoma"}));
   painter.FreeMemoryDc();
   panes->Detach();
 }

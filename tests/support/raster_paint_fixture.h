@@ -11,6 +11,7 @@
 #include "sim/sim_gdi.h"
 #include "panes/ov_panes.h"
 #include "splitter/control_painter.h"
+#include "tests/support/paint_configurations.h"
 
 namespace testing_support {
 
@@ -71,55 +72,41 @@ class RasterPaintFixture : public ::testing::Test {
           std::pair(kColorBtnText, colors::kText), std::pair(kColorBtnHighlight, colors::kHighlight),
           std::pair(kColor3DDkShadow, colors::kDarkShadow), std::pair(kColor3DLight, colors::kLight)})
       gdi.SetSysColor(index, color);
-    screen = gdi.CreateWindowDC(width, height);
+    screen = gdi.CreateWindowDC(config.width, config.height);
   }
   void TearDown() override { panes->Detach(); }
 
   // Horizontal panes of these widths (the last is fitted anyway), or vertical ones of
   // these heights.
   void MakePanes(std::initializer_list<int32_t> extents, int32_t appearance = panes::OvPane3D) {
-    panes->SetOrientation(static_cast<int16_t>(orientation));
-    panes->SetSplitterSize(splitterSize);
-    panes->SetBorderOffset(borderOffset);
-    panes->SetUnitsPerPixel(15);
-    panes->SetBounds(width - 2 * borderOffset, height - 2 * borderOffset);
-    // All added first: each new pane takes its room from the ones before.
-    for (size_t i = 0; i < extents.size(); ++i) panes->Add();
-    auto pane = panes->Items().begin();
-    for (int32_t extent : extents) {
-      (*pane)->SetAppearance(appearance);
-      (*pane)->SetExtentPixels(panes->GetAxis().Along(), extent);
-      ++pane;
-    }
+    config.extents = extents;
+    config.paneAppearance = appearance;
+    AddConfiguredPanes(config, *panes);
   }
-  void Resize(int32_t newWidth, int32_t newHeight) { gdi.ResizeWindowDC(screen, width = newWidth, height = newHeight); }
+  void Resize(int32_t width, int32_t height) {
+    gdi.ResizeWindowDC(screen, config.width = width, config.height = height);
+  }
 
   splitter::PaintRequest Request() {
-    return {.gdi = gdi,
-            .targetDc = screen,
-            .scaleWidth = static_cast<float>(width),
-            .scaleHeight = static_cast<float>(height),
-            .backColor = backColor,
-            .look = {.appearance = appearance, .borderStyle = borderStyle, .splitterStyle = splitterStyle},
-            .panes = *panes,
-            .designMode = designMode,
-            .font = font,
-            .textHeight = 13.4f,
-            .focusedBar = focusedBar};
+    splitter::PaintRequest request = ConfiguredRequest(config, gdi, screen, *panes, font);
+    request.designMode = designMode;
+    request.textHeight = 13.4f;
+    request.focusedBar = focusedBar;
+    return request;
   }
   void Redraw() { painter.Redraw(Request()); }
 
   std::string Row(int32_t y) const { return probe.Row(screen, y); }
   // The four outer lines of the window: top and bottom rows, left and right columns.
-  std::vector<std::string> Edges() const { return {Row(0), Row(height - 1), Column(0), Column(width - 1)}; }
+  std::vector<std::string> Edges() const {
+    return {Row(0), Row(config.height - 1), Column(0), Column(config.width - 1)};
+  }
   std::string Column(int32_t x) const { return probe.Column(screen, x); }
 
   host::sim::SimGdi gdi;
   host::GdiHandle screen = 0;
-  int32_t width = 300, height = 60;
-  host::OleColor backColor = colors::kBack;
-  int32_t appearance = 1, borderStyle = 0, splitterStyle = 0, splitterSize = 3, orientation = 0;
-  int16_t borderOffset = 0;
+  // 300 x 60, horizontal, a 3D look without border, flat bars of 3 pixels.
+  PaintConfiguration config{"", 300, 60, 0, 1, 0, 0, 0, 3, panes::OvPane3D, {}, colors::kBack};
   bool designMode = false;
   std::optional<size_t> focusedBar;
   host::FontDescription font{u"Tahoma", true};

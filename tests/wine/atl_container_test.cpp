@@ -100,16 +100,11 @@ TEST_F(AtlContainer, ShowsInPlacePaintsItsPanesWhereTheLayoutPutsThemAndFollowsT
   GetClientRect(ControlWindow(), &client);
   ASSERT_EQ(Text(client), Text(RECT{0, 0, 400, 300}));
   const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
-  struct Column {
-    long x;
-    COLORREF colour;
-    const char* what;
-  };
-  for (const Column& column :
-       {Column{0, shadow, "first pane's left edge"}, Column{second - 4, highlight, "first pane's right edge"},
-        Column{second - 2, GetSysColor(COLOR_BTNFACE), "the bar"}, Column{second, shadow, "second pane's left edge"},
-        Column{399, highlight, "second pane's right edge"}})
-    EXPECT_EQ(PixelAt(ControlWindow(), column.x, 150), column.colour) << column.what << " at x " << column.x;
+  // The panes' left and right edges, and the bar between them.
+  for (auto [x, colour] :
+       {std::pair{0L, shadow}, std::pair{second - 4, highlight}, std::pair{second - 2, GetSysColor(COLOR_BTNFACE)},
+        std::pair{second, shadow}, std::pair{399L, highlight}})
+    EXPECT_EQ(PixelAt(ControlWindow(), x, 150), colour) << "x " << x;
 
   DispatchClient last = panes_.Object(L"Item", 2);
   for (SIZE size : {SIZE{300, 200}, SIZE{520, 260}}) {

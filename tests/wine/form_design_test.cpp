@@ -1,8 +1,8 @@
 // formhost's design mode with the real OCX: the control's reported changes mark the form
 // changed until it is saved, the selected splitter's pages open in the form's own frame
 // and their edits show on the form at once and are saved, and the About box opens over the
-// form. Another thread plays the user's part in the modal windows; the form with the frame
-// open is saved as a BMP file beside the test program.
+// form with its texts. Another thread plays the user's part in the modal windows; the form
+// with the frame open and the About box are saved as BMP files beside the test program.
 
 #include <gtest/gtest.h>
 
@@ -99,7 +99,7 @@ TEST_F(FormDesign, ThePagesOfTheSelectedSplitterApplyTheirEditsToTheFormAtOnceAn
   DeleteFileW(path.c_str());
 }
 
-TEST_F(FormDesign, AClickSelectsASplitterAndTheKeysOpenItsPagesAndTheAboutBox) {
+TEST_F(FormDesign, AClickSelectsASplitterAndTheKeysOpenItsPagesAndTheAboutBoxWithItsTexts) {
   if (!RealPointer::Available()) GTEST_SKIP() << "needs xdotool under Wine's x11 driver";
   Open(false);
   for (size_t i : {0, 1}) Control(i).Object(L"Panes").Call(L"Add");
@@ -131,6 +131,14 @@ TEST_F(FormDesign, AClickSelectsASplitterAndTheKeysOpenItsPagesAndTheAboutBox) {
     HWND about = WaitForDialog(L"About OvSplitter ActiveX control");
     if (!about) return ADD_FAILURE() << "Shift+F1 opened no About box";
     EXPECT_EQ(GetAncestor(GetWindow(about, GW_OWNER), GA_ROOT), form_->Handle()) << "it opens over the form";
+    // The component, its version and the web address, as the dialog's controls show them.
+    for (auto [control, text] :
+         {std::pair{IDC_ABOUT_TITLE, L"Orvane Splitter ActiveX Control"},
+          std::pair{IDC_ABOUT_VERSION, L"Version 1.0.45"}, std::pair{IDC_ABOUT_WWW_LABEL, L"WWW :"},
+          std::pair{IDC_ABOUT_SYSINFO, L"&System Info..."}, std::pair{IDOK, L"OK"}})
+      EXPECT_EQ(TextOf(GetDlgItem(about, control)), text) << control;
+    EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_WWW)).rfind(L"http://", 0), 0u);
+    SaveWindow(about, L"about-box.bmp");  // for a person to look at
     Press(GetDlgItem(about, IDOK));
     EXPECT_TRUE(WaitUntilGone(about));
   });

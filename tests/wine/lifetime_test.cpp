@@ -21,11 +21,6 @@ TEST(Unregistered, ProgIdsNoLongerResolve) {
   EXPECT_HRESULT_FAILED(CLSIDFromProgID(L"OrvaneSplitter.OvSplitter.1", &clsid));
 }
 
-TEST(Registration, ControlReportsErrorsThroughErrorInfo) {
-  SplitterInstance splitter;
-  EXPECT_TRUE(Interface<ISupportErrorInfo>(splitter.Control().Pointer(), IID_ISupportErrorInfo));
-}
-
 TEST(Lifetime, ControlLetsGoOfItsSiteAndItsSinks) {
   SplitterInstance splitter;
   auto site = activex::ComPtr<AmbientSite>::Share(splitter.Site());

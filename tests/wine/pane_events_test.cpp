@@ -20,18 +20,18 @@ TEST(PaneEventsOfANewControl, InitNewAddsTheFirstPaneAndReportsItsSize) {
 // PaneRemoved declares its pane by value, so it is left out here.
 TEST_F(PaneEvents, ArgumentsArriveByReference) {
   Add();
-  EventRecorder& events = Record();
+  Recording events(panes_.Pointer());
   DispatchClient pane = Add();
   pane.Put(L"Name", L"x");
   panes_.Call(L"Remove", 2);
-  ASSERT_EQ(events.Summaries(), (Strings{L"PaneAdded(Pane 3)", L"PaneChanged(x, Name)", L"SplitterResized(Pane 1, x)",
-                                         L"PaneRemoved(Pane 2)"}));
-  for (size_t i = 0; i < 3; ++i) EXPECT_TRUE(events.Events()[i].allByReference) << i;
+  ASSERT_EQ(events->Summaries(), (Strings{L"PaneAdded(Pane 3)", L"PaneChanged(x, Name)", L"SplitterResized(Pane 1, x)",
+                                          L"PaneRemoved(Pane 2)"}));
+  for (size_t i = 0; i < 3; ++i) EXPECT_TRUE(events->Events()[i].allByReference) << i;
 }
 
 TEST_F(PaneEvents, EverySetterReportsItsPropertyByName) {
   DispatchClient pane = Pane(1);
-  EventRecorder& events = Record();
+  Recording events(panes_.Pointer());
   const std::pair<const wchar_t*, VariantValue> settings[] = {
       {L"Name", L"Left side"},        {L"Key", L"L"},      {L"Tag", L"t"},    {L"ControlName", L"Text1"},
       {L"ResizeChildControl", false}, {L"Appearance", 0L}, {L"Minimum", 300L}};
@@ -41,7 +41,7 @@ TEST_F(PaneEvents, EverySetterReportsItsPropertyByName) {
     expected.push_back(L"PaneChanged(Left side, " + std::wstring(name) + L")");
   }
   CaptureDispatchError([&] { pane.Put(L"Minimum", -1); });  // a failed setter reports nothing
-  EXPECT_EQ(events.Summaries(), expected);
+  EXPECT_EQ(events->Summaries(), expected);
 }
 
 }  // namespace

@@ -4,25 +4,13 @@
 # formhost with a message naming the file, the line and the fault, and open nothing.
 #   run_form_files.sh <win64-build-dir>
 set -euo pipefail
-
-[ $# -eq 1 ] || { echo "usage: $0 <win64-build-dir>" >&2; exit 2; }
-repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build=$(cd "$1" && pwd)
-ocx="$build/OvSplitr.ocx"
+# shellcheck source=wine_run.sh
+. "$(dirname "${BASH_SOURCE[0]}")/wine_run.sh" "${1:?usage: $0 <win64-build-dir>}" "form files" formhost/formhost.exe
 formhost="$build/formhost/formhost.exe"
-# shellcheck source=../../tools/wine-env.sh
-. "$repo/tools/wine-env.sh"
-ov_require_built "$ocx" "$formhost"
-
-ov_wine_setup "$build"
-work=$(mktemp -d "$build/wine-form-files.XXXXXX")
-trap 'ov_wine_stop; rm -rf "$work"' EXIT
 ov_register_ocx "$ocx"
 export OV_WINE_TIMEOUT=60
 formhost_w=$(ov_winepath "$formhost")
 demo="$repo/formhost/forms/demo.frm"
-failed=0
-fail() { echo "$*" >&2; failed=1; }
 
 # The last state printed, without its stage, the counters of messages and moves, which
 # differ by run, and whether the user changed the form since it was opened (the builder
@@ -85,5 +73,4 @@ damaged 's/^Form Width 640/Form Width wide/' 'damaged.frm:5: column 12: expected
 damaged 's/PaneMinimum1 = I4 1500/PaneMinimum1 = BSTR "wide"/' \
     '0x800A000D from OvSplitter1: IPersistPropertyBag::Load: Type mismatch'
 
-[ $failed -eq 0 ] || { echo "form files: FAILED" >&2; exit 1; }
-echo "form files: passed"
+finish

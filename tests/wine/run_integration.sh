@@ -3,19 +3,10 @@
 # tests against it, unregisters it and checks that HKEY_CLASSES_ROOT is as before.
 #   run_integration.sh <win64-build-dir>
 set -euo pipefail
-
-[ $# -eq 1 ] || { echo "usage: $0 <win64-build-dir>" >&2; exit 2; }
-repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build=$(cd "$1" && pwd)
-ocx="$build/OvSplitr.ocx"
+# shellcheck source=wine_run.sh
+. "$(dirname "${BASH_SOURCE[0]}")/wine_run.sh" "${1:?usage: $0 <win64-build-dir>}" "wine integration" \
+    tests/wine/ov_wine_tests.exe tests/wine/ov_wine_atl_tests.exe tests/wine/ov_wine_sweep_tests.exe
 exe="$build/tests/wine/ov_wine"
-# shellcheck source=../../tools/wine-env.sh
-. "$repo/tools/wine-env.sh"
-ov_require_built "$ocx" "${exe}_tests.exe" "${exe}_atl_tests.exe" "${exe}_sweep_tests.exe"
-
-ov_wine_setup "$build"
-work=$(mktemp -d "$build/wine-integration.XXXXXX")
-trap 'ov_wine_stop; rm -rf "$work"' EXIT
 
 ocx_w=$(ov_winepath "$ocx")
 tests_w=$(ov_winepath "${exe}_tests.exe")
@@ -58,8 +49,6 @@ export_classes HKEY_CLASSES_ROOT "$work/before.reg"
 echo "== regsvr32 $ocx_w"
 ov_wine regsvr32 /s "$ocx_w"
 
-failed=0
-fail() { echo "$*" >&2; failed=1; }
 echo "== registered: ov_wine_tests"
 ov_wine "$tests_w" "--gtest_filter=-Unregistered.*" || failed=1
 # Wine's own ATL container; then every member against every kind of argument, where a crash
@@ -137,5 +126,4 @@ else
     echo "== per user: the same $(grep -c '^\[' "$work/user-keys.txt") keys as the machine-wide registration"
 fi
 
-[ $failed -eq 0 ] || { echo "wine integration: FAILED" >&2; exit 1; }
-echo "wine integration: passed"
+finish

@@ -78,7 +78,6 @@ class SplitterTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    recording_.reset();
     panes_.Reset();
     splitter_.reset();
   }
@@ -87,13 +86,6 @@ class SplitterTest : public ::testing::Test {
   long Count() const { return panes_.Get(L"Count").AsLong(); }
   DispatchClient Add() const { return DispatchClient::From(panes_.Call(L"Add")); }
 
-  EventRecorder& Record() {
-    if (!recording_) recording_.emplace(panes_.Pointer());
-    (*recording_)->Clear();
-    return **recording_;
-  }
-
   std::unique_ptr<SplitterInstance> splitter_;
   DispatchClient panes_;
-  std::optional<Recording> recording_;
 };

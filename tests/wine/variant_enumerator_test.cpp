@@ -39,9 +39,14 @@ class PaneEnumeration : public SplitterTest {
 
 using NameList = std::vector<std::wstring>;
 
-TEST_F(PaneEnumeration, NextSkipResetAndClone) {
+TEST_F(PaneEnumeration, NextSkipResetAndCloneWalkTheCollectionsOwnPanes) {
+  // The enumerated panes are the collection's own objects.
+  VARIANT item;
+  VariantInit(&item);
+  ASSERT_EQ(enumerator_->Next(1, &item, nullptr), S_OK);
+  EXPECT_EQ(DispatchClient::From(VariantValue::Adopt(item)).Identity(), Pane(1).Identity());
   HRESULT answer;
-  EXPECT_EQ(Next(enumerator_.Get(), 2, &answer), (NameList{L"Pane 1", L"B"}));
+  EXPECT_EQ(Next(enumerator_.Get(), 1, &answer), (NameList{L"B"}));
   EXPECT_EQ(answer, S_OK);
 
   activex::ComPtr<IEnumVARIANT> clone;
@@ -59,14 +64,6 @@ TEST_F(PaneEnumeration, NextSkipResetAndClone) {
   EXPECT_EQ(enumerator_->Reset(), S_OK);
   EXPECT_EQ(Next(enumerator_.Get(), 4, &answer), (NameList{L"Pane 1", L"B", L"Pane 3", L"Pane 4"}));
   EXPECT_EQ(answer, S_OK);
-}
-
-TEST_F(PaneEnumeration, EnumeratedPanesAreTheCollectionsOwn) {
-  VARIANT item;
-  VariantInit(&item);
-  ASSERT_EQ(enumerator_->Next(1, &item, nullptr), S_OK);
-  VariantValue first = VariantValue::Adopt(item);
-  EXPECT_EQ(DispatchClient::From(first).Identity(), Pane(1).Identity());
 }
 
 }  // namespace
