@@ -131,6 +131,11 @@ void RealPointer::ReleaseButton() {
   PumpMessagesUntilQuiet();
 }
 
+void RealPointer::DoubleClick() {
+  Run("click --repeat 2 --delay 60 1");
+  PumpMessagesUntilQuiet(100);
+}
+
 void RealPointer::Key(const char* name) {
   Run(std::string("key ") + name);
   PumpMessagesUntilQuiet();

@@ -16,8 +16,10 @@ class RealPointer {
 
   // Screen pixels.
   void MoveTo(POINT screen);
-  void Press();                // the left button
-  void ReleaseButton();        // the left button
+  void Press();          // the left button
+  void ReleaseButton();  // the left button
+  // Two clicks of the left button, well inside the system's double-click time.
+  void DoubleClick();
   void Key(const char* name);  // an xdotool key name: "Escape"
 
  private:

@@ -72,8 +72,8 @@ void NamePane(_OvPanes* panes, long position, const wchar_t* name) {
 int Run(bool demo) {
   // Wine and Windows ship the container in atl.dll; newer ATLs name their class AtlAxWin<n>.
   HMODULE atl = LoadLibraryW(L"atl.dll");
-  auto init = atl ? reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")))
-                  : nullptr;
+  auto init =
+      atl ? reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit"))) : nullptr;
   auto getControl = atl ? reinterpret_cast<HRESULT(WINAPI*)(HWND, IUnknown**)>(
                               reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxGetControl")))
                         : nullptr;

@@ -303,4 +303,49 @@ TEST_F(SplitterDrag, InALiveDragThePanesAndBoundControlsFollowThePointerAndEscGi
   EXPECT_EQ(CountStarting(events->Summaries(), L"SplitterResize("), 1);
 }
 
+// A collapsible pane folds away under a real double click on its bar and comes back under
+// the next, its bound tree hidden meanwhile; dragged past half its minimum it folds away too,
+// and dragged out again it comes back where the bar is let go.
+TEST_F(SplitterDrag, ACollapsiblePaneFoldsAwayUnderADoubleClickOrADragPastHalfItsMinimum) {
+  DispatchClient tree = PaneOf(*outer_, 1);
+  tree.Put(L"Collapsible", true);
+  const RECT first = PanePixels(*outer_, 1);
+  Recording events(outer_->Control().Pointer());
+  // Where the bar lies now: just before the second pane's frame.
+  auto barPoint = [&](long along = 1) {
+    const long edge = PanePixels(*outer_, 2).left - PaneFrame(*outer_) - SplitterSize(*outer_) + along;
+    return OnScreen(*outer_, POINT{edge, ClientRect(*outer_).bottom / 2});
+  };
+  const HWND treeWindow = Child(L"tree1").Window();
+
+  pointer_.MoveTo(barPoint());
+  pointer_.DoubleClick();
+  EXPECT_TRUE(tree.Get(L"Collapsed").AsBool());
+  EXPECT_FALSE(IsWindowVisible(treeWindow)) << "the bound tree is hidden with its pane";
+  pointer_.MoveTo(barPoint());
+  pointer_.DoubleClick();
+  EXPECT_FALSE(tree.Get(L"Collapsed").AsBool());
+  EXPECT_TRUE(IsWindowVisible(treeWindow));
+  EXPECT_EQ(Text(PanePixels(*outer_, 1)), Text(first)) << "back at its size";
+  EXPECT_EQ(CountStarting(events->Summaries(), L"PaneCollapsedChanged("), 2);
+
+  // Half the minimum is a quarter of the pane: the bar let go at an eighth folds it away.
+  tree.Put(L"Minimum", tree.Get(L"Width").AsLong() / 2);
+  const long width = first.right - first.left;
+  pointer_.MoveTo(barPoint(0));
+  pointer_.Press();
+  pointer_.MoveTo(barPoint(-width / 2));
+  pointer_.MoveTo(barPoint(-width + width / 8));
+  pointer_.ReleaseButton();
+  EXPECT_TRUE(tree.Get(L"Collapsed").AsBool());
+  pointer_.MoveTo(barPoint(0));
+  pointer_.Press();
+  pointer_.MoveTo(barPoint(width / 2));
+  pointer_.MoveTo(barPoint(width));
+  pointer_.ReleaseButton();
+  EXPECT_FALSE(tree.Get(L"Collapsed").AsBool());
+  EXPECT_GT(PanePixels(*outer_, 1).right - PanePixels(*outer_, 1).left, width / 2) << "out where the bar was let go";
+  EXPECT_EQ(CountStarting(events->Summaries(), L"PaneCollapsedChanged("), 4);
+}
+
 }  // namespace
