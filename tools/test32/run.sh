@@ -58,7 +58,7 @@ rm -rf "$guest/logs" "$guest/summary.txt" "$guest/status" "$guest/failed.list"
 (cd "$build" && sha256sum OvSplitr.ocx) > "$guest/inputs.sha256"
 for file in formhost/formhost.exe tests/wine/ov_wine_tests.exe tests/wine/ov_wine_atl_tests.exe \
             tests/wine/ov_wine_sweep_tests.exe tests/wine/ov_wine_input_tests.exe \
-            tests/wine/ov_wine_endurance_tests.exe; do
+            tests/wine/ov_wine_endurance_tests.exe bench/wine/ov_drag_bench.exe bench/wine/ov_redraw_bench.exe; do
     [ -f "$build/$file" ] && (cd "$(dirname "$build/$file")" && sha256sum "$(basename "$file")") >> "$guest/inputs.sha256"
 done
 
