@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "formhost/text_property_bag.h"
+#include "same_variant.h"
 #include "splitter_test.h"
 
 namespace {
@@ -24,20 +25,10 @@ std::wstring ErrorDescription() {
   return text ? text.get() : L"";
 }
 
-VariantValue Of(VARTYPE type, double number) {
-  VariantValue value(number);
-  EXPECT_EQ(VariantChangeType(&value.Raw(), &value.Raw(), 0, type), S_OK);
-  return value;
-}
-
-// Every pane setting and splitter setting a user can see, with the types of Tag and Key.
+// Every pane setting and splitter setting a user can see, each with its type.
 std::wstring Describe(const DispatchClient& control) {
   std::wstring text;
-  auto add = [&](const VariantValue& value) {
-    VariantValue shown = value;
-    if (VariantChangeType(&shown.Raw(), &shown.Raw(), 0, VT_BSTR) != S_OK) shown = VariantValue(L"<object>");
-    text += std::to_wstring(value.Type()) + L":" + (value.Type() == VT_NULL ? L"null" : shown.AsString()) + L"|";
-  };
+  auto add = [&](const VariantValue& value) { text += VariantText(value.Raw()) + L"|"; };
   for (const wchar_t* name : {L"Orientation", L"Appearance", L"BorderStyle", L"SplitterStyle", L"SplitterSize",
                               L"MousePointer", L"BackColor", L"Enabled", L"WhatsThisHelpID", L"OLEDropMode",
                               L"SplitterKeyboard", L"SplitterIncrement", L"ResizeMode", L"LiveDrag"})
@@ -74,14 +65,15 @@ class Persistence : public ::testing::Test {
     DispatchClient panes = control.Object(L"Panes");
     panes.Call(L"Add", VariantValue::Missing(), L"second");
     panes.Call(L"Add", VariantValue::Missing(), L"third", 0L, L"Text1");
-    const VariantValue tags[] = {Of(VT_CY, 12.3456), Of(VT_DATE, 45000.25), Of(VT_UI1, 200), Of(VT_BOOL, -1)};
+    const VariantValue tags[] = {Of(VT_CY, int64_t{123456}), Of(VT_DATE, 45000.25), Of(VT_UI1, uint8_t{200}),
+                                 Of(VT_BOOL, VARIANT_TRUE)};
     for (long i = 1; i <= 3; ++i) {
       DispatchClient pane = panes.Object(L"Item", i);
       pane.Put(L"Tag", tags[i - 1]);
       pane.Put(L"Name", L"Pan\u00e9 \u03a9 " + std::to_wstring(i));
       pane.Put(L"Minimum", 150L * i);
     }
-    panes.Object(L"Item", 1L).Put(L"Key", Of(VT_R8, 2.5));
+    panes.Object(L"Item", 1L).Put(L"Key", 2.5);
     panes.Object(L"Item", 2L).Put(L"ResizeChildControl", false);
     control.Put(L"ResizeMode", 1L);
     control.Put(L"LiveDrag", true);
