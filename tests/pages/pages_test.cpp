@@ -15,7 +15,7 @@ namespace {
 using host::PageEvent;
 using host::Variant;
 using Strings = std::vector<host::String>;
-using support::Arguments;
+using support::SplitterByName;
 
 struct Splitter {
   Splitter() {
@@ -26,44 +26,6 @@ struct Splitter {
   host::sim::SimPlatform platform;
   splitter::OvSplitter control{platform.Site()};
 };
-
-// A Long or Boolean member of `target` reached by name, as support::SplitterByName reaches the others.
-template <typename Target, typename Value>
-void AddMember(support::ByName& named, const char16_t* member, Target* target, Value (Target::*get)() const,
-               void (Target::*set)(Value)) {
-  named.getters[member] = [=](const Arguments&) { return Variant((target->*get)()); };
-  named.setters[member] = [=](const Variant& v) {
-    if constexpr (std::is_same_v<Value, bool>)
-      (target->*set)(v.ToBoolean());
-    else
-      (target->*set)(v.ToLong());
-  };
-}
-
-// support::SplitterByName with the resize mode and the panes' limits and states besides.
-std::shared_ptr<support::ByName> SplitterByName(splitter::OvSplitter& control, const support::ByName::Log& log) {
-  auto named = support::SplitterByName(control, log);
-  splitter::OvSplitter* c = &control;
-  AddMember(*named, u"ResizeMode", c, &splitter::OvSplitter::ResizeMode, &splitter::OvSplitter::SetResizeMode);
-  named->getters[u"Panes"] = [c, log](const Arguments&) {
-    auto pane = [log](const panes::PanePtr& p) {
-      auto paneNamed = support::PaneByName(p, log);
-      AddMember(*paneNamed, u"Maximum", p.get(), &panes::OvPane::Maximum, &panes::OvPane::SetMaximum);
-      AddMember(*paneNamed, u"Fixed", p.get(), &panes::OvPane::Fixed, &panes::OvPane::SetFixed);
-      AddMember(*paneNamed, u"Collapsible", p.get(), &panes::OvPane::Collapsible, &panes::OvPane::SetCollapsible);
-      AddMember(*paneNamed, u"Collapsed", p.get(), &panes::OvPane::Collapsed, &panes::OvPane::SetCollapsed);
-      return Variant(host::ObjectRef(paneNamed));
-    };
-    auto panes = support::PanesByName(c->Panes(), log);
-    panes->getters[u"Item"] = [c, pane](const Arguments& a) { return pane(c->Panes()->Item(support::Argument(a, 0))); };
-    panes->getters[u"Add"] = [c, pane](const Arguments& a) {
-      using support::Argument;
-      return pane(c->Panes()->Add(Argument(a, 0), Argument(a, 1), Argument(a, 2), Argument(a, 3)));
-    };
-    return Variant(host::ObjectRef(panes));
-  };
-  return named;
-}
 
 // A page on its site; the user's edits of its fields reach it as events.
 template <typename Page>

@@ -93,14 +93,6 @@ TEST_F(Control, BorderOffsetFollowsAppearanceAndBorderStyle) {
   EXPECT_EQ(control.Appearance(), 0);  // checked before it is stored
 }
 
-TEST_F(Control, AnyNonZeroOrientationStacksThePanes) {
-  control.Panes()->Add();
-  control.SetOrientation(5);
-  EXPECT_FALSE(control.Panes()->GetAxis().IsHorizontal());
-  EXPECT_EQ(Pane(1).ExtentPixels(panes::Dimension::Y), 148);  // (300 - 3) / 2 rounded to even
-  EXPECT_EQ(Pane(2).Top(), (151 + 2) * 15);
-}
-
 TEST_F(Control, WidthChangeIsPassedToTheNeighbour) {
   FlatPanes({100, 200, 300});
   platform.events.Clear();
@@ -185,10 +177,6 @@ TEST_F(Control, ContainedControlNamesEndWithAnEmptyElement) {
   platform.containedControls.AddWindowless(u"B")->RemoveMember("Name");
   EXPECT_FALSE(control.GetContainedControls().has_value());
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(Control, RepaintsWithOneTransferPerChangeOnceReady) {
   host::GdiHandle screen = platform.surface.Hdc();

@@ -77,6 +77,10 @@ inline std::shared_ptr<ByName> PaneByName(panes::PanePtr pane, const ByName::Log
   OV_BY_NAME(p, ControlName, .ToString());
   OV_BY_NAME(p, Minimum, .ToLong());
   OV_BY_NAME(p, ResizeChildControl, .ToBoolean());
+  OV_BY_NAME(p, Maximum, .ToLong());
+  OV_BY_NAME(p, Fixed, .ToBoolean());
+  OV_BY_NAME(p, Collapsible, .ToBoolean());
+  OV_BY_NAME(p, Collapsed, .ToBoolean());
   return named;
 }
 
@@ -116,6 +120,7 @@ inline std::shared_ptr<ByName> SplitterByName(splitter::OvSplitter& control, ByN
   OV_BY_NAME(c, SplitterIncrement, .ToLong());
   OV_BY_NAME(c, SplitterGrabSize, .ToLong());
   OV_BY_NAME(c, LiveDrag, .ToBoolean());
+  OV_BY_NAME(c, ResizeMode, .ToLong());
   named->containedControls = [c] { return c->GetContainedControls(); };
   return named;
 }

@@ -55,20 +55,14 @@ class Arguments {
   void Add(Kind kind, Form form) {
     VARIANT& held = storage_.emplace_back().get();
     held = Make(kind);
-    if (form == Form::Value || (form == Form::TypedReference && !HasTypedReference(kind))) {
-      slots_.insert(slots_.begin(), held);  // a view of the value, which storage_ owns
-      return;
-    }
-    VARIANT reference;
-    VariantInit(&reference);
+    VARIANT slot = held;  // a view of the value, which storage_ owns, or a reference to it
     if (form == Form::VariantReference) {
-      reference.vt = VT_BYREF | VT_VARIANT;
-      reference.pvarVal = &held;
-    } else {
-      reference.vt = static_cast<VARTYPE>(VT_BYREF | held.vt);
-      reference.byref = &held.lVal;  // every by-reference member shares the one pointer slot
+      slot.vt = VT_BYREF | VT_VARIANT, slot.pvarVal = &held;
+    } else if (form == Form::TypedReference && HasTypedReference(kind)) {
+      // every by-reference member shares the one pointer slot
+      slot.vt = static_cast<VARTYPE>(VT_BYREF | held.vt), slot.byref = &held.lVal;
     }
-    slots_.insert(slots_.begin(), reference);
+    slots_.insert(slots_.begin(), slot);
   }
 
   size_t Count() const { return slots_.size(); }

@@ -7,24 +7,16 @@
 set -euo pipefail
 
 [ $# -eq 3 ] || { echo "usage: $0 <win64-build-dir> <win32-build-dir> <out-dir>" >&2; exit 2; }
-repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build=$(cd "$1" && pwd)
-# shellcheck source=../../tools/wine-env.sh
-. "$repo/tools/wine-env.sh"
-ov_require_built "$build/OvSplitr.ocx" "$2/OvSplitr.ocx"
+# shellcheck source=wine_run.sh
+. "$(dirname "${BASH_SOURCE[0]}")/wine_run.sh" "$1" installer
+ov_require_built "$2/OvSplitr.ocx"
 
 out=$3
 "$repo/tools/dist.sh" "$build" "$2" "$out" >/dev/null
 out=$(cd "$out" && pwd)
-failed=0
-fail() { echo "$*" >&2; failed=1; }
 # Fails the run, with the difference, when two files differ.
 same() { diff -u "$1" "$2" >"$1.diff" || { fail "$3:"; head -40 "$1.diff" >&2; }; }
 version_of() { msiinfo export "$1" Property | sed -n 's/^ProductVersion\t\([0-9.]*\).*/\1/p'; }
-
-ov_wine_setup "$build"
-work=$(mktemp -d "$build/wine-installer.XXXXXX")
-trap 'ov_wine_stop; rm -rf "$work"' EXIT
 
 # A later version of the same product, for the upgrade, signed with the certificate given
 # as a release's would be.
@@ -48,19 +40,6 @@ same "$work/x64.rows" "$work/x86.rows" "the 32-bit package's registry rows diffe
 grep -q '^Template: Intel;1033' <(msiinfo suminfo "$out/OvSplitter-x86.msi") || fail "the 32-bit package is not for Intel"
 rows "$out/OvSplitter-x86.msi" Component | awk -F'\t' '$4 >= 256 { exit 1 }' || fail "the 32-bit package has 64-bit components"
 
-# A classes root as text, without the installer's own product registration.
-export_classes() {
-    local root="$1" file="$2" attempt
-    for attempt in 1 2 3; do
-        rm -f "$file"
-        if ov_wine reg export "$root" "$(ov_winepath "$file")" /y >/dev/null 2>&1 && [ -f "$file" ]; then
-            iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' |
-                awk '/^\[/ { skip = /^\[HKEY_CLASSES_ROOT\\Installer(\\|\])/ } !skip' > "$file.txt"
-            return
-        fi
-    done
-    fail "could not export $root"
-}
 products() {
     ov_wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
         tr -d '\r' | grep -E '^ +DisplayVersion|^ +DisplayName' | grep -A1 'OvSplitter Control (64-bit)' |
@@ -152,5 +131,4 @@ export_classes HKEY_CLASSES_ROOT "$work/upgraded.reg"
 same "$work/before.reg.txt" "$work/upgraded.reg.txt" "HKEY_CLASSES_ROOT differs after the upgrade's removal"
 [ ! -e "$folder" ] || fail "$folder is left after the upgrade's removal"
 
-[ $failed -eq 0 ] || { echo "installer: FAILED" >&2; exit 1; }
-echo "installer: passed"
+finish

@@ -11,20 +11,6 @@ exe="$build/tests/wine/ov_wine"
 ocx_w=$(ov_winepath "$ocx")
 tests_w=$(ov_winepath "${exe}_tests.exe")
 
-# A classes root as text (the export is UTF-16 with CRLF); a root that does not exist yet,
-# as the user's classes in a new prefix, reads as empty.
-# A loaded machine may time an export out: it is tried again before it counts as empty.
-export_classes() {
-    local root="$1" file="$2" attempt
-    : > "$file.txt"
-    for attempt in 1 2 3; do
-        rm -f "$file"
-        if ov_wine reg export "$root" "$(ov_winepath "$file")" /y >/dev/null 2>&1 && [ -f "$file" ]; then
-            iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' > "$file.txt"
-            return
-        fi
-    done
-}
 # Fails the run when the root differs from its first export.
 expect_unchanged() {
     local root="$1" before="$2" after="$3" what="$4"

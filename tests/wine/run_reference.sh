@@ -4,16 +4,10 @@
 #   run_reference.sh <win64-build-dir> [--update]
 set -euo pipefail
 
-[ $# -ge 1 ] || { echo "usage: $0 <win64-build-dir> [--update]" >&2; exit 2; }
-repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build=$(cd "$1" && pwd)
+# shellcheck source=wine_run.sh
+. "$(dirname "${BASH_SOURCE[0]}")/wine_run.sh" "${1:?usage: $0 <win64-build-dir> [--update]}" reference \
+    reference/ov_reference.exe
 generator="$build/reference/ov_reference.exe"
-# shellcheck source=../../tools/wine-env.sh
-. "$repo/tools/wine-env.sh"
-ov_require_built "$build/OvSplitr.ocx" "$generator"
-ov_wine_setup "$build"
-trap ov_wine_stop EXIT
-
 ov_wine "$(ov_winepath "$generator")" "$(ov_winepath "$build/OvSplitr.ocx")" \
     "$(ov_winepath "$build/reference/OvSplitter.md")" "$(ov_winepath "$build/reference/OvSplitter.html")"
 if [ "${2:-}" = --update ]; then

@@ -5,18 +5,11 @@
 #   run_samples.sh <win64-build-dir>
 set -euo pipefail
 
-[ $# -eq 1 ] || { echo "usage: $0 <win64-build-dir>" >&2; exit 2; }
-repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build=$(cd "$1" && pwd)
+# shellcheck source=wine_run.sh
+. "$(dirname "${BASH_SOURCE[0]}")/wine_run.sh" "${1:?usage: $0 <win64-build-dir>}" samples \
+    formhost/formhost.exe samples/atl_host/ov_atl_host.exe
 samples="$repo/samples"
-# shellcheck source=../../tools/wine-env.sh
-. "$repo/tools/wine-env.sh"
-ov_require_built "$build/OvSplitr.ocx" "$build/formhost/formhost.exe" "$build/samples/atl_host/ov_atl_host.exe"
-ov_wine_setup "$build"
-work=$(mktemp -d "$build/wine-samples.XXXXXX")
-trap 'ov_wine_stop; rm -rf "$work"' EXIT
-ov_register_ocx "$build/OvSplitr.ocx"
-failed=0
+ov_register_ocx "$ocx"
 # expect <what> <output file> <text>...: every text is a line of the output.
 expect() {
     local what="$1" output="$2" text
@@ -57,5 +50,4 @@ expect "formhost opens the explorer form" "$work/form-state.txt" \
 bash "$repo/tools/wine-x11-run.sh" "$build" "$build/samples/atl_host/ov_atl_host.exe" --demo > "$work/atl.txt" 2>&1 || true
 expect "the ATL host hears the control's events" "$work/atl.txt" "PaneCollapsedChanged(Folders)" "Folders: 4410 twips"
 
-[ $failed -eq 0 ] || { echo "samples: FAILED" >&2; exit 1; }
-echo "samples: all ran"
+finish
