@@ -183,7 +183,7 @@ TEST_F(FormWithoutFrameSiteTest, TheControlRunsWithoutASimpleFrameSite) {
   EXPECT_EQ(Pane(1).Get(L"Height").AsLong(), (300 - 2 * FormWindow::kMargin - 4) * kTwipsPerPixel);
 }
 
-TEST_F(FormHostTest, BoundWindowedControlsEndOnTheirPanesAndFollowResizes) {
+TEST_F(FormHostTest, BoundWindowedControlsEndOnTheirPanesAndFollowResizesOfEitherMode) {
   AddPanes(2);
   ChildControl* bound[] = {&Bind(1, L"tree"), &Bind(2, L"list"), &Bind(3, L"edit")};
   for (long i = 1; i <= 3; ++i)
@@ -192,6 +192,23 @@ TEST_F(FormHostTest, BoundWindowedControlsEndOnTheirPanesAndFollowResizes) {
   form_->ResizeClient(700, 420);
   EXPECT_EQ(Text(bound[2]->PixelRect()), Text(PanePixels(*splitter_, 3)));
   EXPECT_EQ(Text(bound[0]->PixelRect()), Text(PanePixels(*splitter_, 1)));
+
+  // Proportional around a fixed first pane: through tiny (no error) and large, and back.
+  Control().Put(L"ResizeMode", 1L);
+  Pane(1).Put(L"Fixed", true);
+  auto widths = [&] {
+    std::vector<long> pixels;
+    for (long i = 1; i <= 3; ++i) pixels.push_back(PanePixels(*splitter_, i).right - PanePixels(*splitter_, i).left);
+    return pixels;
+  };
+  const std::vector<long> before = widths();
+  form_->ResizeClient(40, 40);
+  form_->ResizeClient(1000, 420);
+  EXPECT_EQ(widths()[0], before[0]);
+  EXPECT_NEAR(static_cast<double>(widths()[1]) / widths()[2], static_cast<double>(before[1]) / before[2], 0.02);
+  form_->ResizeClient(700, 420);
+  for (size_t i = 0; i < 3; ++i) EXPECT_NEAR(widths()[i], before[i], 1) << "pane " << i + 1;
+  EXPECT_EQ(Text(bound[1]->PixelRect()), Text(PanePixels(*splitter_, 2)));
 }
 
 TEST_F(FormHostTest, AControlOfTheSameNameOutsideTheSplitterIsNotMoved) {
