@@ -132,12 +132,14 @@ export ov ocx_w sys32
 export -f win
 graphics null
 
-# The classes root as the 32-bit side sees it; Wine registers its script engines' and the
-# standard OLE type library's classes on first use, so that happens before the first export.
+# The classes root as the 32-bit side sees it, without the installer's own bookkeeping (the
+# empty Installer keys msiexec makes at its first run); Wine registers its script engines' and
+# the standard OLE type library's classes on first use, so that happens before the first export.
 export_classes() {
     rm -f "$1.reg"
     wine "$sys32\\reg.exe" export HKEY_CLASSES_ROOT "$(win "$1.reg")" /y > /dev/null 2>&1 &&
-        iconv -f UTF-16LE -t UTF-8 "$1.reg" | tr -d '\r' > "$1.txt"
+        iconv -f UTF-16LE -t UTF-8 "$1.reg" | tr -d '\r' |
+        awk '/^\[/ { skip = /^\[HKEY_CLASSES_ROOT\\Installer(\\|\])/ } !skip' > "$1.txt"
 }
 printf '%s\n' 'x = CreateObject("StdFont").Name' 'y = CreateObject("StdPicture").Type' 'WScript.Quit 0' > "$ov/warm.vbs"
 echo 'WScript.Quit(0);' > "$ov/warm.js"
