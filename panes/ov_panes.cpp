@@ -111,8 +111,7 @@ const PaneLayout& OvPanes::Layout() const {
   return LayoutWithin({static_cast<double>(parent_.x), static_cast<double>(parent_.y)});
 }
 
-const PaneLayout& OvPanes::LayoutWithin(XY<double> inner) const {
-  if (layout_ && layoutInner_ == inner) return *layout_;
+std::vector<PaneInput> OvPanes::Inputs() const {
   std::vector<PaneInput> input;
   input.reserve(Items().size());
   for (const PanePtr& pane : Items())
@@ -121,6 +120,12 @@ const PaneLayout& OvPanes::LayoutWithin(XY<double> inner) const {
                      .maximum = pane->MaximumPixels(),
                      .fixed = pane->Fixed(),
                      .collapsed = pane->Collapsed()});
+  return input;
+}
+
+const PaneLayout& OvPanes::LayoutWithin(XY<double> inner) const {
+  if (layout_ && layoutInner_ == inner) return *layout_;
+  const std::vector<PaneInput> input = Inputs();
   layoutInner_ = inner;
   layout_ = LayOutPanes({.panes = input,
                          .barSize = splitterSize_,
@@ -144,15 +149,8 @@ void OvPanes::Relayout(bool raise) {
   if (resizeMode_ == OvResizeProportional) {
     if (requested_.empty())
       for (const PanePtr& pane : Items()) requested_.push_back(pane->ExtentPixels(along));
-    std::vector<PaneInput> input;
-    for (size_t k = 0; k < Items().size(); ++k) {
-      const OvPane& pane = *Items()[k];
-      input.push_back({.extent = requested_[k],
-                       .minimum = pane.MinimumPixels(),
-                       .maximum = pane.MaximumPixels(),
-                       .fixed = pane.Fixed(),
-                       .collapsed = pane.Collapsed()});
-    }
+    std::vector<PaneInput> input = Inputs();
+    for (size_t k = 0; k < input.size(); ++k) input[k].extent = requested_[k];
     const int64_t bars = int64_t{splitterSize_} * (Count() - 1);
     const std::vector<int32_t> shared = ShareExtents(input, int64_t{parent_[along]} - bars);
     // Straight into the panes: each share lies within its limits, and the extents asked

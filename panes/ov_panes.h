@@ -164,6 +164,8 @@ class OvPanes : public host::KeyedCollection<OvPanes, OvPane, PanesListener> {
   void ListChanged() override { ExtentsChanged(); }
   PanePtr PaneAt(int32_t position) const { return Item(host::Variant(position)); }
   void SizeNewPane(OvPane& pane, bool hasIndex, int32_t position);
+  // Each pane as the layout and the resize policy read it, its extent as it holds it.
+  std::vector<PaneInput> Inputs() const;
   // The release rule: the pane before the bar and the next one take the extents that the
   // bar's leading edge at `value` gives them.
   // A collapsible pane dragged past half its minimum collapses; a collapsed one dragged out

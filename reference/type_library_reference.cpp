@@ -31,6 +31,10 @@ std::string Utf8(const std::wstring& text) {
   return out;
 }
 
+std::string Utf8(const win32::UniqueBstr& text) {
+  return text ? Utf8(std::wstring(text.get(), SysStringLen(text.get()))) : "";
+}
+
 struct Documentation {
   std::string name, help;
 };
@@ -38,14 +42,13 @@ struct Documentation {
 Documentation DocumentationOf(ITypeInfo* info, MEMBERID member = MEMBERID_NIL) {
   win32::UniqueBstr name, help;
   info->GetDocumentation(member, name.put(), help.put(), nullptr, nullptr);
-  auto text = [](const win32::UniqueBstr& b) { return b ? Utf8(std::wstring(b.get(), SysStringLen(b.get()))) : ""; };
-  std::string helpText = text(help);
+  std::string helpText = Utf8(help);
   for (char& c : helpText)
     if (c == '\n' || c == '\r') c = ' ';
   while (!helpText.empty() && helpText.back() == ' ') helpText.pop_back();
   helpText.erase(
       0, helpText.find_first_not_of(' ') == std::string::npos ? helpText.size() : helpText.find_first_not_of(' '));
-  return {text(name), helpText};
+  return {Utf8(name), helpText};
 }
 
 std::string TypeName(ITypeInfo* info, const TYPEDESC& type) {
@@ -99,12 +102,10 @@ std::string DispatchId(MEMBERID id) {
 }
 
 std::string DefaultText(const VARIANT& value) {
-  VARIANT text;
-  VariantInit(&text);
+  win32::UniqueVariant text;
   std::string out = "?";
-  if (SUCCEEDED(VariantChangeType(&text, const_cast<VARIANT*>(&value), VARIANT_ALPHABOOL, VT_BSTR)))
-    out = Utf8(std::wstring(V_BSTR(&text), SysStringLen(V_BSTR(&text))));
-  VariantClear(&text);
+  if (SUCCEEDED(VariantChangeType(&text.get(), const_cast<VARIANT*>(&value), VARIANT_ALPHABOOL, VT_BSTR)))
+    out = Utf8(std::wstring(V_BSTR(&text.get()), SysStringLen(V_BSTR(&text.get()))));
   return V_VT(&value) == VT_BSTR ? "\"" + out + "\"" : out;
 }
 
@@ -127,10 +128,7 @@ std::string ParametersOf(ITypeInfo* info, const FUNCDESC& function, bool propert
   std::vector<BSTR> raw(names.size(), nullptr);
   UINT count = 0;
   info->GetNames(function.memid, raw.data(), static_cast<UINT>(raw.size()), &count);
-  for (UINT i = 0; i < count; ++i) {
-    names[i] = Utf8(raw[i] ? raw[i] : L"");
-    SysFreeString(raw[i]);
-  }
+  for (UINT i = 0; i < count; ++i) names[i] = Utf8(win32::UniqueBstr(raw[i]));
   std::string text;
   for (SHORT i = 0; i < function.cParams; ++i) {
     const ELEMDESC& element = function.lprgelemdescParam[i];
@@ -288,10 +286,10 @@ int Run(const wchar_t* ocx, const char* markdownPath, const char* htmlPath) {
   win32::UniqueBstr libraryName, libraryHelp;
   library->GetDocumentation(-1, libraryName.put(), libraryHelp.put(), nullptr, nullptr);
   Writer out;
-  const std::string title = Utf8(libraryHelp.get()) + " reference";
+  const std::string title = Utf8(libraryHelp) + " reference";
   out.Heading(1, title);
-  out.Paragraph("Type library " + Utf8(libraryName.get()) + " " + std::to_string(libraryAttributes->wMajorVerNum) +
-                "." + std::to_string(libraryAttributes->wMinorVerNum) +
+  out.Paragraph("Type library " + Utf8(libraryName) + " " + std::to_string(libraryAttributes->wMajorVerNum) + "." +
+                std::to_string(libraryAttributes->wMinorVerNum) +
                 ", generated from the type library embedded in OvSplitr.ocx. Members added after the first "
                 "release live on the interfaces whose names end in 2, which extend the first ones.");
   std::vector<std::string> undocumented;
