@@ -1,5 +1,8 @@
 #include "pages/panes_pp.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "host/error.h"
 
 namespace pages {
@@ -30,6 +33,20 @@ constexpr CheckBox kCheckBoxes[] = {{u"chkResizeChildControl", u"ResizeChildCont
                                     {u"chkCollapsed", u"Collapsed"}};
 
 constexpr const char16_t* kMarkedByClick[] = {u"cboAppearance", u"cboControlName"};
+
+// Whether writing the pane's Minimum or Maximum would widen its range (a Maximum of 0 is none).
+// Text that is no number is left for the pane to refuse in its usual place.
+bool WidensRange(host::NamedObject& pane, host::StringView property, const Variant& value) {
+  const bool minimum = property == u"Minimum";
+  if (!minimum && property != u"Maximum") return false;
+  const double present = pane.Get(property).ToDouble();
+  try {
+    const double wanted = value.ToDouble();
+    return minimum ? wanted < present : present != 0 && (wanted == 0 || wanted > present);
+  } catch (const host::Error&) {
+    return false;
+  }
+}
 
 template <size_t N>
 bool IsOneOf(host::StringView name, const char16_t* const (&names)[N]) {
@@ -131,8 +148,8 @@ void PanesPP::ApplyPane() {
         const char16_t* property;
         Variant value;
       };
-      // In this order; the fields after a failing one are not written.
-      const Write writes[] = {
+      // In this order, the limits aside; the fields after a failing one are not written.
+      Write writes[] = {
           {IsHorizontal() ? u"Width" : u"Height", Variant(Field(u"txtWidthHeight").Text())},
           {u"Appearance", Variant(static_cast<int16_t>(Field(u"cboAppearance").ListIndex()))},
           {u"Tag", Variant(Field(u"txtTag").Text())},
@@ -146,6 +163,10 @@ void PanesPP::ApplyPane() {
           {u"Collapsible", Variant(Field(u"chkCollapsible").Value() == 1)},
           {u"Collapsed", Variant(Field(u"chkCollapsed").Value() == 1)},
       };
+      // A limit that widens the pane's range goes before the extent, one that narrows it after,
+      // so that any consistent set of edits applies in one go.
+      std::stable_partition(std::begin(writes), std::end(writes),
+                            [&pane](const Write& write) { return WidensRange(*pane, write.property, write.value); });
       for (const Write& write : writes)
         if (Differs(pane->Get(write.property), write.value)) pane->Let(write.property, write.value);
     }
