@@ -31,7 +31,6 @@ TEST_F(TwoPanes, PositionsFollowEveryChangeOfAnExtentOrTheBar) {
   EXPECT_EQ(panes->Layout().spans[1].start, 66);
   panes->SetSplitterSize(10);
   EXPECT_EQ(panes->Layout().spans[1].start, 72);
-  EXPECT_EQ(panes->PanePositionPixels(*second, panes::Dimension::Y), 2);  // across: the border
 }
 
 TEST_F(TwoPanes, SetBoundsFitsOnlyTheLastPane) {
@@ -43,23 +42,6 @@ TEST_F(TwoPanes, SetBoundsFitsOnlyTheLastPane) {
   EXPECT_EQ(second->ExtentPixels(panes::Dimension::X), 10);  // its minimum: the panes run past the edge
   EXPECT_EQ(first->ExtentPixels(panes::Dimension::X), 100);
   EXPECT_TRUE(events.log.empty());
-}
-
-TEST_F(TwoPanes, RelayoutRaisesForTheLastTwoPanes) {
-  panes->Relayout(true);
-  EXPECT_EQ(events.log, (Strings{"SplitterResized Pane 1 Pane 2"}));
-  panes->Remove(Variant(int32_t{2}));
-  events.log.clear();
-  panes->Relayout(true);
-  EXPECT_TRUE(events.log.empty());
-}
-
-TEST_F(Geometry, HalvingRoundsToEven) {
-  auto first = panes->Add();
-  first->SetExtentPixels(panes::Dimension::X, 205);
-  auto second = panes->Add();
-  EXPECT_EQ(first->ExtentPixels(panes::Dimension::X), 100);  // 201 / 2 = 100.5
-  EXPECT_EQ(second->ExtentPixels(panes::Dimension::X), 100);
 }
 
 TEST_F(Geometry, AGivenExtentSizesOnlyThePaneAddedWithIt) {
