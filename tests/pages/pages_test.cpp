@@ -62,19 +62,6 @@ class GeneralPage : public PageTest<pages::General> {
   Splitter first, second;
 };
 
-TEST_F(GeneralPage, ListsHoldTheirEntriesAsWritten) {
-  EXPECT_EQ(Field(u"cboSplitterStyle").Items(), (Strings{u"0 - OvFlat", u"1- OvRound"}));
-  EXPECT_EQ(Field(u"cboAppearance").Items(), (Strings{u"0 - OvFlat", u"1- Ov3D"}));
-  EXPECT_EQ(Field(u"cboBorderStyle").Items(), (Strings{u"0 - OvNone", u"1 - OvFixed Single"}));
-  EXPECT_EQ(Field(u"cboOrientation").Items(), (Strings{u"0 - OvHorizontal", u"1 - OvVertical"}));
-  EXPECT_EQ(Field(u"cboDropMode").Items(), (Strings{u"0 - vbNone", u"1 - vbManual"}));
-  const Strings& pointers = Field(u"cboMousePointer").Items();
-  ASSERT_EQ(pointers.size(), 17u);
-  for (auto [at, entry] : {std::pair(3, u"3 - vbIbeam"), std::pair(13, u"13 - vbArrowHourglass"),
-                           std::pair(15, u"15 - vbSizeAll"), std::pair(16, u"99 - vbCustom")})
-    EXPECT_EQ(pointers[at], entry);
-}
-
 TEST_F(GeneralPage, LoadsTheFirstSelectedControlAndWritesOnlyIt) {
   int32_t secondSize = second.control.SplitterSize();
   first.control.SetSplitterSize(7);

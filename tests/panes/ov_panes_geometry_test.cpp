@@ -36,8 +36,6 @@ TEST_F(TwoPanes, PositionsFollowEveryChangeOfAnExtentOrTheBar) {
 TEST_F(TwoPanes, SetBoundsFitsOnlyTheLastPane) {
   panes->SetBounds(300, 200);
   EXPECT_EQ(second->ExtentPixels(panes::Dimension::X), 196);
-  panes->SetBounds(140, 200);
-  EXPECT_EQ(second->ExtentPixels(panes::Dimension::X), 36);
   panes->SetBounds(110, 200);
   EXPECT_EQ(second->ExtentPixels(panes::Dimension::X), 10);  // its minimum: the panes run past the edge
   EXPECT_EQ(first->ExtentPixels(panes::Dimension::X), 100);
@@ -58,7 +56,6 @@ TEST_F(Geometry, OrientationChangeGivesEqualShares) {
     EXPECT_EQ(pane->ExtentPixels(panes::Dimension::Y), 98);  // (300 - 2*3) / 3
     EXPECT_EQ(pane->ExtentPixels(panes::Dimension::X), 400);
   }
-  EXPECT_EQ(panes->Layout().spans[2].start, 2 * (98 + 3));
   panes->SetOrientation(1);  // unchanged: nothing moves
   EXPECT_EQ(panes->Items()[0]->ExtentPixels(panes::Dimension::Y), 98);
   panes->SetOrientation(5);  // any non-zero value stacks the panes; the shares are recomputed
