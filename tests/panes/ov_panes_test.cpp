@@ -25,26 +25,19 @@ std::vector<std::string> NamesInOrder(const panes::OvPanes& panes) {
   return names;
 }
 
-TEST_F(Panes, FirstPaneSpansTheInnerWidthAndLaterOnesHalveTheLastRoundingToEven) {
+TEST_F(Panes, AddHalvesTheLastPaneOrTheOneItFollowsRoundingToEvenAndNamesByCount) {
   Configure(0, 400, 300, 3);
+  EXPECT_OV_ERROR(panes->Add(Variant(int32_t{1})), err::kInvalidArgument, "Invalid procedure call or argument");
   auto first = panes->Add();
   EXPECT_EQ(first->ExtentPixels(panes::Dimension::X), 400);
   EXPECT_EQ(first->ExtentPixels(panes::Dimension::Y), -1);
-  EXPECT_EQ(events.log, (Strings{"PaneAdded Pane 1"}));
-  for (int i = 0; i < 2; ++i) panes->Add();
-  EXPECT_EQ(Widths(*panes), (std::vector<int32_t>{198, 98, 98}));  // (400-3)/2, (198-3)/2
-  EXPECT_EQ(NamesInOrder(*panes), (Strings{"Pane 1#1", "Pane 2#2", "Pane 3#3"}));
-  EXPECT_EQ(events.log, (Strings{"PaneAdded Pane 1", "PaneAdded Pane 2", "PaneAdded Pane 3"}));
-}
-
-TEST_F(Panes, AddWithIndexInsertsAfterThatPositionAndNamesByCount) {
-  EXPECT_OV_ERROR(panes->Add(Variant(int32_t{1})), err::kInvalidArgument, "Invalid procedure call or argument");
-  panes->Add();
   EXPECT_OV_ERROR(panes->Add(Variant(int32_t{2})), err::kIndexOutOfBounds, "Index out of bounds.");
   for (int i = 0; i < 2; ++i) panes->Add();
+  EXPECT_EQ(Widths(*panes), (std::vector<int32_t>{198, 98, 98}));  // (400-3)/2, (198-3)/2
   panes->Add(Variant(int32_t{1}));
   EXPECT_EQ(NamesInOrder(*panes), (Strings{"Pane 1#1", "Pane 4#2", "Pane 2#3", "Pane 3#4"}));
-  EXPECT_EQ(Widths(*panes), (std::vector<int32_t>{97, 97, 97, 97}));  // pane 1 was split
+  EXPECT_EQ(Widths(*panes), (std::vector<int32_t>{98, 98, 98, 98}));  // pane 1 was split
+  EXPECT_EQ(events.log, (Strings{"PaneAdded Pane 1", "PaneAdded Pane 2", "PaneAdded Pane 3", "PaneAdded Pane 4"}));
 }
 
 TEST_F(Panes, AddSetsItsArgumentsWithoutPaneChanged) {
