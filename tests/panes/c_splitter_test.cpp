@@ -93,7 +93,8 @@ TEST_F(Drag, FeedbackFollowsTheMouseInScreenCoordinatesAndLeavesNothingInverted)
   EXPECT_FALSE(panes->Bar().Dragging());
 }
 
-TEST_F(Drag, WithoutAMoveNothingChangesAndWithoutAPaneNothingDrags) {
+TEST_F(Drag, WithoutAMoveNothingChangesAndWithoutAPaneWithABarNothingDrags) {
+  EXPECT_OV_ERROR(panes->SplitterMouseDown(second, 210, 7), err::kIndexOutOfBounds, "Index out of bounds.");
   panes->SplitterMouseDown(first, 102, 7);
   panes->SplitterMouseUp(first);
   EXPECT_TRUE(events.log.empty());
@@ -135,10 +136,6 @@ TEST_F(Drag, AReleaseBelowAMinimumFailsAfterTheFeedbackIsGone) {
   EXPECT_FALSE(panes->Bar().Dragging());
   EXPECT_TRUE(events.log.empty());
   EXPECT_EQ(Extents(), (std::pair<int32_t, int32_t>{180, 5}));  // the next pane was set first
-}
-
-TEST_F(Drag, TheLastPaneHasNoBarToDrag) {
-  EXPECT_OV_ERROR(panes->SplitterMouseDown(second, 210, 7), err::kIndexOutOfBounds, "Index out of bounds.");
 }
 
 }  // namespace
