@@ -75,13 +75,18 @@ TEST(PaneLayout, BarGripReachesTwoPixelsIntoEachNeighbourAndTheLastPaneHasNone) 
   for (double along : {0.0, 99.0, 105.0}) EXPECT_EQ(Lay({100}, 4, 0, 100).BarAt(along), std::nullopt);
 }
 
-TEST(PaneLayout, ADragRangeRunsFromThePaneToTheFarEdgeOfTheNext) {
-  const PaneLayout layout = Lay({100, 50, 70}, 4, 2, 500);
+TEST(PaneLayout, ADragRangeRunsFromThePaneToTheFarEdgeOfTheNextWithinBothMaximums) {
+  PaneLayout layout = Lay({100, 50, 70}, 4, 2, 500);
   EXPECT_EQ(layout.DragRangeAfter(0).start, 2);
   EXPECT_EQ(layout.DragRangeAfter(0).length, 154);
   // The next pane's own extent counts, not the part of it shown up to the edge.
   EXPECT_EQ(layout.DragRangeAfter(1).start, 106);
   EXPECT_EQ(layout.DragRangeAfter(1).length, 124);
+  const PaneInput pane{.extent = 100, .minimum = 10, .maximum = 120}, next{.extent = 50, .minimum = 10, .maximum = 60};
+  layout = LayPanes({pane, next, {.extent = 70, .minimum = 10}}, 4, 2, 500);
+  // The bar may lie from 2 + 154 - 4 - 60 = 92 (the next at 60) to 2 + 120 = 122 (the pane at 120).
+  EXPECT_EQ(layout.DragRangeAfter(0).start, 92);
+  EXPECT_EQ(layout.DragRangeAfter(0).length, 126 - 92);
 }
 
 TEST(LayOutPanes, ACollapsedPaneTakesNoRoomButKeepsItsBar) {
@@ -100,14 +105,6 @@ TEST(LayOutPanes, ACollapsedPaneTakesNoRoomButKeepsItsBar) {
   EXPECT_EQ(layout.BarAt(297), 1u);
   // All collapsed: none fills.
   EXPECT_EQ(LayPanes({shut, shut}, 4, 0, 300).fill, PaneLayout::kNoPane);
-}
-
-TEST(PaneLayout, ADragRangeStopsWhereEitherPaneReachesItsMaximum) {
-  const PaneInput pane{.extent = 100, .minimum = 10, .maximum = 120}, next{.extent = 50, .minimum = 10, .maximum = 60};
-  const PaneLayout layout = LayPanes({pane, next, {.extent = 70, .minimum = 10}}, 4, 2, 500);
-  // The bar may lie from 2 + 154 - 4 - 60 = 92 (the next at 60) to 2 + 120 = 122 (the pane at 120).
-  EXPECT_EQ(layout.DragRangeAfter(0).start, 92);
-  EXPECT_EQ(layout.DragRangeAfter(0).length, 126 - 92);
 }
 
 struct ShareRow {
