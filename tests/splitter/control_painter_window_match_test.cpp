@@ -5,16 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <ostream>
 #include <string>
 
 #include "sim/sim_gdi.h"
 #include "tests/support/paint_configurations.h"
 #include "tests/support/raster_dump.h"
-
-namespace testing_support {
-void PrintTo(const PaintConfiguration& configuration, std::ostream* out) { *out << configuration.name; }
-}  // namespace testing_support
 
 namespace {
 
@@ -24,12 +19,6 @@ using testing_support::RasterDump;
 std::string dumpFolder;
 
 class PaintWindowMatch : public ::testing::TestWithParam<PaintConfiguration> {};
-
-std::string Hex(host::ColorRef color) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%06X", color);
-  return text;
-}
 
 TEST_P(PaintWindowMatch, EveryPixelAsTheRealWindowShowsIt) {
   const PaintConfiguration& configuration = GetParam();
@@ -50,8 +39,8 @@ TEST_P(PaintWindowMatch, EveryPixelAsTheRealWindowShowsIt) {
       const host::ColorRef simulated = gdi.Pixel(screen, x, y);
       if (simulated == window->Pixel(x, y)) continue;
       if (++mismatches <= 20)
-        ADD_FAILURE() << "(" << x << ", " << y << "): window " << Hex(window->Pixel(x, y)) << ", raster "
-                      << Hex(simulated);
+        ADD_FAILURE() << "(" << x << ", " << y << "): window " << std::hex << window->Pixel(x, y) << ", raster "
+                      << simulated;
     }
   EXPECT_EQ(mismatches, 0) << "pixels that differ";
 }

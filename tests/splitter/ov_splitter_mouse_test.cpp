@@ -26,13 +26,6 @@ class Mouse : public testing_support::RunTimeControl {
   void Down(int16_t button, float x, float y, int16_t shift = 0) { control.MouseDown(button, shift, x, y); }
   void Move(int16_t button, float x, float y, int16_t shift = 0) { control.MouseMove(button, shift, x, y); }
   void Up(int16_t button, float x, float y, int16_t shift = 0) { control.MouseUp(button, shift, x, y); }
-  // The platform traffic without the repaint's.
-  Lines Traffic() const {
-    Lines lines;
-    for (const std::string& line : platform.trace.Lines())
-      if (line.rfind("SetProp", 0) != 0 && line.rfind("RemoveProp", 0) != 0) lines.push_back(line);
-    return lines;
-  }
   bool Hooked() const { return platform.subclassing.HasSharedProcedure(control.Hwnd()); }
   host::WindowHandle Captured() { return platform.pointer.GetCapture(); }
 };

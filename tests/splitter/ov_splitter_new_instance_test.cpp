@@ -1,4 +1,5 @@
-// A new control instance on the simulated platform: defaults, its one pane, units.
+// A new control instance on the simulated platform: its one pane without a place, units,
+// and what it lets go of. (Its defaults are what a save of it leaves out.)
 #include <gtest/gtest.h>
 
 #include "sim/sim_platform.h"
@@ -10,24 +11,6 @@ struct NewInstance : ::testing::Test {
   host::sim::SimPlatform platform;
   splitter::OvSplitter control{platform.Site()};
 };
-
-TEST_F(NewInstance, HasTheDefaultsAndOnePaneSpanningTheControl) {
-  platform.surface.SetScaleSize(400, 300);
-  control.Initialize();
-  control.InitProperties();
-  EXPECT_TRUE(control.IsReady());
-  EXPECT_EQ(control.Appearance(), 1);
-  EXPECT_EQ(control.BorderStyle(), 0);
-  EXPECT_EQ(control.SplitterStyle(), 0);
-  EXPECT_EQ(control.SplitterSize(), 3);
-  EXPECT_EQ(control.Orientation(), 0);
-  EXPECT_EQ(control.WhatsThisHelpID(), 0);
-  const auto& panes = *control.Panes();
-  ASSERT_EQ(panes.Count(), 1);
-  EXPECT_EQ(panes.Items()[0]->ExtentPixels(panes::Dimension::X), 400);
-  EXPECT_EQ(panes.ParentExtent(panes::Dimension::Y), 300);
-  EXPECT_EQ(panes.GetUnitsPerPixel(), 15);
-}
 
 TEST_F(NewInstance, ExtenderWithoutPositionDoesNotStopCreation) {
   platform.extender.RemoveLeft();

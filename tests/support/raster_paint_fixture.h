@@ -97,10 +97,6 @@ class RasterPaintFixture : public ::testing::Test {
   void Redraw() { painter.Redraw(Request()); }
 
   std::string Row(int32_t y) const { return probe.Row(screen, y); }
-  // The four outer lines of the window: top and bottom rows, left and right columns.
-  std::vector<std::string> Edges() const {
-    return {Row(0), Row(config.height - 1), Column(0), Column(config.width - 1)};
-  }
   std::string Column(int32_t x) const { return probe.Column(screen, x); }
 
   host::sim::SimGdi gdi;
