@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "sim/sim_platform.h"
-#include "sim/sim_property_bag.h"
 #include "splitter/ov_splitter.h"
 #include "tests/support/run_time_control.h"
 
@@ -69,10 +68,6 @@ TEST_F(LiveDrag, EscGivesThePairBackTheExtentsOfThePressAndAKeyMoveIsLiveToo) {
   EXPECT_EQ(Width(1), 110);
   control.KeyDown(host::vk::kEscape, false);
   EXPECT_EQ(Width(1), 100);
-
-  host::sim::SimPropertyBag saved;
-  control.WriteProperties(saved);
-  EXPECT_TRUE(saved.Value(u"LiveDrag").ToBoolean());
 }
 
 }  // namespace

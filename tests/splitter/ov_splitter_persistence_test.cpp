@@ -42,18 +42,20 @@ std::string Describe(Instance& instance) {
   std::string text;
   auto add = [&](const Variant& v) { text += host::ToUtf8(v.IsNull() ? String(u"<null>") : v.ToString()) + "|"; };
   splitter::OvSplitter& c = instance.control;
-  for (int32_t value : {c.Appearance(), c.BorderStyle(), c.SplitterStyle(), c.SplitterSize(), c.Orientation(),
-                        c.WhatsThisHelpID(), c.MousePointer(), c.OLEDropMode()})
+  for (int32_t value :
+       {c.Appearance(), c.BorderStyle(), c.SplitterStyle(), c.SplitterSize(), c.Orientation(), c.WhatsThisHelpID(),
+        c.MousePointer(), c.OLEDropMode(), c.SplitterIncrement(), c.SplitterGrabSize(), c.ResizeMode()})
     add(Variant(value));
   add(Variant(static_cast<int32_t>(c.BackColor())));
-  add(Variant(c.Enabled()));
+  for (bool value : {c.Enabled(), c.SplitterKeyboard(), c.LiveDrag()}) add(Variant(value));
   text += host::sim::SimPicture::Describe(c.MouseIcon()) + host::sim::SimPicture::Describe(c.SplitterMouseIcon());
   for (const panes::PanePtr& pane : instance.Panes().Items()) {
     text += "\n";
     // Only the extent along the axis is saved: a pane spans the whole extent across it.
     const int32_t along = c.Orientation() == splitter::OvHorizontal ? pane->ExtentPixels(panes::Dimension::X)
                                                                     : pane->ExtentPixels(panes::Dimension::Y);
-    for (int32_t value : {along, pane->Appearance(), pane->Minimum()}) add(Variant(value));
+    for (int32_t value : {along, pane->Appearance(), pane->Minimum(), pane->Maximum()}) add(Variant(value));
+    for (bool value : {pane->Fixed(), pane->Collapsible(), pane->Collapsed()}) add(Variant(value));
     add(Variant(pane->Name()));
     add(Variant(pane->ControlName()));
     add(Variant(pane->ResizeChildControl()));
@@ -71,6 +73,7 @@ TEST(Persistence, ANewControlSavedUnchangedStoresOnlyWhatDiffersFromTheDefaults)
   EXPECT_EQ(bag.Keys(), (std::vector<String>{u"BorderStyle", u"NumPanes", u"PaneWidth1", u"PaneMinimum1"}));
   EXPECT_TRUE(VariantEquals(bag.Value(u"BorderStyle"), Variant(int32_t{0})));
   EXPECT_TRUE(VariantEquals(bag.Value(u"NumPanes"), Variant(int32_t{1})));
+  EXPECT_EQ(fresh.control.RecordVersion(), 1);
   EXPECT_TRUE(VariantEquals(bag.Value(u"PaneWidth1"), Variant(int32_t{400})));
   EXPECT_TRUE(VariantEquals(bag.Value(u"PaneMinimum1"), Variant(int32_t{150})));  // 10 pixels in twips
 
@@ -84,20 +87,45 @@ TEST(Persistence, ANewControlSavedUnchangedStoresOnlyWhatDiffersFromTheDefaults)
 }
 
 // Many configurations: orientation, pane frames, tags and keys of several types, minimums
-// under several units. Each survives a save and load unchanged, and every key is written in
-// the type its table gives (which the binary record keeps, as its own test shows); Variant
-// keys keep the type of the value they hold.
+// under several units, the later settings that raise the record's version. Each survives a
+// save and load unchanged, and every key is written in the type its table gives (which the
+// binary record keeps, as its own test shows); Variant keys keep the type of the value they
+// hold.
 TEST(Persistence, ConfigurationsRoundTripUnderEveryScaleUnitWithTheirTypes) {
   using T = Variant::Type;
-  const std::pair<const char16_t*, T> types[] = {
-      {u"BackColor", T::Long},          {u"Enabled", T::Boolean},          {u"MouseIcon", T::Object},
-      {u"MousePointer", T::Long},       {u"OLEDropMode", T::Integer},      {u"Appearance", T::Long},
-      {u"BorderStyle", T::Long},        {u"SplitterMouseIcon", T::Object}, {u"SplitterStyle", T::Long},
-      {u"SplitterSize", T::Long},       {u"Orientation", T::Long},         {u"WhatsThisHelpID", T::Long},
-      {u"NumPanes", T::Long},           {u"PaneWidth1", T::Long},          {u"PaneHeight1", T::Long},
-      {u"PaneControlName1", T::String}, {u"PaneName1", T::String},         {u"PaneTag2", T::Double},
-      {u"PaneAppearance1", T::Long},    {u"PaneMinimum1", T::Long},        {u"PaneResizeChildControl2", T::Boolean},
-      {u"PaneKey3", T::Integer},        {u"PaneTag4", T::Integer},         {u"PaneKey1", T::String}};
+  const std::pair<const char16_t*, T> types[] = {{u"BackColor", T::Long},
+                                                 {u"Enabled", T::Boolean},
+                                                 {u"MouseIcon", T::Object},
+                                                 {u"MousePointer", T::Long},
+                                                 {u"OLEDropMode", T::Integer},
+                                                 {u"Appearance", T::Long},
+                                                 {u"BorderStyle", T::Long},
+                                                 {u"SplitterMouseIcon", T::Object},
+                                                 {u"SplitterStyle", T::Long},
+                                                 {u"SplitterSize", T::Long},
+                                                 {u"Orientation", T::Long},
+                                                 {u"WhatsThisHelpID", T::Long},
+                                                 {u"NumPanes", T::Long},
+                                                 {u"PaneWidth1", T::Long},
+                                                 {u"PaneHeight1", T::Long},
+                                                 {u"PaneControlName1", T::String},
+                                                 {u"PaneName1", T::String},
+                                                 {u"PaneTag2", T::Double},
+                                                 {u"PaneAppearance1", T::Long},
+                                                 {u"PaneMinimum1", T::Long},
+                                                 {u"PaneResizeChildControl2", T::Boolean},
+                                                 {u"PaneKey3", T::Integer},
+                                                 {u"PaneTag4", T::Integer},
+                                                 {u"PaneKey1", T::String},
+                                                 {u"SplitterKeyboard", T::Boolean},
+                                                 {u"SplitterIncrement", T::Long},
+                                                 {u"SplitterGrabSize", T::Long},
+                                                 {u"LiveDrag", T::Boolean},
+                                                 {u"ResizeMode", T::Long},
+                                                 {u"PaneMaximum4", T::Long},
+                                                 {u"PaneFixed3", T::Boolean},
+                                                 {u"PaneCollapsible2", T::Boolean},
+                                                 {u"PaneCollapsed2", T::Boolean}};
   const Variant tags[] = {Variant(), Variant(-0.125), Variant::Null(), Variant(int16_t{-7}), Variant(u"tag text")};
   std::vector<String> seen;
   // Inches, millimetres and centimetres are less than a pixel: their minimums read 0.
@@ -121,6 +149,11 @@ TEST(Persistence, ConfigurationsRoundTripUnderEveryScaleUnitWithTheirTypes) {
       c.SetSplitterMouseIcon(icon);
       c.SetSplitterStyle(splitter::OvSplitterRound);
       c.SetWhatsThisHelpID(Variant(int32_t{77}));
+      c.SetSplitterKeyboard(true);
+      c.SetSplitterIncrement(7);
+      c.SetSplitterGrabSize(4);
+      c.SetLiveDrag(true);
+      c.SetResizeMode(panes::OvResizeProportional);
       original.Pane(1).SetName(u"Pane 2");  // another index's default name is stored
       original.Pane(2).SetName(u"Pane 2");  // its own index's is not
       original.Pane(1).SetControlName(u"Text1");
@@ -136,6 +169,11 @@ TEST(Persistence, ConfigurationsRoundTripUnderEveryScaleUnitWithTheirTypes) {
       // Narrower than a new pane's minimum, it still loads: minimums load before the extents.
       original.Pane(1).SetMinimum(1);
       original.Pane(1).SetExtentPixels(original.Panes().GetAxis().Along(), 5);
+      original.Pane(2).SetCollapsible(true);
+      original.Pane(2).SetCollapsed(true);
+      original.Pane(3).SetFixed(true);
+      original.Pane(4).SetMaximum(3000);
+      EXPECT_EQ(c.RecordVersion(), 2);
       Instance loaded(units);
       SimPropertyBag bag = original.Saved();
       loaded.control.ReadProperties(bag);

@@ -69,13 +69,16 @@ TEST_F(Control, PicturesMustBeIconsAndTheCustomPointerShowsTheIcon) {
   EXPECT_EQ(control.MousePointer(), 99);
 }
 
-TEST_F(Control, SettersNotifyByName) {
+TEST_F(Control, SettersCheckBeforeTheyStoreAndNotifyByName) {
   control.SetBackColor(0xFF);
   control.SetEnabled(false);
   control.SetSplitterStyle(1);
   control.SetWhatsThisHelpID(Variant(u"12"));
   EXPECT_OV_ERROR(control.SetWhatsThisHelpID(Variant(u"twelve")), err::kTypeMismatch, "Type mismatch");
   EXPECT_EQ(control.WhatsThisHelpID(), 12);
+  EXPECT_OV_ERROR(control.SetResizeMode(2), err::kOutOfRange,
+                  "ResizeMode must be OvResizeLast (0) or OvResizeProportional (1).");
+  EXPECT_EQ(control.ResizeMode(), panes::OvResizeLast);
   EXPECT_EQ(platform.propertyChanges.Names(),
             (std::vector<host::String>{u"BackColor", u"Enabled", u"SplitterStyle", u"WhatsThisHelpID"}));
 }

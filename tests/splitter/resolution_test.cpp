@@ -41,7 +41,7 @@ TEST(Resolution, TheControlsOwnLengthsFollowThePixelsPerInch) {
   }
 }
 
-TEST(Resolution, TheGrabSizeWidensTheGripOnEachSideAtTheResolutionAndIsSavedWhenSet) {
+TEST(Resolution, TheGrabSizeWidensTheGripOnEachSideAtTheResolution) {
   Control c(144);
   c.control.InitProperties();
   c.control.Panes()->Add();
@@ -53,13 +53,6 @@ TEST(Resolution, TheGrabSizeWidensTheGripOnEachSideAtTheResolutionAndIsSavedWhen
   for (auto [at, hit] : {std::pair{barStart - 6, false}, std::pair{barStart - 5, true}, std::pair{barEnd + 5, true},
                          std::pair{barEnd + 6, false}})
     EXPECT_EQ(c.control.Panes()->PaneAtPoint(static_cast<float>(at), 5) != nullptr, hit) << at;
-  host::sim::SimPropertyBag saved;
-  c.control.WriteProperties(saved);
-  EXPECT_EQ(saved.Value(u"SplitterGrabSize").ToLong(), 4);
-  c.control.SetSplitterGrabSize(2);
-  host::sim::SimPropertyBag plain;
-  c.control.WriteProperties(plain);
-  EXPECT_FALSE(plain.Contains(u"SplitterGrabSize"));
 }
 
 TEST(Resolution, SavedPixelLengthsLoadAtTheSamePhysicalSize) {
