@@ -21,7 +21,7 @@ class Keyboard : public testing_support::RunTimeControl {
   void Keys(std::initializer_list<int32_t> keys) {
     for (int32_t key : keys) Key(key);
   }
-  int64_t Feedback(int bar) const { return control.Panes()->BarMovePosition(*control.Panes()->Items()[bar - 1]); }
+  int64_t Feedback(int bar) const { return Panes().BarMovePosition(Pane(bar)); }
   size_t Resizes() const { return std::ranges::count(platform.events.Names(), host::String(u"SplitterResize")); }
 };
 

@@ -17,7 +17,7 @@ class LiveDrag : public testing_support::RunTimeControl {
   void SetUp() override {
     platform.containedControls.AddWindowed(u"list1", 0x3000);
     MakePanes({100, 100});
-    control.Panes()->Items()[1]->SetControlName(u"list1");
+    Pane(2).SetControlName(u"list1");
   }
   void Mouse(void (splitter::OvSplitter::*event)(int16_t&, int16_t&, float&, float&), int16_t button, float x) {
     int16_t shift = 0;

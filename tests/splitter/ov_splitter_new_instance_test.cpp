@@ -2,42 +2,35 @@
 // and what it lets go of. (Its defaults are what a save of it leaves out.)
 #include <gtest/gtest.h>
 
-#include "sim/sim_platform.h"
-#include "splitter/ov_splitter.h"
+#include "tests/support/run_time_control.h"
 
 namespace {
 
-struct NewInstance : ::testing::Test {
-  host::sim::SimPlatform platform;
-  splitter::OvSplitter control{platform.Site()};
-};
+struct NewInstance : ::testing::Test, testing_support::ControlInstance {};
 
 TEST_F(NewInstance, ExtenderWithoutPositionDoesNotStopCreation) {
   platform.extender.RemoveLeft();
-  control.Initialize();
   control.InitProperties();
-  ASSERT_EQ(control.Panes()->Count(), 1);
+  ASSERT_EQ(Panes().Count(), 1);
   // Without bounds the pane takes the inner width handed over before them.
-  EXPECT_EQ(control.Panes()->Items()[0]->ExtentPixels(panes::Dimension::X), 320);
+  EXPECT_EQ(Width(1), 400);
 }
 
 TEST_F(NewInstance, UnitsPerPixelFollowTheAmbientScaleUnits) {
-  control.Initialize();
   const std::pair<const char16_t*, int16_t> table[] = {{u"Twip", 15},      {u"Pixel", 1}, {u"Inch", 0},
                                                        {u"User", 1},       {u"Point", 1}, {u"Millimeter", 0},
                                                        {u"Centimeter", 0}, {u"twip", 0},  {u"", 0}};
   for (auto [units, factor] : table) {
     platform.ambient.SetScaleUnits(units);
     control.AmbientChanged(u"ScaleUnits");
-    EXPECT_EQ(control.Panes()->GetUnitsPerPixel(), factor) << host::ToUtf8(units);
+    EXPECT_EQ(Panes().GetUnitsPerPixel(), factor) << host::ToUtf8(units);
   }
   platform.ambient.SetScaleUnits(u"Twip");
   control.AmbientChanged(u"scaleunits");  // other letter case: ignored
-  EXPECT_EQ(control.Panes()->GetUnitsPerPixel(), 0);
+  EXPECT_EQ(Panes().GetUnitsPerPixel(), 0);
 }
 
 TEST_F(NewInstance, TerminateReleasesThePanes) {
-  control.Initialize();
   control.InitProperties();
   std::weak_ptr<panes::OvPanes> panes = control.Panes();
   control.Terminate();

@@ -5,10 +5,9 @@
 #include <algorithm>
 
 #include "sim/sim_picture.h"
-#include "sim/sim_platform.h"
 #include "sim/sim_property_bag.h"
-#include "splitter/ov_splitter.h"
 #include "tests/support/error_matchers.h"
+#include "tests/support/run_time_control.h"
 
 namespace {
 
@@ -17,24 +16,17 @@ using host::Variant;
 using host::sim::SimPropertyBag;
 namespace err = host::err;
 
-// One control on its own platform, 400 x 300 pixels.
-struct Instance {
+// One control on its own platform in the container's units, 400 x 300 pixels.
+struct Instance : testing_support::ControlInstance {
   explicit Instance(String units = u"Twip", bool userMode = true) {
-    platform.surface.SetScaleSize(400, 300);
     platform.ambient.SetScaleUnits(std::move(units));
     platform.ambient.SetUserMode(userMode);
-    control.Initialize();
   }
-  panes::OvPanes& Panes() { return *control.Panes(); }
-  panes::OvPane& Pane(int position) { return *Panes().Items()[position - 1]; }
   SimPropertyBag Saved() {
     SimPropertyBag bag;
     control.WriteProperties(bag);
     return bag;
   }
-
-  host::sim::SimPlatform platform;
-  splitter::OvSplitter control{platform.Site()};
 };
 
 // Everything a user can see of the panes and of the control, for comparing two controls.

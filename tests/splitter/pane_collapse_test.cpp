@@ -19,7 +19,6 @@ class Collapse : public testing_support::RunTimeControl {
     Pane(2).SetCollapsible(true);
     platform.events.Clear();
   }
-  panes::OvPane& Pane(int position) { return *control.Panes()->Items()[position - 1]; }
   void PointAt(float x) {
     int16_t button = 0, shift = 0;
     float y = 50;

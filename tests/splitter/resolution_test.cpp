@@ -3,27 +3,15 @@
 // size, and a change of resolution lays the panes out and paints them once.
 #include <gtest/gtest.h>
 
-#include "sim/sim_platform.h"
 #include "sim/sim_property_bag.h"
-#include "splitter/ov_splitter.h"
 #include "tests/support/error_matchers.h"
+#include "tests/support/run_time_control.h"
 
 namespace {
 
 using panes::Dimension;
 
-struct Control {
-  explicit Control(int pixelsPerInch) : platform(pixelsPerInch) {
-    platform.ambient.SetUserMode(true);
-    platform.surface.SetScaleSize(400, 300);
-    control.Initialize();
-  }
-  ~Control() { control.Terminate(); }
-  int32_t Width(int position) const { return control.Panes()->Items()[position - 1]->ExtentPixels(Dimension::X); }
-
-  host::sim::SimPlatform platform;
-  splitter::OvSplitter control{platform.Site()};
-};
+using Control = testing_support::ControlInstance;
 
 TEST(Resolution, TheControlsOwnLengthsFollowThePixelsPerInch) {
   for (auto [ppi, bar, grip, minimum, border] :
