@@ -71,15 +71,11 @@ TEST_F(Accessible, VerticalRectanglesLieInsideTheBorder) {
 }
 
 TEST_F(Accessible, ABarsValueIsItsPercentOfTheDragRangeRoundedHalfToEven) {
-  // Bar 1 travels 250 pixels: from 0 to 250 of its range 0..254.
-  for (auto [first, value] : {std::pair{1, 0}, {125, 50}, {249, 100}}) {
-    Lay({first, 250 - first, 0});
-    EXPECT_EQ(Tree().Value(2), value) << first;
-  }
-  // Bar 1 travels 200: 0.5 rounds to 0 and 1.5 to 2.
-  for (auto [first, value] : {std::pair{1, 0}, {3, 2}, {199, 100}}) {
-    Lay({first, 200 - first, 0});
-    EXPECT_EQ(Tree().Value(2), value) << first;
+  // Bar 1 travels 250 pixels or 200: a percent of that, where 0.5 rounds to 0 and 1.5 to 2.
+  for (auto [travel, first, value] :
+       {std::tuple{250, 1, 0}, {250, 125, 50}, {250, 249, 100}, {200, 1, 0}, {200, 3, 2}, {200, 199, 100}}) {
+    Lay({first, travel - first, 0});
+    EXPECT_EQ(Tree().Value(2), value) << travel << " " << first;
   }
 }
 

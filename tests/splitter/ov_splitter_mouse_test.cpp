@@ -215,13 +215,16 @@ TEST_F(HookedMouse, ADragThroughTheHookDecodesButtonsShiftAndSignedCoordinates) 
   EXPECT_EQ(ownProcedureSaw, (std::vector<uint32_t>{0x0100}));
 }
 
-TEST_F(HookedMouse, TheWindowGetsItsOwnProcedureBackWhenTheControlGoes) {
+TEST_F(HookedMouse, WhenTheControlGoesTheWindowGetsItsOwnProcedureBackAndThePanesAreReleased) {
   Move(0, 101, 50);
   ASSERT_TRUE(Hooked());
+  std::weak_ptr<panes::OvPanes> panes = control.Panes();
   control.Terminate();
   EXPECT_FALSE(Hooked());
   EXPECT_TRUE(platform.subclassing.Properties(control.Hwnd()).empty());
   EXPECT_EQ(Captured(), 0u);
+  platform.events.Clear();  // recorded events hold panes
+  EXPECT_TRUE(panes.expired());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// A new control instance on the simulated platform: its one pane without a place, units,
-// and what it lets go of. (Its defaults are what a save of it leaves out.)
+// A new control instance on the simulated platform: its one pane without a place, and its
+// units. (Its defaults are what a save of it leaves out.)
 #include <gtest/gtest.h>
 
 #include "tests/support/run_time_control.h"
@@ -28,14 +28,6 @@ TEST_F(NewInstance, UnitsPerPixelFollowTheAmbientScaleUnits) {
   platform.ambient.SetScaleUnits(u"Twip");
   control.AmbientChanged(u"scaleunits");  // other letter case: ignored
   EXPECT_EQ(Panes().GetUnitsPerPixel(), 0);
-}
-
-TEST_F(NewInstance, TerminateReleasesThePanes) {
-  control.InitProperties();
-  std::weak_ptr<panes::OvPanes> panes = control.Panes();
-  control.Terminate();
-  platform.events.Clear();  // recorded events hold the first pane
-  EXPECT_TRUE(panes.expired());
 }
 
 }  // namespace
