@@ -2,8 +2,6 @@
 // feedback inside the drag range, Enter and the ways a move is dropped, and the switch.
 #include <gtest/gtest.h>
 
-#include "sim/sim_platform.h"
-#include "splitter/ov_splitter.h"
 #include "tests/support/error_matchers.h"
 #include "tests/support/run_time_control.h"
 

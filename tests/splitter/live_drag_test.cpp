@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "sim/sim_platform.h"
-#include "splitter/ov_splitter.h"
 #include "tests/support/run_time_control.h"
 
 namespace {

@@ -4,10 +4,7 @@
 
 #include "sim/sim_parent_object.h"
 #include "sim/sim_picture.h"
-#include "sim/sim_platform.h"
 #include "sim/sim_property_bag.h"
-#include "splitter/ov_splitter.h"
-#include "tests/support/error_matchers.h"
 #include "tests/support/run_time_control.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "host/error.h"
 #include "sim/sim_picture.h"
 #include "sim/sim_property_bag.h"
-#include "tests/support/error_matchers.h"
 #include "tests/support/run_time_control.h"
 
 namespace {
@@ -34,26 +34,23 @@ std::string Describe(Instance& instance) {
   std::string text;
   auto add = [&](const Variant& v) { text += host::ToUtf8(v.IsNull() ? String(u"<null>") : v.ToString()) + "|"; };
   splitter::OvSplitter& c = instance.control;
-  for (int32_t value :
-       {c.Appearance(), c.BorderStyle(), c.SplitterStyle(), c.SplitterSize(), c.Orientation(), c.WhatsThisHelpID(),
-        c.MousePointer(), c.OLEDropMode(), c.SplitterIncrement(), c.SplitterGrabSize(), c.ResizeMode()})
+  for (int32_t value : {c.Appearance(), c.BorderStyle(), c.SplitterStyle(), c.SplitterSize(), c.Orientation(),
+                        c.WhatsThisHelpID(), c.MousePointer(), c.OLEDropMode(), c.SplitterIncrement(),
+                        c.SplitterGrabSize(), c.ResizeMode(), static_cast<int32_t>(c.BackColor())})
     add(Variant(value));
-  add(Variant(static_cast<int32_t>(c.BackColor())));
   for (bool value : {c.Enabled(), c.SplitterKeyboard(), c.LiveDrag()}) add(Variant(value));
   text += host::sim::SimPicture::Describe(c.MouseIcon()) + host::sim::SimPicture::Describe(c.SplitterMouseIcon());
+  // Only the extent along the axis is saved: a pane spans the whole extent across it.
+  const panes::Dimension along = instance.Panes().GetAxis().Along();
   for (const panes::PanePtr& pane : instance.Panes().Items()) {
     text += "\n";
-    // Only the extent along the axis is saved: a pane spans the whole extent across it.
-    const int32_t along = c.Orientation() == splitter::OvHorizontal ? pane->ExtentPixels(panes::Dimension::X)
-                                                                    : pane->ExtentPixels(panes::Dimension::Y);
-    for (int32_t value : {along, pane->Appearance(), pane->Minimum(), pane->Maximum()}) add(Variant(value));
-    for (bool value : {pane->Fixed(), pane->Collapsible(), pane->Collapsed()}) add(Variant(value));
-    add(Variant(pane->Name()));
-    add(Variant(pane->ControlName()));
-    add(Variant(pane->ResizeChildControl()));
-    add(pane->Tag());
-    add(Variant(static_cast<int32_t>(pane->Tag().type())));
-    add(pane->Key());
+    for (int32_t value : {pane->ExtentPixels(along), pane->Appearance(), pane->Minimum(), pane->Maximum()})
+      add(Variant(value));
+    for (bool value : {pane->ResizeChildControl(), pane->Fixed(), pane->Collapsible(), pane->Collapsed()})
+      add(Variant(value));
+    for (const Variant& value : {Variant(pane->Name()), Variant(pane->ControlName()), pane->Tag(),
+                                 Variant(static_cast<int32_t>(pane->Tag().type())), pane->Key()})
+      add(value);
   }
   return text;
 }

@@ -10,7 +10,6 @@ namespace {
 
 using host::Variant;
 namespace err = host::err;
-using Lines = std::vector<std::string>;
 
 class Control : public ::testing::Test, public testing_support::ControlInstance {
  protected:
