@@ -2,7 +2,6 @@
 // platform, and what the control tells such tools as the panes change.
 #include <gtest/gtest.h>
 
-#include "host/memory_bag.h"
 #include "splitter/accessible_tree.h"
 #include "tests/support/run_time_control.h"
 
@@ -129,16 +128,6 @@ TEST_F(Accessible, AddingOrRemovingPanesReordersOnce) {
   platform.accessibility.Clear();
   Panes().Remove(host::Variant(int32_t{1}));
   EXPECT_EQ(Notified(), Lines{"Reorder"});
-}
-
-TEST_F(Accessible, LoadingNotifiesNothing) {
-  Lay({100, 100, 0});
-  host::MemoryBag bag;
-  control.WriteProperties(bag);
-  testing_support::ControlInstance other;
-  other.control.ReadProperties(bag);
-  EXPECT_EQ(other.control.Accessible().ChildCount(), 5);
-  EXPECT_EQ(other.platform.accessibility.Lines(), Lines{});
 }
 
 }  // namespace

@@ -196,7 +196,7 @@ TEST(Persistence, LoadingAtRunTimeHooksTheMouseMessagesOfTheControlWindow) {
   }
 }
 
-TEST(Persistence, EachRestoredPaneRaisesResizeAndIsReportedInTheDesigner) {
+TEST(Persistence, EachRestoredPaneRaisesResizeAndIsReportedInTheDesignerButNotToAssistiveTools) {
   Instance original;
   original.control.InitProperties();
   original.Panes().Add();
@@ -207,6 +207,7 @@ TEST(Persistence, EachRestoredPaneRaisesResizeAndIsReportedInTheDesigner) {
   auto names = loaded.platform.events.Names();
   EXPECT_EQ(std::count(names.begin(), names.end(), u"Resize"), 2);
   EXPECT_FALSE(loaded.platform.propertyChanges.Names().empty());
+  EXPECT_TRUE(loaded.platform.accessibility.Lines().empty());
 }
 
 // A failing step ends the load there: the control stays unready with the panes read so far.
