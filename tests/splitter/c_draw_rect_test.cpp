@@ -32,19 +32,19 @@ TEST_F(PaintFrame, RoundBarsRunFromHighlightOverFaceToShadow) {
   splitter::CDrawRect bars(gdi);
   const auto live = gdi.LiveObjectCount();
   bars.DrawRoundSplitter(screen, panes::Axis::Of(panes::OvHorizontal), 4, 0, 0, 0, 100, 50);
-  EXPECT_EQ(probe.Row(screen, 10, 99, 104), "black:99 hi:100 face:101-102 sh:103 black:104");
+  EXPECT_EQ(Row(10, 99, 104), "black:99 hi:100 face:101-102 sh:103 black:104");
   EXPECT_EQ(Column(100), "black:0 hi:1-49");  // LineTo leaves out the top end point
   bars.DrawRoundSplitter(screen, panes::Axis::Of(panes::OvHorizontal), 1, 0, 0, 0, 110, 50);
-  EXPECT_EQ(probe.Row(screen, 5, 110, 111), "hi:110 black:111");
+  EXPECT_EQ(Row(5, 110, 111), "hi:110 black:111");
   bars.DrawRoundSplitter(screen, panes::Axis::Of(panes::OvHorizontal), 2, 0, 0, 0, 114, 50);
-  EXPECT_EQ(probe.Row(screen, 5, 114, 116), "hi:114 sh:115 black:116");
+  EXPECT_EQ(Row(5, 114, 116), "hi:114 sh:115 black:116");
   EXPECT_EQ(gdi.LiveObjectCount(), live);
 }
 
 TEST_F(PaintFrame, HorizontalBarsStartAfterTheBorderOffset) {
   Resize(40, 40);
   splitter::CDrawRect(gdi).DrawRoundSplitter(screen, panes::Axis::Of(panes::OvVertical), 3, 2, 2, 2, 30, 10);
-  EXPECT_EQ(probe.Column(screen, 5, 11, 15), "black:11 hi:12 face:13 sh:14 black:15");
+  EXPECT_EQ(Column(5, 11, 15), "black:11 hi:12 face:13 sh:14 black:15");
   EXPECT_EQ(Row(12), "black:0-2 hi:3-32 black:33-39");  // x from offset + 1 to offset + width
 }
 

@@ -1,5 +1,6 @@
-// Saving a control into a bag and loading it into a new one: the exact keys written, what
-// comes back, and where a damaged bag stops the load.
+// A new control, and saving a control into a bag and loading it into a new one: the exact
+// keys written, the container's units they are in, what comes back, and where a damaged bag
+// stops the load.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -73,6 +74,28 @@ TEST(Persistence, ANewControlSavedUnchangedStoresOnlyWhatDiffersFromTheDefaults)
   EXPECT_EQ(empty.control.BorderStyle(), splitter::OvFixedSingle);
   EXPECT_EQ(empty.Panes().Count(), 0);
   EXPECT_TRUE(empty.control.IsReady());
+
+  // An extender without Left does not stop the creation: the pane takes the inner width.
+  Instance leftless;
+  leftless.platform.extender.RemoveLeft();
+  leftless.control.InitProperties();
+  ASSERT_EQ(leftless.Panes().Count(), 1);
+  EXPECT_EQ(leftless.Width(1), 400);
+}
+
+TEST(Persistence, ContainerUnitsPerPixelFollowTheAmbientScaleUnits) {
+  Instance c;
+  const std::pair<const char16_t*, int16_t> table[] = {{u"Twip", 15},      {u"Pixel", 1}, {u"Inch", 0},
+                                                       {u"User", 1},       {u"Point", 1}, {u"Millimeter", 0},
+                                                       {u"Centimeter", 0}, {u"twip", 0},  {u"", 0}};
+  for (auto [units, factor] : table) {
+    c.platform.ambient.SetScaleUnits(units);
+    c.control.AmbientChanged(u"ScaleUnits");
+    EXPECT_EQ(c.Panes().GetUnitsPerPixel(), factor) << host::ToUtf8(units);
+  }
+  c.platform.ambient.SetScaleUnits(u"Twip");
+  c.control.AmbientChanged(u"scaleunits");  // other letter case: ignored
+  EXPECT_EQ(c.Panes().GetUnitsPerPixel(), 0);
 }
 
 // Many configurations: orientation, pane frames, tags and keys of several types, minimums
@@ -188,7 +211,6 @@ TEST(Persistence, LoadingAtRunTimeHooksTheMouseMessagesOfTheControlWindow) {
     SimPropertyBag bag;
     bag.Set(u"NumPanes", Variant(int32_t{0}));
     instance.control.ReadProperties(bag);
-    EXPECT_EQ(instance.Panes().Count(), 0);
     auto messages = instance.control.MessageHook().Windows()->Item(Variant(int32_t{1}))->Messages();
     std::vector<int32_t> values;
     for (int32_t i = 1; i <= messages->Count(); ++i) values.push_back(messages->Item(Variant(i))->Value());
