@@ -2,9 +2,6 @@
 // feedback inside the drag range, Enter and the ways a move is dropped, and the switch.
 #include <gtest/gtest.h>
 
-#include "sim/sim_platform.h"
-#include "sim/sim_property_bag.h"
-#include "splitter/ov_splitter.h"
 #include "tests/support/error_matchers.h"
 #include "tests/support/run_time_control.h"
 
@@ -22,7 +19,7 @@ class Keyboard : public testing_support::RunTimeControl {
   void Keys(std::initializer_list<int32_t> keys) {
     for (int32_t key : keys) Key(key);
   }
-  int64_t Feedback(int bar) const { return control.Panes()->BarMovePosition(*control.Panes()->Items()[bar - 1]); }
+  int64_t Feedback(int bar) const { return Panes().BarMovePosition(Pane(bar)); }
   size_t Resizes() const { return std::ranges::count(platform.events.Names(), host::String(u"SplitterResize")); }
 };
 
@@ -70,6 +67,7 @@ TEST_F(Keyboard, TabAndF6WalkTheBarsAndTabLeavesPastEitherEnd) {
 TEST_F(Keyboard, KeysMoveTheFeedbackInsideTheDragRangeAndEnterAppliesItAsARelease) {
   control.SetSplitterKeyboard(true);
   control.SetSplitterIncrement(4);
+  EXPECT_OV_ERROR(control.SetSplitterIncrement(0), host::err::kOutOfRange, "SplitterIncrement must be at least 1.");
   control.FocusIn();
   EXPECT_EQ(Key(vk::kUp), BarKey::Ignored);  // across a row of panes
   EXPECT_EQ(Key(vk::kRight), BarKey::Handled);
@@ -122,31 +120,6 @@ TEST_F(Keyboard, EscTheFocusLeavingOrAMousePressDropsAMoveWithNothingChanged) {
   Key(vk::kLeft);
   control.Terminate();  // the form closes during a move
   EXPECT_TRUE(platform.pointer.Inverted().empty());
-}
-
-TEST_F(Keyboard, TheSwitchAndTheIncrementAreSavedOnlyWhenSetAndRaiseTheRecordVersion) {
-  host::sim::SimPropertyBag plain;
-  control.WriteProperties(plain);
-  EXPECT_FALSE(plain.Contains(u"SplitterKeyboard"));
-  EXPECT_FALSE(plain.Contains(u"SplitterIncrement"));
-  EXPECT_EQ(control.RecordVersion(), 1);
-
-  EXPECT_OV_ERROR(control.SetSplitterIncrement(0), host::err::kOutOfRange, "SplitterIncrement must be at least 1.");
-  EXPECT_EQ(control.SplitterIncrement(), 1);
-  control.SetSplitterKeyboard(true);
-  control.SetSplitterIncrement(7);
-  EXPECT_EQ(control.RecordVersion(), 2);
-  host::sim::SimPropertyBag saved;
-  control.WriteProperties(saved);
-  host::sim::SimPlatform other;
-  other.ambient.SetUserMode(true);
-  splitter::OvSplitter loaded{other.Site()};
-  loaded.Initialize();
-  loaded.ReadProperties(saved);
-  EXPECT_TRUE(loaded.SplitterKeyboard());
-  EXPECT_EQ(loaded.SplitterIncrement(), 7);
-  EXPECT_TRUE(other.surface.TabStop());
-  loaded.Terminate();
 }
 
 }  // namespace

@@ -6,7 +6,6 @@ namespace {
 
 using PaintFrame = testing_support::RasterPaintFixture;
 using splitter::Rect3DStyle;
-namespace colors = testing_support::colors;
 
 TEST_F(PaintFrame, SunkenFrameIsTwoRingsOfFourColours) {
   Resize(100, 60);
@@ -14,7 +13,9 @@ TEST_F(PaintFrame, SunkenFrameIsTwoRingsOfFourColours) {
   const auto pen = gdi.CreatePen(host::gdi::kPenSolid, 1, 0);
   const auto before = gdi.SelectObject(screen, pen);
   splitter::CDrawRect(gdi).Draw3DRect(screen, 0, 0, 100, 60, Rect3DStyle::Sunken);
-  EXPECT_EQ(Edges(), (std::vector<std::string>{"sh:0-98 hi:99", "hi:0-99", "sh:0-58 hi:59", "hi:0-59"}));
+  // The outer lines: top and bottom rows, left and right columns.
+  EXPECT_EQ((std::vector<std::string>{Row(0), Row(59), Column(0), Column(99)}),
+            (std::vector<std::string>{"sh:0-98 hi:99", "hi:0-99", "sh:0-58 hi:59", "hi:0-59"}));
   EXPECT_EQ(Row(1), "sh:0 dk:1-97 lt:98 hi:99");
   EXPECT_EQ(Column(1), "sh:0 dk:1-57 lt:58 hi:59");
   EXPECT_EQ(Row(58), "sh:0 lt:1-98 hi:99");
@@ -26,36 +27,24 @@ TEST_F(PaintFrame, SunkenFrameIsTwoRingsOfFourColours) {
   EXPECT_EQ(gdi.LiveObjectCount(), live);
 }
 
-TEST_F(PaintFrame, FlatFrameIsOneBlackRing) {
-  Resize(20, 10);
-  host::GdiRect all{0, 0, 20, 10};
-  gdi.SetBkColor(screen, colors::kBack);
-  gdi.ExtTextOut(screen, 0, 0, host::gdi::kEtoOpaque, &all, u"");
-  const auto live = gdi.LiveObjectCount();
-  splitter::CDrawRect(gdi).Draw3DRect(screen, 0, 0, 20, 10, Rect3DStyle::FlatBlack);
-  EXPECT_EQ(Edges(), (std::vector<std::string>{"black:0-19", "black:0-19", "black:0-9", "black:0-9"}));
-  EXPECT_EQ(Row(1), "black:0 bg:1-18 black:19");
-  EXPECT_EQ(gdi.LiveObjectCount(), live);
-}
-
 TEST_F(PaintFrame, RoundBarsRunFromHighlightOverFaceToShadow) {
   Resize(120, 50);
   splitter::CDrawRect bars(gdi);
   const auto live = gdi.LiveObjectCount();
   bars.DrawRoundSplitter(screen, panes::Axis::Of(panes::OvHorizontal), 4, 0, 0, 0, 100, 50);
-  EXPECT_EQ(probe.Row(screen, 10, 99, 104), "black:99 hi:100 face:101-102 sh:103 black:104");
+  EXPECT_EQ(Row(10, 99, 104), "black:99 hi:100 face:101-102 sh:103 black:104");
   EXPECT_EQ(Column(100), "black:0 hi:1-49");  // LineTo leaves out the top end point
   bars.DrawRoundSplitter(screen, panes::Axis::Of(panes::OvHorizontal), 1, 0, 0, 0, 110, 50);
-  EXPECT_EQ(probe.Row(screen, 5, 110, 111), "hi:110 black:111");
+  EXPECT_EQ(Row(5, 110, 111), "hi:110 black:111");
   bars.DrawRoundSplitter(screen, panes::Axis::Of(panes::OvHorizontal), 2, 0, 0, 0, 114, 50);
-  EXPECT_EQ(probe.Row(screen, 5, 114, 116), "hi:114 sh:115 black:116");
+  EXPECT_EQ(Row(5, 114, 116), "hi:114 sh:115 black:116");
   EXPECT_EQ(gdi.LiveObjectCount(), live);
 }
 
 TEST_F(PaintFrame, HorizontalBarsStartAfterTheBorderOffset) {
   Resize(40, 40);
   splitter::CDrawRect(gdi).DrawRoundSplitter(screen, panes::Axis::Of(panes::OvVertical), 3, 2, 2, 2, 30, 10);
-  EXPECT_EQ(probe.Column(screen, 5, 11, 15), "black:11 hi:12 face:13 sh:14 black:15");
+  EXPECT_EQ(Column(5, 11, 15), "black:11 hi:12 face:13 sh:14 black:15");
   EXPECT_EQ(Row(12), "black:0-2 hi:3-32 black:33-39");  // x from offset + 1 to offset + width
 }
 

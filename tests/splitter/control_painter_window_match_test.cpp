@@ -1,40 +1,29 @@
 // The pictures the real GDI painted into a real window (written by ov_paint_dump.exe)
 // against the same configurations painted on the simulated raster in the same system
 // colours: every pixel must match.
-//   ov_paint_window_match <folder of the .raster files>
+//   OV_PAINT_DUMPS=<folder of the .raster files> ov_paint_window_match
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <ostream>
+#include <cstdlib>
 #include <string>
 
 #include "sim/sim_gdi.h"
 #include "tests/support/paint_configurations.h"
 #include "tests/support/raster_dump.h"
 
-namespace testing_support {
-void PrintTo(const PaintConfiguration& configuration, std::ostream* out) { *out << configuration.name; }
-}  // namespace testing_support
-
 namespace {
 
 using testing_support::PaintConfiguration;
 using testing_support::RasterDump;
 
-std::string dumpFolder;
-
 class PaintWindowMatch : public ::testing::TestWithParam<PaintConfiguration> {};
-
-std::string Hex(host::ColorRef color) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%06X", color);
-  return text;
-}
 
 TEST_P(PaintWindowMatch, EveryPixelAsTheRealWindowShowsIt) {
   const PaintConfiguration& configuration = GetParam();
-  const auto window = RasterDump::Read(dumpFolder + "/" + configuration.name + ".raster");
-  ASSERT_TRUE(window) << "no complete dump of " << configuration.name << " in " << dumpFolder;
+  const char* folder = std::getenv("OV_PAINT_DUMPS");
+  ASSERT_TRUE(folder) << "OV_PAINT_DUMPS names no folder of dumps";
+  const auto window = RasterDump::Read(std::string(folder) + "/" + configuration.name + ".raster");
+  ASSERT_TRUE(window) << "no complete dump of " << configuration.name << " in " << folder;
   ASSERT_EQ(window->width, configuration.width);
   ASSERT_EQ(window->height, configuration.height);
 
@@ -50,8 +39,8 @@ TEST_P(PaintWindowMatch, EveryPixelAsTheRealWindowShowsIt) {
       const host::ColorRef simulated = gdi.Pixel(screen, x, y);
       if (simulated == window->Pixel(x, y)) continue;
       if (++mismatches <= 20)
-        ADD_FAILURE() << "(" << x << ", " << y << "): window " << Hex(window->Pixel(x, y)) << ", raster "
-                      << Hex(simulated);
+        ADD_FAILURE() << "(" << x << ", " << y << "): window " << std::hex << window->Pixel(x, y) << ", raster "
+                      << simulated;
     }
   EXPECT_EQ(mismatches, 0) << "pixels that differ";
 }
@@ -60,13 +49,3 @@ INSTANTIATE_TEST_SUITE_P(Configurations, PaintWindowMatch, ::testing::ValuesIn(t
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <folder of the .raster files>\n", argv[0]);
-    return 2;
-  }
-  dumpFolder = argv[1];
-  return RUN_ALL_TESTS();
-}

@@ -4,21 +4,18 @@
 
 #include <algorithm>
 
-#include "sim/sim_platform.h"
-#include "sim/sim_property_bag.h"
-#include "splitter/ov_splitter.h"
 #include "tests/support/run_time_control.h"
 
 namespace {
 
 // Three flat panes of 100, 100 and the rest in a 400 x 300 control at run time; the
 // second is bound to a windowed control.
-class LiveDrag : public testing_support::RunTimeControl, public ::testing::WithParamInterface<bool> {
+class LiveDrag : public testing_support::RunTimeControl {
  protected:
   void SetUp() override {
     platform.containedControls.AddWindowed(u"list1", 0x3000);
     MakePanes({100, 100});
-    control.Panes()->Items()[1]->SetControlName(u"list1");
+    Pane(2).SetControlName(u"list1");
   }
   void Mouse(void (splitter::OvSplitter::*event)(int16_t&, int16_t&, float&, float&), int16_t button, float x) {
     int16_t shift = 0;
@@ -33,34 +30,27 @@ class LiveDrag : public testing_support::RunTimeControl, public ::testing::WithP
   size_t Resizes() const { return std::ranges::count(platform.events.Names(), host::String(u"SplitterResize")); }
 };
 
-TEST_P(LiveDrag, ThePairFollowsEveryMoveAndTheReleaseGivesWhatAFeedbackDragWould) {
-  const bool live = GetParam();
-  {
-    control.SetLiveDrag(live);
-    Mouse(&splitter::OvSplitter::MouseMove, 0, 101);
-    Mouse(&splitter::OvSplitter::MouseDown, 1, 101);
-    platform.trace.Clear();
-    platform.events.Clear();
-    Mouse(&splitter::OvSplitter::MouseMove, 1, 150);
-    EXPECT_EQ(Width(1), live ? 150 : 100);
-    EXPECT_EQ(platform.pointer.Inverted().empty(), live);
-    // A frame: one batch of moves for the bound list; no event before the release.
-    EXPECT_EQ(Count("BeginMoves"), live ? 1u : 0u);
-    EXPECT_EQ(Count("MoveWindow 12288"), live ? 1u : 0u);
-    EXPECT_EQ(Resizes(), 0u);
-    Mouse(&splitter::OvSplitter::MouseMove, 1, 170);
-    Mouse(&splitter::OvSplitter::MouseUp, 1, 170);
-    EXPECT_EQ(std::pair(Width(1), Width(2)), std::pair(170, 30));
-    EXPECT_EQ(Resizes(), 1u);
-    EXPECT_TRUE(platform.pointer.Inverted().empty());
-  }
+// The feedback drag's release is the mouse test's; a live one ends the same.
+TEST_F(LiveDrag, ThePairFollowsEveryMoveAndTheReleaseGivesWhatAFeedbackDragWould) {
+  control.SetLiveDrag(true);
+  Mouse(&splitter::OvSplitter::MouseMove, 0, 101);
+  Mouse(&splitter::OvSplitter::MouseDown, 1, 101);
+  platform.trace.Clear();
+  platform.events.Clear();
+  Mouse(&splitter::OvSplitter::MouseMove, 1, 150);
+  EXPECT_EQ(Width(1), 150);
+  EXPECT_TRUE(platform.pointer.Inverted().empty());
+  // A frame: one batch of moves for the bound list; no event before the release.
+  EXPECT_EQ(Count("BeginMoves"), 1u);
+  EXPECT_EQ(Count("MoveWindow 12288"), 1u);
+  EXPECT_EQ(Resizes(), 0u);
+  Mouse(&splitter::OvSplitter::MouseMove, 1, 170);
+  Mouse(&splitter::OvSplitter::MouseUp, 1, 170);
+  EXPECT_EQ(std::pair(Width(1), Width(2)), std::pair(170, 30));
+  EXPECT_EQ(Resizes(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(FeedbackOrLive, LiveDrag, ::testing::Bool());
-
-using LiveDragOnly = LiveDrag;
-
-TEST_F(LiveDragOnly, EscGivesThePairBackTheExtentsOfThePressAndAKeyMoveIsLiveToo) {
+TEST_F(LiveDrag, EscGivesThePairBackTheExtentsOfThePressAndAKeyMoveIsLiveToo) {
   control.SetLiveDrag(true);
   Mouse(&splitter::OvSplitter::MouseMove, 0, 101);
   Mouse(&splitter::OvSplitter::MouseDown, 1, 101);
@@ -76,10 +66,6 @@ TEST_F(LiveDragOnly, EscGivesThePairBackTheExtentsOfThePressAndAKeyMoveIsLiveToo
   EXPECT_EQ(Width(1), 110);
   control.KeyDown(host::vk::kEscape, false);
   EXPECT_EQ(Width(1), 100);
-
-  host::sim::SimPropertyBag saved;
-  control.WriteProperties(saved);
-  EXPECT_TRUE(saved.Value(u"LiveDrag").ToBoolean());
 }
 
 }  // namespace

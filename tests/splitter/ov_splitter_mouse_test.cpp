@@ -4,10 +4,7 @@
 
 #include "sim/sim_parent_object.h"
 #include "sim/sim_picture.h"
-#include "sim/sim_platform.h"
 #include "sim/sim_property_bag.h"
-#include "splitter/ov_splitter.h"
-#include "tests/support/error_matchers.h"
 #include "tests/support/run_time_control.h"
 
 namespace {
@@ -26,13 +23,6 @@ class Mouse : public testing_support::RunTimeControl {
   void Down(int16_t button, float x, float y, int16_t shift = 0) { control.MouseDown(button, shift, x, y); }
   void Move(int16_t button, float x, float y, int16_t shift = 0) { control.MouseMove(button, shift, x, y); }
   void Up(int16_t button, float x, float y, int16_t shift = 0) { control.MouseUp(button, shift, x, y); }
-  // The platform traffic without the repaint's.
-  Lines Traffic() const {
-    Lines lines;
-    for (const std::string& line : platform.trace.Lines())
-      if (line.rfind("SetProp", 0) != 0 && line.rfind("RemoveProp", 0) != 0) lines.push_back(line);
-    return lines;
-  }
   bool Hooked() const { return platform.subclassing.HasSharedProcedure(control.Hwnd()); }
   host::WindowHandle Captured() { return platform.pointer.GetCapture(); }
 };
@@ -222,13 +212,16 @@ TEST_F(HookedMouse, ADragThroughTheHookDecodesButtonsShiftAndSignedCoordinates) 
   EXPECT_EQ(ownProcedureSaw, (std::vector<uint32_t>{0x0100}));
 }
 
-TEST_F(HookedMouse, TheWindowGetsItsOwnProcedureBackWhenTheControlGoes) {
+TEST_F(HookedMouse, WhenTheControlGoesTheWindowGetsItsOwnProcedureBackAndThePanesAreReleased) {
   Move(0, 101, 50);
   ASSERT_TRUE(Hooked());
+  std::weak_ptr<panes::OvPanes> panes = control.Panes();
   control.Terminate();
   EXPECT_FALSE(Hooked());
   EXPECT_TRUE(platform.subclassing.Properties(control.Hwnd()).empty());
   EXPECT_EQ(Captured(), 0u);
+  platform.events.Clear();  // recorded events hold panes
+  EXPECT_TRUE(panes.expired());
 }
 
 }  // namespace

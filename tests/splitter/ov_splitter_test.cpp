@@ -3,40 +3,31 @@
 #include <gtest/gtest.h>
 
 #include "sim/sim_picture.h"
-#include "sim/sim_platform.h"
-#include "splitter/ov_splitter.h"
 #include "tests/support/error_matchers.h"
+#include "tests/support/run_time_control.h"
 
 namespace {
 
 using host::Variant;
 namespace err = host::err;
-using Lines = std::vector<std::string>;
 
-class Control : public ::testing::Test {
+class Control : public ::testing::Test, public testing_support::ControlInstance {
  protected:
   void SetUp() override {
-    platform.surface.SetScaleSize(400, 300);
-    control.Initialize();
     control.InitProperties();
     platform.trace.Clear();
     platform.events.Clear();
   }
   // Flat panes of the given widths, the last one filling the rest.
   void FlatPanes(std::initializer_list<int32_t> widths) {
-    auto& panes = *control.Panes();
-    while (panes.Count() < static_cast<int32_t>(widths.size())) panes.Add();
-    int i = 0;
+    while (Panes().Count() < static_cast<int32_t>(widths.size())) Panes().Add();
+    int position = 1;
     for (int32_t width : widths) {
-      panes.Items()[i]->SetAppearance(0);
-      panes.Items()[i++]->SetExtentPixels(panes::Dimension::X, width);
+      Pane(position).SetAppearance(0);
+      Pane(position++).SetExtentPixels(panes::Dimension::X, width);
     }
     platform.trace.Clear();
   }
-  panes::OvPane& Pane(int position) { return *control.Panes()->Items()[position - 1]; }
-
-  host::sim::SimPlatform platform;
-  splitter::OvSplitter control{platform.Site()};
 };
 
 TEST_F(Control, SplitterSizeKeepsItsRangeAndRelaysOut) {
@@ -69,13 +60,16 @@ TEST_F(Control, PicturesMustBeIconsAndTheCustomPointerShowsTheIcon) {
   EXPECT_EQ(control.MousePointer(), 99);
 }
 
-TEST_F(Control, SettersNotifyByName) {
+TEST_F(Control, SettersCheckBeforeTheyStoreAndNotifyByName) {
   control.SetBackColor(0xFF);
   control.SetEnabled(false);
   control.SetSplitterStyle(1);
   control.SetWhatsThisHelpID(Variant(u"12"));
   EXPECT_OV_ERROR(control.SetWhatsThisHelpID(Variant(u"twelve")), err::kTypeMismatch, "Type mismatch");
   EXPECT_EQ(control.WhatsThisHelpID(), 12);
+  EXPECT_OV_ERROR(control.SetResizeMode(2), err::kOutOfRange,
+                  "ResizeMode must be OvResizeLast (0) or OvResizeProportional (1).");
+  EXPECT_EQ(control.ResizeMode(), panes::OvResizeLast);
   EXPECT_EQ(platform.propertyChanges.Names(),
             (std::vector<host::String>{u"BackColor", u"Enabled", u"SplitterStyle", u"WhatsThisHelpID"}));
 }

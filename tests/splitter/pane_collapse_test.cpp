@@ -1,9 +1,7 @@
-// Collapsing panes on the control: the gestures that do it, the event that follows, the bound
-// control that hides, and what a save keeps of the layouts beyond the last pane's.
+// Collapsing panes on the control: the gestures that do it, the event that follows and the
+// bound control that hides. (What a save keeps of them is the persistence test's.)
 #include <gtest/gtest.h>
 
-#include "sim/sim_property_bag.h"
-#include "tests/support/error_matchers.h"
 #include "tests/support/run_time_control.h"
 
 namespace {
@@ -21,7 +19,6 @@ class Collapse : public testing_support::RunTimeControl {
     Pane(2).SetCollapsible(true);
     platform.events.Clear();
   }
-  panes::OvPane& Pane(int position) { return *control.Panes()->Items()[position - 1]; }
   void PointAt(float x) {
     int16_t button = 0, shift = 0;
     float y = 50;
@@ -63,41 +60,6 @@ TEST_F(Collapse, EachGestureTogglesOnceRaisesItsEventAndHidesTheBoundControl) {
   platform.ambient.SetUserMode(false);
   control.DblClick();
   EXPECT_EQ(Collapses().size(), 3u);
-}
-
-TEST_F(Collapse, ASaveKeepsTheLayoutsAndACollapsedPaneComesBackAtItsSize) {
-  host::sim::SimPropertyBag plain;
-  control.WriteProperties(plain);
-  for (const char16_t* key : {u"ResizeMode", u"PaneMaximum1", u"PaneFixed1", u"PaneCollapsible1", u"PaneCollapsed2"})
-    EXPECT_FALSE(plain.Contains(key));
-  EXPECT_OV_ERROR(control.SetResizeMode(2), host::err::kOutOfRange,
-                  "ResizeMode must be OvResizeLast (0) or OvResizeProportional (1).");
-  control.SetResizeMode(panes::OvResizeProportional);
-  Pane(1).SetFixed(true);
-  Pane(3).SetMaximum(3000);
-  Pane(2).SetCollapsed(true);
-  EXPECT_EQ(control.RecordVersion(), 2);
-  host::sim::SimPropertyBag saved;
-  control.WriteProperties(saved);
-
-  host::sim::SimPlatform other;
-  other.ambient.SetUserMode(true);
-  other.surface.SetScaleSize(400, 300);
-  splitter::OvSplitter loaded{other.Site()};
-  loaded.Initialize();
-  loaded.ReadProperties(saved);
-  loaded.Resize();
-  auto& panes = *loaded.Panes();
-  EXPECT_EQ(loaded.ResizeMode(), panes::OvResizeProportional);
-  EXPECT_TRUE(panes.Items()[0]->Fixed());
-  EXPECT_EQ(panes.Items()[2]->Maximum(), 3000);
-  EXPECT_TRUE(panes.Items()[1]->Collapsed());
-  // Past its maximum: no other pane can take the room.
-  EXPECT_EQ(panes.Items()[2]->ExtentPixels(panes::Dimension::X), 294);
-  panes.Items()[1]->SetCollapsed(false);
-  EXPECT_EQ(panes.Items()[1]->ExtentPixels(panes::Dimension::X), 100);
-  EXPECT_EQ(panes.Items()[2]->ExtentPixels(panes::Dimension::X), 194);
-  loaded.Terminate();
 }
 
 }  // namespace

@@ -3,27 +3,15 @@
 // size, and a change of resolution lays the panes out and paints them once.
 #include <gtest/gtest.h>
 
-#include "sim/sim_platform.h"
 #include "sim/sim_property_bag.h"
-#include "splitter/ov_splitter.h"
 #include "tests/support/error_matchers.h"
+#include "tests/support/run_time_control.h"
 
 namespace {
 
 using panes::Dimension;
 
-struct Control {
-  explicit Control(int pixelsPerInch) : platform(pixelsPerInch) {
-    platform.ambient.SetUserMode(true);
-    platform.surface.SetScaleSize(400, 300);
-    control.Initialize();
-  }
-  ~Control() { control.Terminate(); }
-  int32_t Width(int position) const { return control.Panes()->Items()[position - 1]->ExtentPixels(Dimension::X); }
-
-  host::sim::SimPlatform platform;
-  splitter::OvSplitter control{platform.Site()};
-};
+using Control = testing_support::ControlInstance;
 
 TEST(Resolution, TheControlsOwnLengthsFollowThePixelsPerInch) {
   for (auto [ppi, bar, grip, minimum, border] :
@@ -41,7 +29,7 @@ TEST(Resolution, TheControlsOwnLengthsFollowThePixelsPerInch) {
   }
 }
 
-TEST(Resolution, TheGrabSizeWidensTheGripOnEachSideAtTheResolutionAndIsSavedWhenSet) {
+TEST(Resolution, TheGrabSizeWidensTheGripOnEachSideAtTheResolution) {
   Control c(144);
   c.control.InitProperties();
   c.control.Panes()->Add();
@@ -53,13 +41,6 @@ TEST(Resolution, TheGrabSizeWidensTheGripOnEachSideAtTheResolutionAndIsSavedWhen
   for (auto [at, hit] : {std::pair{barStart - 6, false}, std::pair{barStart - 5, true}, std::pair{barEnd + 5, true},
                          std::pair{barEnd + 6, false}})
     EXPECT_EQ(c.control.Panes()->PaneAtPoint(static_cast<float>(at), 5) != nullptr, hit) << at;
-  host::sim::SimPropertyBag saved;
-  c.control.WriteProperties(saved);
-  EXPECT_EQ(saved.Value(u"SplitterGrabSize").ToLong(), 4);
-  c.control.SetSplitterGrabSize(2);
-  host::sim::SimPropertyBag plain;
-  c.control.WriteProperties(plain);
-  EXPECT_FALSE(plain.Contains(u"SplitterGrabSize"));
 }
 
 TEST(Resolution, SavedPixelLengthsLoadAtTheSamePhysicalSize) {

@@ -15,47 +15,6 @@
 
 namespace testing_support {
 
-// Reads a simulated DC's pixels as runs of named colours: "sh:0-98 hi:99" says x (or y)
-// 0 to 98 are shadow and 99 highlight. Unnamed colours show as their hex COLORREF.
-class RasterProbe {
- public:
-  RasterProbe(const host::sim::SimGdi& gdi, std::map<host::ColorRef, std::string> names)
-      : gdi_(gdi), names_(std::move(names)) {}
-
-  // From `from` to `to` inclusive; `to` -1 for the last pixel.
-  std::string Row(host::GdiHandle dc, int32_t y, int32_t from = 0, int32_t to = -1) const {
-    return Runs(from, to < 0 ? gdi_.Raster(dc)->Width() - 1 : to, [&](int32_t x) { return gdi_.Pixel(dc, x, y); });
-  }
-  std::string Column(host::GdiHandle dc, int32_t x, int32_t from = 0, int32_t to = -1) const {
-    return Runs(from, to < 0 ? gdi_.Raster(dc)->Height() - 1 : to, [&](int32_t y) { return gdi_.Pixel(dc, x, y); });
-  }
-
- private:
-  template <typename PixelAt>
-  std::string Runs(int32_t from, int32_t to, PixelAt pixelAt) const {
-    std::string text;
-    for (int32_t start = from; start <= to;) {
-      const host::ColorRef color = pixelAt(start);
-      int32_t end = start;
-      while (end + 1 <= to && pixelAt(end + 1) == color) ++end;
-      if (!text.empty()) text += ' ';
-      text += Name(color) + ':' + std::to_string(start);
-      if (end != start) text += '-' + std::to_string(end);
-      start = end + 1;
-    }
-    return text;
-  }
-  std::string Name(host::ColorRef color) const {
-    if (auto found = names_.find(color); found != names_.end()) return found->second;
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "%06X", color);
-    return hex;
-  }
-
-  const host::sim::SimGdi& gdi_;
-  std::map<host::ColorRef, std::string> names_;
-};
-
 namespace colors {
 using host::gdi::Rgb;
 inline constexpr host::ColorRef kBack = Rgb(0, 170, 0), kFace = Rgb(17, 17, 17), kShadow = Rgb(34, 34, 34),
@@ -96,12 +55,14 @@ class RasterPaintFixture : public ::testing::Test {
   }
   void Redraw() { painter.Redraw(Request()); }
 
-  std::string Row(int32_t y) const { return probe.Row(screen, y); }
-  // The four outer lines of the window: top and bottom rows, left and right columns.
-  std::vector<std::string> Edges() const {
-    return {Row(0), Row(config.height - 1), Column(0), Column(config.width - 1)};
+  // The window's pixels as runs of named colours: "sh:0-98 hi:99" says x (or y) 0 to 98 are
+  // shadow and 99 highlight; from `from` to `to` inclusive, `to` -1 for the last pixel.
+  std::string Row(int32_t y, int32_t from = 0, int32_t to = -1) const {
+    return Runs(from, to < 0 ? config.width - 1 : to, [&](int32_t x) { return gdi.Pixel(screen, x, y); });
   }
-  std::string Column(int32_t x) const { return probe.Column(screen, x); }
+  std::string Column(int32_t x, int32_t from = 0, int32_t to = -1) const {
+    return Runs(from, to < 0 ? config.height - 1 : to, [&](int32_t y) { return gdi.Pixel(screen, x, y); });
+  }
 
   host::sim::SimGdi gdi;
   host::GdiHandle screen = 0;
@@ -112,11 +73,27 @@ class RasterPaintFixture : public ::testing::Test {
   host::FontDescription font{u"Tahoma", true};
   std::shared_ptr<panes::OvPanes> panes = panes::OvPanes::Create();
   splitter::ControlPainter painter;
-  RasterProbe probe{
-      gdi, std::map<host::ColorRef, std::string>({std::pair(colors::kBack, "bg"), std::pair(colors::kFace, "face"),
-                                                  std::pair(colors::kShadow, "sh"), std::pair(colors::kHighlight, "hi"),
-                                                  std::pair(colors::kDarkShadow, "dk"), std::pair(colors::kLight, "lt"),
-                                                  std::pair(colors::kBlack, "black")})};
+
+ private:
+  template <typename PixelAt>
+  static std::string Runs(int32_t from, int32_t to, PixelAt pixelAt) {
+    static const std::map<host::ColorRef, std::string> names = {
+        {colors::kBack, "bg"},       {colors::kFace, "face"}, {colors::kShadow, "sh"},  {colors::kHighlight, "hi"},
+        {colors::kDarkShadow, "dk"}, {colors::kLight, "lt"},  {colors::kBlack, "black"}};
+    std::string text;
+    for (int32_t start = from; start <= to;) {
+      const host::ColorRef color = pixelAt(start);
+      int32_t end = start;
+      while (end + 1 <= to && pixelAt(end + 1) == color) ++end;
+      char hex[16];  // unnamed colours show as their hex COLORREF
+      std::snprintf(hex, sizeof hex, "%06X", color);
+      const auto name = names.find(color);
+      text += (text.empty() ? "" : " ") + (name != names.end() ? name->second : hex) + ':' + std::to_string(start);
+      if (end != start) text += '-' + std::to_string(end);
+      start = end + 1;
+    }
+    return text;
+  }
 };
 
 }  // namespace testing_support

@@ -1,6 +1,5 @@
 #pragma once
-// A control at run time in a 400 x 300 simulated window with flat panes, each at least 10
-// pixels (150 twips): the given widths, and a last pane that takes the rest.
+// Controls on the simulated platform at run time, in a 400 x 300 window and in twips.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -10,32 +9,38 @@
 
 namespace testing_support {
 
-class RunTimeControl : public ::testing::Test {
- protected:
-  void MakePanes(std::initializer_list<int32_t> widths) {
-    platform.ambient.SetUserMode(true);
+// One control on its own platform, initialized but not yet given its properties.
+struct ControlInstance {
+  explicit ControlInstance(int pixelsPerInch = 96) : platform(pixelsPerInch) {
     platform.surface.SetScaleSize(400, 300);
     control.Initialize();
+  }
+  panes::OvPanes& Panes() const { return *control.Panes(); }
+  panes::OvPane& Pane(int position) const { return *Panes().Items()[position - 1]; }
+  int32_t Width(int position) const { return Pane(position).ExtentPixels(panes::Dimension::X); }
+
+  host::sim::SimPlatform platform;
+  splitter::OvSplitter control{platform.Site()};
+};
+
+// A new control with flat panes, each at least 10 pixels (150 twips): the given widths, and
+// a last pane that takes the rest.
+class RunTimeControl : public ::testing::Test, public ControlInstance {
+ protected:
+  void MakePanes(std::initializer_list<int32_t> widths) {
     control.InitProperties();
-    auto& panes = *control.Panes();
-    for (size_t i = 0; i < widths.size(); ++i) panes.Add();
-    for (const panes::PanePtr& pane : panes.Items()) {
+    for (size_t i = 0; i < widths.size(); ++i) Panes().Add();
+    for (const panes::PanePtr& pane : Panes().Items()) {
       pane->SetAppearance(0);
       pane->SetMinimum(150);
     }
-    int position = 0;
-    for (int32_t width : widths) panes.Items()[position++]->SetExtentPixels(panes::Dimension::X, width);
-    panes.Relayout(false);
+    int position = 1;
+    for (int32_t width : widths) Pane(position++).SetExtentPixels(panes::Dimension::X, width);
+    Panes().Relayout(false);
     platform.trace.Clear();
     platform.events.Clear();
     platform.accessibility.Clear();
   }
-  int32_t Width(int position) const {
-    return control.Panes()->Items()[position - 1]->ExtentPixels(panes::Dimension::X);
-  }
-
-  host::sim::SimPlatform platform;
-  splitter::OvSplitter control{platform.Site()};
 };
 
 }  // namespace testing_support
