@@ -131,12 +131,9 @@ TEST_F(FormDesign, AClickSelectsASplitterAndTheKeysOpenItsPagesAndTheAboutBoxWit
     HWND about = WaitForDialog(L"About OvSplitter ActiveX control");
     if (!about) return ADD_FAILURE() << "Shift+F1 opened no About box";
     EXPECT_EQ(GetAncestor(GetWindow(about, GW_OWNER), GA_ROOT), form_->Handle()) << "it opens over the form";
-    // The component, its version and the web address, as the dialog's controls show them.
-    for (auto [control, text] :
-         {std::pair{IDC_ABOUT_TITLE, L"Orvane Splitter ActiveX Control"},
-          std::pair{IDC_ABOUT_VERSION, L"Version 1.0.45"}, std::pair{IDC_ABOUT_WWW_LABEL, L"WWW :"},
-          std::pair{IDC_ABOUT_SYSINFO, L"&System Info..."}, std::pair{IDOK, L"OK"}})
-      EXPECT_EQ(TextOf(GetDlgItem(about, control)), text) << control;
+    // The texts the About form sets, on the dialog's controls; the version from the file's own.
+    EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_TITLE)), L"Orvane Splitter ActiveX Control");
+    EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_VERSION)), L"Version 1.0.45");
     EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_WWW)).rfind(L"http://", 0), 0u);
     SaveWindow(about, L"about-box.bmp");  // for a person to look at
     Press(GetDlgItem(about, IDOK));

@@ -86,7 +86,9 @@ class OleDragDrop : public SplitterTest {
   IDropTarget* RegisteredTarget() const {
     return static_cast<IDropTarget*>(GetPropW(window_, L"OleDropTargetInterface"));
   }
+  // The target OLEDropMode 1 registers; 0 revokes it.
   IDropTarget* DropTarget() {
+    EXPECT_EQ(RegisteredTarget(), nullptr);
     control_.Put(L"OLEDropMode", 1);
     IDropTarget* target = RegisteredTarget();
     EXPECT_NE(target, nullptr);
@@ -116,15 +118,7 @@ class OleDragDrop : public SplitterTest {
   ForeignData data_;
 };
 
-TEST_F(OleDragDrop, DropModeOneRegistersTheWindowAndZeroRevokesIt) {
-  EXPECT_EQ(RegisteredTarget(), nullptr);
-  control_.Put(L"OLEDropMode", 1);
-  EXPECT_NE(RegisteredTarget(), nullptr);
-  control_.Put(L"OLEDropMode", 0);
-  EXPECT_EQ(RevokeDragDrop(window_), DRAGDROP_E_NOTREGISTERED);
-}
-
-TEST_F(OleDragDrop, DragAcrossRaisesDragOverWithItsStatesKeysAndClientPosition) {
+TEST_F(OleDragDrop, DragAcrossRaisesDragOverWithItsStatesKeysAndClientPositionUntilTheModeIsZero) {
   IDropTarget* target = DropTarget();
   ASSERT_NE(target, nullptr);
   DWORD effect = kCopyOrMove;
@@ -141,6 +135,8 @@ TEST_F(OleDragDrop, DragAcrossRaisesDragOverWithItsStatesKeysAndClientPosition) 
   for (const RecordedEvent& event : events_->Events()) EXPECT_TRUE(event.allByReference) << event.summary;
   // The drag is over: the target no longer holds the other program's data.
   EXPECT_EQ(data_.references, 1u);
+  control_.Put(L"OLEDropMode", 0);
+  EXPECT_EQ(RevokeDragDrop(window_), DRAGDROP_E_NOTREGISTERED);
 }
 
 TEST_F(OleDragDrop, EffectWrittenByAHandlerGoesBackWithinWhatTheSourceAllows) {
@@ -204,9 +200,7 @@ TEST_F(OleDragDrop, OLEDragWithNoButtonHeldOrNothingAllowedCompletesWithNoEffect
     EXPECT_EQ(seen.front(), L"OLEStartDrag(" + std::wstring(kData) + L", 3)");
     EXPECT_EQ(seen.back(), L"OLECompleteDrag(0)");
     for (size_t i = 1; i + 1 < seen.size(); ++i) EXPECT_EQ(seen[i], L"OLEGiveFeedback(0, -1)");
-    if (allowNothing) {
-      EXPECT_EQ(seen.size(), 2u);
-    }
+    if (allowNothing) EXPECT_EQ(seen.size(), 2u);
   }
 }
 

@@ -43,7 +43,6 @@ void Tick(HWND box) {
   SendMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), BN_CLICKED), reinterpret_cast<LPARAM>(box));
 }
 
-long Selected(HWND list) { return static_cast<long>(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
 long Entries(HWND list) { return static_cast<long>(SendMessageW(list, CB_GETCOUNT, 0, 0)); }
 
 // Waits for the information box the page shows, hands back its text and presses OK.
@@ -67,7 +66,7 @@ class PropertyPages : public SplitterTest {
 TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageEditsItsPanes) {
   Add(), Add();
   Pane(1).Put(L"Minimum", Width(1));  // inserting after pane 1 would halve it below this
-  const std::wstring widths[] = {std::to_wstring(Width(1)), std::to_wstring(Width(2)), std::to_wstring(Width(3))};
+  const std::wstring widths[] = {std::to_wstring(Width(1)), std::to_wstring(Width(2))};
   std::vector<CLSID> pages = PagesOf(splitter_->Control());
   IUnknown* object = Object();
 
@@ -82,9 +81,6 @@ TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageE
     HWND size = WaitFor([&] { return FindDescendant(frame, IDC_GENERAL_TXTSPLITTERSIZE); });
     if (!size) return ADD_FAILURE() << "no General page";
     EXPECT_EQ(TextOf(size), L"3");
-    EXPECT_EQ(Entries(FindDescendant(frame, IDC_GENERAL_CBOMOUSEPOINTER)), 17);
-    EXPECT_EQ(Selected(FindDescendant(frame, IDC_GENERAL_CBOORIENTATION)), 0);
-    EXPECT_EQ(TextOf(FindDescendant(frame, IDC_GENERAL_LBLSPLITTERSIZE)), L"SplitterSi&ze:");
     SaveWindow(frame, L"property-page-general.bmp");
 
     PostMessageW(frame, PSM_SETCURSEL, 1, 0);
@@ -95,8 +91,6 @@ TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageE
     if (!index) return ADD_FAILURE() << "no Panes page";
     HWND extent = FindDescendant(frame, IDC_PANES_TXTWIDTHHEIGHT);
     EXPECT_EQ(Entries(index), 3);
-    EXPECT_EQ(Selected(index), 0);
-    EXPECT_EQ(TextOf(FindDescendant(frame, IDC_PANES_LBLWIDTHHEIGHT)), L"&Width:");
     EXPECT_EQ(TextOf(extent), widths[0]);
     SaveWindow(frame, L"property-page-panes.bmp");
 
@@ -105,7 +99,6 @@ TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageE
     SendMessageW(extent, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1200"));
     Tick(FindDescendant(frame, IDC_PANES_CHKFIXED));
     Choose(index, 2);  // pane 2 gets the edits before pane 3 shows
-    EXPECT_NE(TextOf(extent), widths[2]);
 
     Choose(index, 0);
     Press(FindDescendant(frame, IDC_PANES_CMDADD));
