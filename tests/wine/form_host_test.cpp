@@ -32,8 +32,6 @@ class FormHostTest : public ::testing::Test {
     splitter_ = &form_->AddSplitter(L"OvSplitter1");
   }
 
-  void TearDown() override { form_.reset(); }
-
   const DispatchClient& Control() const { return splitter_->Control(); }
   DispatchClient Pane(long position) const { return PaneOf(*splitter_, position); }
   void AddPanes(int count) const {

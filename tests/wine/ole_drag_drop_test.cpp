@@ -70,17 +70,12 @@ void SetButtonDown(int key, bool down) {
 class OleDragDrop : public SplitterTest {
  protected:
   void SetUp() override {
-    SplitterTest::SetUp();
     control_ = splitter_->Control();
     window_ = WindowOf(control_);
     events_ = EventRecorder::Create();
     events_->Connect(control_.Pointer());
   }
-  void TearDown() override {
-    events_->Disconnect();
-    control_.Reset();
-    SplitterTest::TearDown();
-  }
+  void TearDown() override { events_->Disconnect(); }
 
   // The control's registered target, as RegisterDragDrop keeps it on the window.
   IDropTarget* RegisteredTarget() const {
@@ -200,7 +195,9 @@ TEST_F(OleDragDrop, OLEDragWithNoButtonHeldOrNothingAllowedCompletesWithNoEffect
     EXPECT_EQ(seen.front(), L"OLEStartDrag(" + std::wstring(kData) + L", 3)");
     EXPECT_EQ(seen.back(), L"OLECompleteDrag(0)");
     for (size_t i = 1; i + 1 < seen.size(); ++i) EXPECT_EQ(seen[i], L"OLEGiveFeedback(0, -1)");
-    if (allowNothing) EXPECT_EQ(seen.size(), 2u);
+    if (allowNothing) {
+      EXPECT_EQ(seen.size(), 2u);
+    }
   }
 }
 

@@ -2,7 +2,6 @@
 // Wine's property frame (OleCreatePropertyFrame) and worked from another thread as a user
 // would (what the pages apply is their own unit test; formhost's frame, which calls Apply,
 // is the design test's).
-// The pages are saved as BMP files beside the test program for a person to look at.
 
 #include "splitter_test.h"
 
@@ -46,12 +45,11 @@ void Tick(HWND box) {
 long Entries(HWND list) { return static_cast<long>(SendMessageW(list, CB_GETCOUNT, 0, 0)); }
 
 // Waits for the information box the page shows, hands back its text and presses OK.
-std::wstring DismissMessage(const wchar_t* picture = nullptr) {
+std::wstring DismissMessage() {
   HWND box = WaitForDialog(kTitle);
   if (!box) return ADD_FAILURE() << "no message box", std::wstring();
   std::wstring text = TextOf(GetDlgItem(box, kMessageText));
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(box, IDCANCEL)));
-  if (picture) SaveWindow(box, picture);
   Press(GetDlgItem(box, IDOK));
   EXPECT_TRUE(WaitUntilGone(box));
   return text;
@@ -81,7 +79,6 @@ TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageE
     HWND size = WaitFor([&] { return FindDescendant(frame, IDC_GENERAL_TXTSPLITTERSIZE); });
     if (!size) return ADD_FAILURE() << "no General page";
     EXPECT_EQ(TextOf(size), L"3");
-    SaveWindow(frame, L"property-page-general.bmp");
 
     PostMessageW(frame, PSM_SETCURSEL, 1, 0);
     HWND index = WaitFor([&] {
@@ -92,7 +89,6 @@ TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageE
     HWND extent = FindDescendant(frame, IDC_PANES_TXTWIDTHHEIGHT);
     EXPECT_EQ(Entries(index), 3);
     EXPECT_EQ(TextOf(extent), widths[0]);
-    SaveWindow(frame, L"property-page-panes.bmp");
 
     Choose(index, 1);
     EXPECT_EQ(TextOf(extent), widths[1]);
@@ -102,8 +98,7 @@ TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageE
 
     Choose(index, 0);
     Press(FindDescendant(frame, IDC_PANES_CMDADD));
-    EXPECT_EQ(DismissMessage(L"property-page-message.bmp"),
-              L"An error occurred when adding the pane: the width is less than the minimum.");
+    EXPECT_EQ(DismissMessage(), L"An error occurred when adding the pane: the width is less than the minimum.");
     EXPECT_EQ(Entries(index), 3);
 
     PostMessageW(frame, PSM_SETCURSEL, 2, 0);
@@ -113,7 +108,6 @@ TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageE
     });
     if (!increment) return ADD_FAILURE() << "no Behavior page";
     EXPECT_EQ(TextOf(increment), L"1");
-    SaveWindow(frame, L"property-page-behavior.bmp");
   });
   EXPECT_EQ(OleCreatePropertyFrame(nullptr, 0, 0, L"OvSplitter1", 1, &object, static_cast<ULONG>(pages.size()),
                                    pages.data(), LOCALE_USER_DEFAULT, 0, nullptr),
