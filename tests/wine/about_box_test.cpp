@@ -12,7 +12,6 @@
 #include <thread>
 
 #include "resource_ids.h"
-#include "automation/screen_capture.h"
 #include "automation/splitter_instance.h"
 #include "window_driver.h"
 

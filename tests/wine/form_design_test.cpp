@@ -1,8 +1,7 @@
 // formhost's design mode with the real OCX: the control's reported changes mark the form
 // changed until it is saved, the selected splitter's pages open in the form's own frame
 // and their edits show on the form at once and are saved, and the About box opens over the
-// form with its texts. Another thread plays the user's part in the modal windows; the form
-// with the frame open and the About box are saved as BMP files beside the test program.
+// form with its texts. Another thread plays the user's part in the modal windows.
 
 #include <gtest/gtest.h>
 
@@ -30,8 +29,6 @@ class FormDesign : public ::testing::Test {
     form_->AddSplitter(L"OvSplitter1");
     form_->AddSplitter(L"OvSplitter2");
   }
-  void TearDown() override { form_.reset(); }
-
   const DispatchClient& Control(size_t index) const { return form_->Splitters()[index]->Control(); }
 
   std::unique_ptr<FormWindow> form_;
@@ -78,14 +75,11 @@ TEST_F(FormDesign, ThePagesOfTheSelectedSplitterApplyTheirEditsToTheFormAtOnceAn
     SendMessageTimeoutW(apply, BM_CLICK, 0, 0, SMTO_NORMAL, 10000, nullptr);
     EXPECT_FALSE(IsWindowEnabled(apply));
     EXPECT_EQ(TextOf(form_->Handle()), L"Form1 [design] *") << "applied while the frame is open";
-    SaveWindow(form_->Handle(), L"form-design-pages.bmp");
     Press(GetDlgItem(frame, IDOK));
     EXPECT_TRUE(WaitUntilGone(frame));
   });
   form_->ShowPropertyPages();
   user.join();
-  PumpMessagesUntilQuiet(300);  // the form repaints where the frame was, then shows the thicker bar
-  SaveWindow(form_->Handle(), L"form-design-applied.bmp");
 
   EXPECT_EQ(Control(1).Get(L"SplitterSize").AsLong(), 9);
   EXPECT_EQ(Control(0).Get(L"SplitterSize").AsLong(), 3);
@@ -131,14 +125,10 @@ TEST_F(FormDesign, AClickSelectsASplitterAndTheKeysOpenItsPagesAndTheAboutBoxWit
     HWND about = WaitForDialog(L"About OvSplitter ActiveX control");
     if (!about) return ADD_FAILURE() << "Shift+F1 opened no About box";
     EXPECT_EQ(GetAncestor(GetWindow(about, GW_OWNER), GA_ROOT), form_->Handle()) << "it opens over the form";
-    // The component, its version and the web address, as the dialog's controls show them.
-    for (auto [control, text] :
-         {std::pair{IDC_ABOUT_TITLE, L"Orvane Splitter ActiveX Control"},
-          std::pair{IDC_ABOUT_VERSION, L"Version 1.0.45"}, std::pair{IDC_ABOUT_WWW_LABEL, L"WWW :"},
-          std::pair{IDC_ABOUT_SYSINFO, L"&System Info..."}, std::pair{IDOK, L"OK"}})
-      EXPECT_EQ(TextOf(GetDlgItem(about, control)), text) << control;
+    // The texts the About form sets, on the dialog's controls; the version from the file's own.
+    EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_TITLE)), L"Orvane Splitter ActiveX Control");
+    EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_VERSION)), L"Version 1.0.45");
     EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_WWW)).rfind(L"http://", 0), 0u);
-    SaveWindow(about, L"about-box.bmp");  // for a person to look at
     Press(GetDlgItem(about, IDOK));
     EXPECT_TRUE(WaitUntilGone(about));
   });

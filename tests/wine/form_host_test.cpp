@@ -27,14 +27,10 @@ RECT ClientRectInParent(HWND window) {
 
 class FormHostTest : public ::testing::Test {
  protected:
-  explicit FormHostTest(FormOptions options = {}) : options_(options) {}
-
   void SetUp() override {
-    form_ = std::make_unique<FormWindow>(options_);
+    form_ = std::make_unique<FormWindow>();
     splitter_ = &form_->AddSplitter(L"OvSplitter1");
   }
-
-  void TearDown() override { form_.reset(); }
 
   const DispatchClient& Control() const { return splitter_->Control(); }
   DispatchClient Pane(long position) const { return PaneOf(*splitter_, position); }
@@ -48,7 +44,6 @@ class FormHostTest : public ::testing::Test {
     return child;
   }
 
-  FormOptions options_;
   std::unique_ptr<FormWindow> form_;
   SplitterSite* splitter_ = nullptr;
 };
@@ -162,53 +157,30 @@ TEST(FirstDisplay, EveryRoadFitsTheLastPaneOnceWhenTheControlIsFirstShown) {
   }
 }
 
-TEST_F(FormHostTest, TheSimpleFrameSiteSeesTheControlWindowsMessages) {
-  int before = splitter_->FilteredMessages();
-  // Right-button messages, which start no drag and move no focus: nothing else is sent.
-  SendMessageW(splitter_->Window(), WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(4, 4));
-  SendMessageW(splitter_->Window(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
-  SendMessageW(splitter_->Window(), WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
-  EXPECT_EQ(splitter_->FilteredMessages(), before + 3);
+// With a simple frame site, the container sees the control window's messages first; the
+// control runs without one too. Right-button messages start no drag and move no focus.
+class FrameSite : public ::testing::TestWithParam<bool> {};
+
+TEST_P(FrameSite, SeesTheControlWindowsMessagesAndTheControlRunsWithoutOne) {
+  FormWindow form(FormOptions{.frameSite = GetParam()});
+  SplitterSite& splitter = form.AddSplitter(L"OvSplitter1");
+  form.ResizeClient(500, 300);
+  const int before = splitter.FilteredMessages();
+  for (UINT message : {WM_MOUSEMOVE, WM_RBUTTONDOWN, WM_RBUTTONUP})
+    SendMessageW(splitter.Window(), message, message == WM_RBUTTONUP ? 0 : MK_RBUTTON, MAKELPARAM(4, 4));
+  EXPECT_EQ(splitter.FilteredMessages(), before + (GetParam() ? 3 : 0));
 }
 
-class FormWithoutFrameSiteTest : public FormHostTest {
- protected:
-  FormWithoutFrameSiteTest() : FormHostTest(FormOptions{{640, 480}, true, false}) {}
-};
+INSTANTIATE_TEST_SUITE_P(Containers, FrameSite, ::testing::Bool());
 
-TEST_F(FormWithoutFrameSiteTest, TheControlRunsWithoutASimpleFrameSite) {
-  SendMessageW(splitter_->Window(), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
-  form_->ResizeClient(500, 300);
-  EXPECT_EQ(splitter_->FilteredMessages(), 0);
-  EXPECT_EQ(Pane(1).Get(L"Height").AsLong(), (300 - 2 * FormWindow::kMargin - 4) * kTwipsPerPixel);
-}
-
-TEST_F(FormHostTest, BoundWindowedControlsEndOnTheirPanesAndFollowResizesOfEitherMode) {
+TEST_F(FormHostTest, BoundWindowedControlsEndOnTheirPanesAndFollowResizes) {
   AddPanes(2);
   ChildControl* bound[] = {&Bind(1, L"tree"), &Bind(2, L"list"), &Bind(3, L"edit")};
-  for (long i = 1; i <= 3; ++i)
-    EXPECT_EQ(Text(bound[i - 1]->PixelRect()), Text(PanePixels(*splitter_, i))) << "pane " << i;
-
-  form_->ResizeClient(700, 420);
-  EXPECT_EQ(Text(bound[2]->PixelRect()), Text(PanePixels(*splitter_, 3)));
-  EXPECT_EQ(Text(bound[0]->PixelRect()), Text(PanePixels(*splitter_, 1)));
-
-  // Proportional around a fixed first pane: through tiny (no error) and large, and back.
-  Control().Put(L"ResizeMode", 1L);
-  Pane(1).Put(L"Fixed", true);
-  auto widths = [&] {
-    std::vector<long> pixels;
-    for (long i = 1; i <= 3; ++i) pixels.push_back(PanePixels(*splitter_, i).right - PanePixels(*splitter_, i).left);
-    return pixels;
-  };
-  const std::vector<long> before = widths();
-  form_->ResizeClient(40, 40);
-  form_->ResizeClient(1000, 420);
-  EXPECT_EQ(widths()[0], before[0]);
-  EXPECT_NEAR(static_cast<double>(widths()[1]) / widths()[2], static_cast<double>(before[1]) / before[2], 0.02);
-  form_->ResizeClient(700, 420);
-  for (size_t i = 0; i < 3; ++i) EXPECT_NEAR(widths()[i], before[i], 1) << "pane " << i + 1;
-  EXPECT_EQ(Text(bound[1]->PixelRect()), Text(PanePixels(*splitter_, 2)));
+  for (bool resized : {false, true}) {
+    if (resized) form_->ResizeClient(700, 420);
+    for (long i = 1; i <= 3; ++i)
+      EXPECT_EQ(Text(bound[i - 1]->PixelRect()), Text(PanePixels(*splitter_, i))) << "pane " << i << resized;
+  }
 }
 
 TEST_F(FormHostTest, AControlOfTheSameNameOutsideTheSplitterIsNotMoved) {
@@ -262,12 +234,6 @@ TEST_F(FormHostTest, AThousandDrawsIntoAContainersDcLeaveNoGdiObjectBehind) {
 }
 
 using win32::UniqueVariant;
-
-VariantValue Parsed(const std::wstring& text) {
-  TextCursor cursor(text);
-  VARIANT parsed = ParseVariant(cursor).release();
-  return VariantValue::Adopt(parsed);
-}
 
 // The demo's form, saved and opened again by run_form_files.sh, holds values of the common
 // types; here each type's limits and the notation's odd cases.

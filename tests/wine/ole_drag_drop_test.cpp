@@ -70,23 +70,20 @@ void SetButtonDown(int key, bool down) {
 class OleDragDrop : public SplitterTest {
  protected:
   void SetUp() override {
-    SplitterTest::SetUp();
     control_ = splitter_->Control();
     window_ = WindowOf(control_);
     events_ = EventRecorder::Create();
     events_->Connect(control_.Pointer());
   }
-  void TearDown() override {
-    events_->Disconnect();
-    control_.Reset();
-    SplitterTest::TearDown();
-  }
+  void TearDown() override { events_->Disconnect(); }
 
   // The control's registered target, as RegisterDragDrop keeps it on the window.
   IDropTarget* RegisteredTarget() const {
     return static_cast<IDropTarget*>(GetPropW(window_, L"OleDropTargetInterface"));
   }
+  // The target OLEDropMode 1 registers; 0 revokes it.
   IDropTarget* DropTarget() {
+    EXPECT_EQ(RegisteredTarget(), nullptr);
     control_.Put(L"OLEDropMode", 1);
     IDropTarget* target = RegisteredTarget();
     EXPECT_NE(target, nullptr);
@@ -116,15 +113,7 @@ class OleDragDrop : public SplitterTest {
   ForeignData data_;
 };
 
-TEST_F(OleDragDrop, DropModeOneRegistersTheWindowAndZeroRevokesIt) {
-  EXPECT_EQ(RegisteredTarget(), nullptr);
-  control_.Put(L"OLEDropMode", 1);
-  EXPECT_NE(RegisteredTarget(), nullptr);
-  control_.Put(L"OLEDropMode", 0);
-  EXPECT_EQ(RevokeDragDrop(window_), DRAGDROP_E_NOTREGISTERED);
-}
-
-TEST_F(OleDragDrop, DragAcrossRaisesDragOverWithItsStatesKeysAndClientPosition) {
+TEST_F(OleDragDrop, DragAcrossRaisesDragOverWithItsStatesKeysAndClientPositionUntilTheModeIsZero) {
   IDropTarget* target = DropTarget();
   ASSERT_NE(target, nullptr);
   DWORD effect = kCopyOrMove;
@@ -141,6 +130,8 @@ TEST_F(OleDragDrop, DragAcrossRaisesDragOverWithItsStatesKeysAndClientPosition) 
   for (const RecordedEvent& event : events_->Events()) EXPECT_TRUE(event.allByReference) << event.summary;
   // The drag is over: the target no longer holds the other program's data.
   EXPECT_EQ(data_.references, 1u);
+  control_.Put(L"OLEDropMode", 0);
+  EXPECT_EQ(RevokeDragDrop(window_), DRAGDROP_E_NOTREGISTERED);
 }
 
 TEST_F(OleDragDrop, EffectWrittenByAHandlerGoesBackWithinWhatTheSourceAllows) {

@@ -13,16 +13,10 @@ namespace {
 class OutParameters : public SplitterTest {
  protected:
   void SetUp() override {
-    SplitterTest::SetUp();
     Add();
     unknown_ = Interface<IUnknown>(splitter_->Control().Pointer(), IID_IUnknown);
     pane_ = Pane(1);
   }
-  void TearDown() override {
-    pane_.Reset(), unknown_.Reset();
-    SplitterTest::TearDown();
-  }
-
   // The dual interfaces' IDispatch is their own vtable.
   _OvSplitter* Splitter() const { return static_cast<_OvSplitter*>(splitter_->Control().Pointer()); }
   _OvPanes* Collection() const { return static_cast<_OvPanes*>(panes_.Pointer()); }

@@ -2,8 +2,6 @@
 // up, the default members, VARIANTs of every automation type kept as given, the errors
 // with their numbers, texts and sources, and pane writes in the units of the site.
 
-#include <cstring>
-
 #include "same_variant.h"
 #include "splitter_test.h"
 
@@ -53,37 +51,9 @@ TEST_F(PanesThroughDispatch, TagHoldsAnObjectByReference) {
   EXPECT_EQ(DispatchClient::From(pane.Get(L"Tag")).Identity(), picture.Identity());
 }
 
-// A SAFEARRAY of the element type, its elements given in storage order.
-VariantValue ArrayOf(VARTYPE type, std::vector<SAFEARRAYBOUND> bounds, const std::vector<VariantValue>& elements) {
-  VariantValue value;
-  value.Raw().vt = VT_ARRAY | type;
-  if (bounds.empty()) return value;  // an array not dimensioned yet
-  SAFEARRAY* array = SafeArrayCreate(type, static_cast<UINT>(bounds.size()), bounds.data());
-  V_ARRAY(&value.Raw()) = array;
-  UINT size = SafeArrayGetElemsize(array);
-  win32::AccessedArray access(array);
-  for (size_t i = 0; i < elements.size(); ++i) {
-    auto* slot = static_cast<BYTE*>(access.data()) + i * size;
-    VARIANT copy;
-    VariantInit(&copy);
-    VariantCopy(&copy, const_cast<VARIANT*>(&elements[i].Raw()));
-    DECIMAL decimal = V_DECIMAL(&copy);
-    decimal.wReserved = 0;
-    if (type == VT_VARIANT)
-      *reinterpret_cast<VARIANT*>(slot) = copy;
-    else if (type == VT_DECIMAL)
-      std::memcpy(slot, &decimal, size);
-    else
-      std::memcpy(slot, &V_UI1(&copy), size);  // the array owns what the copy held
-  }
-  return value;
-}
-
 TEST_F(PanesThroughDispatch, TagAndKeyKeepEveryAutomationTypeAndWidenTheOthers) {
-  VariantValue grid = ArrayOf(VT_I4, {{2, 1}, {3, -1}}, {1L, 2L, 3L, 4L, 5L, 6L});
+  VariantValue grid = Parsed(L"Array I4 (1 To 2, -1 To 1) {1, 2, 3, 4, 5, 6}");
   VariantValue date = Of(VT_DATE, 36527.75);
-  VariantValue decimal = Of(DECIMAL{0, {{10, DECIMAL_NEG}}, 7, {.Lo64 = 99}});
-  VariantValue currency = Of(VT_CY, int64_t{-123456789});
   const VariantValue kept[] = {
       Of(VT_UI1, uint8_t{200}),
       Of(VT_I2, int16_t{-300}),
@@ -91,21 +61,22 @@ TEST_F(PanesThroughDispatch, TagAndKeyKeepEveryAutomationTypeAndWidenTheOthers) 
       Of(VT_I8, (1LL << 40) + 1),
       Of(VT_R4, 1.5f),
       -2.25,
-      currency,
+      Of(VT_CY, int64_t{-123456789}),
       date,
-      decimal,
+      Parsed(L"Decimal -12912720851.5966861411"),
       L" text ",
       Of(VT_ERROR, SCODE(0x800A0005)),
       true,
       Of(VT_NULL, 0),
       VariantValue(),
       grid,
-      ArrayOf(VT_BSTR, {{2, 0}}, {L"a", L""}),
-      ArrayOf(VT_VARIANT, {{3, 1}}, {grid, date, ArrayOf(VT_VARIANT, {}, {})}),
-      ArrayOf(VT_UI1, {{0, 0}}, {}),
-      ArrayOf(VT_DECIMAL, {{1, 0}}, {decimal}),
-      ArrayOf(VT_CY, {{1, 0}, {1, 0}}, {currency}),
-      ArrayOf(VT_ERROR, {{1, 0}}, {Of(VT_ERROR, DISP_E_PARAMNOTFOUND)}),
+      Parsed(L"Array BSTR (0 To 1) {\"a\", \"\"}"),
+      Parsed(L"Array Variant (1 To 3) {" + VariantText(grid.Raw()) + L", " + VariantText(date.Raw()) +
+             L", Array Variant ()}"),
+      Parsed(L"Array UI1 (0 To -1) {}"),
+      Parsed(L"Array Decimal (0 To 0) {-12912720851.5966861411}"),
+      Parsed(L"Array CY (0 To 0, 0 To 0) {-12345.6789}"),
+      Parsed(L"Array Error (0 To 0) {0x80020004}"),
   };
   DispatchClient pane = Pane(1);
   for (const VariantValue& value : kept) {
@@ -123,7 +94,7 @@ TEST_F(PanesThroughDispatch, TagAndKeyKeepEveryAutomationTypeAndWidenTheOthers) 
       {Of(VT_UI2, uint16_t{60000}), 60000L},
       {Of(VT_INT, -7), -7L},
       {Of(VT_UI4, 4000000000u), Of(VT_I8, 4000000000LL)},
-      {Of(VT_UI8, ~0ull), Of(DECIMAL{0, {{0, 0}}, 0, {.Lo64 = ~0ull}})}};
+      {Of(VT_UI8, ~0ull), Parsed(L"Decimal 18446744073709551615")}};
   for (const auto& [given, expected] : widened) {
     pane.Put(L"Tag", given);
     EXPECT_TRUE(SameVariant(expected.Raw(), pane.Get(L"Tag").Raw())) << "type " << given.Type();

@@ -53,34 +53,27 @@ class Persistence : public ::testing::Test {
   // A configured control: vertical, a border, three panes with settings of many types.
   void SetUp() override {
     const DispatchClient& control = original_.Control();
-    control.Put(L"Orientation", 1L);
-    control.Put(L"BorderStyle", 1L);
-    control.Put(L"SplitterStyle", 1L);
-    control.Put(L"WhatsThisHelpID", 12L);
-    control.Put(L"OLEDropMode", 1L);
-    control.Put(L"SplitterKeyboard", true);
-    control.Put(L"SplitterIncrement", 7L);
+    const std::pair<const wchar_t*, VariantValue> settings[] = {
+        {L"Orientation", 1L},      {L"BorderStyle", 1L},        {L"SplitterStyle", 1L},
+        {L"WhatsThisHelpID", 12L}, {L"OLEDropMode", 1L},        {L"SplitterIncrement", 7L},
+        {L"ResizeMode", 1L},       {L"SplitterKeyboard", true}, {L"LiveDrag", true}};
+    for (const auto& [name, value] : settings) control.Put(name, value);
     ComPtr<IPictureDisp> icon = IconPicture();
     control.PutRef(L"MouseIcon", VariantValue(static_cast<IDispatch*>(icon.Get())));
     DispatchClient panes = control.Object(L"Panes");
     panes.Call(L"Add", VariantValue::Missing(), L"second");
     panes.Call(L"Add", VariantValue::Missing(), L"third", 0L, L"Text1");
-    const VariantValue tags[] = {Of(VT_CY, int64_t{123456}), Of(VT_DATE, 45000.25), Of(VT_UI1, uint8_t{200}),
-                                 Of(VT_BOOL, VARIANT_TRUE)};
+    const VariantValue tags[] = {Of(VT_CY, int64_t{123456}), Of(VT_DATE, 45000.25), Of(VT_UI1, uint8_t{200})};
     for (long i = 1; i <= 3; ++i) {
       DispatchClient pane = panes.Object(L"Item", i);
       pane.Put(L"Tag", tags[i - 1]);
       pane.Put(L"Name", L"Pan\u00e9 \u03a9 " + std::to_wstring(i));
       pane.Put(L"Minimum", 150L * i);
     }
-    panes.Object(L"Item", 1L).Put(L"Key", 2.5);
-    panes.Object(L"Item", 2L).Put(L"ResizeChildControl", false);
-    control.Put(L"ResizeMode", 1L);
-    control.Put(L"LiveDrag", true);
-    panes.Object(L"Item", 1L).Put(L"Fixed", true);
-    panes.Object(L"Item", 3L).Put(L"Maximum", 9000L);
-    panes.Object(L"Item", 2L).Put(L"Collapsible", true);
-    panes.Object(L"Item", 2L).Put(L"Collapsed", true);
+    const std::tuple<long, const wchar_t*, VariantValue> paneSettings[] = {
+        {1, L"Key", 2.5},       {2, L"ResizeChildControl", false}, {1, L"Fixed", true},
+        {3, L"Maximum", 9000L}, {2, L"Collapsible", true},         {2, L"Collapsed", true}};
+    for (const auto& [pane, name, value] : paneSettings) panes.Object(L"Item", pane).Put(name, value);
   }
 
   SplitterInstance original_;
@@ -192,40 +185,30 @@ TEST_F(Persistence, WhatTheOtherArchitectureSavedLoadsAsItWas) {
     GTEST_SKIP() << "nothing saved by the other architecture yet";
   }
   const std::wstring expected = Describe(original_.Control());
-  {  // the bag
+  auto load = [&](const char* road, auto&& into) {
+    SplitterInstance loaded(SplitterOptions{.initNew = false});
+    ASSERT_EQ(into(loaded.Control().Pointer()), S_OK) << road << ": " << ErrorDescription();
+    EXPECT_EQ(Describe(loaded.Control()), expected) << road;
+  };
+  load("the bag", [&](IUnknown* control) {
     const std::string bytes((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
     std::wstring lines(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
     ComPtr<TextPropertyBag> reread = TextPropertyBag::Create();
     for (size_t start = 0, end; (end = lines.find(L'\n', start)) != std::wstring::npos; start = end + 1)
       reread->AddLine(lines.substr(start, end - start));
-    SplitterInstance loaded(SplitterOptions{.initNew = false});
-    ASSERT_EQ(Interface<IPersistPropertyBag>(loaded.Control().Pointer(), IID_IPersistPropertyBag)
-                  ->Load(reread.Get(), nullptr),
-              S_OK)
-        << ErrorDescription();
-    EXPECT_EQ(Describe(loaded.Control()), expected) << "the bag";
-  }
-  {  // the stream
+    return Interface<IPersistPropertyBag>(control, IID_IPersistPropertyBag)->Load(reread.Get(), nullptr);
+  });
+  load("the stream", [&](IUnknown* control) {
     ComPtr<IStream> input;
-    ASSERT_EQ(
-        SHCreateStreamOnFileEx((dir + L"stream" + other + L".bin").c_str(), STGM_READ, 0, FALSE, nullptr, input.Out()),
-        S_OK);
-    SplitterInstance loaded(SplitterOptions{.initNew = false});
-    ASSERT_EQ(Interface<IPersistStreamInit>(loaded.Control().Pointer(), IID_IPersistStreamInit)->Load(input.Get()),
-              S_OK)
-        << ErrorDescription();
-    EXPECT_EQ(Describe(loaded.Control()), expected) << "the stream";
-  }
-  {  // the compound file
+    SHCreateStreamOnFileEx((dir + L"stream" + other + L".bin").c_str(), STGM_READ, 0, FALSE, nullptr, input.Out());
+    return Interface<IPersistStreamInit>(control, IID_IPersistStreamInit)->Load(input.Get());
+  });
+  load("the compound file", [&](IUnknown* control) {
     ComPtr<IStorage> input;
-    ASSERT_EQ(StgOpenStorage((dir + L"storage" + other + L".stg").c_str(), nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE,
-                             nullptr, 0, input.Out()),
-              S_OK);
-    SplitterInstance loaded(SplitterOptions{.initNew = false});
-    ASSERT_EQ(Interface<IPersistStorage>(loaded.Control().Pointer(), IID_IPersistStorage)->Load(input.Get()), S_OK)
-        << ErrorDescription();
-    EXPECT_EQ(Describe(loaded.Control()), expected) << "the compound file";
-  }
+    StgOpenStorage((dir + L"storage" + other + L".stg").c_str(), nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, nullptr, 0,
+                   input.Out());
+    return Interface<IPersistStorage>(control, IID_IPersistStorage)->Load(input.Get());
+  });
 }
 
 // A container whose extender fails to give the control's place ends the load with the

@@ -18,16 +18,10 @@ using NamedValues = std::vector<std::pair<long, std::wstring>>;
 class PropertyBrowsing : public SplitterTest {
  protected:
   void SetUp() override {
-    SplitterTest::SetUp();
     IDispatch* control = splitter_->Control().Pointer();
     ASSERT_EQ(control->QueryInterface(IID_IPerPropertyBrowsing, reinterpret_cast<void**>(browsing_.Out())), S_OK);
     ASSERT_EQ(control->GetTypeInfo(0, 0, info_.Out()), S_OK);
   }
-  void TearDown() override {
-    browsing_.Reset(), info_.Reset();
-    SplitterTest::TearDown();
-  }
-
   DISPID Id(const wchar_t* property) const { return splitter_->Control().IdOf(property); }
 
   // The constants of the enumeration that the type library declares as the property's type.

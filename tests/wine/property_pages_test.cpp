@@ -2,7 +2,6 @@
 // Wine's property frame (OleCreatePropertyFrame) and worked from another thread as a user
 // would (what the pages apply is their own unit test; formhost's frame, which calls Apply,
 // is the design test's).
-// The pages are saved as BMP files beside the test program for a person to look at.
 
 #include "splitter_test.h"
 
@@ -43,16 +42,14 @@ void Tick(HWND box) {
   SendMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), BN_CLICKED), reinterpret_cast<LPARAM>(box));
 }
 
-long Selected(HWND list) { return static_cast<long>(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
 long Entries(HWND list) { return static_cast<long>(SendMessageW(list, CB_GETCOUNT, 0, 0)); }
 
 // Waits for the information box the page shows, hands back its text and presses OK.
-std::wstring DismissMessage(const wchar_t* picture = nullptr) {
+std::wstring DismissMessage() {
   HWND box = WaitForDialog(kTitle);
   if (!box) return ADD_FAILURE() << "no message box", std::wstring();
   std::wstring text = TextOf(GetDlgItem(box, kMessageText));
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(box, IDCANCEL)));
-  if (picture) SaveWindow(box, picture);
   Press(GetDlgItem(box, IDOK));
   EXPECT_TRUE(WaitUntilGone(box));
   return text;
@@ -67,7 +64,7 @@ class PropertyPages : public SplitterTest {
 TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageEditsItsPanes) {
   Add(), Add();
   Pane(1).Put(L"Minimum", Width(1));  // inserting after pane 1 would halve it below this
-  const std::wstring widths[] = {std::to_wstring(Width(1)), std::to_wstring(Width(2)), std::to_wstring(Width(3))};
+  const std::wstring widths[] = {std::to_wstring(Width(1)), std::to_wstring(Width(2))};
   std::vector<CLSID> pages = PagesOf(splitter_->Control());
   IUnknown* object = Object();
 
@@ -82,10 +79,6 @@ TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageE
     HWND size = WaitFor([&] { return FindDescendant(frame, IDC_GENERAL_TXTSPLITTERSIZE); });
     if (!size) return ADD_FAILURE() << "no General page";
     EXPECT_EQ(TextOf(size), L"3");
-    EXPECT_EQ(Entries(FindDescendant(frame, IDC_GENERAL_CBOMOUSEPOINTER)), 17);
-    EXPECT_EQ(Selected(FindDescendant(frame, IDC_GENERAL_CBOORIENTATION)), 0);
-    EXPECT_EQ(TextOf(FindDescendant(frame, IDC_GENERAL_LBLSPLITTERSIZE)), L"SplitterSi&ze:");
-    SaveWindow(frame, L"property-page-general.bmp");
 
     PostMessageW(frame, PSM_SETCURSEL, 1, 0);
     HWND index = WaitFor([&] {
@@ -95,22 +88,17 @@ TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageE
     if (!index) return ADD_FAILURE() << "no Panes page";
     HWND extent = FindDescendant(frame, IDC_PANES_TXTWIDTHHEIGHT);
     EXPECT_EQ(Entries(index), 3);
-    EXPECT_EQ(Selected(index), 0);
-    EXPECT_EQ(TextOf(FindDescendant(frame, IDC_PANES_LBLWIDTHHEIGHT)), L"&Width:");
     EXPECT_EQ(TextOf(extent), widths[0]);
-    SaveWindow(frame, L"property-page-panes.bmp");
 
     Choose(index, 1);
     EXPECT_EQ(TextOf(extent), widths[1]);
     SendMessageW(extent, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1200"));
     Tick(FindDescendant(frame, IDC_PANES_CHKFIXED));
     Choose(index, 2);  // pane 2 gets the edits before pane 3 shows
-    EXPECT_NE(TextOf(extent), widths[2]);
 
     Choose(index, 0);
     Press(FindDescendant(frame, IDC_PANES_CMDADD));
-    EXPECT_EQ(DismissMessage(L"property-page-message.bmp"),
-              L"An error occurred when adding the pane: the width is less than the minimum.");
+    EXPECT_EQ(DismissMessage(), L"An error occurred when adding the pane: the width is less than the minimum.");
     EXPECT_EQ(Entries(index), 3);
 
     PostMessageW(frame, PSM_SETCURSEL, 2, 0);
@@ -120,7 +108,6 @@ TEST_F(PropertyPages, InThePropertyFrameEveryPageShowsTheControlAndThePanesPageE
     });
     if (!increment) return ADD_FAILURE() << "no Behavior page";
     EXPECT_EQ(TextOf(increment), L"1");
-    SaveWindow(frame, L"property-page-behavior.bmp");
   });
   EXPECT_EQ(OleCreatePropertyFrame(nullptr, 0, 0, L"OvSplitter1", 1, &object, static_cast<ULONG>(pages.size()),
                                    pages.data(), LOCALE_USER_DEFAULT, 0, nullptr),

@@ -50,7 +50,6 @@ round_trip() {
 round_trip "nested splitters in design mode" --nested --design --size 640x400 --resize 660x410
 round_trip "nested splitters at run time" --nested --size 640x400 --resize 700x420
 round_trip "the demo's form, keys and tags of many types" --open "$(ov_winepath "$demo")"
-round_trip "the demo's form in design mode" --open "$(ov_winepath "$demo")" --design
 
 # damaged <sed edit of the demo's form> <what stderr must say>
 damaged() {

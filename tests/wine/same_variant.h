@@ -1,7 +1,7 @@
 #pragma once
-// Variants made of a type and a value's bytes, and two Variants compared through the form
-// file's notation, which names the type and writes the whole value (arrays with their bounds
-// and every element).
+// Variants made of a type and a value's bytes or read from the form file's notation, and two
+// Variants compared through that notation, which names the type and writes the whole value
+// (arrays with their bounds and every element).
 #include <windows.h>
 #include <oleauto.h>
 
@@ -29,6 +29,13 @@ inline VariantValue Of(DECIMAL value) {
   V_DECIMAL(&made.Raw()) = value;
   made.Raw().vt = VT_DECIMAL;  // after the fields: a DECIMAL shares the type's bytes
   return made;
+}
+
+// The Variant a form file's text holds.
+inline VariantValue Parsed(const std::wstring& text) {
+  TextCursor cursor(text);
+  VARIANT parsed = ParseVariant(cursor).release();
+  return VariantValue::Adopt(parsed);
 }
 
 inline ::testing::AssertionResult SameVariant(const VARIANT& a, const VARIANT& b) {

@@ -72,20 +72,10 @@ inline long InnerTwips3D(long pixels) { return (pixels - 4) * kTwipsPerPixel; }
 
 class SplitterTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    splitter_ = std::make_unique<SplitterInstance>();
-    panes_ = splitter_->Panes();
-  }
-
-  void TearDown() override {
-    panes_.Reset();
-    splitter_.reset();
-  }
-
   DispatchClient Pane(long position) const { return panes_.Object(L"Item", position); }
   long Count() const { return panes_.Get(L"Count").AsLong(); }
   DispatchClient Add() const { return DispatchClient::From(panes_.Call(L"Add")); }
 
-  std::unique_ptr<SplitterInstance> splitter_;
-  DispatchClient panes_;
+  std::unique_ptr<SplitterInstance> splitter_ = std::make_unique<SplitterInstance>();
+  DispatchClient panes_ = splitter_->Panes();
 };

@@ -7,7 +7,6 @@ namespace {
 class PaneEnumeration : public SplitterTest {
  protected:
   void SetUp() override {
-    SplitterTest::SetUp();
     Add(), Add(), Add();
     Pane(2).Put(L"Name", L"B");
     VariantValue result = panes_.Invoke(DISPID_NEWENUM, DISPATCH_METHOD | DISPATCH_PROPERTYGET, {}, L"NewEnum");
@@ -15,11 +14,6 @@ class PaneEnumeration : public SplitterTest {
     enumerator_ = Interface<IEnumVARIANT>(result.AsUnknown(), IID_IEnumVARIANT);
     ASSERT_TRUE(enumerator_);
   }
-  void TearDown() override {
-    enumerator_.Reset();
-    SplitterTest::TearDown();
-  }
-
   // Next(count) as names, with the HRESULT it answered.
   static std::vector<std::wstring> Next(IEnumVARIANT* enumerator, ULONG count, HRESULT* answer) {
     std::vector<VARIANT> items(count);

@@ -1,6 +1,6 @@
 #pragma once
 // Playing the user's part from another thread: finding the windows a modal loop shows,
-// reading their texts, pressing their buttons and saving what they look like.
+// reading their texts and pressing their buttons.
 
 #include <windows.h>
 
@@ -8,9 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "automation/screen_capture.h"
-
-// The folder of the test program, where its pictures go.
+// The folder of the test program.
 inline std::wstring TestDirectory() {
   wchar_t path[MAX_PATH];
   DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -49,14 +47,6 @@ inline HWND FindDescendant(HWND parent, int id) {
     if (HWND found = FindDescendant(child, id)) return found;
   }
   return nullptr;
-}
-
-inline void SaveWindow(HWND window, const wchar_t* name) {
-  RECT bounds;
-  GetWindowRect(window, &bounds);
-  // Let the window finish painting before the capture.
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  SaveScreenRectangle(bounds, TestDirectory() + name);
 }
 
 // Clicks a button without waiting for what the click starts (a modal box, for instance).
