@@ -91,19 +91,15 @@ TEST_F(Accessible, OnlyABarWithTheKeyboardIsFocusableAndTheMarkedOneFocused) {
 
 TEST_F(Accessible, ADragNotifiesTheBarsItChangedOnceAtTheRelease) {
   Lay({100, 100, 0});
-  int16_t left = 1, shift = 0;
-  float x = 101, y = 50;
-  control.MouseDown(left, shift, x, y);
-  for (float to : {120.f, 150.f}) control.MouseMove(left, shift, to, y);
+  Down(1, 101);
+  for (float to : {120.f, 150.f}) Move(1, to);
   EXPECT_EQ(Notified(), Lines{});
-  x = 150;
-  control.MouseUp(left, shift, x, y);
+  Up(1, 150);
   // Bar 2 keeps its place, but its range shrank with pane 2.
   EXPECT_EQ(Notified(), (Lines{"ValueChange 0", "ValueChange 1"}));
   platform.accessibility.Clear();
-  x = 152;  // pressed and released without moving
-  control.MouseDown(left, shift, x, y);
-  control.MouseUp(left, shift, x, y);
+  Down(1, 152);  // pressed and released without moving
+  Up(1, 152);
   EXPECT_EQ(Notified(), Lines{});
 }
 

@@ -104,14 +104,12 @@ TEST_F(Keyboard, EscTheFocusLeavingOrAMousePressDropsAMoveWithNothingChanged) {
       EXPECT_EQ(Key(vk::kEscape), BarKey::Handled);
     }
     if (way == 1) control.FocusOut();
-    int16_t left = 1, none = 0;
-    float x = 204, y = 50;
     if (way == 2) {
-      control.MouseMove(none, none, x, y);
-      control.MouseDown(left, none, x, y);
+      Move(0, 204);
+      Down(1, 204);
     }
     EXPECT_EQ(platform.pointer.Inverted().size(), way == 2 ? 1u : 0u);  // only the mouse's own feedback
-    if (way == 2) control.MouseUp(left, none, x, y);
+    if (way == 2) Up(1, 204);
     EXPECT_EQ(Width(1), 100);
     EXPECT_EQ(Resizes(), 0u);
     control.FocusIn();

@@ -17,11 +17,6 @@ class LiveDrag : public testing_support::RunTimeControl {
     MakePanes({100, 100});
     Pane(2).SetControlName(u"list1");
   }
-  void Mouse(void (splitter::OvSplitter::*event)(int16_t&, int16_t&, float&, float&), int16_t button, float x) {
-    int16_t shift = 0;
-    float y = 50;
-    (control.*event)(button, shift, x, y);
-  }
   size_t Count(const std::string& what) const {
     const auto& lines = platform.trace.Lines();
     return static_cast<size_t>(
@@ -33,32 +28,32 @@ class LiveDrag : public testing_support::RunTimeControl {
 // The feedback drag's release is the mouse test's; a live one ends the same.
 TEST_F(LiveDrag, ThePairFollowsEveryMoveAndTheReleaseGivesWhatAFeedbackDragWould) {
   control.SetLiveDrag(true);
-  Mouse(&splitter::OvSplitter::MouseMove, 0, 101);
-  Mouse(&splitter::OvSplitter::MouseDown, 1, 101);
+  Move(0, 101);
+  Down(1, 101);
   platform.trace.Clear();
   platform.events.Clear();
-  Mouse(&splitter::OvSplitter::MouseMove, 1, 150);
+  Move(1, 150);
   EXPECT_EQ(Width(1), 150);
   EXPECT_TRUE(platform.pointer.Inverted().empty());
   // A frame: one batch of moves for the bound list; no event before the release.
   EXPECT_EQ(Count("BeginMoves"), 1u);
   EXPECT_EQ(Count("MoveWindow 12288"), 1u);
   EXPECT_EQ(Resizes(), 0u);
-  Mouse(&splitter::OvSplitter::MouseMove, 1, 170);
-  Mouse(&splitter::OvSplitter::MouseUp, 1, 170);
+  Move(1, 170);
+  Up(1, 170);
   EXPECT_EQ(std::pair(Width(1), Width(2)), std::pair(170, 30));
   EXPECT_EQ(Resizes(), 1u);
 }
 
 TEST_F(LiveDrag, EscGivesThePairBackTheExtentsOfThePressAndAKeyMoveIsLiveToo) {
   control.SetLiveDrag(true);
-  Mouse(&splitter::OvSplitter::MouseMove, 0, 101);
-  Mouse(&splitter::OvSplitter::MouseDown, 1, 101);
-  Mouse(&splitter::OvSplitter::MouseMove, 1, 60);
+  Move(0, 101);
+  Down(1, 101);
+  Move(1, 60);
   EXPECT_EQ(Width(1), 60);
   control.CancelDrag();
   EXPECT_EQ(std::pair(Width(1), Width(2)), std::pair(100, 100));
-  Mouse(&splitter::OvSplitter::MouseUp, 1, 60);
+  Up(1, 60);
 
   control.SetSplitterKeyboard(true);
   control.FocusIn();

@@ -20,9 +20,6 @@ host::LParam Point(int x, int y) {
 class Mouse : public testing_support::RunTimeControl {
  protected:
   void SetUp() override { MakePanes({100}); }
-  void Down(int16_t button, float x, float y, int16_t shift = 0) { control.MouseDown(button, shift, x, y); }
-  void Move(int16_t button, float x, float y, int16_t shift = 0) { control.MouseMove(button, shift, x, y); }
-  void Up(int16_t button, float x, float y, int16_t shift = 0) { control.MouseUp(button, shift, x, y); }
   bool Hooked() const { return platform.subclassing.HasSharedProcedure(control.Hwnd()); }
   host::WindowHandle Captured() { return platform.pointer.GetCapture(); }
 };

@@ -19,11 +19,6 @@ class Collapse : public testing_support::RunTimeControl {
     Pane(2).SetCollapsible(true);
     platform.events.Clear();
   }
-  void PointAt(float x) {
-    int16_t button = 0, shift = 0;
-    float y = 50;
-    control.MouseMove(button, shift, x, y);
-  }
   std::vector<host::String> Collapses() const {
     std::vector<host::String> panes;
     for (const auto& event : platform.events.Events())
@@ -34,7 +29,7 @@ class Collapse : public testing_support::RunTimeControl {
 };
 
 TEST_F(Collapse, EachGestureTogglesOnceRaisesItsEventAndHidesTheBoundControl) {
-  PointAt(101);  // the first bar: the pane after it is the collapsible one
+  Move(0, 101);  // the first bar: the pane after it is the collapsible one
   control.DblClick();
   EXPECT_TRUE(Pane(2).Collapsed());
   EXPECT_EQ(Width(1), 200);

@@ -18,6 +18,10 @@ struct ControlInstance {
   panes::OvPanes& Panes() const { return *control.Panes(); }
   panes::OvPane& Pane(int position) const { return *Panes().Items()[position - 1]; }
   int32_t Width(int position) const { return Pane(position).ExtentPixels(panes::Dimension::X); }
+  // The pointer's events as the platform raises them, arguments by reference.
+  void Down(int16_t button, float x, float y = 50, int16_t shift = 0) { control.MouseDown(button, shift, x, y); }
+  void Move(int16_t button, float x, float y = 50, int16_t shift = 0) { control.MouseMove(button, shift, x, y); }
+  void Up(int16_t button, float x, float y = 50, int16_t shift = 0) { control.MouseUp(button, shift, x, y); }
 
   host::sim::SimPlatform platform;
   splitter::OvSplitter control{platform.Site()};
